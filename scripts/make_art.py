@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""Draws Quillory's own icons, bitmaps and cursor into res/art/ (run once; the results are committed).
+
+Everything is drawn from simple shapes so the set stays consistent: a warm wooden stand frame
+holding a picture of a blue sky, a green hill and a sun.
+"""
+import struct
+import sys
+from pathlib import Path
+
+ART = Path(__file__).resolve().parent.parent / "res" / "art"
+
+WOOD = (150, 96, 52, 255)
+WOOD_DARK = (96, 58, 28, 255)
+SKY = (120, 180, 235, 255)
+HILL = (70, 150, 70, 255)
+SUN = (250, 210, 60, 255)
+CLEAR = (0, 0, 0, 0)
+
+
+class Canvas:
+    def __init__(self, size):
+        self.size = size
+        self.pixels = [[CLEAR] * size for _ in range(size)]
+
+    def rect(self, x0, y0, x1, y1, colour):
+        for y in range(max(0, y0), min(self.size, y1)):
+            for x in range(max(0, x0), min(self.size, x1)):
+                self.pixels[y][x] = colour
+
+    def disc(self, cx, cy, r, colour):
+        for y in range(self.size):
+            for x in range(self.size):
+                if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r:
+                    self.pixels[y][x] = colour
+
+    def hill(self, x0, y0, x1, y1, colour):
+        """A rounded hill filling the bottom of the box (x0, y0)-(x1, y1)."""
+        cx, w, h = (x0 + x1) / 2, (x1 - x0) / 2, y1 - y0
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                if ((x + 0.5 - cx) / w) ** 2 + ((y1 - y - 0.5) / h - 1) ** 2 <= 1.4 or y > y1 - h / 3:
+                    self.pixels[y][x] = colour
+
+
+def photo_stand(size):
+    c = Canvas(size)
+    s = size / 32
+    def px(v):
+        return int(round(v * s))
+    c.rect(px(3), px(4), px(29), px(25), WOOD_DARK)
+    c.rect(px(4), px(5), px(28), px(24), WOOD)
+    c.rect(px(6), px(7), px(26), px(22), SKY)
+    c.disc(px(20), px(11), max(1.5, 2.5 * s), SUN)
+    c.hill(px(6), px(14), px(26), px(22), HILL)
+    c.rect(px(8), px(25), px(11), px(29), WOOD_DARK)
+    c.rect(px(21), px(25), px(24), px(29), WOOD_DARK)
+    return c
+
+
+def dib(canvas, with_mask):
+    """A 32-bit bottom-up DIB (header + pixels [+ AND mask]) as icons and cursors store it."""
+    n = canvas.size
+    height = n * 2 if with_mask else n
+    header = struct.pack("<IiiHHIIiiII", 40, n, height, 1, 32, 0, 0, 0, 0, 0, 0)
+    rows = bytearray()
+    for y in reversed(range(n)):
+        for (r, g, b, a) in canvas.pixels[y]:
+            rows += bytes((b, g, r, a))
+    if with_mask:
+        stride = ((n + 31) // 32) * 4
+        for y in reversed(range(n)):
+            bits = bytearray(stride)
+            for x, (_, _, _, a) in enumerate(canvas.pixels[y]):
+                if a == 0:
+                    bits[x // 8] |= 0x80 >> (x % 8)
+            rows += bits
+    return header + bytes(rows)
+
+
+def write_icon(path, canvases, cursor_hotspot=None):
+    kind = 2 if cursor_hotspot else 1
+    images = [dib(c, True) for c in canvases]
+    out = bytearray(struct.pack("<HHH", 0, kind, len(images)))
+    offset = 6 + 16 * len(images)
+    for c, data in zip(canvases, images):
+        planes, bits = cursor_hotspot if cursor_hotspot else (1, 32)
+        out += struct.pack("<BBBBHHII", c.size % 256, c.size % 256, 0, 0, planes, bits, len(data), offset)
+        offset += len(data)
+    for data in images:
+        out += data
+    path.write_bytes(bytes(out))
+
+
+def write_bitmap(path, canvas, background=(240, 240, 240, 255)):
+    """A 24-bit BMP with the transparent parts filled by the button-face grey."""
+    n = canvas.size
+    stride = (n * 3 + 3) & ~3
+    rows = bytearray()
+    for y in reversed(range(n)):
+        row = bytearray()
+        for (r, g, b, a) in canvas.pixels[y]:
+            r, g, b = (r, g, b) if a else background[:3]
+            row += bytes((b, g, r))
+        rows += row + bytes(stride - len(row))
+    header = struct.pack("<IiiHHIIiiII", 40, n, n, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    path.write_bytes(b"BM" + struct.pack("<IHHI", 14 + len(header) + len(rows), 0, 0, 14 + len(header)) + header + rows)
+
+
+def hand_cursor():
+    c = Canvas(32)
+    black, white = (0, 0, 0, 255), (255, 255, 255, 255)
+    # A pointing hand: finger up from (6, 0), palm below it.
+    c.rect(5, 0, 10, 16, black)
+    c.rect(6, 1, 9, 16, white)
+    c.rect(5, 10, 22, 26, black)
+    c.rect(6, 11, 21, 25, white)
+    for x in (10, 14, 18):
+        c.rect(x, 11, x + 1, 17, black)
+    return c
+
+
+def main():
+    ART.mkdir(parents=True, exist_ok=True)
+    write_icon(ART / "quillory.ico", [photo_stand(32), photo_stand(16), photo_stand(48)])
+    write_icon(ART / "handcur.cur", [hand_cursor()], cursor_hotspot=(7, 0))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

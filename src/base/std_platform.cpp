@@ -1,0 +1,142 @@
+#include "base/std_platform.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace quillory {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// 100-ns intervals between 1601-01-01 and 1970-01-01.
+constexpr std::uint64_t kUnixEpochAsFileTime = 116444736000000000ULL;
+
+fs::path toPath(const Text& path) {
+    const std::string utf8 = textToUtf8(path);
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+class StreamSource final : public ByteSource {
+public:
+    StreamSource(std::ifstream stream, std::uint64_t size) : stream_(std::move(stream)), size_(size) {}
+    std::uint64_t size() const override { return size_; }
+    bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+        if (offset > size_ || out.size() > size_ - offset) return false;
+        stream_.clear();
+        stream_.seekg(static_cast<std::streamoff>(offset));
+        stream_.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(out.size()));
+        return static_cast<std::size_t>(stream_.gcount()) == out.size();
+    }
+
+private:
+    std::ifstream stream_;
+    std::uint64_t size_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteSource> StdFileSystem::openForReading(const Text& path) {
+    std::error_code error;
+    const fs::path native = toPath(path);
+    if (!fs::is_regular_file(native, error)) return nullptr;
+    const auto size = fs::file_size(native, error);
+    if (error) return nullptr;
+    std::ifstream stream(native, std::ios::binary);
+    if (!stream) return nullptr;
+    return std::make_unique<StreamSource>(std::move(stream), size);
+}
+
+std::optional<std::vector<std::uint8_t>> StdFileSystem::readFile(const Text& path) {
+    auto source = openForReading(path);
+    if (!source) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->size()));
+    if (!source->read(0, bytes)) return std::nullopt;
+    return bytes;
+}
+
+bool StdFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> content) {
+    const fs::path target = toPath(path);
+    fs::path temporary = target;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
+        if (!out.flush()) return false;
+    }
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (error) fs::remove(temporary, error);
+    return !error;
+}
+
+bool StdFileSystem::copyFileNew(const Text& from, const Text& to) {
+    std::error_code error;
+    return fs::copy_file(toPath(from), toPath(to), fs::copy_options::none, error) && !error;
+}
+
+bool StdFileSystem::exists(const Text& path) {
+    std::error_code error;
+    return fs::exists(toPath(path), error);
+}
+
+std::vector<FolderItem> StdFileSystem::listFolder(const Text& folder) {
+    std::vector<FolderItem> items;
+    std::error_code error;
+    for (fs::directory_iterator it(toPath(folder), error), end; !error && it != end; it.increment(error)) {
+        const std::u8string name = it->path().filename().u8string();
+        items.push_back({textFromUtf8(std::string(name.begin(), name.end())), it->is_directory(error)});
+    }
+    return items;
+}
+
+std::optional<std::uint64_t> StdFileSystem::lastWriteTime(const Text& path) {
+    std::error_code error;
+    const auto written = fs::last_write_time(toPath(path), error);
+    if (error) return std::nullopt;
+    const auto sinceEpoch = std::chrono::file_clock::to_sys(written).time_since_epoch();
+    const auto ticks = std::chrono::duration_cast<std::chrono::duration<std::int64_t, std::ratio<1, 10000000>>>(sinceEpoch);
+    return kUnixEpochAsFileTime + static_cast<std::uint64_t>(ticks.count());
+}
+
+Text Latin1CodePage::decode(std::string_view bytes) {
+    Text out;
+    for (const char c : bytes) out.push_back(static_cast<unsigned char>(c));
+    return out;
+}
+
+std::string Latin1CodePage::encode(TextView text) {
+    std::string out;
+    for (const char16_t c : text) out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
+    return out;
+}
+
+std::uint64_t UtcClock::nowFileTime() {
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const auto ticks = std::chrono::duration_cast<std::chrono::duration<std::int64_t, std::ratio<1, 10000000>>>(sinceEpoch);
+    return kUnixEpochAsFileTime + static_cast<std::uint64_t>(ticks.count());
+}
+
+std::optional<CivilTime> UtcClock::toLocalTime(std::uint64_t fileTime) {
+    using namespace std::chrono;
+    const auto ticks = duration<std::int64_t, std::ratio<1, 10000000>>(static_cast<std::int64_t>(fileTime / 10000 * 10000));
+    const sys_time<milliseconds> unixTime{duration_cast<milliseconds>(ticks) - milliseconds(kUnixEpochAsFileTime / 10000)};
+    const auto day = floor<days>(unixTime);
+    const year_month_day date{day};
+    const hh_mm_ss clock{unixTime - day};
+    CivilTime civil;
+    civil.year = static_cast<int>(date.year());
+    civil.month = static_cast<int>(static_cast<unsigned>(date.month()));
+    civil.day = static_cast<int>(static_cast<unsigned>(date.day()));
+    civil.hour = static_cast<int>(clock.hours().count());
+    civil.minute = static_cast<int>(clock.minutes().count());
+    civil.second = static_cast<int>(clock.seconds().count());
+    civil.milliseconds = static_cast<int>(clock.subseconds().count());
+    civil.weekday = static_cast<int>(weekday{day}.c_encoding());
+    return civil;
+}
+
+}  // namespace quillory

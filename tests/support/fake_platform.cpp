@@ -1,0 +1,104 @@
+#include "support/fake_platform.h"
+
+#include <algorithm>
+
+#include "base/std_platform.h"
+
+namespace quillory::testing {
+
+namespace {
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    std::uint64_t size() const override { return bytes_.size(); }
+    bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+        if (offset > bytes_.size() || out.size() > bytes_.size() - offset) return false;
+        std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());
+        return true;
+    }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+Text withoutTrailingSlash(Text folder) {
+    while (!folder.empty() && (folder.back() == u'\\' || folder.back() == u'/')) folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
+std::string FakeFileSystem::contentOf(const Text& path) const {
+    const auto it = files.find(path);
+    return it == files.end() ? std::string() : std::string(it->second.begin(), it->second.end());
+}
+
+std::unique_ptr<ByteSource> FakeFileSystem::openForReading(const Text& path) {
+    const auto it = files.find(path);
+    if (it == files.end()) return nullptr;
+    return std::make_unique<MemorySource>(it->second);
+}
+
+std::optional<std::vector<std::uint8_t>> FakeFileSystem::readFile(const Text& path) {
+    const auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+}
+
+bool FakeFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> content) {
+    if (readOnly.contains(path)) return false;
+    files[path].assign(content.begin(), content.end());
+    ++replaceCount;
+    return true;
+}
+
+bool FakeFileSystem::copyFileNew(const Text& from, const Text& to) {
+    const auto it = files.find(from);
+    if (it == files.end() || files.contains(to)) return false;
+    files[to] = it->second;
+    return true;
+}
+
+bool FakeFileSystem::exists(const Text& path) {
+    return files.contains(path) || folders.contains(withoutTrailingSlash(path));
+}
+
+std::vector<FolderItem> FakeFileSystem::listFolder(const Text& folder) {
+    const Text prefix = withoutTrailingSlash(folder) + u'\\';
+    std::vector<FolderItem> items;
+    auto addChild = [&](const Text& path, bool isDirectory) {
+        if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) return;
+        const Text rest = path.substr(prefix.size());
+        if (rest.find(u'\\') == Text::npos) items.push_back({rest, isDirectory});
+    };
+    for (const auto& [path, bytes] : files) addChild(path, false);
+    for (const auto& path : folders) addChild(path, true);
+    return items;
+}
+
+std::optional<std::uint64_t> FakeFileSystem::lastWriteTime(const Text& path) {
+    const auto it = writeTimes.find(path);
+    if (it == writeTimes.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<Text> FakeSpecialFolders::folderPath(int csidl) {
+    const auto it = paths.find(csidl);
+    if (it == paths.end()) return std::nullopt;
+    return it->second;
+}
+
+Text FakeCodePage::decode(std::string_view bytes) {
+    return Latin1CodePage().decode(bytes);
+}
+
+std::string FakeCodePage::encode(TextView text) {
+    return Latin1CodePage().encode(text);
+}
+
+std::optional<CivilTime> FakeClock::toLocalTime(std::uint64_t fileTime) {
+    return UtcClock().toLocalTime(fileTime);
+}
+
+}  // namespace quillory::testing
