@@ -9,8 +9,9 @@ target_include_directories(quillory_shell PUBLIC ${PROJECT_SOURCE_DIR}/res)
 add_executable(quillory WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp ${PROJECT_SOURCE_DIR}/res/quillory.rc)
 target_link_libraries(quillory PRIVATE quillory_shell quillory_warnings)
 target_link_options(quillory PRIVATE -municode -static)
-set_source_files_properties(${PROJECT_SOURCE_DIR}/res/quillory.rc PROPERTIES
-    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/quillory.manifest")
+file(GLOB QUILLORY_RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/*.rc ${PROJECT_SOURCE_DIR}/res/*.h
+    ${PROJECT_SOURCE_DIR}/res/*.manifest ${PROJECT_SOURCE_DIR}/res/art/*)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/res/quillory.rc PROPERTIES OBJECT_DEPENDS "${QUILLORY_RESOURCE_FILES}")
 
 file(GLOB QUILLORY_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*/*_win_test.cpp)
 file(GLOB QUILLORY_WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*_win.cpp)
@@ -20,5 +21,5 @@ target_link_libraries(quillory_win_tests PRIVATE quillory_shell quillory_warning
 target_link_options(quillory_win_tests PRIVATE -static)
 add_test(NAME win32 COMMAND quillory_win_tests --gtest_brief=1)
 
-add_subdirectory(tests/e2e/driver)
+add_subdirectory(tests/e2e)
 add_subdirectory(bench/win)
