@@ -1,0 +1,50 @@
+#pragma once
+// Our own reader of a picture's EXIF, TIFF and GPS property items. It reads only the header bytes
+// the metadata needs, never pixels, and treats every file as hostile: each offset and count is
+// checked against the data before use, and a broken file simply yields fewer items.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/platform.h"
+
+namespace quillory {
+
+// Item types, numbered as in the TIFF standard.
+enum PropertyType : std::uint16_t {
+    PropertyTypeByte = 1,
+    PropertyTypeAscii = 2,
+    PropertyTypeShort = 3,
+    PropertyTypeLong = 4,
+    PropertyTypeRational = 5,
+    PropertyTypeUndefined = 7,
+    PropertyTypeSLong = 9,
+    PropertyTypeSRational = 10,
+};
+
+// One item with the picture decoder's record layout. `length` is the value's size in bytes
+// (count times the type's size; ASCII values keep their stored terminating zero). The value's
+// numbers are always little-endian, whatever the file's byte order was, so SHORT, LONG and the
+// two halves of a RATIONAL read as on Windows.
+struct PropertyItem {
+    std::uint32_t id = 0;
+    std::uint16_t type = 0;
+    std::uint32_t length = 0;
+    std::vector<std::uint8_t> value;
+};
+
+// Pointers from the first directory to the Exif and GPS directories.
+inline constexpr std::uint32_t kTagExifDirectory = 0x8769;
+inline constexpr std::uint32_t kTagGpsDirectory = 0x8825;
+inline constexpr std::uint32_t kTagDateTimeOriginal = 0x9003;
+
+// All items of a JPEG (APP1 Exif), TIFF or PNG (eXIf) picture in stored order: the first
+// directory, then the Exif directory, then the GPS directory. Empty for any other content.
+std::vector<PropertyItem> readPropertyItems(ByteSource& source);
+
+// The fast path of the date ordering: only the raw bytes of DateTimeOriginal (up to its first
+// zero), or nothing when the picture has no such ASCII item.
+std::optional<std::string> readDateTimeOriginal(ByteSource& source);
+
+}  // namespace quillory
