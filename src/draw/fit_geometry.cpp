@@ -1,0 +1,81 @@
+#include "draw/fit_geometry.h"
+
+namespace quillory {
+namespace {
+
+// Fit modes 0 and 3 keep 3 pixels free on every side.
+constexpr int kInnerMargin = 6;
+
+// Sides are single-precision a·b/c plus one half, truncated: the exact pixel sizes the program
+// has always drawn. Results no GDI coordinate could hold count as "no size".
+std::optional<int> scaledSide(int a, int b, int c) {
+    const float side = static_cast<float>(a) * static_cast<float>(b) / static_cast<float>(c) + 0.5f;
+    if (!(side >= 0.0f && side < 1.0e9f)) return std::nullopt;
+    return static_cast<int>(side);
+}
+
+float ratio(int width, int height) { return static_cast<float>(width) / static_cast<float>(height); }
+
+std::optional<Size> fitInside(Size area, Size picture, PaintPath path) {
+    const Size inner{area.dx - kInnerMargin, area.dy - kInnerMargin};
+    if (inner.dx <= 0 || inner.dy <= 0) return std::nullopt;
+    // The GDI+ painter compares the inner ratio, the GDI painter the whole area's.
+    const Size compared = path == PaintPath::GdiPlus ? inner : area;
+    if (ratio(compared.dx, compared.dy) < ratio(picture.dx, picture.dy)) {
+        const auto height = scaledSide(picture.dy, inner.dx, picture.dx);
+        if (!height) return std::nullopt;
+        return Size{inner.dx, *height};
+    }
+    const auto width = scaledSide(inner.dy, picture.dx, picture.dy);
+    if (!width) return std::nullopt;
+    return Size{*width, inner.dy};
+}
+
+std::optional<Size> cover(Size area, Size picture) {
+    if (ratio(picture.dx, picture.dy) >= ratio(area.dx, area.dy)) {
+        const auto width = scaledSide(area.dy, picture.dx, picture.dy);
+        if (!width) return std::nullopt;
+        return Size{*width, area.dy};
+    }
+    const auto height = scaledSide(area.dx, picture.dy, picture.dx);
+    if (!height) return std::nullopt;
+    return Size{area.dx, *height};
+}
+
+std::optional<PictureLayout> centred(Size area, Size picture, std::optional<Size> drawn) {
+    if (!drawn || drawn->dx <= 0 || drawn->dy <= 0) return std::nullopt;
+    const Rect target{(area.dx - drawn->dx) / 2, (area.dy - drawn->dy) / 2, drawn->dx, drawn->dy};
+    return PictureLayout{target, Rect{0, 0, picture.dx, picture.dy}};
+}
+
+std::optional<PictureLayout> actualSize(Size area, Size picture, PaintPath path) {
+    const Rect whole{0, 0, picture.dx, picture.dy};
+    if (path == PaintPath::Gdi) {
+        return PictureLayout{Rect{(area.dx - picture.dx) / 2, (area.dy - picture.dy) / 2, picture.dx, picture.dy}, whole};
+    }
+    // The picture keeps its pixels and is cut at the inner area, centre on centre.
+    const Size inner{area.dx - kInnerMargin, area.dy - kInnerMargin};
+    if (inner.dx <= 0 || inner.dy <= 0) return std::nullopt;
+    const Rect source{picture.dx / 2 - inner.dx / 2, picture.dy / 2 - inner.dy / 2, inner.dx, inner.dy};
+    return PictureLayout{Rect{kInnerMargin / 2, kInnerMargin / 2, inner.dx, inner.dy}, source};
+}
+
+}  // namespace
+
+FitMode fitModeFromPhotoFlag(std::uint32_t photoFlag) {
+    const std::uint32_t mode = photoFlag & 0xF;
+    return mode <= 3 ? static_cast<FitMode>(mode) : FitMode::FitShorterSide;
+}
+
+std::optional<PictureLayout> fitPicture(Size area, Size picture, FitMode mode, PaintPath path) {
+    if (area.dx <= 0 || area.dy <= 0 || picture.dx <= 0 || picture.dy <= 0) return std::nullopt;
+    switch (mode) {
+    case FitMode::FitShorterSide: return centred(area, picture, fitInside(area, picture, path));
+    case FitMode::FitLongerSide: return centred(area, picture, cover(area, picture));
+    case FitMode::FitBothSides: return centred(area, picture, area);
+    case FitMode::ActualSize: return actualSize(area, picture, path);
+    }
+    return std::nullopt;
+}
+
+}  // namespace quillory
