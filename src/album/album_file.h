@@ -1,0 +1,71 @@
+#pragma once
+// Loading the Album from its file and saving it back. Every save reads the file as it is now
+// (so keys written by others survive), changes it in memory and writes it whole, once, through
+// a temporary file. A failed write is ignored: the program goes on from memory.
+#include <cstdint>
+#include <optional>
+
+#include "album/album.h"
+#include "album/ini_document.h"
+#include "base/platform.h"
+
+namespace quillory {
+
+enum : unsigned { SaveText = 2, SavePicture = 4 };
+constexpr int kDefaultPage = -1;  // page argument meaning the DefaultPage
+
+// Pages beyond this are not loaded: a hand-edited PageCount cannot make the program allocate
+// and write millions of records.
+constexpr std::int32_t kMaxPageCount = 1000;
+
+class AlbumFile {
+public:
+    AlbumFile(Text path, FileSystem& files, CodePage& codePage, SpecialFolders& folders);
+    AlbumFile(const AlbumFile&) = delete;
+    AlbumFile& operator=(const AlbumFile&) = delete;
+
+    const Text& path() const { return path_; }
+
+    // Reads the settings, every Page and the history, chooses the current Page, and turns a
+    // legacy (ANSI) or missing file into a Unicode album, keeping a backup of the legacy one.
+    void loadAlbum(Album& album);
+    // Fills one Page (index) or the DefaultPage (kDefaultPage) from its section.
+    void loadPage(Album& album, int page, bool newPage);
+    // Writes one Page's or the DefaultPage's section; `groups` holds SaveText and/or SavePicture.
+    void savePage(const Album& album, int page, unsigned groups);
+    // Writes the main section; with `withCurrentPage` also the current Page before the history.
+    void saveAlbumSettings(const Album& album, bool withCurrentPage);
+
+    // While a Batch exists, loads and saves work on one copy of the file in memory; the file is
+    // written once when the outermost Batch ends (and only if something was saved).
+    class Batch {
+    public:
+        explicit Batch(AlbumFile& file);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        AlbumFile& file_;
+    };
+
+private:
+    IniDocument& document();
+    IniDocument& documentForSaving();
+    void finishBatch();
+    void loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage);
+    void savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups);
+    void saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage);
+    void convertLegacy(Album& album, bool hadDefaultPage);
+
+    Text path_;
+    FileSystem& files_;
+    CodePage& codePage_;
+    SpecialFolders& folders_;
+    int batchDepth_ = 0;
+    std::optional<IniDocument> document_;  // the file's content while a Batch is open
+    bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
+    bool dirty_ = false;
+};
+
+}  // namespace quillory

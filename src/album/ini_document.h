@@ -1,0 +1,85 @@
+#pragma once
+// The album file as INI text: sections of "key=value" lines, read and edited the way the
+// Windows private-profile functions do, and written back byte for byte with everything the
+// program does not know (comments, blank lines, unknown keys) kept where it was.
+//
+// Section and key names match without regard to ASCII case; the first of duplicate sections or
+// keys is the one read and written. Lines without "=" and keys before the first section are
+// kept but never read.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+#include "base/platform.h"
+#include "base/text.h"
+
+namespace quillory {
+
+class IniDocument {
+public:
+    // A document with no lines at all, as a file that does not exist.
+    explicit IniDocument(bool unicode = true) : unicode_(unicode) {}
+
+    // UTF-16LE after the FF FE mark (a trailing odd byte is ignored), otherwise ANSI text
+    // decoded through `codePage`. Line ends may be CR LF, LF or CR.
+    static IniDocument parse(std::span<const std::uint8_t> bytes, CodePage& codePage);
+
+    bool isUnicode() const { return unicode_; }
+
+    // The value with surrounding blanks removed, or nothing when the key is missing.
+    std::optional<TextView> value(TextView section, TextView key) const;
+    bool hasSection(TextView section) const;
+    // At most `capacity` code units of the value, or of `fallback` when the key is missing.
+    Text readString(TextView section, TextView key, TextView fallback, std::size_t capacity) const;
+    // The signed decimal number at the start of the value (wrapping to 32 bits), 0 when there is
+    // none; `fallback` when the key is missing or its value is empty.
+    std::int32_t readInt(TextView section, TextView key, std::int32_t fallback) const;
+
+    // Replaces the key's value in place, or appends the key after the last non-blank line of
+    // its section, or appends the section at the end of the file. CR and LF in the value become
+    // spaces so a value can never break into lines of its own.
+    void write(TextView section, TextView key, TextView value);
+    void writeInt(TextView section, TextView key, std::int32_t value);
+    void deleteKey(TextView section, TextView key);
+    void deleteSection(TextView section);
+
+    // Adds an empty line before every section header that follows a non-empty line, so that
+    // sections are set apart by one blank line. Returns whether anything was added.
+    bool separateSections();
+
+    // The whole file: FF FE and UTF-16LE for a Unicode document, else the ANSI encoding, with
+    // CR LF after every line (after the last one only when it had a line end).
+    std::vector<std::uint8_t> serialise(CodePage& codePage) const;
+
+    // Replaces everything with a single line that has no line end yet.
+    void resetTo(TextView firstLine, bool unicode);
+
+private:
+    struct Line {
+        Text text;               // as in the file, without the line end
+        std::size_t keyEnd = 0;  // for a key line: the key is text[keyBegin, keyEnd)
+        std::size_t keyBegin = 0;
+        bool isKey = false;
+    };
+    struct Section {
+        Text name;                // empty for the lines before the first header
+        std::vector<Line> lines;  // the header line first (except for the lines before it)
+    };
+
+    static Line makeLine(Text text);
+    void addParsedLine(Text text);
+    const Section* findSection(TextView name) const;
+    Section* findSection(TextView name);
+    static std::optional<std::size_t> findKey(const Section& section, TextView key);
+    void rebuildIndex();
+
+    bool unicode_;
+    bool lastLineEnded_ = true;
+    std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
+    std::unordered_map<Text, std::size_t> index_;  // upper-cased name -> first section of that name
+};
+
+}  // namespace quillory
