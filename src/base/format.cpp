@@ -37,6 +37,8 @@ bool readSpec(TextView format, std::size_t& pos, Spec& spec) {
         ++pos;
         spec.precision = static_cast<int>(readNumber(format, pos));
     }
+    // The length modifier of "%ld" changes nothing here: every argument is already 64-bit.
+    while (pos < format.size() && format[pos] == u'l') ++pos;
     if (pos >= format.size()) return false;
     spec.conversion = format[pos++];
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 // The one formatter for the program's own format strings ("%s%03d", "%0.64s - %s",
 // "%d年%d月%d日(%s) %s%d時%02d分" …). Supports exactly what those strings use:
-// %d %i %u %x %X %s %c and %%, with the flags '-' and '0', a width and a precision.
+// %d %i %u %x %X %s %c and %% (an "l" length modifier is accepted), with the flags '-' and '0', a width and a precision.
 // A missing or mismatched argument formats as nothing rather than failing.
 #include <cstdint>
 #include <initializer_list>

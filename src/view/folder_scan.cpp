@@ -1,0 +1,95 @@
+#include "view/folder_scan.h"
+
+#include <algorithm>
+
+#include "photoinfo/exif_date.h"
+#include "photoinfo/property_reader.h"
+
+namespace quillory {
+
+namespace {
+
+bool hasExtension(TextView name, TextView extension) {
+    if (name.size() <= extension.size()) return false;
+    const TextView tail = name.substr(name.size() - extension.size());
+    return equalsNoCase(tail, extension);
+}
+
+bool rowApplies(const PictureFileType& row, bool gdiplusActive) { return gdiplusActive || !row.needsDecoder; }
+
+void clearList(FolderList& list) {
+    for (FolderEntry& entry : list.entries) {
+        entry.path.clear();
+        entry.shootingTime = 0;
+    }
+}
+
+// Undated pictures first, then by time; equal times by path so a rescan keeps its order.
+bool earlierShot(const FolderEntry& a, const FolderEntry& b) {
+    if (a.shootingTime != b.shootingTime) return a.shootingTime < b.shootingTime;
+    return a.path < b.path;
+}
+
+// UTF-16 code units, ordinal and case-sensitive: "B.jpg" before "a.jpg".
+bool pathBefore(const FolderEntry& a, const FolderEntry& b) { return a.path < b.path; }
+
+// Fills the entry's own buffer, cut at the path capacity, without a new allocation.
+void storePath(FolderEntry& entry, const Text& folder, TextView name) {
+    entry.path.assign(folder, 0, kPathCapacity);
+    entry.path.append(name.substr(0, kPathCapacity - entry.path.size()));
+}
+
+}  // namespace
+
+FolderList::FolderList() {
+    for (FolderEntry& entry : entries) entry.path.reserve(kPathCapacity + 1);
+}
+
+bool isPictureFile(TextView name, bool gdiplusActive) {
+    return std::any_of(kPictureFileTable.begin(), kPictureFileTable.end(), [&](const PictureFileType& row) {
+        return rowApplies(row, gdiplusActive) && hasExtension(name, row.extension);
+    });
+}
+
+Text folderOfPath(TextView fullPath) {
+    const std::size_t separator = fullPath.find_last_of(u"\\/");
+    return separator == TextView::npos ? Text() : Text(fullPath.substr(0, separator + 1));
+}
+
+std::uint64_t readShootingTime(FileSystem& files, const Text& path) {
+    const std::unique_ptr<ByteSource> source = files.openForReading(path);
+    if (!source) return 0;
+    const std::optional<std::string> date = readDateTimeOriginal(*source);
+    if (!date) return 0;
+    // The date is plain ASCII digits and colons; anything else reads as no digits.
+    const Text text(date->begin(), date->begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(date->size(), 31)));
+    return shootingTimeOf(text);
+}
+
+int scanFolder(const FolderScanContext& context, TextView fullPath, bool store, FolderList& list) {
+    const Text folder = folderOfPath(fullPath);
+    if (folder.empty()) return 0;
+    if (store) clearList(list);
+    const std::vector<FolderItem> items = context.files.listFolder(folder);
+    int count = 0;
+    // Table order decides which pictures are kept when the folder holds more than the list.
+    for (const PictureFileType& row : kPictureFileTable) {
+        if (!rowApplies(row, context.gdiplusActive)) continue;
+        for (const FolderItem& item : items) {
+            if (count >= kFolderListCapacity || !hasExtension(item.name, row.extension)) continue;
+            if (store) storePath(list.entries[static_cast<std::size_t>(count)], folder, item.name);
+            ++count;
+        }
+    }
+    if (!store) return count;
+    const auto end = list.entries.begin() + count;
+    if (context.sortByDate) {
+        for (auto it = list.entries.begin(); it != end; ++it) it->shootingTime = context.gdiplusActive ? readShootingTime(context.files, it->path) : 0;
+        std::sort(list.entries.begin(), end, earlierShot);
+    } else {
+        std::sort(list.entries.begin(), end, pathBefore);
+    }
+    return count;
+}
+
+}  // namespace quillory
