@@ -120,10 +120,71 @@ def hand_cursor():
     return c
 
 
+def menu_program():
+    return photo_stand(16)
+
+
+def menu_page(colour):
+    """A sheet of paper with a folded corner, tinted for the kind of page list."""
+    c = Canvas(16)
+    c.rect(3, 1, 13, 15, WOOD_DARK)
+    c.rect(4, 2, 12, 14, (255, 255, 255, 255))
+    c.rect(5, 5, 11, 6, colour)
+    c.rect(5, 8, 11, 9, colour)
+    c.rect(5, 11, 9, 12, colour)
+    return c
+
+
+def menu_new_page():
+    c = menu_page(SKY)
+    green = (40, 150, 40, 255)
+    c.rect(9, 9, 16, 12, green)
+    c.rect(11, 7, 14, 14, green)
+    return c
+
+
+def menu_settings():
+    """A cog: a ring with four teeth."""
+    c = Canvas(16)
+    grey = (90, 100, 115, 255)
+    c.disc(8, 8, 5.5, grey)
+    for x0, y0, x1, y1 in ((7, 0, 9, 16), (0, 7, 16, 9)):
+        c.rect(x0, y0, x1, y1, grey)
+    c.disc(8, 8, 2.2, CLEAR)
+    return c
+
+
+def menu_page_settings():
+    """A pencil over a page."""
+    c = menu_page(SKY)
+    for i in range(8):
+        c.rect(6 + i, 13 - i, 8 + i, 15 - i, SUN)
+    c.rect(5, 14, 7, 16, WOOD_DARK)
+    return c
+
+
+def background_tile():
+    """A quiet 48 x 48 linen tile for the stand window's background."""
+    c = Canvas(48)
+    for y in range(48):
+        for x in range(48):
+            shade = 228 + (3 if (x * 7 + y * 3) % 11 < 4 else 0) - (3 if (x * 5 + y * 9) % 13 < 3 else 0)
+            c.pixels[y][x] = (shade, shade - 2, shade - 8, 255)
+    return c
+
+
 def main():
     ART.mkdir(parents=True, exist_ok=True)
     write_icon(ART / "quillory.ico", [photo_stand(32), photo_stand(16), photo_stand(48)])
     write_icon(ART / "handcur.cur", [hand_cursor()], cursor_hotspot=(7, 0))
+    write_bitmap(ART / "background.bmp", background_tile())
+    write_bitmap(ART / "menu_program.bmp", menu_program())
+    write_bitmap(ART / "menu_marked_pages.bmp", menu_page((200, 80, 60, 255)))
+    write_bitmap(ART / "menu_all_pages.bmp", menu_page((60, 90, 200, 255)))
+    write_bitmap(ART / "menu_new_page.bmp", menu_new_page())
+    write_bitmap(ART / "menu_general_settings.bmp", menu_settings())
+    write_bitmap(ART / "menu_current_page.bmp", menu_page(HILL))
+    write_bitmap(ART / "menu_page_settings.bmp", menu_page_settings())
     return 0
 
 

@@ -1,0 +1,17 @@
+#pragma once
+// What the start-up measures of the system and reads from its own command line.
+#include "base/text.h"
+
+namespace quillory {
+
+unsigned measureOsVersionCode();
+int measureCommonControlsVersion();
+void screenDpi(double& dpiX, double& dpiY);
+
+// The running program's folder, with its trailing backslash.
+Text programFolder();
+
+// The whole wide command line after the program's own name, leading blanks removed.
+Text commandLineArgument();
+
+}  // namespace quillory

@@ -1,0 +1,187 @@
+#include "app/host_window_win.h"
+
+#include <commctrl.h>
+#include <objidl.h>  // before gdiplus.h, which needs its PROPID
+#include <gdiplus.h>
+#include <objbase.h>
+
+#include <memory>
+#include <optional>
+
+#include "album/page_tabs.h"
+#include "app/app_state_win.h"
+#include "app/suspend_notice_win.h"
+#include "app/system_menu_win.h"
+#include "app/tab_navigation.h"
+#include "base/wide_win.h"
+#include "resource.h"
+#include "stand/photo_stand_window_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Quillory";
+
+// Everything the HostWindow owns, released in reverse order when it is destroyed.
+struct HostWindow {
+    explicit HostWindow(App& owner) : app(owner) {}
+
+    App& app;
+    ULONG_PTR gdiplusToken = 0;
+    bool comStarted = false;
+    StandSystemMenu systemMenu;
+    std::optional<SuspendNotice> suspendNotice;
+
+    ~HostWindow() {
+        suspendNotice.reset();
+        if (comStarted) CoUninitialize();
+        if (gdiplusToken != 0) Gdiplus::GdiplusShutdown(gdiplusToken);
+    }
+};
+
+HostWindow* hostOf(HWND window) {
+    return reinterpret_cast<HostWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// Holding left Shift and left Control at start runs the program on plain GDI.
+bool userAsksForPlainGdi() {
+    return (GetAsyncKeyState(VK_LSHIFT) & 0x8000) != 0 && GetAsyncKeyState(VK_LCONTROL) != 0;
+}
+
+void startServices(HostWindow& host) {
+    App& app = host.app;
+    if (!userAsksForPlainGdi()) {
+        Gdiplus::GdiplusStartupInput input;
+        app.gdiplusActive = Gdiplus::GdiplusStartup(&host.gdiplusToken, &input, nullptr) == Gdiplus::Ok;
+    }
+    host.comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0x1FF};
+    InitCommonControlsEx(&controls);
+}
+
+void showStand(HostWindow& host, HWND window) {
+    App& app = host.app;
+    const std::uint32_t style = app.album.settings.TabStyle;
+    HWND stand = createPhotoStandWindow(app, (style & TabNoTaskbar) ? window : nullptr);
+    if (stand == nullptr) return;
+    host.systemMenu.build(app, stand);
+    DrawMenuBar(stand);
+    if (app.OsVersionCode >= 500 && (style & TabTranslucent)) {
+        SetWindowLongPtrW(stand, GWL_EXSTYLE, GetWindowLongPtrW(stand, GWL_EXSTYLE) | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(app.album.settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
+    }
+    LONG_PTR standStyle = GetWindowLongPtrW(stand, GWL_STYLE);
+    standStyle = (style & TabNoTaskbar) ? (standStyle & ~WS_MINIMIZEBOX) : (standStyle | WS_MINIMIZEBOX);
+    SetWindowLongPtrW(stand, GWL_STYLE, standStyle);
+    ShowWindow(stand, SW_SHOW);
+    UpdateWindow(stand);
+    SetForegroundWindow(stand);
+    SetWindowPos(stand, (style & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+LRESULT onCreate(HWND window, const CREATESTRUCTW& create) {
+    auto* host = new HostWindow(*static_cast<App*>(create.lpCreateParams));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+    App& app = host->app;
+    app.hostWindow = window;
+    startServices(*host);
+    ShowWindow(window, SW_HIDE);
+    showStand(*host, window);
+    if (app.OsVersionCode >= 630) host->suspendNotice.emplace(app.countdown);
+    return 0;
+}
+
+void onDestroy(HWND window) {
+    delete hostOf(window);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+}
+
+void closeStand(App& app) {
+    app.hostWindow = nullptr;
+    if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_CLOSE, 0, 0);
+}
+
+void stepTab(App& app, int step) {
+    const int tabCount = visibleTabCount(app.album);
+    switchStandTab(app, steppedTabNumber(app.album.settings.TabNumber, step, tabCount), /*animate=*/true);
+    app.countdown.resetIdleCountdown();
+}
+
+void goToMainPage(App& app) {
+    if (app.album.pages.empty()) return;
+    const int page = mainPageIndex(app.album);
+    if (page == app.album.currentPage) return;
+    switchStandPage(app, page);
+    app.countdown.resetIdleCountdown();
+}
+
+LRESULT onCommand(HostWindow& host, WORD command) {
+    switch (command) {
+        case IDM_NEXT_TAB: stepTab(host.app, +1); break;
+        case IDM_PREVIOUS_TAB: stepTab(host.app, -1); break;
+        case IDM_MAIN_PAGE: goToMainPage(host.app); break;
+        default: break;
+    }
+    return 1;
+}
+
+bool isSwallowedSystemCommand(WPARAM command) {
+    const WORD id = LOWORD(command);
+    return id == SC_SIZE || id == SC_MOVE || id == SC_MINIMIZE || id == SC_MAXIMIZE || id == SC_RESTORE;
+}
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HostWindow* host = hostOf(window);
+    switch (message) {
+        case WM_CREATE: return onCreate(window, *reinterpret_cast<CREATESTRUCTW*>(lParam));
+        case WM_DESTROY: onDestroy(window); break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_CLOSE:
+            if (host) closeStand(host->app);
+            DestroyWindow(window);
+            PostQuitMessage(0);
+            return 1;
+        case WM_QUERYENDSESSION:
+            if (host) {
+                host->app.countdown.SlideHold = true;
+                closeStand(host->app);
+            }
+            break;
+        case WM_COMMAND:
+            if (host) return onCommand(*host, LOWORD(wParam));
+            break;
+        case WM_SYSCOMMAND:
+            if (isSwallowedSystemCommand(wParam)) return 1;
+            break;
+        default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool registerHostWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = hostWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, 32, 32, LR_SHARED));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+HWND createHostWindow(App& app) {
+    const AlbumSettings& settings = app.album.settings;
+    return CreateWindowExW(0, kClassName, wide(app.location.name), WS_POPUP | WS_SYSMENU, settings.xPosi,
+                           settings.yPosi + 18, 32, 32, nullptr, nullptr, app.instance, &app);
+}
+
+}  // namespace quillory

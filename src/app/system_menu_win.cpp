@@ -1,0 +1,71 @@
+#include "app/system_menu_win.h"
+
+#include "app/app_state_win.h"
+#include "resource.h"
+
+namespace quillory {
+
+namespace {
+
+HBITMAP loadMenuBitmap(HINSTANCE instance, int id) {
+    return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
+                                           LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS | LR_DEFAULTSIZE));
+}
+
+void insertItem(HMENU menu, UINT position, UINT id, const wchar_t* text, HMENU submenu = nullptr) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_STRING | (submenu ? MIIM_SUBMENU : 0u);
+    item.wID = id;
+    item.dwTypeData = const_cast<wchar_t*>(text);
+    item.hSubMenu = submenu;
+    InsertMenuItemW(menu, position, TRUE, &item);
+}
+
+void insertSeparator(HMENU menu, UINT position) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE;
+    item.fType = MFT_SEPARATOR;
+    InsertMenuItemW(menu, position, TRUE, &item);
+}
+
+void setItemBitmap(HMENU menu, UINT item, BOOL byPosition, HBITMAP bitmap) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = bitmap;
+    SetMenuItemInfoW(menu, item, byPosition, &info);
+}
+
+}  // namespace
+
+void StandSystemMenu::build(App& app, HWND stand) {
+    HMENU menu = GetSystemMenu(stand, FALSE);
+    DeleteMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+    DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    ModifyMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, SC_CLOSE, L"閉じる(&C)");
+
+    pageMenuResource_.reset(LoadMenuW(app.instance, MAKEINTRESOURCEW(IDR_PAGE_MENU)));
+    app.pageMenu = GetSubMenu(pageMenuResource_.get(), 0);
+
+    insertItem(menu, 0, IDM_ABOUT, L"Quillory");
+    insertSeparator(menu, 1);
+    insertItem(menu, 2, 0, L"ページ", app.pageMenu);
+    insertItem(menu, 3, IDM_NEW_PAGE, L"新規ページ追加(&A)");
+    insertSeparator(menu, 4);
+    insertItem(menu, 5, IDM_GENERAL_SETTINGS, L"全般設定(&T)...");
+    insertSeparator(menu, 6);
+    SetMenuDefaultItem(menu, 0, TRUE);
+
+    if (app.OsVersionCode < 600) return;
+    const int ids[5] = {IDB_MENU_PROGRAM, IDB_MENU_CURRENT_PAGE, IDB_MENU_PAGE_SETTINGS, IDB_MENU_NEW_PAGE, IDB_MENU_GENERAL};
+    for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps_[i].reset(loadMenuBitmap(app.instance, ids[i]));
+    setItemBitmap(menu, 0, TRUE, bitmaps_[0].get());
+    setItemBitmap(menu, 2, TRUE, bitmaps_[1].get());
+    setItemBitmap(app.pageMenu, IDM_PAGE_SETTINGS, FALSE, bitmaps_[2].get());
+    setItemBitmap(menu, 3, TRUE, bitmaps_[3].get());
+    setItemBitmap(menu, 5, TRUE, bitmaps_[4].get());
+}
+
+}  // namespace quillory

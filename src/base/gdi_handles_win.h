@@ -1,0 +1,44 @@
+#pragma once
+// Owners for GDI and USER handles: each frees its handle once, when it goes out of scope.
+#include <windows.h>
+
+#include <utility>
+
+namespace quillory {
+
+template <typename Handle, auto Free>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void reset(Handle handle = nullptr) {
+        if (handle_ != nullptr) Free(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+inline void deleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+inline void destroyIconHandle(HICON icon) { DestroyIcon(icon); }
+inline void destroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+
+using UniqueBitmap = UniqueHandle<HBITMAP, deleteGdiObject>;
+using UniqueFont = UniqueHandle<HFONT, deleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, deleteGdiObject>;
+using UniqueIcon = UniqueHandle<HICON, destroyIconHandle>;
+using UniqueMenu = UniqueHandle<HMENU, destroyMenuHandle>;
+
+}  // namespace quillory
