@@ -12,7 +12,8 @@
 namespace quillory {
 
 enum : unsigned { SaveText = 2, SavePicture = 4 };
-constexpr int kDefaultPage = -1;  // page argument meaning the DefaultPage
+constexpr unsigned kSaveAllGroups = 15;  // what the album-wide saves pass
+constexpr int kDefaultPage = -1;         // page argument meaning the DefaultPage
 
 // Pages beyond this are not loaded: a hand-edited PageCount cannot make the program allocate
 // and write millions of records.
@@ -51,9 +52,11 @@ public:
 
 private:
     IniDocument& document();
-    IniDocument& documentForSaving();
     void finishBatch();
     void loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage);
+    Text readComment(const IniDocument& doc, TextView section, int page) const;
+    Text readText(const IniDocument& doc, TextView section, TextView key, TextView fallback, std::size_t capacity) const;
+    void readHistory(const IniDocument& doc, Album& album) const;
     void savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups);
     void saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage);
     void convertLegacy(Album& album, bool hadDefaultPage);
@@ -65,7 +68,7 @@ private:
     int batchDepth_ = 0;
     std::optional<IniDocument> document_;  // the file's content while a Batch is open
     bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
-    bool dirty_ = false;
+    bool dirty_ = false;                    // document_ holds changes not yet written
 };
 
 }  // namespace quillory

@@ -1,0 +1,423 @@
+#include "album/album_file.h"
+
+#include <gtest/gtest.h>
+
+#include "album/page_tabs.h"
+#include "album_test_support.h"
+#include "base/format.h"
+
+namespace quillory::testing {
+namespace {
+
+const Text kPath = u"C:\\x\\Quillory.qalbum";
+const Text kBackup = u"C:\\x\\Quillory_Backup.qalbum";
+
+class AlbumFileTest : public ::testing::Test {
+protected:
+    AlbumFileTest() { album.defaultPage = makeDefaultPage(); }
+
+    // Start-up as the program does it: DefaultPage first, then the album.
+    void start() {
+        file.loadPage(album, kDefaultPage, false);
+        file.loadAlbum(album);
+    }
+    void putUnicode(TextView text) { files.put(kPath, unicodeFile(text)); }
+    Album reloaded() {
+        Album again;
+        again.defaultPage = makeDefaultPage();
+        file.loadPage(again, kDefaultPage, false);
+        file.loadAlbum(again);
+        return again;
+    }
+    IniDocument stored() {
+        const auto& bytes = files.files.at(kPath);
+        return IniDocument::parse(bytes, codePage);
+    }
+
+    FakeFileSystem files;
+    FakeCodePage codePage;
+    FakeSpecialFolders folders;
+    AlbumFile file{kPath, files, codePage, folders};
+    Album album;
+};
+
+std::vector<Text> newAlbumLines() {
+    std::vector<Text> lines{u";Quillory", u"", u"[Quillory]", u"xPosi=180", u"yPosi=270", u"xSize=580", u"ySize=350",
+                            u"TabStyle=78080", u"TabNumber=0", u"PageCount=5", u"LayerWindowLevel=192",
+                            u"TabFontName=ＭＳ Ｐゴシック", u"TabFontSize=12", u"SlideStyle=8707", u"SlideInterval=23"};
+    for (int n = 1; n <= 8; ++n) {
+        lines.push_back(formatText(u"HistoryFileNumber%02d=-1", {n}));
+        lines.push_back(formatText(u"HistoryFileName%02d=", {n}));
+    }
+    for (int page = 1; page <= 5; ++page) {
+        const std::vector<Text> section{
+            u"", formatText(u"[Page%d]", {page}), u"PageVer=100", formatText(u"Label=Page%d", {page}),
+            formatText(u"Comment000=Page%d コメント", {page}), u"Comment=1", u"Flag=0", u"FontName=MS UI Gothic",
+            u"FontSize=13", u"FontStyle=1", u"FontColor=8224", u"FontColorBk=15263976", u"FontColor2=15263976",
+            u"FontColorBk2=15263976", u"FontAlpha=192", u"File=", u"FileNum=0", u"FolderFileNo=0", u"PhotoFlag=65728"};
+        lines.insert(lines.end(), section.begin(), section.end());
+    }
+    return lines;
+}
+
+TEST_F(AlbumFileTest, MissingFileBecomesTheNewAlbumByteForByteInOneWrite) {
+    start();
+    EXPECT_EQ(files.contentOf(kPath), unicodeFile(crlfLines(newAlbumLines())));
+    EXPECT_EQ(files.replaceCount, 1);
+    EXPECT_FALSE(files.files.contains(kBackup)) << "nothing to back up";
+    EXPECT_FALSE(album.unicodeAlbum);
+}
+
+TEST_F(AlbumFileTest, AlbumWithoutKeysHasFiveDefaultPages) {
+    putUnicode(u";Quillory");
+    start();
+    EXPECT_TRUE(album.unicodeAlbum);
+    EXPECT_EQ(files.replaceCount, 0) << "loading a Unicode album writes nothing";
+    ASSERT_EQ(album.pages.size(), 5u);
+    for (int page = 0; page < 5; ++page) {
+        const PageSettings& p = album.pages[static_cast<std::size_t>(page)];
+        EXPECT_EQ(p.Label, formatText(u"Page%d", {page + 1}));
+        EXPECT_EQ(p.Comment, formatText(u"Page%d コメント", {page + 1}));
+        EXPECT_TRUE(p.File.empty());
+        EXPECT_EQ(p.FontName, u"MS UI Gothic");
+        EXPECT_EQ(p.PhotoFlag, 0x100C0u);
+        EXPECT_EQ(p.FontAlpha, 192);
+    }
+    EXPECT_EQ(album.settings.xPosi, 180);
+    EXPECT_EQ(album.settings.yPosi, 270);
+    EXPECT_EQ(album.settings.xSize, 580);
+    EXPECT_EQ(album.settings.ySize, 350);
+    EXPECT_EQ(album.history[7].pictureNumber, -1);
+}
+
+TEST_F(AlbumFileTest, EverythingSavedLoadsBackTheSame) {
+    start();
+    album.settings.xPosi = -20;
+    album.settings.TabStyle = 0xF0510503;
+    album.settings.LayerWindowLevel = -5;
+    album.settings.TabFontName = u"Yu Gothic UI";
+    album.currentPage = 2;
+    album.settings.TabNumber = 2;
+    PageSettings& p = album.pages[2];
+    p.Label = u"旅行";
+    p.Comment = u"line one\r\n\r\nline three";
+    p.File = u"D:\\photos\\";
+    p.FolderFileNo = 17;
+    p.FileNum = 240;
+    p.Flag = FlagFolder | FlagLocked | 0x40;
+    p.PhotoFlag = 0xFFFFFFFF;
+    p.FontName = u"Meiryo";
+    p.FontSize = 20;
+    p.FontStyle = FontItalic | FontUnderline;
+    p.FontAlpha = 255;
+    p.FontColor = 0x123456;
+    p.FontColor2 = 0x654321;
+    p.FontColorBk = 0xABCDEF;
+    p.FontColorBk2 = 0xFEDCBA;
+    album.history[0] = HistoryEntry{42, u"a.jpg"};
+    file.saveAlbumSettings(album, true);
+
+    const Album back = reloaded();
+    EXPECT_EQ(back.settings.xPosi, -20);
+    EXPECT_EQ(back.settings.TabStyle, 0xF0510503u);
+    EXPECT_EQ(back.settings.LayerWindowLevel, -5);
+    EXPECT_EQ(back.settings.TabFontName, u"Yu Gothic UI");
+    EXPECT_EQ(back.currentPage, 2);
+    const PageSettings& q = back.pages[2];
+    EXPECT_EQ(q.PageVer, 100);
+    EXPECT_EQ(q.Label, p.Label);
+    EXPECT_EQ(q.Comment, p.Comment);
+    EXPECT_EQ(q.File, p.File);
+    EXPECT_EQ(q.FolderFileNo, 17);
+    EXPECT_EQ(q.FileNum, 240);
+    EXPECT_EQ(q.Flag, p.Flag);
+    EXPECT_EQ(q.PhotoFlag, 0xFFFFFFFFu);
+    EXPECT_EQ(q.FontName, u"Meiryo");
+    EXPECT_EQ(q.FontSize, 20);
+    EXPECT_EQ(q.FontStyle, p.FontStyle);
+    EXPECT_EQ(q.FontAlpha, 255);
+    EXPECT_EQ(q.FontColor, p.FontColor);
+    EXPECT_EQ(q.FontColor2, p.FontColor2);
+    EXPECT_EQ(q.FontColorBk, p.FontColorBk);
+    EXPECT_EQ(q.FontColorBk2, p.FontColorBk2);
+    EXPECT_EQ(back.history[0].pictureNumber, 42);
+    EXPECT_EQ(back.history[0].fileName, u"a.jpg");
+}
+
+TEST_F(AlbumFileTest, SaveGroupsWriteOnlyTheirKeys) {
+    putUnicode(u";Quillory\r\n\r\n[Page1]\r\nPageVer=100\r\nLabel=Kept\r\nFile=C:\\a.jpg\r\n");
+    start();
+    album.pages[0].Label = u"Changed";
+    album.pages[0].File = u"C:\\b.jpg";
+    file.savePage(album, 0, SavePicture);
+    EXPECT_EQ(stored().readString(u"Page1", u"Label", u"", 31), u"Kept");
+    EXPECT_EQ(stored().readString(u"Page1", u"File", u"", 261), u"C:\\b.jpg");
+    EXPECT_FALSE(stored().value(u"Page1", u"FontName"));
+    file.savePage(album, 0, SaveText);
+    EXPECT_EQ(stored().readString(u"Page1", u"Label", u"", 31), u"Changed");
+
+    album.defaultPage.FontName = u"Arial";
+    file.savePage(album, kDefaultPage, 255);
+    const IniDocument doc = stored();
+    EXPECT_EQ(doc.readString(u"Page-Default", u"FontName", u"", 34), u"Arial");
+    EXPECT_TRUE(doc.value(u"Page-Default", u"PhotoFlag"));
+    EXPECT_FALSE(doc.value(u"Page-Default", u"Label"));
+    EXPECT_FALSE(doc.value(u"Page-Default", u"Comment"));
+    EXPECT_FALSE(doc.value(u"Page-Default", u"File"));
+}
+
+TEST_F(AlbumFileTest, SavesKeepWhatOthersWroteAndUnknownLines) {
+    putUnicode(u";Quillory\r\n\r\n[Quillory]\r\nPageCount=1\r\nFuture=yes\r\n; a note\r\n");
+    start();
+    putUnicode(u";Quillory\r\n\r\n[Quillory]\r\nPageCount=1\r\nFuture=yes\r\n; a note\r\n\r\n[Other]\r\nx=1\r\n");
+    file.saveAlbumSettings(album, false);
+    const IniDocument doc = stored();
+    EXPECT_EQ(doc.readString(u"Quillory", u"Future", u"", 9), u"yes");
+    EXPECT_EQ(doc.readInt(u"Other", u"x", 0), 1);
+    EXPECT_NE(files.contentOf(kPath).find(unicodeFile(u"; a note").substr(2)), std::string::npos);
+}
+
+TEST_F(AlbumFileTest, BatchWritesOnceAndLoadsSeeUnwrittenSaves) {
+    putUnicode(u";Quillory");
+    start();
+    {
+        AlbumFile::Batch batch(file);
+        for (int page = 0; page < 5; ++page) {
+            album.pages[static_cast<std::size_t>(page)].FileNum = page + 10;
+            file.savePage(album, page, kSaveAllGroups);
+        }
+        {
+            AlbumFile::Batch inner(file);
+            file.saveAlbumSettings(album, false);
+        }
+        EXPECT_EQ(files.replaceCount, 0);
+        Album seen;
+        seen.pages.resize(5);
+        file.loadPage(seen, 4, false);
+        EXPECT_EQ(seen.pages[4].FileNum, 14);
+    }
+    EXPECT_EQ(files.replaceCount, 1);
+    EXPECT_EQ(reloaded().pages[3].FileNum, 13);
+}
+
+TEST_F(AlbumFileTest, EverySaveLeavesOneBlankLineBeforeEachSection) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\n[Page1]\r\nLabel=a\r\n[Page2]\r\nLabel=b\r\n");
+    start();
+    file.savePage(album, 1, SaveText);
+    const std::string once = files.contentOf(kPath);
+    const Text expectedStart = u";Quillory\r\n\r\n[Quillory]\r\nPageCount=2\r\n\r\n[Page1]\r\nLabel=a\r\n\r\n[Page2]\r\n";
+    EXPECT_EQ(once.substr(0, unicodeFile(expectedStart).size()), unicodeFile(expectedStart));
+    file.savePage(album, 1, SaveText);
+    file.savePage(album, 0, SaveText);
+    const IniDocument doc = stored();
+    EXPECT_EQ(files.contentOf(kPath).find(unicodeFile(u"\r\n\r\n\r\n").substr(2)), std::string::npos);
+    EXPECT_EQ(doc.readString(u"Page2", u"Label", u"", 31), u"b");
+}
+
+// Comment lines.
+
+TEST_F(AlbumFileTest, LongCommentsKeepFiveLines) {
+    start();
+    album.pages[0].Comment = u"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7";
+    file.savePage(album, 0, SaveText);
+    const IniDocument doc = stored();
+    EXPECT_EQ(doc.readInt(u"Page1", u"Comment", 0), 5);
+    EXPECT_FALSE(doc.value(u"Page1", u"Comment005"));
+    EXPECT_EQ(reloaded().pages[0].Comment, u"1\r\n2\r\n3\r\n4\r\n5");
+}
+
+TEST_F(AlbumFileTest, ShorterCommentsRemoveTheOldLines) {
+    start();
+    album.pages[0].Comment = u"a\r\nb\r\nc\r\nd";
+    file.savePage(album, 0, SaveText);
+    album.pages[0].Comment = u"x\r\ny";
+    file.savePage(album, 0, SaveText);
+    const IniDocument doc = stored();
+    EXPECT_EQ(doc.readInt(u"Page1", u"Comment", 0), 2);
+    EXPECT_FALSE(doc.value(u"Page1", u"Comment002"));
+    EXPECT_FALSE(doc.value(u"Page1", u"Comment003"));
+    EXPECT_EQ(reloaded().pages[0].Comment, u"x\r\ny");
+}
+
+TEST_F(AlbumFileTest, TrailingLineBreakAndEmptyCommentsRoundTrip) {
+    start();
+    album.pages[0].Comment = u"a\r\n";
+    album.pages[1].Comment = u"";
+    file.savePage(album, 0, SaveText);
+    file.savePage(album, 1, SaveText);
+    EXPECT_EQ(stored().readInt(u"Page1", u"Comment", 0), 2);
+    EXPECT_EQ(stored().readInt(u"Page2", u"Comment", 0), 1);
+    const Album back = reloaded();
+    EXPECT_EQ(back.pages[0].Comment, u"a\r\n");
+    EXPECT_EQ(back.pages[1].Comment, u"");
+}
+
+TEST_F(AlbumFileTest, HandEditedCommentsAreCutToCapacity) {
+    Text longLine(80, u'x');
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\n[Page1]\r\nComment=2000000000\r\nComment000=" + longLine +
+               u"\r\nComment001=" + longLine + u"\r\n");
+    start();
+    EXPECT_EQ(album.pages[0].Comment.size(), kCommentCapacity);
+    EXPECT_EQ(album.pages[0].Comment.substr(80, 2), u"\r\n");
+}
+
+// Settings read from hand-edited files.
+
+TEST_F(AlbumFileTest, OutOfRangeSettingsAreRepaired) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nTabNumber=7\r\nSlideStyle=" + formatText(u"%d", {0x5C2203 | 0x0C00}) + u"\r\n");
+    start();
+    EXPECT_EQ(album.settings.TabNumber, 0);
+    EXPECT_EQ(SlideEffect.get(album.settings.SlideStyle), 2u);
+    EXPECT_EQ(album.settings.SlideStyle & ~SlideEffect.mask(), 0x5C2003u);
+}
+
+TEST_F(AlbumFileTest, PageCountIsKeptBetweenOneAndTheMaximum) {
+    const std::pair<const char16_t*, std::size_t> cases[] = {
+        {u"0", 1}, {u"-3", 1}, {u"2000000000", static_cast<std::size_t>(kMaxPageCount)}, {u"abc", 1}, {u"3", 3}};
+    for (const auto& [stored, expected] : cases) {
+        putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=" + Text(stored) + u"\r\nTabNumber=2\r\n");
+        Album fresh;
+        fresh.defaultPage = makeDefaultPage();
+        file.loadAlbum(fresh);
+        EXPECT_EQ(fresh.pages.size(), expected) << textToUtf8(stored);
+        EXPECT_EQ(fresh.settings.PageCount, static_cast<std::int32_t>(expected));
+        EXPECT_LT(fresh.currentPage, static_cast<int>(expected));
+    }
+}
+
+TEST_F(AlbumFileTest, TextsLongerThanTheirFieldsAreCut) {
+    const Text label(40, u'L');
+    const Text font(50, u'F');
+    const Text path(300, u'p');
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\nTabFontName=" + font + u"\r\n[Page1]\r\nLabel=" + label +
+               u"\r\nFontName=" + font + u"\r\nFile=" + path + u"\r\n");
+    start();
+    EXPECT_EQ(album.pages[0].Label, label.substr(0, kLabelCapacity));
+    EXPECT_EQ(album.pages[0].FontName, font.substr(0, kFontNameCapacity));
+    EXPECT_EQ(album.settings.TabFontName, font.substr(0, kTabFontNameCapacity));
+    EXPECT_LE(album.pages[0].File.size(), kPathCapacity);
+}
+
+TEST_F(AlbumFileTest, MainPageIsChosenAtStartWhenAsked) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=4\r\nTabNumber=0\r\nTabStyle=" + formatText(u"%d", {TabMainAtStart}) +
+               u"\r\n[Page2]\r\nFlag=8192\r\n[Page4]\r\nFlag=" + formatText(u"%d", {FlagMainPage}) + u"\r\n");
+    start();
+    EXPECT_EQ(album.currentPage, 3);
+    EXPECT_EQ(album.settings.TabNumber, 2) << "Page2 is unmarked, so the main Page is the third tab";
+}
+
+TEST_F(AlbumFileTest, SecondColoursOfOlderPagesFollowTheirBackground) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\n[Page1]\r\nFontColorBk=255\r\n[Page2]\r\nPageVer=100\r\n");
+    start();
+    EXPECT_EQ(album.pages[0].FontColor2, 255u);
+    EXPECT_EQ(album.pages[0].FontColorBk2, 255u);
+    EXPECT_EQ(album.pages[1].FontColor2, 0xE8E8E8u);
+    file.loadPage(album, 0, true);
+    EXPECT_EQ(album.pages[0].FontColor2, 0xE8E8E8u);
+    EXPECT_EQ(album.pages[0].FontColorBk2, 0xE8E8E8u);
+    EXPECT_EQ(album.pages[0].FontColorBk, 255u);
+}
+
+TEST_F(AlbumFileTest, DefaultPageFromTheFileBecomesTheDefaultOfPages) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\n[Page-Default]\r\nFontName=Arial\r\nFontAlpha=300\r\n");
+    start();
+    EXPECT_EQ(album.defaultPage.FontName, u"Arial");
+    EXPECT_EQ(album.defaultPage.FontAlpha, 300 & 0xFF);
+    EXPECT_EQ(album.defaultPage.FontSize, 13) << "its own start values are its defaults";
+    EXPECT_EQ(album.pages[0].FontName, u"Arial");
+}
+
+TEST_F(AlbumFileTest, OutOfRangePageArgumentsDoNothing) {
+    putUnicode(u";Quillory");
+    start();
+    file.savePage(album, 5, kSaveAllGroups);
+    file.savePage(album, -2, kSaveAllGroups);
+    file.loadPage(album, 99, false);
+    EXPECT_FALSE(stored().hasSection(u"Page6"));
+}
+
+// Special-folder tokens in File.
+
+TEST_F(AlbumFileTest, FilesInSpecialFoldersAreStoredAsTokens) {
+    folders.paths[39] = u"C:\\Users\\A\\Pictures";
+    start();
+    album.pages[0].File = u"C:\\Users\\A\\Pictures\\2024\\a.jpg";
+    album.pages[1].File = u"C:\\Users\\A\\Pictures2\\b.jpg";
+    file.savePage(album, 0, SavePicture);
+    file.savePage(album, 1, SavePicture);
+    EXPECT_EQ(stored().readString(u"Page1", u"File", u"", 261), u"%Pictures%2024\\a.jpg");
+    EXPECT_EQ(stored().readString(u"Page2", u"File", u"", 261), u"C:\\Users\\A\\Pictures2\\b.jpg");
+    folders.paths[39] = u"D:\\P";
+    const Album back = reloaded();
+    EXPECT_EQ(back.pages[0].File, u"D:\\P\\2024\\a.jpg");
+    EXPECT_EQ(back.pages[1].File, u"C:\\Users\\A\\Pictures2\\b.jpg");
+}
+
+// Legacy files.
+
+TEST_F(AlbumFileTest, LegacyFileIsBackedUpAndConvertedWithItsHexTexts) {
+    const std::string legacy = "[Quillory]\r\nPageCount=2\r\n[Page1]\r\nLabel=old\r\nLabelHex=006100620063\r\n"
+                               "Comment=1\r\nComment000Hex=00E9\r\n[Page-Default]\r\nFontName=Arial\r\n";
+    files.put(kPath, legacy);
+    start();
+    EXPECT_FALSE(album.unicodeAlbum);
+    EXPECT_EQ(album.pages[0].Label, u"abc");
+    EXPECT_EQ(album.pages[0].Comment, u"é");
+    EXPECT_TRUE(album.settings.TabStyle & TabStatusBar);
+    EXPECT_EQ(files.contentOf(kBackup), legacy);
+    EXPECT_EQ(files.replaceCount, 1);
+
+    const std::string converted = files.contentOf(kPath);
+    EXPECT_EQ(converted.substr(0, 2 + 18), unicodeFile(u";Quillory"));
+    const IniDocument doc = stored();
+    EXPECT_FALSE(doc.value(u"Page1", u"LabelHex"));
+    EXPECT_FALSE(doc.value(u"Page1", u"Comment000Hex"));
+    EXPECT_EQ(doc.readString(u"Page1", u"Label", u"", 31), u"abc");
+    EXPECT_EQ(doc.readString(u"Page-Default", u"FontName", u"", 34), u"Arial") << "the DefaultPage survives";
+
+    files.files[kBackup] = {'k', 'e', 'p', 't'};
+    const Album again = reloaded();
+    EXPECT_TRUE(again.unicodeAlbum);
+    EXPECT_EQ(files.contentOf(kBackup), "kept");
+    EXPECT_EQ(again.pages[0].Label, u"abc");
+}
+
+TEST_F(AlbumFileTest, ConversionNeverOverwritesAnExistingBackup) {
+    files.put(kBackup, "older backup");
+    files.put(kPath, "[Quillory]\r\nPageCount=1\r\n");
+    start();
+    EXPECT_EQ(files.contentOf(kBackup), "older backup");
+    EXPECT_TRUE(stored().isUnicode());
+}
+
+TEST_F(AlbumFileTest, ReadOnlyAlbumLoadsAndIgnoresFailedWrites) {
+    files.put(kPath, "[Quillory]\r\nPageCount=2\r\nxPosi=5\r\n");
+    files.readOnly.insert(kPath);
+    start();
+    EXPECT_EQ(album.settings.xPosi, 5);
+    EXPECT_EQ(album.pages.size(), 2u);
+    file.saveAlbumSettings(album, true);
+    file.savePage(album, 1, kSaveAllGroups);
+    EXPECT_EQ(files.contentOf(kPath), "[Quillory]\r\nPageCount=2\r\nxPosi=5\r\n");
+}
+
+TEST_F(AlbumFileTest, AlbumInAMissingFolderRunsFromMemory) {
+    files.readOnly.insert(kPath);  // the fake cannot create a file whose folder is gone
+    start();
+    EXPECT_EQ(album.pages.size(), 5u);
+    file.saveAlbumSettings(album, true);
+    EXPECT_FALSE(files.files.contains(kPath));
+    EXPECT_FALSE(files.files.contains(kBackup));
+}
+
+TEST_F(AlbumFileTest, FileRemovedWhileRunningIsWrittenAsUnicode) {
+    putUnicode(u";Quillory");
+    start();
+    files.files.erase(kPath);
+    file.savePage(album, 0, kSaveAllGroups);
+    EXPECT_TRUE(stored().isUnicode());
+    EXPECT_EQ(stored().readString(u"Page1", u"Label", u"", 31), u"Page1");
+}
+
+}  // namespace
+}  // namespace quillory::testing

@@ -1,0 +1,150 @@
+#include "album/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include "album_test_support.h"
+
+namespace quillory::testing {
+namespace {
+
+class IniDocumentTest : public ::testing::Test {
+protected:
+    IniDocument parse(TextView text) {
+        const std::string bytes = unicodeFile(text);
+        return IniDocument::parse(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), codePage);
+    }
+    IniDocument parseAnsi(std::string_view bytes) {
+        return IniDocument::parse(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), codePage);
+    }
+    std::string serialised(const IniDocument& doc) {
+        const auto bytes = doc.serialise(codePage);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    FakeCodePage codePage;
+};
+
+TEST_F(IniDocumentTest, ReadsNamesWithoutCaseAndTrimsBlanks) {
+    const IniDocument doc = parse(u"[Main]\r\n  Width = 42 \r\nname=Ｐゴ\r\n");
+    EXPECT_TRUE(doc.isUnicode());
+    EXPECT_EQ(doc.readInt(u"MAIN", u"width", 0), 42);
+    EXPECT_EQ(doc.readString(u"main", u"NAME", u"", 10), u"Ｐゴ");
+    EXPECT_FALSE(doc.value(u"Main", u"Height"));
+    EXPECT_FALSE(doc.value(u"Other", u"Width"));
+}
+
+TEST_F(IniDocumentTest, FirstOfDuplicateSectionsAndKeysWins) {
+    const IniDocument doc = parse(u"[A]\r\nk=1\r\nk=2\r\n[B]\r\nx=0\r\n[a]\r\nk=3\r\nj=4\r\n");
+    EXPECT_EQ(doc.readInt(u"A", u"k", 0), 1);
+    EXPECT_FALSE(doc.value(u"A", u"j")) << "keys of a later duplicate section are not read";
+}
+
+TEST_F(IniDocumentTest, IgnoresLinesWithoutEqualsKeysBeforeSectionsAndComments) {
+    const IniDocument doc = parse(u"early=1\r\n[S]\r\njust words\r\n;note=5\r\n=7\r\nlate=2\r\n");
+    EXPECT_FALSE(doc.value(u"", u"early"));
+    EXPECT_FALSE(doc.value(u"S", u"just words"));
+    EXPECT_FALSE(doc.value(u"S", u";note"));
+    EXPECT_EQ(doc.readInt(u"S", u"late", 0), 2);
+}
+
+TEST_F(IniDocumentTest, IntegersReadLikeThePlatform) {
+    const IniDocument doc = parse(
+        u"[S]\r\nneg=-1\r\nlead=12abc\r\nword=abc\r\nempty=\r\nbig=4294967295\r\nplus=+7\r\n");
+    EXPECT_EQ(doc.readInt(u"S", u"neg", 5), -1);
+    EXPECT_EQ(doc.readInt(u"S", u"lead", 5), 12);
+    EXPECT_EQ(doc.readInt(u"S", u"word", 5), 0);
+    EXPECT_EQ(doc.readInt(u"S", u"empty", 5), 5);
+    EXPECT_EQ(doc.readInt(u"S", u"missing", 5), 5);
+    EXPECT_EQ(doc.readInt(u"S", u"big", 5), -1) << "values with bit 31 set come back as written";
+    EXPECT_EQ(doc.readInt(u"S", u"plus", 5), 7);
+}
+
+TEST_F(IniDocumentTest, StringsAreCutToCapacityIncludingTheFallback) {
+    const IniDocument doc = parse(u"[S]\r\nlong=abcdefgh\r\n");
+    EXPECT_EQ(doc.readString(u"S", u"long", u"", 3), u"abc");
+    EXPECT_EQ(doc.readString(u"S", u"none", u"fallback", 4), u"fall");
+}
+
+TEST_F(IniDocumentTest, UntouchedFileRoundTripsByteForByte) {
+    const Text text = u";top\r\n\r\n[A]\r\n; comment\r\nk = v \r\nodd line\r\n\r\n[B]\r\nx=1";
+    EXPECT_EQ(serialised(parse(text)), unicodeFile(text));
+}
+
+TEST_F(IniDocumentTest, LoneLineFeedsAndCarriageReturnsBecomeCrLf) {
+    EXPECT_EQ(serialised(parse(u"[A]\nk=1\rj=2\n")), unicodeFile(u"[A]\r\nk=1\r\nj=2\r\n"));
+}
+
+TEST_F(IniDocumentTest, WritingReplacesInPlaceAppendsToSectionAndAddsSections) {
+    IniDocument doc = parse(u"[A]\r\nK = old\r\nz=9\r\n\r\n[B]\r\ny=1\r\n");
+    doc.write(u"a", u"k", u"new");
+    doc.write(u"A", u"added", u"1");
+    doc.write(u"C", u"c", u"");
+    EXPECT_EQ(serialised(doc), unicodeFile(u"[A]\r\nK=new\r\nz=9\r\nadded=1\r\n\r\n[B]\r\ny=1\r\n[C]\r\nc=\r\n"));
+}
+
+TEST_F(IniDocumentTest, AppendingToAFileWithoutFinalLineEndEndsTheLastLineFirst) {
+    IniDocument lastSection = parse(u"[A]\r\nk=1");
+    lastSection.write(u"A", u"j", u"2");
+    EXPECT_EQ(serialised(lastSection), unicodeFile(u"[A]\r\nk=1\r\nj=2\r\n"));
+
+    IniDocument markOnly = parse(u";Quillory");
+    markOnly.write(u"Quillory", u"xPosi", u"180");
+    EXPECT_EQ(serialised(markOnly), unicodeFile(u";Quillory\r\n[Quillory]\r\nxPosi=180\r\n"));
+}
+
+TEST_F(IniDocumentTest, ValuesCannotBreakIntoNewLines) {
+    IniDocument doc = parse(u"[A]\r\n");
+    doc.write(u"A", u"k", u"one\r\n[Evil]\nx=1");
+    EXPECT_FALSE(doc.hasSection(u"Evil"));
+    EXPECT_EQ(doc.readString(u"A", u"k", u"", 100), u"one  [Evil] x=1");
+    const IniDocument reread = parse(Text(u"[A]\r\n") + u"k=" + doc.readString(u"A", u"k", u"", 100));
+    EXPECT_FALSE(reread.hasSection(u"Evil"));
+}
+
+TEST_F(IniDocumentTest, DeletesKeysAndWholeSections) {
+    IniDocument doc = parse(u"[A]\r\nk=1\r\nj=2\r\n[B]\r\nx=1\r\n; kept with B\r\n[C]\r\ny=3\r\n");
+    doc.deleteKey(u"A", u"K");
+    doc.deleteKey(u"A", u"missing");
+    doc.deleteSection(u"b");
+    EXPECT_EQ(serialised(doc), unicodeFile(u"[A]\r\nj=2\r\n[C]\r\ny=3\r\n"));
+    EXPECT_EQ(doc.readInt(u"C", u"y", 0), 3) << "sections after a deleted one are still found";
+    doc.write(u"C", u"z", u"4");
+    EXPECT_EQ(doc.readInt(u"C", u"z", 0), 4);
+}
+
+TEST_F(IniDocumentTest, SeparatesSectionsOnceWithBlankLines) {
+    IniDocument doc = parse(u";Quillory\r\n[A]\r\nk=1\r\n[B]\r\n\r\n[C]\r\n  [D]\r\n");
+    EXPECT_TRUE(doc.separateSections());
+    const std::string expected = unicodeFile(u";Quillory\r\n\r\n[A]\r\nk=1\r\n\r\n[B]\r\n\r\n[C]\r\n  [D]\r\n");
+    EXPECT_EQ(serialised(doc), expected);
+    EXPECT_FALSE(doc.separateSections());
+    EXPECT_EQ(serialised(doc), expected);
+}
+
+TEST_F(IniDocumentTest, OddLengthAndTruncatedUnicodeFilesDropTheTrailingByte) {
+    std::string bytes = unicodeFile(u"[A]\r\nk=12");
+    bytes.push_back('\x33');
+    const IniDocument doc = parseAnsi(bytes);
+    EXPECT_TRUE(doc.isUnicode());
+    EXPECT_EQ(doc.readInt(u"A", u"k", 0), 12);
+    EXPECT_FALSE(parseAnsi("\xFF\xFE\x5B").hasSection(u"A"));
+    EXPECT_FALSE(parseAnsi("\xFF").isUnicode());
+    EXPECT_TRUE(parseAnsi("").value(u"", u"") == std::nullopt);
+}
+
+TEST_F(IniDocumentTest, LegacyFilesAreDecodedAndWrittenThroughTheCodePage) {
+    IniDocument doc = parseAnsi("[A]\r\nname=caf\xE9\r\n");
+    EXPECT_FALSE(doc.isUnicode());
+    EXPECT_EQ(doc.readString(u"A", u"name", u"", 10), u"café");
+    doc.write(u"A", u"more", u"\u00FC");
+    EXPECT_EQ(serialised(doc), "[A]\r\nname=caf\xE9\r\nmore=\xFC\r\n");
+}
+
+TEST_F(IniDocumentTest, ResetStartsAFreshUnicodeFile) {
+    IniDocument doc = parseAnsi("[A]\r\nk=1\r\n");
+    doc.resetTo(u";Quillory", true);
+    EXPECT_FALSE(doc.hasSection(u"A"));
+    EXPECT_EQ(serialised(doc), unicodeFile(u";Quillory"));
+}
+
+}  // namespace
+}  // namespace quillory::testing
