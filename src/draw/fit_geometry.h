@@ -10,10 +10,10 @@
 namespace quillory {
 
 // The low four bits of PhotoFlag. Only 0 to 3 are meaningful; anything else (a hand-edited
-// album) is treated as FitShorterSide.
-enum class FitMode { FitShorterSide = 0, FitLongerSide = 1, FitBothSides = 2, ActualSize = 3 };
+// album) is treated as ShorterSide.
+enum class PictureFit { ShorterSide = 0, LongerSide = 1, BothSides = 2, ActualSize = 3 };
 
-FitMode fitModeFromPhotoFlag(std::uint32_t photoFlag);
+PictureFit pictureFitOf(std::uint32_t photoFlag);
 
 enum class PaintPath { GdiPlus, Gdi };
 
@@ -28,6 +28,6 @@ struct PictureLayout {
 
 // No layout when the area or the picture is empty or the fitted picture would have no size;
 // the painters then show the background and the text only.
-std::optional<PictureLayout> fitPicture(Size area, Size picture, FitMode mode, PaintPath path);
+std::optional<PictureLayout> fitPicture(Size area, Size picture, PictureFit mode, PaintPath path);
 
 }  // namespace quillory

@@ -9,58 +9,58 @@ PictureLayout layout(Rect target, Rect source) { return {target, source}; }
 
 TEST(FitGeometry, ShorterSideKeepsAMarginAndRoundsHalfUp) {
     // 200/100 is not below 400/300, so the height fills the inner area: 133.33 + 0.5 -> 133.
-    EXPECT_EQ(fitPicture({206, 106}, {400, 300}, FitMode::FitShorterSide, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({206, 106}, {400, 300}, PictureFit::ShorterSide, PaintPath::GdiPlus),
               layout({36, 3, 133, 100}, {0, 0, 400, 300}));
     // A tall picture fills the inner height in either painter.
-    EXPECT_EQ(fitPicture({206, 106}, {300, 600}, FitMode::FitShorterSide, PaintPath::Gdi),
+    EXPECT_EQ(fitPicture({206, 106}, {300, 600}, PictureFit::ShorterSide, PaintPath::Gdi),
               layout({78, 3, 50, 100}, {0, 0, 300, 600}));
     // A wide picture fills the inner width: 200 * 100 / 400 = 50.
-    EXPECT_EQ(fitPicture({206, 106}, {400, 100}, FitMode::FitShorterSide, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({206, 106}, {400, 100}, PictureFit::ShorterSide, PaintPath::GdiPlus),
               layout({3, 28, 200, 50}, {0, 0, 400, 100}));
 }
 
 TEST(FitGeometry, ThePaintersCompareDifferentRatiosForShorterSide) {
     // 1.95 lies between the whole area's 206/106 and the inner 200/100.
-    EXPECT_EQ(fitPicture({206, 106}, {390, 200}, FitMode::FitShorterSide, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({206, 106}, {390, 200}, PictureFit::ShorterSide, PaintPath::GdiPlus),
               layout({5, 3, 195, 100}, {0, 0, 390, 200}));
-    EXPECT_EQ(fitPicture({206, 106}, {390, 200}, FitMode::FitShorterSide, PaintPath::Gdi),
+    EXPECT_EQ(fitPicture({206, 106}, {390, 200}, PictureFit::ShorterSide, PaintPath::Gdi),
               layout({3, 1, 200, 103}, {0, 0, 390, 200}));
 }
 
 TEST(FitGeometry, LongerSideCoversTheAreaAndCentresTowardZero) {
-    EXPECT_EQ(fitPicture({200, 100}, {400, 300}, FitMode::FitLongerSide, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({200, 100}, {400, 300}, PictureFit::LongerSide, PaintPath::GdiPlus),
               layout({0, -25, 200, 150}, {0, 0, 400, 300}));
-    EXPECT_EQ(fitPicture({200, 100}, {400, 100}, FitMode::FitLongerSide, PaintPath::Gdi),
+    EXPECT_EQ(fitPicture({200, 100}, {400, 100}, PictureFit::LongerSide, PaintPath::Gdi),
               layout({-100, 0, 400, 100}, {0, 0, 400, 100}));
     // 200 * 400 / 300 = 266.67 -> 267; (100 - 267) / 2 = -83.5 is truncated to -83, not -84.
-    EXPECT_EQ(fitPicture({200, 100}, {300, 400}, FitMode::FitLongerSide, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({200, 100}, {300, 400}, PictureFit::LongerSide, PaintPath::GdiPlus),
               layout({0, -83, 200, 267}, {0, 0, 300, 400}));
 }
 
 TEST(FitGeometry, BothSidesFillTheWholeArea) {
     for (const PaintPath path : {PaintPath::GdiPlus, PaintPath::Gdi}) {
-        EXPECT_EQ(fitPicture({206, 106}, {17, 900}, FitMode::FitBothSides, path), layout({0, 0, 206, 106}, {0, 0, 17, 900}));
-        EXPECT_EQ(fitPicture({1, 1}, {400, 300}, FitMode::FitBothSides, path), layout({0, 0, 1, 1}, {0, 0, 400, 300}));
+        EXPECT_EQ(fitPicture({206, 106}, {17, 900}, PictureFit::BothSides, path), layout({0, 0, 206, 106}, {0, 0, 17, 900}));
+        EXPECT_EQ(fitPicture({1, 1}, {400, 300}, PictureFit::BothSides, path), layout({0, 0, 1, 1}, {0, 0, 400, 300}));
     }
 }
 
 TEST(FitGeometry, ActualSizeOnTheDecoderPathIsCutAtTheInnerArea) {
     // Smaller picture: the source reaches outside it, so it lands unscaled in the centre.
-    EXPECT_EQ(fitPicture({206, 106}, {50, 40}, FitMode::ActualSize, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({206, 106}, {50, 40}, PictureFit::ActualSize, PaintPath::GdiPlus),
               layout({3, 3, 200, 100}, {-75, -30, 200, 100}));
     // Larger picture: only its centre part is shown.
-    EXPECT_EQ(fitPicture({206, 106}, {1001, 801}, FitMode::ActualSize, PaintPath::GdiPlus),
+    EXPECT_EQ(fitPicture({206, 106}, {1001, 801}, PictureFit::ActualSize, PaintPath::GdiPlus),
               layout({3, 3, 200, 100}, {400, 350, 200, 100}));
 }
 
 TEST(FitGeometry, ActualSizeOnTheBitmapPathIsAnUnscaledCentredCopy) {
-    EXPECT_EQ(fitPicture({206, 106}, {50, 40}, FitMode::ActualSize, PaintPath::Gdi), layout({78, 33, 50, 40}, {0, 0, 50, 40}));
-    EXPECT_EQ(fitPicture({206, 106}, {1001, 801}, FitMode::ActualSize, PaintPath::Gdi),
+    EXPECT_EQ(fitPicture({206, 106}, {50, 40}, PictureFit::ActualSize, PaintPath::Gdi), layout({78, 33, 50, 40}, {0, 0, 50, 40}));
+    EXPECT_EQ(fitPicture({206, 106}, {1001, 801}, PictureFit::ActualSize, PaintPath::Gdi),
               layout({-397, -347, 1001, 801}, {0, 0, 1001, 801}));
 }
 
 TEST(FitGeometry, EmptyAreasAndPicturesGiveNoLayout) {
-    for (const FitMode mode : {FitMode::FitShorterSide, FitMode::FitLongerSide, FitMode::FitBothSides, FitMode::ActualSize}) {
+    for (const PictureFit mode : {PictureFit::ShorterSide, PictureFit::LongerSide, PictureFit::BothSides, PictureFit::ActualSize}) {
         for (const PaintPath path : {PaintPath::GdiPlus, PaintPath::Gdi}) {
             EXPECT_FALSE(fitPicture({0, 100}, {400, 300}, mode, path));
             EXPECT_FALSE(fitPicture({100, 0}, {400, 300}, mode, path));
@@ -70,24 +70,24 @@ TEST(FitGeometry, EmptyAreasAndPicturesGiveNoLayout) {
         }
     }
     // Areas no larger than the margin leave no room for the inner picture.
-    EXPECT_FALSE(fitPicture({6, 200}, {400, 300}, FitMode::FitShorterSide, PaintPath::GdiPlus));
-    EXPECT_FALSE(fitPicture({200, 6}, {400, 300}, FitMode::FitShorterSide, PaintPath::Gdi));
-    EXPECT_FALSE(fitPicture({6, 6}, {400, 300}, FitMode::ActualSize, PaintPath::GdiPlus));
+    EXPECT_FALSE(fitPicture({6, 200}, {400, 300}, PictureFit::ShorterSide, PaintPath::GdiPlus));
+    EXPECT_FALSE(fitPicture({200, 6}, {400, 300}, PictureFit::ShorterSide, PaintPath::Gdi));
+    EXPECT_FALSE(fitPicture({6, 6}, {400, 300}, PictureFit::ActualSize, PaintPath::GdiPlus));
 }
 
 TEST(FitGeometry, ExtremeAspectRatiosNeverOverflow) {
-    EXPECT_FALSE(fitPicture({1920, 1080}, {1, 2000000000}, FitMode::FitLongerSide, PaintPath::GdiPlus));
-    EXPECT_EQ(fitPicture({1920, 1080}, {1, 65535}, FitMode::FitLongerSide, PaintPath::GdiPlus)->target.dy, 125827200);
+    EXPECT_FALSE(fitPicture({1920, 1080}, {1, 2000000000}, PictureFit::LongerSide, PaintPath::GdiPlus));
+    EXPECT_EQ(fitPicture({1920, 1080}, {1, 65535}, PictureFit::LongerSide, PaintPath::GdiPlus)->target.dy, 125827200);
     // A sliver scaled down to below half a pixel has nothing left to draw.
-    EXPECT_FALSE(fitPicture({206, 106}, {100000, 1}, FitMode::FitShorterSide, PaintPath::GdiPlus));
+    EXPECT_FALSE(fitPicture({206, 106}, {100000, 1}, PictureFit::ShorterSide, PaintPath::GdiPlus));
 }
 
 TEST(FitGeometry, FitModeIsTheLowNibbleAndUnknownValuesFitInside) {
-    EXPECT_EQ(fitModeFromPhotoFlag(0x10071), FitMode::FitLongerSide);
-    EXPECT_EQ(fitModeFromPhotoFlag(0xC003), FitMode::ActualSize);
-    EXPECT_EQ(fitModeFromPhotoFlag(0x0002), FitMode::FitBothSides);
-    EXPECT_EQ(fitModeFromPhotoFlag(0x0007), FitMode::FitShorterSide);
-    EXPECT_EQ(fitModeFromPhotoFlag(0x000F), FitMode::FitShorterSide);
+    EXPECT_EQ(pictureFitOf(0x10071), PictureFit::LongerSide);
+    EXPECT_EQ(pictureFitOf(0xC003), PictureFit::ActualSize);
+    EXPECT_EQ(pictureFitOf(0x0002), PictureFit::BothSides);
+    EXPECT_EQ(pictureFitOf(0x0007), PictureFit::ShorterSide);
+    EXPECT_EQ(pictureFitOf(0x000F), PictureFit::ShorterSide);
 }
 
 }  // namespace

@@ -1,0 +1,162 @@
+#include "draw/overlay_painter_win.h"
+
+#include <algorithm>
+
+#include "base/wide_win.h"
+#include "draw/background_win.h"
+#include "draw/paint_scope_win.h"
+
+namespace quillory {
+namespace {
+
+gp::StringAlignment alignment(bool farSide) { return farSide ? gp::StringAlignmentFar : gp::StringAlignmentNear; }
+
+StringFormatOwner stringFormat(gp::StringAlignment horizontal, gp::StringAlignment vertical) {
+    gp::GpStringFormat* format = nullptr;
+    if (gpflat::GdipCreateStringFormat(0, LANG_NEUTRAL, &format) != gp::Ok) return {};
+    StringFormatOwner owner(format);
+    gpflat::GdipSetStringFormatAlign(format, horizontal);
+    gpflat::GdipSetStringFormatLineAlign(format, vertical);
+    return owner;
+}
+
+FontOwner decoderFont(HDC fontContext, const OverlayStyle& style) {
+    const LOGFONTW request = fontRequestOf(style);
+    gp::GpFont* font = nullptr;
+    if (gpflat::GdipCreateFontFromLogfontW(fontContext, &request, &font) != gp::Ok) return {};
+    return FontOwner(font);
+}
+
+void drawStringAt(gp::GpGraphics* graphics, const Text& text, gp::GpFont* font, gp::PointF at, gp::GpStringFormat* format,
+                  gp::GpSolidFill* brush) {
+    // A layout box of no size: lines break only where the text breaks them.
+    const gp::RectF box(at.X, at.Y, 0.0f, 0.0f);
+    gpflat::GdipDrawString(graphics, wide(text), static_cast<INT>(text.size()), font, &box, format, brush);
+}
+
+// The outline is the text repeated at every offset up to two pixels away, then the text on top.
+// Fully transparent passes are skipped: they could not change a pixel.
+void drawOutlinedString(gp::GpGraphics* graphics, HDC fontContext, const OverlayStyle& style, const Text& text, gp::PointF at,
+                        gp::StringAlignment horizontal, gp::StringAlignment vertical) {
+    const FontOwner font = decoderFont(fontContext, style);
+    const SolidBrushOwner textBrush = solidBrush(argbOf(style.alpha, style.textColour));
+    const SolidBrushOwner outlineBrush = solidBrush(argbOf(outlineAlphaOf(style.alpha), style.outlineColour));
+    const StringFormatOwner format = stringFormat(horizontal, vertical);
+    if (!font || !textBrush || !outlineBrush || !format) return;
+    if (outlineAlphaOf(style.alpha) != 0) {
+        for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
+            for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) {
+                drawStringAt(graphics, text, font.get(), gp::PointF(at.X + static_cast<float>(dx), at.Y + static_cast<float>(dy)),
+                             format.get(), outlineBrush.get());
+            }
+        }
+    }
+    if (style.alpha != 0) drawStringAt(graphics, text, font.get(), at, format.get(), textBrush.get());
+}
+
+UINT drawTextFlagsOf(Corner corner) {
+    switch (corner) {
+    case Corner::BottomRight: return DT_NOPREFIX | DT_BOTTOM | DT_RIGHT;
+    case Corner::BottomLeft: return DT_NOPREFIX | DT_BOTTOM;
+    case Corner::TopRight: return DT_NOPREFIX | DT_RIGHT;
+    case Corner::TopLeft: return DT_NOPREFIX;
+    }
+    return DT_NOPREFIX;
+}
+
+int measuredTextHeight(HDC dc, const Text& text, Size area, UINT flags) {
+    RECT box = toRECT(textBoxOf(Corner::TopLeft, area, 0));
+    DrawTextW(dc, wide(text), static_cast<int>(text.size()), &box, flags | DT_CALCRECT);
+    return box.bottom - box.top;
+}
+
+void drawCentredWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text& text) {
+    const LOGFONTW request = fontRequestOf(style);
+    const UniqueFont font(CreateFontIndirectW(&request));
+    const SavedContext saved(dc);
+    const Selection selection(dc, font.get());
+    SetTextAlign(dc, TA_BASELINE | TA_CENTER);
+    SetBkMode(dc, TRANSPARENT);
+    const Point centre{area.dx / 2, area.dy / 2 + style.fontHeight / 2};
+    const int length = static_cast<int>(text.size());
+    SetTextColor(dc, style.outlineColour);
+    for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
+        for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) TextOutW(dc, centre.x + dx, centre.y + dy, wide(text), length);
+    }
+    SetTextColor(dc, style.textColour);
+    TextOutW(dc, centre.x, centre.y, wide(text), length);
+}
+
+}  // namespace
+
+LOGFONTW fontRequestOf(const OverlayStyle& style) {
+    LOGFONTW request{};
+    request.lfHeight = style.fontHeight;
+    request.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+    request.lfItalic = style.italic ? 1 : 0;
+    request.lfUnderline = style.underline ? 1 : 0;
+    request.lfCharSet = DEFAULT_CHARSET;
+    request.lfQuality = PROOF_QUALITY;
+    const std::size_t length = std::min(style.fontFace.size(), std::size(request.lfFaceName) - 1);
+    std::copy_n(style.fontFace.data(), length, reinterpret_cast<char16_t*>(request.lfFaceName));
+    return request;
+}
+
+void drawOverlayWithGdiPlus(gp::GpGraphics* graphics, HDC fontContext, Size area, const OverlayStyle& style, const Text& text) {
+    if (graphics == nullptr || text.empty()) return;
+    const TextAnchor anchor = textAnchorOf(style.corner, area);
+    drawOutlinedString(graphics, fontContext, style, text,
+                       gp::PointF(static_cast<float>(anchor.at.x), static_cast<float>(anchor.at.y)),
+                       alignment(anchor.alignRight), alignment(anchor.alignBottom));
+}
+
+void drawOverlayWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text& text) {
+    if (text.empty()) return;
+    const LOGFONTW request = fontRequestOf(style);
+    const UniqueFont font(CreateFontIndirectW(&request));
+    const SavedContext saved(dc);
+    const Selection selection(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    const UINT flags = drawTextFlagsOf(style.corner);
+    const bool bottom = style.corner == Corner::BottomRight || style.corner == Corner::BottomLeft;
+    const Rect box = textBoxOf(style.corner, area, bottom ? measuredTextHeight(dc, text, area, flags) : 0);
+    const int length = static_cast<int>(text.size());
+    SetTextColor(dc, style.outlineColour);
+    for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
+        for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) {
+            RECT grown = toRECT(box);
+            InflateRect(&grown, dx, dy);
+            DrawTextW(dc, wide(text), length, &grown, flags);
+        }
+    }
+    SetTextColor(dc, style.textColour);
+    RECT final = toRECT(box);
+    DrawTextW(dc, wide(text), length, &final, flags);
+}
+
+void DrawSampleText(HWND window, HDC dc, const Text* text, const PageSettings& page, bool gdiplusActive) {
+    const WindowContext target(window, dc);
+    const Size area = clientSizeOf(window);
+    if (target.get() == nullptr || area.dx <= 0 || area.dy <= 0) return;
+    const MemoryContext memory(target.get());
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(target.get(), area.dx, area.dy));
+    const Selection selection(memory.get(), bitmap.get());
+    if (!selection.ok()) return;
+    FillBackgroundGradient(memory.get(), page.FontColorBk, page.FontColorBk2, {0, 0, area.dx, area.dy});
+    if (text != nullptr && !text->empty()) {
+        const OverlayStyle style = overlayStyleOf(page);
+        if (gdiplusActive) {
+            const GraphicsOwner graphics = graphicsOn(memory.get());
+            if (graphics) {
+                drawOutlinedString(graphics.get(), target.get(), style, *text,
+                                   gp::PointF(static_cast<float>(area.dx) * 0.5f, static_cast<float>(area.dy) * 0.5f),
+                                   gp::StringAlignmentCenter, gp::StringAlignmentCenter);
+            }
+        } else {
+            drawCentredWithGdi(memory.get(), area, style, *text);
+        }
+    }
+    BitBlt(target.get(), 0, 0, area.dx, area.dy, memory.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace quillory

@@ -1,0 +1,147 @@
+#include "draw/page_painter_win.h"
+
+#include "draw/background_win.h"
+#include "draw/overlay_painter_win.h"
+
+namespace quillory {
+namespace {
+
+UniqueBitmap createLayerBitmap(HDC dc, Size area) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = area.dx;
+    info.bmiHeader.biHeight = -area.dy;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return UniqueBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
+Size imageSize(gp::GpImage* image) {
+    UINT width = 0;
+    UINT height = 0;
+    if (gpflat::GdipGetImageWidth(image, &width) != gp::Ok || gpflat::GdipGetImageHeight(image, &height) != gp::Ok) return {};
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
+
+Size bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (GetObjectW(bitmap, sizeof(info), &info) != sizeof(info)) return {};
+    return {info.bmWidth, info.bmHeight};
+}
+
+void drawImage(HDC dc, Size area, PictureFit fit, gp::GpImage* image) {
+    const auto layout = fitPicture(area, imageSize(image), fit, PaintPath::GdiPlus);
+    if (!layout) return;
+    const GraphicsOwner graphics = graphicsOn(dc);
+    if (!graphics) return;
+    const Rect& to = layout->target;
+    const Rect& from = layout->source;
+    gpflat::GdipDrawImageRectRectI(graphics.get(), image, to.x, to.y, to.dx, to.dy, from.x, from.y, from.dx, from.dy,
+                                   gp::UnitPixel, nullptr, nullptr, nullptr);
+}
+
+void drawBitmap(HDC dc, Size area, PictureFit fit, HBITMAP bitmap) {
+    const Size size = bitmapSize(bitmap);
+    const auto layout = fitPicture(area, size, fit, PaintPath::Gdi);
+    if (!layout) return;
+    const MemoryContext source(dc);
+    const Selection selection(source.get(), bitmap);
+    if (!selection.ok()) return;
+    const Rect& to = layout->target;
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    if (fit == PictureFit::ActualSize) {
+        BitBlt(dc, to.x, to.y, to.dx, to.dy, source.get(), 0, 0, SRCCOPY);
+    } else {
+        StretchBlt(dc, to.x, to.y, to.dx, to.dy, source.get(), 0, 0, size.dx, size.dy, SRCCOPY);
+    }
+}
+
+}  // namespace
+
+PageScene pageSceneOf(const PageSettings& page, Text overlay) {
+    PageScene scene;
+    scene.fit = pictureFitOf(page.PhotoFlag);
+    scene.backgroundLeft = page.FontColorBk;
+    scene.backgroundRight = page.FontColorBk2;
+    scene.style = overlayStyleOf(page);
+    scene.overlay = std::move(overlay);
+    return scene;
+}
+
+bool PagePainter::Layer::fit(HDC compatibleWith, Size area) {
+    if (!context_) context_.emplace(compatibleWith);
+    if (context_->get() == nullptr) {
+        context_.reset();
+        return false;
+    }
+    if (bitmap_ && size_ == area) return true;
+    selection_.reset();
+    bitmap_ = createLayerBitmap(compatibleWith, area);
+    size_ = bitmap_ ? area : Size{};
+    if (!bitmap_) return false;
+    selection_.emplace(context_->get(), bitmap_.get());
+    return selection_->ok();
+}
+
+void PagePainter::paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive) {
+    if (gdiplusActive) {
+        DrawPageWithGdiPlus(window, dc, scene, picture.image);
+    } else {
+        DrawPageWithGdi(window, dc, scene, picture.bitmap);
+    }
+}
+
+void PagePainter::DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, gp::GpImage* picture) {
+    const WindowContext target(window, dc);
+    paintArea(target.get(), clientSizeOf(window), scene, {picture, nullptr}, PaintPath::GdiPlus);
+}
+
+void PagePainter::DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, HBITMAP picture) {
+    const WindowContext target(window, dc);
+    paintArea(target.get(), clientSizeOf(window), scene, {nullptr, picture}, PaintPath::Gdi);
+}
+
+void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
+    if (dc == nullptr || area.dx <= 0 || area.dy <= 0) return;
+    const void* shownPicture = path == PaintPath::GdiPlus ? static_cast<const void*>(picture.image) : picture.bitmap;
+    const BaseKey key{shownPicture, path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
+    if (baseKey_ != key) {
+        forgetPicture();
+        if (!base_.fit(dc, area)) return;
+        FillBackgroundGradient(base_.dc(), key.backgroundLeft, key.backgroundRight, {0, 0, area.dx, area.dy});
+        if (path == PaintPath::GdiPlus && picture.image != nullptr) drawImage(base_.dc(), area, scene.fit, picture.image);
+        if (path == PaintPath::Gdi && picture.bitmap != nullptr) drawBitmap(base_.dc(), area, scene.fit, picture.bitmap);
+        baseKey_ = key;
+    }
+    HDC shown = base_.dc();
+    if (!scene.overlay.empty()) {
+        if (!composeFrame(dc, area, scene, path)) return;
+        shown = frame_.dc();
+    }
+    BitBlt(dc, 0, 0, area.dx, area.dy, shown, 0, 0, SRCCOPY);
+}
+
+bool PagePainter::composeFrame(HDC dc, Size area, const PageScene& scene, PaintPath path) {
+    const TextKey key{scene.style, scene.overlay};
+    if (frameText_ == key) return true;
+    if (!frame_.fit(dc, area)) return false;
+    BitBlt(frame_.dc(), 0, 0, area.dx, area.dy, base_.dc(), 0, 0, SRCCOPY);
+    if (path == PaintPath::GdiPlus) {
+        const GraphicsOwner graphics = graphicsOn(frame_.dc());
+        drawOverlayWithGdiPlus(graphics.get(), dc, area, scene.style, scene.overlay);
+    } else {
+        drawOverlayWithGdi(frame_.dc(), area, scene.style, scene.overlay);
+    }
+    frameText_ = key;
+    return true;
+}
+
+void PagePainter::forgetPicture() {
+    baseKey_.reset();
+    frameText_.reset();
+}
+
+}  // namespace quillory

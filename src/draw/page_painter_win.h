@@ -1,0 +1,95 @@
+#pragma once
+// Painting the PageView's picture area: background, fitted picture and overlay text, copied to
+// the window in one step. The painter keeps the last composition so that a repaint of an
+// unchanged page is one copy, and rescales the picture only when the picture, the area, the fit
+// or the background changed.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "album/album.h"
+#include "base/gdi_handles_win.h"
+#include "base/geometry.h"
+#include "base/text.h"
+#include "draw/fit_geometry.h"
+#include "draw/gdiplus_win.h"
+#include "draw/overlay_style.h"
+#include "draw/paint_scope_win.h"
+
+namespace quillory {
+
+// What one paint shows, apart from the picture.
+struct PageScene {
+    PictureFit fit = PictureFit::ShorterSide;
+    std::uint32_t backgroundLeft = 0;   // FontColorBk
+    std::uint32_t backgroundRight = 0;  // FontColorBk2
+    OverlayStyle style;
+    Text overlay;  // empty: no text
+    bool operator==(const PageScene&) const = default;
+};
+
+PageScene pageSceneOf(const PageSettings& page, Text overlay);
+
+// The PageView's current picture: a decoded image with the decoder, a device bitmap without.
+// The painter does not own them.
+struct PagePicture {
+    gp::GpImage* image = nullptr;
+    HBITMAP bitmap = nullptr;
+};
+
+class PagePainter {
+public:
+    // Picks the decoder path when `gdiplusActive`, the bitmap path otherwise. `dc` may be null:
+    // the window's own context is used.
+    void paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive);
+
+    void DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, gp::GpImage* picture);
+    void DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, HBITMAP picture);
+
+    // The same into any context whose drawable area is `area` (a window, a memory bitmap).
+    void paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path);
+
+    // Must be called when the picture object is replaced or changed in place: the painter
+    // recognises pictures by their handle, and a new picture may reuse a freed one's.
+    void forgetPicture();
+
+private:
+    // One off-screen 32-bit bitmap with its own memory context.
+    class Layer {
+    public:
+        bool fit(HDC compatibleWith, Size area);
+        HDC dc() const { return context_ ? context_->get() : nullptr; }
+
+    private:
+        std::optional<MemoryContext> context_;
+        UniqueBitmap bitmap_;
+        std::optional<Selection> selection_;
+        Size size_;
+    };
+
+    struct BaseKey {
+        const void* picture = nullptr;
+        PaintPath path = PaintPath::GdiPlus;
+        Size area;
+        PictureFit fit = PictureFit::ShorterSide;
+        std::uint32_t backgroundLeft = 0;
+        std::uint32_t backgroundRight = 0;
+        bool operator==(const BaseKey&) const = default;
+    };
+
+    struct TextKey {
+        OverlayStyle style;
+        Text overlay;
+        bool operator==(const TextKey&) const = default;
+    };
+
+    bool composeFrame(HDC dc, Size area, const PageScene& scene, PaintPath path);
+
+    Layer base_;   // background and fitted picture
+    Layer frame_;  // the base with the text on top
+    std::optional<BaseKey> baseKey_;
+    std::optional<TextKey> frameText_;
+};
+
+}  // namespace quillory

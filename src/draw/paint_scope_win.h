@@ -1,0 +1,93 @@
+#pragma once
+// Scope objects for the device contexts and selections of one paint, so painting code reads
+// straight through and every early return still frees what was made.
+#include <windows.h>
+
+#include <utility>
+
+#include "base/geometry.h"
+#include "base/gdi_handles_win.h"
+
+namespace quillory {
+
+// The caller's context, or the window's own for the duration of the paint.
+class WindowContext {
+public:
+    WindowContext(HWND window, HDC given) : window_(window), dc_(given) {
+        if (dc_ == nullptr) {
+            dc_ = GetDC(window_);
+            owned_ = true;
+        }
+    }
+    ~WindowContext() {
+        if (owned_ && dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    WindowContext(const WindowContext&) = delete;
+    WindowContext& operator=(const WindowContext&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+    bool owned_ = false;
+};
+
+class MemoryContext {
+public:
+    explicit MemoryContext(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryContext() {
+        if (dc_ != nullptr) DeleteDC(dc_);
+    }
+    MemoryContext(MemoryContext&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+    MemoryContext& operator=(MemoryContext&&) = delete;
+    MemoryContext(const MemoryContext&) = delete;
+    MemoryContext& operator=(const MemoryContext&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Selects an object and puts the previous one back.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    ~Selection() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+    bool ok() const { return previous_ != nullptr && previous_ != HGDI_ERROR; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Restores every mode, colour, clip and selection a paint changed on a borrowed context.
+class SavedContext {
+public:
+    explicit SavedContext(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedContext() {
+        if (saved_ != 0) RestoreDC(dc_, saved_);
+    }
+    SavedContext(const SavedContext&) = delete;
+    SavedContext& operator=(const SavedContext&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+inline Size clientSizeOf(HWND window) {
+    RECT client{};
+    if (!GetClientRect(window, &client)) return {};
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+inline RECT toRECT(const Rect& rect) { return {rect.x, rect.y, rect.right(), rect.bottom()}; }
+
+}  // namespace quillory

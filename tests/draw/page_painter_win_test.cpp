@@ -1,0 +1,191 @@
+#include "draw/page_painter_win.h"
+
+#include <gtest/gtest.h>
+
+#include "draw/background_win.h"
+#include "draw/paint_canvas_win.h"
+
+namespace quillory {
+namespace {
+
+using drawtest::Canvas;
+using drawtest::Colour;
+using drawtest::closeTo;
+using drawtest::PictureSpec;
+
+constexpr Colour kBackground = 0x404040;
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kGreen = 0x00FF00;
+
+bool isRed(Colour c) { return closeTo(c, kRed, 60); }
+bool isGreen(Colour c) { return closeTo(c, kGreen, 60); }
+
+PageScene plainScene(PictureFit fit) {
+    PageScene scene;
+    scene.fit = fit;
+    scene.backgroundLeft = kBackground;
+    scene.backgroundRight = kBackground;
+    return scene;
+}
+
+void expectBoundsNear(const std::optional<Rect>& bounds, Rect expected) {
+    ASSERT_TRUE(bounds) << "nothing of the picture was drawn";
+    EXPECT_NEAR(bounds->x, expected.x, 1);
+    EXPECT_NEAR(bounds->y, expected.y, 1);
+    EXPECT_NEAR(bounds->right(), expected.right(), 1);
+    EXPECT_NEAR(bounds->bottom(), expected.bottom(), 1);
+}
+
+class PagePainterTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(gdiplus_.started()); }
+
+    // Paints one picture both ways into fresh canvases.
+    void paintBoth(Size area, const PictureSpec& spec, PictureFit fit) {
+        decoderCanvas_.emplace(area);
+        bitmapCanvas_.emplace(area);
+        const ImageOwner image = drawtest::makeImage(spec);
+        const UniqueBitmap bitmap = drawtest::makeBitmap(spec);
+        ASSERT_TRUE(image && bitmap);
+        PagePainter{}.paintArea(decoderCanvas_->dc(), area, plainScene(fit), {image.get(), nullptr}, PaintPath::GdiPlus);
+        PagePainter{}.paintArea(bitmapCanvas_->dc(), area, plainScene(fit), {nullptr, bitmap.get()}, PaintPath::Gdi);
+    }
+
+    GdiplusSession gdiplus_;
+    std::optional<Canvas> decoderCanvas_;
+    std::optional<Canvas> bitmapCanvas_;
+};
+
+TEST_F(PagePainterTest, GradientRunsFromTheLeftColourToTheRightColour) {
+    Canvas canvas({200, 20});
+    FillBackgroundGradient(canvas.dc(), 0x0000FF, 0xFF0000, {0, 0, 200, 20});
+    for (const int y : {0, 19}) {
+        EXPECT_TRUE(closeTo(canvas.pixel(0, y), 0x0000FF, 3)) << std::hex << canvas.pixel(0, y);
+        EXPECT_TRUE(closeTo(canvas.pixel(199, y), 0xFF0000, 3)) << std::hex << canvas.pixel(199, y);
+        EXPECT_TRUE(closeTo(canvas.pixel(100, y), 0x7F007F, 4)) << std::hex << canvas.pixel(100, y);
+    }
+}
+
+TEST_F(PagePainterTest, EqualBackgroundColoursGiveAPlainFill) {
+    Canvas canvas({64, 16});
+    FillBackgroundGradient(canvas.dc(), 0x336699, 0x336699, {0, 0, 64, 16});
+    EXPECT_EQ(canvas.count([](Colour c) { return c == 0x336699; }), 64 * 16);
+}
+
+TEST_F(PagePainterTest, ShorterSideFitsInsideWithItsMargin) {
+    paintBoth({206, 106}, {{400, 300}, kRed}, PictureFit::ShorterSide);
+    expectBoundsNear(decoderCanvas_->boundsOf(isRed), {36, 3, 133, 100});
+    expectBoundsNear(bitmapCanvas_->boundsOf(isRed), {36, 3, 133, 100});
+}
+
+TEST_F(PagePainterTest, LongerSideAndBothSidesCoverTheWholeArea) {
+    for (const PictureFit fit : {PictureFit::LongerSide, PictureFit::BothSides}) {
+        paintBoth({200, 100}, {{400, 300}, kRed}, fit);
+        EXPECT_EQ(decoderCanvas_->count(isRed), 200 * 100);
+        EXPECT_EQ(bitmapCanvas_->count(isRed), 200 * 100);
+    }
+    // Covering cuts the top and bottom evenly: a mark at the picture's centre stays centred.
+    paintBoth({200, 100}, {{400, 300}, kRed, kGreen, 20, {200, 150}}, PictureFit::LongerSide);
+    expectBoundsNear(decoderCanvas_->boundsOf(isGreen), {90, 40, 20, 20});
+}
+
+TEST_F(PagePainterTest, ActualSizeCentresASmallPictureUnscaled) {
+    paintBoth({206, 106}, {{50, 40}, kRed}, PictureFit::ActualSize);
+    expectBoundsNear(decoderCanvas_->boundsOf(isRed), {78, 33, 50, 40});
+    expectBoundsNear(bitmapCanvas_->boundsOf(isRed), {78, 33, 50, 40});
+}
+
+TEST_F(PagePainterTest, ActualSizeShowsTheCentreOfALargePicture) {
+    paintBoth({206, 106}, {{1001, 801}, kRed, kGreen, 5, {500, 400}}, PictureFit::ActualSize);
+    // The decoder path cuts at the inner area; the bitmap path only at the area itself.
+    expectBoundsNear(decoderCanvas_->boundsOf(isRed), {3, 3, 200, 100});
+    EXPECT_EQ(bitmapCanvas_->count(isRed) + bitmapCanvas_->count(isGreen), 206 * 106);
+    expectBoundsNear(decoderCanvas_->boundsOf(isGreen), {99, 49, 9, 9});
+    expectBoundsNear(bitmapCanvas_->boundsOf(isGreen), {99, 49, 9, 9});
+}
+
+TEST_F(PagePainterTest, WithoutAPictureOnlyTheBackgroundShows) {
+    for (const PaintPath path : {PaintPath::GdiPlus, PaintPath::Gdi}) {
+        Canvas canvas({40, 30});
+        PagePainter{}.paintArea(canvas.dc(), {40, 30}, plainScene(PictureFit::BothSides), {}, path);
+        EXPECT_EQ(canvas.count([](Colour c) { return c == kBackground; }), 40 * 30);
+    }
+}
+
+TEST_F(PagePainterTest, AnEmptyAreaDrawsNothingAndFailsNothing) {
+    Canvas canvas({40, 30});
+    canvas.fill(0x123456);
+    const ImageOwner image = drawtest::makeImage({{400, 300}, kRed});
+    PagePainter painter;
+    for (const Size area : {Size{0, 30}, Size{40, 0}, Size{-3, -3}}) {
+        painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), {image.get(), nullptr}, PaintPath::GdiPlus);
+        painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), {}, PaintPath::Gdi);
+    }
+    EXPECT_EQ(canvas.count([](Colour c) { return c == 0x123456; }), 40 * 30);
+    // A later real area still paints.
+    painter.paintArea(canvas.dc(), {40, 30}, plainScene(PictureFit::BothSides), {image.get(), nullptr}, PaintPath::GdiPlus);
+    EXPECT_EQ(canvas.count(isRed), 40 * 30);
+}
+
+TEST_F(PagePainterTest, ARepaintFollowsEveryChangeOfWhatIsShown) {
+    Canvas canvas({120, 80});
+    const ImageOwner red = drawtest::makeImage({{60, 40}, kRed});
+    const ImageOwner green = drawtest::makeImage({{60, 40}, kGreen});
+    PagePainter painter;
+    PageScene scene = plainScene(PictureFit::ShorterSide);
+    const auto paint = [&](gp::GpImage* image) { painter.paintArea(canvas.dc(), {120, 80}, scene, {image, nullptr}, PaintPath::GdiPlus); };
+
+    paint(red.get());
+    EXPECT_TRUE(isRed(canvas.pixel(60, 40)));
+    EXPECT_EQ(canvas.pixel(0, 0), kBackground);
+    paint(green.get());
+    EXPECT_TRUE(isGreen(canvas.pixel(60, 40)));
+    scene.fit = PictureFit::BothSides;
+    paint(green.get());
+    EXPECT_TRUE(isGreen(canvas.pixel(0, 0)));
+    scene.fit = PictureFit::ShorterSide;
+    scene.backgroundLeft = scene.backgroundRight = 0x0080FF;
+    paint(green.get());
+    EXPECT_EQ(canvas.pixel(0, 0), 0x0080FFu);
+    paint(nullptr);
+    EXPECT_EQ(canvas.pixel(60, 40), 0x0080FFu);
+}
+
+TEST_F(PagePainterTest, AnUnchangedPageIsNotRescaledUntilThePictureIsForgotten) {
+    Canvas canvas({120, 80});
+    PictureSpec spec{{60, 40}, kRed};
+    ImageOwner image = drawtest::makeImage(spec);
+    PagePainter painter;
+    const PageScene scene = plainScene(PictureFit::BothSides);
+    painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    // Repaint the same picture object after its pixels changed in place.
+    spec.colour = kGreen;
+    gp::GpBitmap* bitmap = static_cast<gp::GpBitmap*>(image.get());
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 60; ++x) gpflat::GdipBitmapSetPixel(bitmap, x, y, 0xFF00FF00);
+    }
+    canvas.fill(0);
+    painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    EXPECT_TRUE(isRed(canvas.pixel(60, 40))) << "the scaled picture should have been kept";
+    painter.forgetPicture();
+    painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    EXPECT_TRUE(isGreen(canvas.pixel(60, 40)));
+}
+
+TEST_F(PagePainterTest, SceneOfAPageTakesFitBackgroundAndLook) {
+    PageSettings page;
+    page.PhotoFlag = 0x8000 | 0x30 | 2;  // top right, label and comment, both sides
+    page.FontColorBk = 0x010203;
+    page.FontColorBk2 = 0x040506;
+    page.FontAlpha = 200;
+    const PageScene scene = pageSceneOf(page, u"x");
+    EXPECT_EQ(scene.fit, PictureFit::BothSides);
+    EXPECT_EQ(scene.backgroundLeft, 0x010203u);
+    EXPECT_EQ(scene.backgroundRight, 0x040506u);
+    EXPECT_EQ(scene.style.corner, Corner::TopRight);
+    EXPECT_EQ(scene.style.alpha, 200);
+    EXPECT_EQ(scene.overlay, u"x");
+}
+
+}  // namespace
+}  // namespace quillory
