@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "album/page_tabs.h"
 #include "photoinfo/exif_date.h"
 #include "photoinfo/property_reader.h"
 
@@ -66,8 +67,10 @@ std::uint64_t readShootingTime(FileSystem& files, const Text& path) {
     return shootingTimeOf(text);
 }
 
-int scanFolder(const FolderScanContext& context, TextView fullPath, bool store, FolderList& list) {
-    const Text folder = folderOfPath(fullPath);
+int scanFolder(const FolderScanContext& context, TextView path, bool store, FolderList& list) {
+    const std::optional<Text> fullPath = context.fullPath ? context.fullPath(path) : std::optional<Text>(Text(path));
+    if (!fullPath) return 0;
+    const Text folder = folderOfPath(*fullPath);
     if (folder.empty()) return 0;
     if (store) clearList(list);
     const std::vector<FolderItem> items = context.files.listFolder(folder);
@@ -90,6 +93,24 @@ int scanFolder(const FolderScanContext& context, TextView fullPath, bool store, 
         std::sort(list.entries.begin(), end, pathBefore);
     }
     return count;
+}
+
+int countPictures(Album& album, const FolderScanContext& context, bool rescan, FolderList& list) {
+    FolderScanContext scan = context;
+    scan.sortByDate = (album.settings.TabStyle & TabSortByDate) != 0;
+    int total = 0;
+    for (int index = 0; index < static_cast<int>(album.pages.size()); ++index) {
+        if (!isVisiblePage(album, index)) continue;
+        PageSettings& page = album.pages[static_cast<std::size_t>(index)];
+        if ((page.Flag & FlagFolder) == 0) {
+            page.FileNum = 1;
+        } else if (page.FileNum <= 0 || page.FileNum > kFolderListCapacity || rescan) {
+            // A count no scan can give (a hand-edited album) is counted afresh.
+            page.FileNum = scanFolder(scan, page.File, rescan && index == album.currentPage, list);
+        }
+        total += page.FileNum;
+    }
+    return total;
 }
 
 }  // namespace quillory

@@ -4,15 +4,16 @@
 // are decided here.
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <functional>
+#include <optional>
 
+#include "album/album.h"
 #include "base/platform.h"
 #include "base/text.h"
 
 namespace quillory {
 
 inline constexpr int kFolderListCapacity = 5000;
-inline constexpr std::size_t kPathCapacity = 261;
 
 struct FolderEntry {
     Text path;                    // full path of the picture
@@ -42,16 +43,26 @@ bool isPictureFile(TextView name, bool gdiplusActive);
 // The folder of a full path: everything up to and including its last separator.
 Text folderOfPath(TextView fullPath);
 
+// The full form of a path (the shell's GetFullPathNameW); nothing when it cannot be formed.
+using FullPathResolver = std::function<std::optional<Text>(TextView path)>;
+
 struct FolderScanContext {
     FileSystem& files;
     bool gdiplusActive = false;
-    bool sortByDate = false;  // TabSortByDate
+    bool sortByDate = false;    // TabSortByDate
+    FullPathResolver fullPath;  // the path as given when empty
 };
 
-// scanFolder on an already full path: the number of pictures in its folder, at most 5000. With
-// `store` the list is rebuilt and ordered (by shooting time, earliest and undated first, or by
-// path in UTF-16 code-unit order); without it the list is untouched.
-int scanFolder(const FolderScanContext& context, TextView fullPath, bool store, FolderList& list);
+// scanFolder: the number of pictures in the folder of `path` (its full form without the last
+// component, so a folder Page's File, ending in a separator, names the folder itself), at most
+// 5000. With `store` the list is rebuilt and ordered (by shooting time, earliest and undated
+// first, or by path in UTF-16 code-unit order); without it the list is untouched.
+int scanFolder(const FolderScanContext& context, TextView path, bool store, FolderList& list);
+
+// countPictures: the pictures of all Pages shown as tabs, refreshing their FileNum. A folder Page
+// is scanned when its FileNum is 0 or `rescan` is set; only the current Page's scan, and only
+// with `rescan`, rebuilds the list. The context's sortByDate is taken from the album.
+int countPictures(Album& album, const FolderScanContext& context, bool rescan, FolderList& list);
 
 // The shooting time of one picture file: DateTimeOriginal read from its header, 0 without one.
 std::uint64_t readShootingTime(FileSystem& files, const Text& path);
