@@ -201,10 +201,10 @@ TEST_F(CountPictures, ByDateFromTheAlbumSettings) {
     files.put(u"C:\\twelve\\a.jpg", jpegShotAt("2001:01:01 00:00:00"));  // first by name, last by date
     album.currentPage = 1;
     album.settings.TabStyle = TabSortByDate;
-    EXPECT_EQ(count(true), 13);
+    EXPECT_EQ(count(true), 15);
     EXPECT_EQ(list->entries[12].path, u"C:\\twelve\\a.jpg");
     album.settings.TabStyle = 0;
-    EXPECT_EQ(count(true), 13);
+    EXPECT_EQ(count(true), 15);
     EXPECT_EQ(list->entries[0].path, u"C:\\twelve\\a.jpg");
 }
 
