@@ -80,6 +80,9 @@ std::optional<std::vector<std::uint8_t>> WinFileSystem::readFile(const Text& pat
 }
 
 bool WinFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> content) {
+    // A read-only file is never replaced, as on Windows (Wine's MoveFileExW would replace it).
+    const DWORD attributes = GetFileAttributesW(wide(path));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const Text temporary = path + u".tmp";
     HANDLE file = CreateFileW(wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
