@@ -1,0 +1,20 @@
+#pragma once
+// The program's icon on a dialog: the small one as the window's icon, a large one in the
+// dialog's icon control.
+#include <windows.h>
+
+#include "dialogs/dialog_host_win.h"
+#include "dialogs/win_handles_win.h"
+
+namespace quillory {
+
+struct DialogIcons {
+    OwnedIcon window;
+    OwnedIcon big;
+};
+
+// Sets both icons and sizes control IDC_BIG_ICON to 48 × 48 pixels at the host's DPI, at its
+// template position. The dialog must keep the icons until it is destroyed.
+DialogIcons setDialogIcons(HWND dialog, const DialogHost& host);
+
+}  // namespace quillory

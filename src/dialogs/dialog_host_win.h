@@ -1,0 +1,27 @@
+#pragma once
+// What the dialogs need to know about the running program, handed to them by the window that
+// opens them instead of being read from process-wide state.
+#include <windows.h>
+
+#include "base/geometry.h"
+#include "base/win_platform_win.h"
+
+namespace quillory {
+
+struct DialogHost {
+    HWND standWindow = nullptr;  // the PhotoStandWindow the dialogs open beside
+    int osVersionCode = 0;       // 600 and above: Vista frames, glass, no frame animation
+    bool tabAnimate = false;     // TabAnimate: slide the dialogs in and out (before Vista)
+    int dpiX = USER_DEFAULT_SCREEN_DPI;
+    int dpiY = USER_DEFAULT_SCREEN_DPI;
+    HBRUSH background = nullptr;  // the shared tiled background; none: the system's dialog colour
+    Size backgroundSize;          // its bitmap's size, 0 × 0 when unknown
+    Random* random = &winPlatform().random;
+
+    bool vistaOrLater() const { return osVersionCode >= 600; }
+    bool animatesFrames() const { return tabAnimate && !vistaOrLater(); }
+    int scaledX(int pixels) const { return pixels * dpiX / USER_DEFAULT_SCREEN_DPI; }
+    int scaledY(int pixels) const { return pixels * dpiY / USER_DEFAULT_SCREEN_DPI; }
+};
+
+}  // namespace quillory

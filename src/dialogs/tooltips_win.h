@@ -1,0 +1,20 @@
+#pragma once
+// Tooltips for a dialog's controls.
+#include <windows.h>
+
+#include <span>
+
+#include "base/text.h"
+#include "dialogs/win_handles_win.h"
+
+namespace quillory {
+
+struct ToolTipPair {
+    int controlId = 0;
+    Text text;  // "\n" breaks lines
+};
+
+// One tooltip window for all the pairs; controls that do not exist are skipped.
+OwnedWindow addToolTips(HWND parent, std::span<const ToolTipPair> pairs);
+
+}  // namespace quillory
