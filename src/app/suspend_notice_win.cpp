@@ -17,7 +17,9 @@ using UnregisterNotice = DWORD(WINAPI*)(PVOID registration);
 constexpr DWORD kNotifyCallback = 2;  // DEVICE_NOTIFY_CALLBACK
 
 ULONG CALLBACK noticeCallback(PVOID context, ULONG type, PVOID) {
-    onPowerEvent(*static_cast<SlideCountdown*>(context), type);
+    auto& countdown = *static_cast<SlideCountdown*>(context);
+    if (type == PBT_APMSUSPEND) countdown.suspend();
+    if (type == PBT_APMRESUMESUSPEND) countdown.resume();
     return 0;
 }
 
@@ -33,15 +35,6 @@ Function powerFunction(const char* name) {
 NoticeParameters parameters{noticeCallback, nullptr};
 
 }  // namespace
-
-void onPowerEvent(SlideCountdown& countdown, unsigned long event) {
-    if (event == PBT_APMSUSPEND) {
-        countdown.SlideHold = true;
-    } else if (event == PBT_APMRESUMESUSPEND) {
-        countdown.SlideHold = false;
-        countdown.SlideTicks = 0;
-    }
-}
 
 SuspendNotice::SuspendNotice(SlideCountdown& countdown) {
     const auto registerNotice = powerFunction<RegisterNotice>("PowerRegisterSuspendResumeNotification");

@@ -16,7 +16,4 @@ private:
     void* registration_ = nullptr;
 };
 
-// What the notice does with one power event; called on a system thread.
-void onPowerEvent(SlideCountdown& countdown, unsigned long event);
-
 }  // namespace quillory

@@ -121,6 +121,13 @@ void onNotify(HWND window, App& app, const NMHDR& notice) {
     switchStandTab(app, TabCtrl_GetCurSel(tabsOf(window)), false);
 }
 
+void onCommand(HWND window, App& /*app*/, WORD command) {
+    switch (command) {
+        case IDM_EXIT: PostMessageW(window, WM_CLOSE, 0, 0); break;
+        default: break;
+    }
+}
+
 INT_PTR CALLBACK photoStandProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         onInitDialog(window, *reinterpret_cast<App*>(lParam));
@@ -140,9 +147,9 @@ INT_PTR CALLBACK photoStandProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         }
         case WM_NOTIFY: onNotify(window, app, *reinterpret_cast<NMHDR*>(lParam)); return FALSE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDM_EXIT) PostMessageW(window, WM_CLOSE, 0, 0);
-            return FALSE;
+        case WM_COMMAND: onCommand(window, app, LOWORD(wParam)); return FALSE;
+        // System-menu items carry the same identifiers as the menu commands.
+        case WM_SYSCOMMAND: onCommand(window, app, LOWORD(wParam)); return FALSE;
         default: return FALSE;
     }
 }

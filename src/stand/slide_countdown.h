@@ -13,6 +13,14 @@ struct SlideCountdown {
     int SlideWait = kIdleTicks;
     bool SlideRunning = false;
 
+    // The system is going to sleep: nothing may advance until it wakes.
+    void suspend() { SlideHold = true; }
+    // Awake again: the countdown starts from zero.
+    void resume() {
+        SlideHold = false;
+        SlideTicks = 0;
+    }
+
     void resetIdleCountdown() {
         SlideWait = kIdleTicks;
         SlideTicks = 0;
