@@ -2,6 +2,7 @@
 // A memory canvas the draw tests paint into and read back, and pictures made in memory.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
