@@ -79,6 +79,15 @@ inline void saveScreenshot(HWND window, const char* name) {
     const char* folder = std::getenv("QUILLORY_SHOTS_DIR");
     if (folder == nullptr) return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Let the display catch up with the painting before copying it.
+    for (int round = 0; round < 20; ++round) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
     RECT r{};
     GetWindowRect(window, &r);
     const int width = r.right - r.left;
