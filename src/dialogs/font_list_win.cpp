@@ -7,9 +7,8 @@ namespace quillory {
 
 namespace {
 
-// Japanese first, then every character set, then Western: the same face reported for several
-// sets is listed once.
-constexpr BYTE kCharSets[] = {SHIFTJIS_CHARSET, DEFAULT_CHARSET, ANSI_CHARSET};
+// Japanese, OEM and Western faces; a face reported for several of these sets is listed once.
+constexpr BYTE kCharSets[] = {SHIFTJIS_CHARSET, OEM_CHARSET, ANSI_CHARSET};
 
 int CALLBACK addFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD fontType, LPARAM combo) {
     const wchar_t* face = font->lfFaceName;
