@@ -15,6 +15,7 @@
 #include "draw/fit_geometry.h"
 #include "draw/gdiplus_win.h"
 #include "draw/overlay_style.h"
+#include "draw/overlay_text.h"
 #include "draw/paint_scope_win.h"
 
 namespace quillory {
@@ -40,6 +41,11 @@ struct PagePicture {
 
 class PagePainter {
 public:
+    // The PageView's one call: the Page's fit, background and look, the text its switches
+    // choose (built from `info`), and the picture; the decoder path when `state.decoderRunning`.
+    void paintPage(HWND window, HDC dc, const PageSettings& page, const PagePicture& picture, const PhotoInfo& info,
+                   const OverlayState& state);
+
     // Picks the decoder path when `gdiplusActive`, the bitmap path otherwise. `dc` may be null:
     // the window's own context is used.
     void paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive);

@@ -193,5 +193,31 @@ TEST_F(SampleTextTest, WithoutATextOnlyTheBackgroundIsPainted) {
     EXPECT_TRUE(drawtest::closeTo(canvas.pixel(kSample.dx / 2, kSample.dy / 2), 0x007F7F, 4));
 }
 
+TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
+    // A page with a label and a shooting date: without the decoder only the label exists,
+    // drawn opaque even at FontAlpha 0.
+    page_.Label = u"HH";
+    page_.PhotoFlag = ShowLabel | ShowDate | 0xC000 | 2;
+    page_.FontAlpha = 0;
+    page_.FontColorBk = page_.FontColorBk2 = 0x000000;
+    const UniqueBitmap bitmap = drawtest::makeBitmap({{40, 30}, 0x0000FF});
+    PhotoInfo info;
+    OverlayState state;
+    state.decoderRunning = false;
+    Canvas canvas(kSample);
+    PagePainter painter;
+    painter.paintPage(window_, canvas.dc(), page_, {nullptr, bitmap.get()}, info, state);
+    // Both sides fitted: the picture fills the window's client area, the text sits top left.
+    EXPECT_EQ(canvas.pixel(kSample.dx - 1, kSample.dy - 1), 0x0000FFu);
+    const auto white = canvas.boundsOf([](Colour c) { return c == kWhite; });
+    ASSERT_TRUE(white);
+    EXPECT_LT(white->right(), kSample.dx / 2);
+    EXPECT_LT(white->bottom(), kSample.dy / 2);
+    // Information hidden: the same page without text.
+    state.infoVisible = false;
+    painter.paintPage(window_, canvas.dc(), page_, {nullptr, bitmap.get()}, info, state);
+    EXPECT_FALSE(canvas.boundsOf([](Colour c) { return c == kWhite; }));
+}
+
 }  // namespace
 }  // namespace quillory
