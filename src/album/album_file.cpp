@@ -94,6 +94,7 @@ void AlbumFile::finishBatch() {
     if (dirty_ && document_) files_.replaceFile(path_, document_->serialise(codePage_));
     document_.reset();
     dirty_ = false;
+    folders_.clear();
 }
 
 void AlbumFile::loadAlbum(Album& album) {

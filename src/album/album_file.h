@@ -7,6 +7,7 @@
 
 #include "album/album.h"
 #include "album/ini_document.h"
+#include "album/special_folders.h"
 #include "base/platform.h"
 
 namespace quillory {
@@ -64,7 +65,7 @@ private:
     Text path_;
     FileSystem& files_;
     CodePage& codePage_;
-    SpecialFolders& folders_;
+    CachedSpecialFolders folders_;  // forgotten when the outermost Batch ends
     int batchDepth_ = 0;
     std::optional<IniDocument> document_;  // the file's content while a Batch is open
     bool fileWasUnicode_ = false;           // the file began with FF FE when it was read

@@ -1,7 +1,5 @@
 #include "album/special_folders.h"
 
-#include <optional>
-
 #include "album/album.h"
 
 namespace quillory {
@@ -25,6 +23,12 @@ const std::array<SpecialFolderEntry, 17> kSpecialFolderTable{{
     {u"System", 37},
     {u"Windows", 36},
 }};
+
+std::optional<Text> CachedSpecialFolders::folderPath(int csidl) {
+    const auto it = known_.find(csidl);
+    if (it != known_.end()) return it->second;
+    return known_[csidl] = source_.folderPath(csidl);
+}
 
 namespace {
 

@@ -2,6 +2,8 @@
 // Paths inside well-known folders are stored with the folder replaced by a token such as
 // %Pictures%, so an album moved to another machine or user still finds its pictures.
 #include <array>
+#include <map>
+#include <optional>
 
 #include "base/platform.h"
 #include "base/text.h"
@@ -15,6 +17,19 @@ struct SpecialFolderEntry {
 
 // In the order they are tried; the first match wins.
 extern const std::array<SpecialFolderEntry, 17> kSpecialFolderTable;
+
+// Asks the system once per folder until cleared: saving a long album looks up every folder of
+// the table for every Page.
+class CachedSpecialFolders final : public SpecialFolders {
+public:
+    explicit CachedSpecialFolders(SpecialFolders& source) : source_(source) {}
+    std::optional<Text> folderPath(int csidl) override;
+    void clear() { known_.clear(); }
+
+private:
+    SpecialFolders& source_;
+    std::map<int, std::optional<Text>> known_;
+};
 
 // "C:\Users\A\Pictures\2024\a.jpg" -> "%Pictures%2024\a.jpg" when Pictures is C:\Users\A\Pictures.
 // Only a whole folder at the start of the path is replaced (C:\Users\A\Pictures2 is not inside

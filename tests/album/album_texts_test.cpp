@@ -74,5 +74,30 @@ TEST_F(SpecialFolderPaths, DisplayForms) {
     EXPECT_EQ(folderLabelPath(u"C:\\Users\\A\\Documents\\Pictures\\x", 12, folders), u"[Documents] ");
 }
 
+class CountingFolders final : public SpecialFolders {
+public:
+    std::optional<Text> folderPath(int csidl) override {
+        ++asked;
+        return csidl == 39 ? std::optional<Text>(pictures) : std::nullopt;
+    }
+    int asked = 0;
+    Text pictures = u"C:\\P";
+};
+
+TEST(CachedSpecialFolders, AsksOncePerFolderUntilCleared) {
+    CountingFolders system;
+    CachedSpecialFolders cache(system);
+    EXPECT_EQ(tokenisePath(u"C:\\P\\a.jpg", cache), u"%Pictures%a.jpg");
+    const int firstRound = system.asked;
+    EXPECT_EQ(tokenisePath(u"C:\\P\\b.jpg", cache), u"%Pictures%b.jpg");
+    EXPECT_EQ(tokenisePath(u"E:\\c.jpg", cache), u"E:\\c.jpg");
+    EXPECT_EQ(system.asked, static_cast<int>(kSpecialFolderTable.size())) << "missing folders are remembered too";
+    EXPECT_LE(firstRound, system.asked);
+    system.pictures = u"D:\\Q";
+    EXPECT_EQ(expandPath(u"%Pictures%a.jpg", cache), u"C:\\P\\a.jpg");
+    cache.clear();
+    EXPECT_EQ(expandPath(u"%Pictures%a.jpg", cache), u"D:\\Q\\a.jpg");
+}
+
 }  // namespace
 }  // namespace quillory::testing
