@@ -109,6 +109,9 @@ Text formatExifDate(TextView exifDate, bool shortForm) {
 Text formatLongTime(const CivilTime& time) { return formatCivil(time, false); }
 
 std::optional<CivilTime> readFileWriteTime(FileSystem& files, Clock& clock, const Text& path) {
+    // Only a file that opens for reading has a write time here; a folder named like a picture
+    // does not.
+    if (!files.openForReading(path)) return std::nullopt;
     const std::optional<std::uint64_t> written = files.lastWriteTime(path);
     if (!written) return std::nullopt;
     return clock.toLocalTime(*written);

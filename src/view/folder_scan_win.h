@@ -1,0 +1,22 @@
+#pragma once
+// The folder scan on the real disk: the process's one FolderList and the full-path form the
+// scan starts from.
+#include <optional>
+
+#include "album/album.h"
+#include "view/folder_scan.h"
+
+namespace quillory {
+
+// The FolderList of the current folder Page, allocated on first use and kept for the process.
+FolderList& folderList();
+
+// GetFullPathNameW with a buffer of 262 characters; nothing when it fails or does not fit.
+std::optional<Text> fullPathName(TextView path);
+
+// scanFolder and countPictures through the Win32 file system; the ordering comes from the
+// album's TabSortByDate.
+int scanFolderOnDisk(const Album& album, bool gdiplusActive, TextView path, bool store);
+int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan);
+
+}  // namespace quillory
