@@ -229,6 +229,13 @@ void AlbumFile::saveAlbumSettings(const Album& album, bool withCurrentPage) {
     saveAlbumSettingsTo(document(), album, withCurrentPage);
 }
 
+void AlbumFile::deletePageSection(int page) {
+    if (page < 0) return;
+    Batch batch(*this);
+    document().deleteSection(pageSection(page));
+    dirty_ = true;
+}
+
 void AlbumFile::saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage) {
     const AlbumSettings& s = album.settings;
     auto writeInt = [&](TextView key, std::int32_t value) { doc.writeInt(kMainSection, key, value); };

@@ -37,6 +37,9 @@ public:
     void savePage(const Album& album, int page, unsigned groups);
     // Writes the main section; with `withCurrentPage` also the current Page before the history.
     void saveAlbumSettings(const Album& album, bool withCurrentPage);
+    // Removes the section of the Page with this index (after removing a Page, the former last
+    // Page's section is left over).
+    void deletePageSection(int page);
 
     // While a Batch exists, loads and saves work on one copy of the file in memory; the file is
     // written once when the outermost Batch ends (and only if something was saved).

@@ -214,6 +214,24 @@ TEST_F(AlbumFileTest, EverySaveLeavesOneBlankLineBeforeEachSection) {
     EXPECT_EQ(doc.readString(u"Page2", u"Label", u"", 31), u"b");
 }
 
+TEST_F(AlbumFileTest, RemovingAPageDropsTheLastSection) {
+    start();
+    album.pages.erase(album.pages.begin() + 1);
+    album.settings.PageCount = 4;
+    {
+        AlbumFile::Batch batch(file);
+        for (int page = 1; page < 4; ++page) file.savePage(album, page, kSaveAllGroups);
+        file.saveAlbumSettings(album, true);
+        file.deletePageSection(4);
+    }
+    const IniDocument doc = stored();
+    EXPECT_FALSE(doc.hasSection(u"Page5"));
+    EXPECT_EQ(doc.readString(u"Page2", u"Label", u"", 31), u"Page3");
+    const Album back = reloaded();
+    ASSERT_EQ(back.pages.size(), 4u);
+    EXPECT_EQ(back.pages[3].Label, u"Page5");
+}
+
 // Comment lines.
 
 TEST_F(AlbumFileTest, LongCommentsKeepFiveLines) {
