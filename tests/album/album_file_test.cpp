@@ -282,7 +282,7 @@ TEST_F(AlbumFileTest, HandEditedCommentsAreCutToCapacity) {
 // Settings read from hand-edited files.
 
 TEST_F(AlbumFileTest, OutOfRangeSettingsAreRepaired) {
-    putUnicode(u";Quillory\r\n[Quillory]\r\nTabNumber=7\r\nSlideStyle=" + formatText(u"%d", {0x5C2203 | 0x0C00}) + u"\r\n");
+    putUnicode(u";Quillory\r\n[Quillory]\r\nTabNumber=7\r\nSlideStyle=" + formatText(u"%d", {0x5C2C03}) + u"\r\n");
     start();
     EXPECT_EQ(album.settings.TabNumber, 0);
     EXPECT_EQ(SlideEffect.get(album.settings.SlideStyle), 2u);
