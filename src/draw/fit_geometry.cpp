@@ -1,5 +1,8 @@
 #include "draw/fit_geometry.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quillory {
 namespace {
 
@@ -76,6 +79,15 @@ std::optional<PictureLayout> fitPicture(Size area, Size picture, PictureFit mode
     case PictureFit::ActualSize: return actualSize(area, picture, path);
     }
     return std::nullopt;
+}
+
+std::optional<Size> reducedCopySize(Size picture, Size limit) {
+    if (picture.dx <= 0 || picture.dy <= 0 || limit.dx <= 0 || limit.dy <= 0) return std::nullopt;
+    // Covering the limit keeps every fitted size that fits on the screen inside the copy: fit
+    // inside and stretch stay within the area, and cover scales by at most this factor.
+    const double scale = std::max(static_cast<double>(limit.dx) / picture.dx, static_cast<double>(limit.dy) / picture.dy);
+    if (scale > 0.5) return std::nullopt;
+    return Size{static_cast<int>(std::ceil(picture.dx * scale)), static_cast<int>(std::ceil(picture.dy * scale))};
 }
 
 }  // namespace quillory

@@ -30,4 +30,8 @@ struct PictureLayout {
 // the painters then show the background and the text only.
 std::optional<PictureLayout> fitPicture(Size area, Size picture, PictureFit mode, PaintPath path);
 
+// A large picture is rescaled for new areas from a reduced copy that still covers `limit` (the
+// screen): the size of that copy, or nothing when the picture is not at least twice that size.
+std::optional<Size> reducedCopySize(Size picture, Size limit);
+
 }  // namespace quillory

@@ -31,14 +31,22 @@ Size bitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
-void drawImage(HDC dc, Size area, PictureFit fit, gp::GpImage* image) {
+void drawImage(HDC dc, Size area, PictureFit fit, gp::GpImage* image, const ReducedPicture& reduced) {
     const auto layout = fitPicture(area, imageSize(image), fit, PaintPath::GdiPlus);
     if (!layout) return;
     const GraphicsOwner graphics = graphicsOn(dc);
     if (!graphics) return;
     const Rect& to = layout->target;
-    const Rect& from = layout->source;
-    gpflat::GdipDrawImageRectRectI(graphics.get(), image, to.x, to.y, to.dx, to.dy, from.x, from.y, from.dx, from.dy,
+    Rect from = layout->source;
+    // Actual size needs the picture's own pixels; the fitted modes draw the whole picture, which
+    // the reduced copy holds as well.
+    gp::GpImage* source = fit == PictureFit::ActualSize ? nullptr : reduced.copyFor(image, {to.dx, to.dy});
+    if (source != nullptr) {
+        from = {0, 0, imageSize(source).dx, imageSize(source).dy};
+    } else {
+        source = image;
+    }
+    gpflat::GdipDrawImageRectRectI(graphics.get(), source, to.x, to.y, to.dx, to.dy, from.x, from.y, from.dx, from.dy,
                                    gp::UnitPixel, nullptr, nullptr, nullptr);
 }
 
@@ -109,16 +117,20 @@ void PagePainter::DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, H
     paintArea(target.get(), clientSizeOf(window), scene, {nullptr, picture}, PaintPath::Gdi);
 }
 
+Size PagePainter::virtualScreenSize() { return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)}; }
+
 void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
     if (dc == nullptr || area.dx <= 0 || area.dy <= 0) return;
     const void* shownPicture = path == PaintPath::GdiPlus ? static_cast<const void*>(picture.image) : picture.bitmap;
     const BaseKey key{shownPicture, path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
     if (baseKey_ != key) {
-        forgetPicture();
+        const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->path == key.path;
+        if (!samePicture) reduced_.forget();
+        const bool resized = samePicture && baseKey_->area != key.area;
+        baseKey_.reset();
+        frameText_.reset();
         if (!base_.fit(dc, area)) return;
-        FillBackgroundGradient(base_.dc(), key.backgroundLeft, key.backgroundRight, {0, 0, area.dx, area.dy});
-        if (path == PaintPath::GdiPlus && picture.image != nullptr) drawImage(base_.dc(), area, scene.fit, picture.image);
-        if (path == PaintPath::Gdi && picture.bitmap != nullptr) drawBitmap(base_.dc(), area, scene.fit, picture.bitmap);
+        composeBase(key, picture, resized);
         baseKey_ = key;
     }
     HDC shown = base_.dc();
@@ -127,6 +139,17 @@ void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const Pag
         shown = frame_.dc();
     }
     BitBlt(dc, 0, 0, area.dx, area.dy, shown, 0, 0, SRCCOPY);
+}
+
+void PagePainter::composeBase(const BaseKey& key, const PagePicture& picture, bool resized) {
+    FillBackgroundGradient(base_.dc(), key.backgroundLeft, key.backgroundRight, {0, 0, key.area.dx, key.area.dy});
+    if (key.path == PaintPath::GdiPlus && picture.image != nullptr) {
+        // A page that is resized once is likely to be resized again: from now on scale from the
+        // reduced copy. Pages that are only shown once never pay for making it.
+        if (resized) reduced_.make(picture.image, imageSize(picture.image));
+        drawImage(base_.dc(), key.area, key.fit, picture.image, reduced_);
+    }
+    if (key.path == PaintPath::Gdi && picture.bitmap != nullptr) drawBitmap(base_.dc(), key.area, key.fit, picture.bitmap);
 }
 
 bool PagePainter::composeFrame(HDC dc, Size area, const PageScene& scene, PaintPath path) {
@@ -147,6 +170,7 @@ bool PagePainter::composeFrame(HDC dc, Size area, const PageScene& scene, PaintP
 void PagePainter::forgetPicture() {
     baseKey_.reset();
     frameText_.reset();
+    reduced_.forget();
 }
 
 }  // namespace quillory

@@ -17,6 +17,7 @@
 #include "draw/overlay_style.h"
 #include "draw/overlay_text.h"
 #include "draw/paint_scope_win.h"
+#include "draw/reduced_picture_win.h"
 
 namespace quillory {
 
@@ -41,6 +42,11 @@ struct PagePicture {
 
 class PagePainter {
 public:
+    // Large pictures are rescaled from a copy covering `screen` once the page has been resized.
+    explicit PagePainter(Size screen = virtualScreenSize()) : reduced_(screen) {}
+
+    static Size virtualScreenSize();
+
     // The PageView's one call: the Page's fit, background and look, the text its switches
     // choose (built from `info`), and the picture; the decoder path when `state.decoderRunning`.
     void paintPage(HWND window, HDC dc, const PageSettings& page, const PagePicture& picture, const PhotoInfo& info,
@@ -90,12 +96,14 @@ private:
         bool operator==(const TextKey&) const = default;
     };
 
+    void composeBase(const BaseKey& key, const PagePicture& picture, bool resized);
     bool composeFrame(HDC dc, Size area, const PageScene& scene, PaintPath path);
 
     Layer base_;   // background and fitted picture
     Layer frame_;  // the base with the text on top
     std::optional<BaseKey> baseKey_;
     std::optional<TextKey> frameText_;
+    ReducedPicture reduced_;
 };
 
 }  // namespace quillory

@@ -90,5 +90,32 @@ TEST(FitGeometry, FitModeIsTheLowNibbleAndUnknownValuesFitInside) {
     EXPECT_EQ(pictureFitOf(0x000F), PictureFit::ShorterSide);
 }
 
+TEST(FitGeometry, ReducedCopiesCoverTheScreenAndOnlyForLargePictures) {
+    EXPECT_EQ(reducedCopySize({6000, 4000}, {1920, 1080}), (Size{1920, 1280}));
+    EXPECT_EQ(reducedCopySize({4000, 6000}, {1920, 1080}), (Size{1920, 2880}));
+    EXPECT_EQ(reducedCopySize({400, 300}, {100, 100}), (Size{134, 100}));
+    // Less than twice the screen: the picture itself is scaled.
+    EXPECT_FALSE(reducedCopySize({3000, 2000}, {1920, 1080}));
+    EXPECT_FALSE(reducedCopySize({10000, 1000}, {1920, 1080}));
+    EXPECT_FALSE(reducedCopySize({0, 4000}, {1920, 1080}));
+    EXPECT_FALSE(reducedCopySize({6000, 4000}, {0, 0}));
+}
+
+TEST(FitGeometry, EveryFittedSizeOnTheScreenFitsInTheReducedCopy) {
+    const Size screen{1920, 1080};
+    for (const Size picture : {Size{6000, 4000}, Size{4000, 6000}, Size{8000, 3000}, Size{5000, 5000}}) {
+        const auto copy = reducedCopySize(picture, screen);
+        ASSERT_TRUE(copy);
+        for (const Size area : {screen, Size{1920, 200}, Size{300, 1080}, Size{640, 480}}) {
+            for (const PictureFit fit : {PictureFit::ShorterSide, PictureFit::LongerSide, PictureFit::BothSides}) {
+                const auto layout = fitPicture(area, picture, fit, PaintPath::GdiPlus);
+                ASSERT_TRUE(layout);
+                EXPECT_LE(layout->target.dx, copy->dx);
+                EXPECT_LE(layout->target.dy, copy->dy);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quillory

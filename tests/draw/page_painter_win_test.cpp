@@ -16,6 +16,7 @@ using drawtest::PictureSpec;
 constexpr Colour kBackground = 0x404040;
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kGreen = 0x00FF00;
+constexpr Colour kBlue = 0xFF0000;
 
 bool isRed(Colour c) { return closeTo(c, kRed, 60); }
 bool isGreen(Colour c) { return closeTo(c, kGreen, 60); }
@@ -160,16 +161,40 @@ TEST_F(PagePainterTest, AnUnchangedPageIsNotRescaledUntilThePictureIsForgotten) 
     painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
     // Repaint the same picture object after its pixels changed in place.
     spec.colour = kGreen;
-    gp::GpBitmap* bitmap = static_cast<gp::GpBitmap*>(image.get());
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 60; ++x) gpflat::GdipBitmapSetPixel(bitmap, x, y, 0xFF00FF00);
-    }
+    drawtest::paintImage(image.get(), spec);
     canvas.fill(0);
     painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
     EXPECT_TRUE(isRed(canvas.pixel(60, 40))) << "the scaled picture should have been kept";
     painter.forgetPicture();
     painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
     EXPECT_TRUE(isGreen(canvas.pixel(60, 40)));
+}
+
+TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
+    PictureSpec spec{{800, 600}, kRed, kGreen, 5, {400, 300}};
+    const ImageOwner image = drawtest::makeImage(spec);
+    PagePainter painter(Size{100, 100});  // the copy covers 100 x 100: 134 x 100
+    const PageScene fitted = plainScene(PictureFit::ShorterSide);
+    const auto paint = [&](Canvas& canvas, const PageScene& scene) {
+        painter.paintArea(canvas.dc(), canvas.size(), scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    };
+    Canvas large({206, 106});
+    Canvas small({120, 90});
+    paint(large, fitted);
+    paint(small, fitted);  // the resize makes the copy
+    spec.colour = kBlue;
+    drawtest::paintImage(image.get(), spec);
+    paint(large, fitted);
+    // Still the copy's red, in the same rectangle as from the picture itself.
+    expectBoundsNear(large.boundsOf(isRed), {36, 3, 133, 100});
+    // Actual size takes the picture's own pixels, centre on centre.
+    Canvas actual({206, 106});
+    paint(actual, plainScene(PictureFit::ActualSize));
+    EXPECT_TRUE(closeTo(actual.pixel(10, 10), kBlue, 10));
+    expectBoundsNear(actual.boundsOf(isGreen), {99, 49, 9, 9});
+    painter.forgetPicture();
+    paint(large, fitted);
+    EXPECT_TRUE(closeTo(large.pixel(60, 30), kBlue, 60));
 }
 
 TEST_F(PagePainterTest, SceneOfAPageTakesFitBackgroundAndLook) {

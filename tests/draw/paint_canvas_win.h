@@ -113,13 +113,12 @@ inline Colour pictureColourAt(const PictureSpec& spec, int x, int y) {
     return marked ? spec.markColour : spec.colour;
 }
 
-// As the decoder's image.
-inline ImageOwner makeImage(const PictureSpec& spec) {
-    gp::GpBitmap* bitmap = nullptr;
-    if (gpflat::GdipCreateBitmapFromScan0(spec.size.dx, spec.size.dy, 0, PixelFormat32bppRGB, nullptr, &bitmap) != gp::Ok) return {};
+// Writes a picture's pixels into a decoder bitmap of its size.
+inline void paintImage(gp::GpImage* image, const PictureSpec& spec) {
+    gp::GpBitmap* bitmap = static_cast<gp::GpBitmap*>(image);
     gp::Rect all(0, 0, spec.size.dx, spec.size.dy);
     gp::BitmapData data{};
-    gpflat::GdipBitmapLockBits(bitmap, &all, gp::ImageLockModeWrite, PixelFormat32bppRGB, &data);
+    if (gpflat::GdipBitmapLockBits(bitmap, &all, gp::ImageLockModeWrite, PixelFormat32bppRGB, &data) != gp::Ok) return;
     for (int y = 0; y < spec.size.dy; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride);
         for (int x = 0; x < spec.size.dx; ++x) {
@@ -128,7 +127,15 @@ inline ImageOwner makeImage(const PictureSpec& spec) {
         }
     }
     gpflat::GdipBitmapUnlockBits(bitmap, &data);
-    return ImageOwner(bitmap);
+}
+
+// As the decoder's image.
+inline ImageOwner makeImage(const PictureSpec& spec) {
+    gp::GpBitmap* bitmap = nullptr;
+    if (gpflat::GdipCreateBitmapFromScan0(spec.size.dx, spec.size.dy, 0, PixelFormat32bppRGB, nullptr, &bitmap) != gp::Ok) return {};
+    ImageOwner image(bitmap);
+    paintImage(image.get(), spec);
+    return image;
 }
 
 // As the bitmap the program shows without the decoder (a file's DIB section).
