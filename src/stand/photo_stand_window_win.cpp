@@ -10,6 +10,8 @@
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/wide_win.h"
+#include "dialogs/about_box_win.h"
+#include "dialogs/dialog_host_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -121,9 +123,33 @@ void onNotify(HWND window, App& app, const NMHDR& notice) {
     switchStandTab(app, TabCtrl_GetCurSel(tabsOf(window)), false);
 }
 
-void onCommand(HWND window, App& /*app*/, WORD command) {
+DialogHost dialogHostOf(const App& app) {
+    DialogHost host;
+    host.standWindow = app.standWindow;
+    host.osVersionCode = static_cast<int>(app.OsVersionCode);
+    host.tabAnimate = (app.album.settings.TabStyle & TabAnimate) != 0;
+    host.dpiX = static_cast<int>(app.dpiX);
+    host.dpiY = static_cast<int>(app.dpiY);
+    return host;
+}
+
+// Modal dialogs hold the slide show while they are open.
+template <typename Dialog>
+void runModal(App& app, Dialog dialog) {
+    if (app.standWindow != nullptr) UpdateWindow(app.standWindow);
+    app.countdown.SlideHold = true;
+    app.ModalOpen = true;
+    dialog();
+    app.ModalOpen = false;
+    app.countdown.resetIdleCountdown();
+}
+
+void onCommand(HWND window, App& app, WORD command) {
     switch (command) {
         case IDM_EXIT: PostMessageW(window, WM_CLOSE, 0, 0); break;
+        case IDM_ABOUT:
+            runModal(app, [&] { showAboutBox(window, app.location.path, dialogHostOf(app)); });
+            break;
         default: break;
     }
 }

@@ -1,0 +1,113 @@
+// The hidden HostWindow's part in what a person sees: Ctrl+Tab, Ctrl+Shift+Tab and Alt+M move
+// between the tabs, the taskbar setting decides the minimise box, and closing ends the process.
+#include "stand_test.h"
+
+#include "input.h"
+
+#include <string>
+#include <vector>
+
+namespace quillory::e2e {
+namespace {
+
+constexpr WORD kKeyM = 'M';
+
+// An album of four Pages; `mainPage` (or none when negative) carries the main-page mark.
+Bytes albumOfFourPages(int tabNumber, int mainPage, const std::wstring& tabStyle = L"78080") {
+    AlbumText album;
+    album.section(L"Quillory", {{L"TabStyle", tabStyle}, {L"TabNumber", std::to_wstring(tabNumber)}, {L"PageCount", L"4"}});
+    for (int page = 0; page < 4; ++page) {
+        const std::wstring flag = page == mainPage ? L"32768" : L"0";
+        album.section(L"Page" + std::to_wstring(page + 1), {{L"Label", L"P" + std::to_wstring(page + 1)}, {L"Flag", flag}});
+    }
+    return album.bytes();
+}
+
+class HostWindowTest : public StandTest {
+protected:
+    // Starts the album, waits for its stand and makes it the foreground window.
+    HWND start(const Bytes& album) {
+        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"keys.qalbum"), album));
+        app_ = launch(L"keys");
+        if (!app_) return nullptr;
+        HWND stand = waitForStand(*app_, L"keys");
+        if (stand != nullptr) activate(stand);
+        return stand;
+    }
+
+    std::optional<int> selectedTabAfter(HWND stand, std::initializer_list<WORD> keys) {
+        EXPECT_TRUE(pressKeys(keys));
+        const auto before = sendMessage(stand, WM_NULL);  // the keys have been handled once this returns
+        EXPECT_TRUE(before.has_value());
+        return selectedTab(tabControl(stand));
+    }
+
+    std::optional<AppProcess> app_;
+};
+
+TEST_F(HostWindowTest, CtrlTabWrapsFromTheLastTabToTheFirstAndBack) {
+    HWND stand = start(albumOfFourPages(3, -1));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(selectedTab(tabControl(stand)), std::optional<int>(3));
+    EXPECT_EQ(selectedTabAfter(stand, {VK_CONTROL, VK_TAB}), std::optional<int>(0));
+    EXPECT_EQ(selectedTabAfter(stand, {VK_CONTROL, VK_SHIFT, VK_TAB}), std::optional<int>(3));
+    EXPECT_EQ(selectedTabAfter(stand, {VK_CONTROL, VK_SHIFT, VK_TAB}), std::optional<int>(2));
+
+    // The album remembers the tab that was current when the stand closed.
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+    const auto text = albumText(L"keys.qalbum");
+    ASSERT_TRUE(text.has_value());
+    EXPECT_NE(sectionBody(*text, L"Quillory").value_or(L"").find(L"TabNumber=2\r\n"), std::wstring::npos);
+}
+
+TEST_F(HostWindowTest, AltMGoesToTheMainPageAndDoesNothingThere) {
+    HWND stand = start(albumOfFourPages(0, 2));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(selectedTabAfter(stand, {VK_MENU, kKeyM}), std::optional<int>(2));
+    EXPECT_EQ(selectedTabAfter(stand, {VK_MENU, kKeyM}), std::optional<int>(2));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
+TEST_F(HostWindowTest, AltMWithoutAMainPageGoesToPageZero) {
+    HWND stand = start(albumOfFourPages(3, -1));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(selectedTabAfter(stand, {VK_MENU, kKeyM}), std::optional<int>(0));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
+TEST_F(HostWindowTest, WithoutATaskbarButtonTheStandIsOwnedAndHasNoMinimiseBox) {
+    // 78080 is the default TabStyle; 0x200 keeps the stand off the taskbar.
+    HWND stand = start(albumOfFourPages(0, -1, std::to_wstring(78080 | 0x200)));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(windowStyle(stand) & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(windowOwner(stand), findHost(*app_));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
+TEST_F(HostWindowTest, WithATaskbarButtonTheStandStandsAloneWithAMinimiseBox) {
+    HWND stand = start(albumOfFourPages(0, -1));
+    ASSERT_NE(stand, nullptr);
+    EXPECT_NE(windowStyle(stand) & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(windowOwner(stand), nullptr);
+    HWND host = findHost(*app_);
+    ASSERT_NE(host, nullptr);
+    EXPECT_FALSE(IsWindowVisible(host));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
+TEST_F(HostWindowTest, ClosingTheHostFirstStillSavesAndEnds) {
+    HWND stand = start(albumOfFourPages(1, -1));
+    ASSERT_NE(stand, nullptr);
+    HWND host = findHost(*app_);
+    ASSERT_NE(host, nullptr);
+    // What log-off does: the host asks the stand to close before it goes.
+    ASSERT_TRUE(postClose(host));
+    EXPECT_EQ(app_->waitForExit(), std::optional<DWORD>(0));
+    const auto text = albumText(L"keys.qalbum");
+    ASSERT_TRUE(text.has_value());
+    // Only a save writes the history keys, which the test's album does not have.
+    EXPECT_NE(sectionBody(*text, L"Quillory").value_or(L"").find(L"HistoryFileNumber01=-1\r\n"), std::wstring::npos);
+}
+
+}  // namespace
+}  // namespace quillory::e2e
