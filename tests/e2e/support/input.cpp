@@ -1,0 +1,71 @@
+#include "input.h"
+
+#include <vector>
+
+namespace quillory::e2e {
+namespace {
+
+bool send(std::vector<INPUT>& inputs) {
+    UINT count = static_cast<UINT>(inputs.size());
+    return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
+INPUT keyInput(WORD virtualKey, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT mouseInput(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+}  // namespace
+
+bool postCommand(HWND window, WORD commandId) {
+    return PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0) != FALSE;
+}
+
+bool postClose(HWND window) { return PostMessageW(window, WM_CLOSE, 0, 0) != FALSE; }
+
+bool activate(HWND window) {
+    SetForegroundWindow(window);
+    return GetForegroundWindow() == window;
+}
+
+bool pressKeys(std::initializer_list<WORD> virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        inputs.push_back(keyInput(key, false));
+    }
+    for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) {
+        inputs.push_back(keyInput(*key, true));
+    }
+    return send(inputs);
+}
+
+bool clickAt(POINT screenPoint, MouseButton button, int clicks) {
+    if (!SetCursorPos(screenPoint.x, screenPoint.y)) {
+        return false;
+    }
+    const DWORD down = button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+    const DWORD up = button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+    std::vector<INPUT> inputs;
+    for (int click = 0; click < clicks; ++click) {
+        inputs.push_back(mouseInput(down));
+        inputs.push_back(mouseInput(up));
+    }
+    return send(inputs);
+}
+
+bool clickInClient(HWND window, POINT clientPoint, MouseButton button, int clicks) {
+    POINT screenPoint = clientPoint;
+    return ClientToScreen(window, &screenPoint) && clickAt(screenPoint, button, clicks);
+}
+
+}  // namespace quillory::e2e

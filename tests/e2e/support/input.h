@@ -1,0 +1,23 @@
+// Driving another process's windows as a person would: commands, keys and mouse clicks.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace quillory::e2e {
+
+bool postCommand(HWND window, WORD commandId);
+bool postClose(HWND window);
+
+// Makes the window the foreground window, so keyboard input reaches it.
+bool activate(HWND window);
+
+// Presses the keys in order and releases them in reverse, as a chord such as Ctrl+Tab.
+bool pressKeys(std::initializer_list<WORD> virtualKeys);
+
+enum class MouseButton { Left, Right };
+bool clickAt(POINT screenPoint, MouseButton button = MouseButton::Left, int clicks = 1);
+bool clickInClient(HWND window, POINT clientPoint, MouseButton button = MouseButton::Left, int clicks = 1);
+
+}  // namespace quillory::e2e

@@ -1,0 +1,46 @@
+#include "stand_test.h"
+
+#include "input.h"
+#include "resource.h"
+
+namespace quillory::e2e {
+
+std::wstring standCaption(const std::wstring& albumName) {
+    return albumName.substr(0, 64) + L" - Quillory";
+}
+
+void StandTest::SetUp() {
+    ASSERT_TRUE(sandbox_.ready()) << "could not prepare " << sandbox_.folder();
+}
+
+std::optional<AppProcess> StandTest::launch(const std::wstring& argument) {
+    return AppProcess::start(sandbox_.exe(), argument, sandbox_.folder());
+}
+
+HWND StandTest::waitForStand(const AppProcess& app, const std::wstring& albumName) {
+    return waitForTopLevelWindow({L"#32770", standCaption(albumName), app.id(), true});
+}
+
+HWND StandTest::findHost(const AppProcess& app) {
+    return findTopLevelWindow({L"Quillory", std::nullopt, app.id()});
+}
+
+HWND StandTest::tabControl(HWND stand) { return GetDlgItem(stand, IDC_TABS); }
+
+std::vector<std::wstring> StandTest::tabs(HWND stand) {
+    return tabTexts(tabControl(stand)).value_or(std::vector<std::wstring>{});
+}
+
+std::optional<DWORD> StandTest::closeStand(const AppProcess& app, HWND stand) {
+    if (!postClose(stand)) {
+        return std::nullopt;
+    }
+    return app.waitForExit();
+}
+
+std::optional<std::wstring> StandTest::albumText(std::wstring_view fileName) {
+    std::optional<Bytes> bytes = albumBytes(fileName);
+    return bytes ? decodeUtf16le(*bytes) : std::nullopt;
+}
+
+}  // namespace quillory::e2e

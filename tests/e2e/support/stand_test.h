@@ -1,0 +1,43 @@
+// The fixture end-to-end tests derive from: a sandbox with its own quillory.exe, and the steps every
+// test takes with the PhotoStandWindow (start, find, read the tabs, close).
+#pragma once
+
+#include "album_bytes.h"
+#include "app_process.h"
+#include "sandbox.h"
+#include "window_query.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillory::e2e {
+
+// The PhotoStandWindow's caption for an album name: at most 64 characters of the name.
+std::wstring standCaption(const std::wstring& albumName);
+
+class StandTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // Starts the sandbox's quillory.exe with the argument (verbatim) from the sandbox folder.
+    std::optional<AppProcess> launch(const std::wstring& argument = {});
+    // The process's PhotoStandWindow once it is shown: a dialog titled "<albumName> - Quillory".
+    HWND waitForStand(const AppProcess& app, const std::wstring& albumName);
+    // The process's hidden HostWindow (class "Quillory").
+    HWND findHost(const AppProcess& app);
+    HWND tabControl(HWND stand);
+    std::vector<std::wstring> tabs(HWND stand);
+    // Asks the PhotoStandWindow to close, as its close box would, and waits for the exit code.
+    std::optional<DWORD> closeStand(const AppProcess& app, HWND stand);
+
+    std::optional<Bytes> albumBytes(std::wstring_view fileName) { return readFileBytes(sandbox_.file(fileName)); }
+    std::optional<std::wstring> albumText(std::wstring_view fileName);
+
+    Sandbox sandbox_;
+};
+
+}  // namespace quillory::e2e

@@ -1,0 +1,141 @@
+#include "window_query.h"
+
+#include "owned_handles.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+namespace quillory::e2e {
+namespace {
+
+constexpr UINT kMessageTimeoutMs = 5000;
+
+bool matches(HWND window, const WindowMatch& match) {
+    if (match.processId != 0 && windowProcess(window) != match.processId) {
+        return false;
+    }
+    if (match.visibleOnly && !IsWindowVisible(window)) {
+        return false;
+    }
+    if (!match.className.empty() && windowClass(window) != match.className) {
+        return false;
+    }
+    return !match.title || windowText(window) == *match.title;
+}
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> topLevelWindows(const WindowMatch& match) {
+    std::vector<HWND> all;
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> found;
+    for (HWND window : all) {
+        if (matches(window, match)) {
+            found.push_back(window);
+        }
+    }
+    return found;
+}
+
+HWND findTopLevelWindow(const WindowMatch& match) {
+    std::vector<HWND> found = topLevelWindows(match);
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND waitForTopLevelWindow(const WindowMatch& match, Duration limit) {
+    return waitFor([&] { return findTopLevelWindow(match); }, limit);
+}
+
+std::wstring windowText(HWND window) {
+    std::array<wchar_t, 512> text{};
+    int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return std::wstring(text.data(), static_cast<size_t>(length > 0 ? length : 0));
+}
+
+std::wstring windowClass(HWND window) {
+    std::array<wchar_t, 256> name{};
+    int length = GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return std::wstring(name.data(), static_cast<size_t>(length > 0 ? length : 0));
+}
+
+LONG_PTR windowStyle(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
+
+LONG_PTR windowExStyle(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
+
+HWND windowOwner(HWND window) { return GetWindow(window, GW_OWNER); }
+
+DWORD windowProcess(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+RECT windowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+std::vector<HWND> childWindows(HWND parent) {
+    std::vector<HWND> children;
+    EnumChildWindows(parent, collectWindow, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result)) {
+        return std::nullopt;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl) {
+    std::optional<LRESULT> count = sendMessage(tabControl, TCM_GETITEMCOUNT);
+    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                    windowProcess(tabControl)));
+    if (!count || !process) {
+        return std::nullopt;
+    }
+    constexpr int kTextCapacity = 260;
+    RemoteBuffer remote(process.get(), sizeof(TCITEMW) + kTextCapacity * sizeof(wchar_t));
+    if (!remote) {
+        return std::nullopt;
+    }
+    auto* remoteItem = static_cast<char*>(remote.address());
+    auto* remoteText = reinterpret_cast<wchar_t*>(remoteItem + sizeof(TCITEMW));
+    std::vector<std::wstring> texts;
+    for (LRESULT index = 0; index < *count; ++index) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = remoteText;
+        item.cchTextMax = kTextCapacity;
+        std::array<wchar_t, kTextCapacity> text{};
+        if (!WriteProcessMemory(process.get(), remoteItem, &item, sizeof item, nullptr) ||
+            !WriteProcessMemory(process.get(), remoteText, text.data(), sizeof(wchar_t), nullptr) ||
+            !sendMessage(tabControl, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remoteItem)) ||
+            // The control may answer with a pointer to its own copy of the text instead of filling ours.
+            !ReadProcessMemory(process.get(), remoteItem, &item, sizeof item, nullptr) ||
+            !ReadProcessMemory(process.get(), item.pszText, text.data(), (text.size() - 1) * sizeof(wchar_t), nullptr)) {
+            return std::nullopt;
+        }
+        texts.emplace_back(text.data());
+    }
+    return texts;
+}
+
+std::optional<int> selectedTab(HWND tabControl) {
+    std::optional<LRESULT> selected = sendMessage(tabControl, TCM_GETCURSEL);
+    if (!selected) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*selected);
+}
+
+}  // namespace quillory::e2e

@@ -1,0 +1,43 @@
+// Finding and reading the windows of another process: titles, classes, styles, owners, children
+// and tab control items.
+#pragma once
+
+#include "wait_until.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillory::e2e {
+
+// What a top-level window must have to match; empty fields match anything.
+struct WindowMatch {
+    std::wstring className;
+    std::optional<std::wstring> title;
+    DWORD processId = 0;
+    bool visibleOnly = false;
+};
+
+std::vector<HWND> topLevelWindows(const WindowMatch& match = {});
+HWND findTopLevelWindow(const WindowMatch& match);
+HWND waitForTopLevelWindow(const WindowMatch& match, Duration limit = kWindowWait);
+
+std::wstring windowText(HWND window);
+std::wstring windowClass(HWND window);
+LONG_PTR windowStyle(HWND window);
+LONG_PTR windowExStyle(HWND window);
+HWND windowOwner(HWND window);
+DWORD windowProcess(HWND window);
+RECT windowRect(HWND window);
+std::vector<HWND> childWindows(HWND parent);
+
+// Sends a message with a time limit, so a hung program fails the test instead of hanging it.
+std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// The tab control's item texts, read through a buffer in the control's own process.
+std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl);
+std::optional<int> selectedTab(HWND tabControl);
+
+}  // namespace quillory::e2e
