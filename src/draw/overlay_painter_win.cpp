@@ -118,8 +118,7 @@ void drawOverlayWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text
     const Selection selection(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     const UINT flags = drawTextFlagsOf(style.corner);
-    const bool bottom = style.corner == Corner::BottomRight || style.corner == Corner::BottomLeft;
-    const Rect box = textBoxOf(style.corner, area, bottom ? measuredTextHeight(dc, text, area, flags) : 0);
+    const Rect box = textBoxOf(style.corner, area, isBottomCorner(style.corner) ? measuredTextHeight(dc, text, area, flags) : 0);
     const int length = static_cast<int>(text.size());
     SetTextColor(dc, style.outlineColour);
     for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {

@@ -25,19 +25,17 @@ std::uint32_t argbOf(std::uint8_t alpha, std::uint32_t colour) {
 
 std::uint8_t outlineAlphaOf(std::uint8_t alpha) { return static_cast<std::uint8_t>(alpha / 3); }
 
-namespace {
-bool isRight(Corner corner) { return corner == Corner::BottomRight || corner == Corner::TopRight; }
-bool isBottom(Corner corner) { return corner == Corner::BottomRight || corner == Corner::BottomLeft; }
-}  // namespace
+bool isRightCorner(Corner corner) { return corner == Corner::BottomRight || corner == Corner::TopRight; }
+bool isBottomCorner(Corner corner) { return corner == Corner::BottomRight || corner == Corner::BottomLeft; }
 
 TextAnchor textAnchorOf(Corner corner, Size area) {
-    const int x = isRight(corner) ? area.dx - kTextMargin : kTextMargin;
-    const int y = isBottom(corner) ? area.dy - kTextMargin : kTextMargin;
-    return {{x, y}, isRight(corner), isBottom(corner)};
+    const int x = isRightCorner(corner) ? area.dx - kTextMargin : kTextMargin;
+    const int y = isBottomCorner(corner) ? area.dy - kTextMargin : kTextMargin;
+    return {{x, y}, isRightCorner(corner), isBottomCorner(corner)};
 }
 
 Rect textBoxOf(Corner corner, Size area, int textHeight) {
-    const int top = isBottom(corner) ? area.dy - textHeight - kTextMargin : kTextMargin;
+    const int top = isBottomCorner(corner) ? area.dy - textHeight - kTextMargin : kTextMargin;
     return Rect::fromEdges(kTextMargin, top, area.dx - kTextMargin, area.dy - kTextMargin);
 }
 

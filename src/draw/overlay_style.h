@@ -33,6 +33,9 @@ struct OverlayStyle {
 
 OverlayStyle overlayStyleOf(const PageSettings& page);
 
+bool isRightCorner(Corner corner);
+bool isBottomCorner(Corner corner);
+
 // 0xAARRGGBB of a 0x00BBGGRR colour, as the decoder's brushes take it.
 std::uint32_t argbOf(std::uint8_t alpha, std::uint32_t colour);
 // The outline is a third as opaque as the text.

@@ -28,7 +28,6 @@ struct PageScene {
     std::uint32_t backgroundRight = 0;  // FontColorBk2
     OverlayStyle style;
     Text overlay;  // empty: no text
-    bool operator==(const PageScene&) const = default;
 };
 
 PageScene pageSceneOf(const PageSettings& page, Text overlay);

@@ -3,8 +3,6 @@
 // straight through and every early return still frees what was made.
 #include <windows.h>
 
-#include <utility>
-
 #include "base/geometry.h"
 #include "base/gdi_handles_win.h"
 
@@ -39,8 +37,6 @@ public:
     ~MemoryContext() {
         if (dc_ != nullptr) DeleteDC(dc_);
     }
-    MemoryContext(MemoryContext&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryContext& operator=(MemoryContext&&) = delete;
     MemoryContext(const MemoryContext&) = delete;
     MemoryContext& operator=(const MemoryContext&) = delete;
 

@@ -40,6 +40,8 @@ TEST(OverlayStyle, BrushColoursCarryTheOpacity) {
 }
 
 TEST(OverlayStyle, AnchorsSitFivePixelsInFromTheirCorner) {
+    EXPECT_TRUE(isRightCorner(Corner::TopRight) && isBottomCorner(Corner::BottomLeft));
+    EXPECT_FALSE(isRightCorner(Corner::TopLeft) || isBottomCorner(Corner::TopRight));
     const Size area{300, 200};
     EXPECT_EQ(textAnchorOf(Corner::BottomRight, area), (TextAnchor{{295, 195}, true, true}));
     EXPECT_EQ(textAnchorOf(Corner::BottomLeft, area), (TextAnchor{{5, 195}, false, true}));

@@ -197,20 +197,5 @@ TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
     EXPECT_TRUE(closeTo(large.pixel(60, 30), kBlue, 60));
 }
 
-TEST_F(PagePainterTest, SceneOfAPageTakesFitBackgroundAndLook) {
-    PageSettings page;
-    page.PhotoFlag = 0x8000 | 0x30 | 2;  // top right, label and comment, both sides
-    page.FontColorBk = 0x010203;
-    page.FontColorBk2 = 0x040506;
-    page.FontAlpha = 200;
-    const PageScene scene = pageSceneOf(page, u"x");
-    EXPECT_EQ(scene.fit, PictureFit::BothSides);
-    EXPECT_EQ(scene.backgroundLeft, 0x010203u);
-    EXPECT_EQ(scene.backgroundRight, 0x040506u);
-    EXPECT_EQ(scene.style.corner, Corner::TopRight);
-    EXPECT_EQ(scene.style.alpha, 200);
-    EXPECT_EQ(scene.overlay, u"x");
-}
-
 }  // namespace
 }  // namespace quillory
