@@ -4,6 +4,8 @@
 
 #include "draw/page_painter_win.h"
 #include "draw/paint_canvas_win.h"
+#include "base/win_platform_win.h"
+#include "photoinfo/photo_items.h"
 
 namespace quillory {
 namespace {
@@ -201,7 +203,10 @@ TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
     page_.FontAlpha = 0;
     page_.FontColorBk = page_.FontColorBk2 = 0x000000;
     const UniqueBitmap bitmap = drawtest::makeBitmap({{40, 30}, 0x0000FF});
+    AnsiCodePage codePage;
     PhotoInfo info;
+    info.codePage = &codePage;
+    info.items = {testing::asciiItem(0x9003, "2023:05:07 14:03:09")};
     OverlayState state;
     state.decoderRunning = false;
     Canvas canvas(kSample);
@@ -213,6 +218,7 @@ TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
     ASSERT_TRUE(white);
     EXPECT_LT(white->right(), kSample.dx / 2);
     EXPECT_LT(white->bottom(), kSample.dy / 2);
+    EXPECT_LT(white->dy, page_.FontSize) << "one line: the shooting date needs the decoder";
     // Information hidden: the same page without text.
     state.infoVisible = false;
     painter.paintPage(window_, canvas.dc(), page_, {nullptr, bitmap.get()}, info, state);
