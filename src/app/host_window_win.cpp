@@ -16,6 +16,7 @@
 #include "base/wide_win.h"
 #include "resource.h"
 #include "stand/photo_stand_window_win.h"
+#include "view/folder_scan_win.h"
 
 namespace quillory {
 
@@ -87,6 +88,7 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW& create) {
     app.hostWindow = window;
     startServices(*host);
     ShowWindow(window, SW_HIDE);
+    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
     showStand(*host, window);
     if (app.OsVersionCode >= 630) host->suspendNotice.emplace(app.countdown);
     return 0;
