@@ -325,14 +325,16 @@ TEST_F(AlbumFileTest, MainPageIsChosenAtStartWhenAsked) {
 }
 
 TEST_F(AlbumFileTest, SecondColoursOfOlderPagesFollowTheirBackground) {
-    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\n[Page1]\r\nFontColorBk=255\r\n[Page2]\r\nPageVer=100\r\n");
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\n[Page1]\r\nFontColorBk=255\r\n[Page2]\r\nPageVer=100\r\n"
+               u"[Page-Default]\r\nFontColor2=111\r\nFontColorBk2=222\r\n");
     start();
     EXPECT_EQ(album.pages[0].FontColor2, 255u);
     EXPECT_EQ(album.pages[0].FontColorBk2, 255u);
-    EXPECT_EQ(album.pages[1].FontColor2, 0xE8E8E8u);
+    EXPECT_EQ(album.pages[1].FontColor2, 111u) << "a current Page takes them from the DefaultPage";
+    EXPECT_EQ(album.pages[1].FontColorBk2, 222u);
     file.loadPage(album, 0, true);
-    EXPECT_EQ(album.pages[0].FontColor2, 0xE8E8E8u);
-    EXPECT_EQ(album.pages[0].FontColorBk2, 0xE8E8E8u);
+    EXPECT_EQ(album.pages[0].FontColor2, 111u);
+    EXPECT_EQ(album.pages[0].FontColorBk2, 222u);
     EXPECT_EQ(album.pages[0].FontColorBk, 255u);
 }
 
