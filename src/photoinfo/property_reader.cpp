@@ -14,6 +14,8 @@ constexpr std::uint64_t kMaxValueLength = 1u << 20;
 constexpr int kMaxJpegSegments = 1000;
 constexpr int kMaxPngChunks = 100000;
 constexpr std::size_t kEntrySize = 12;
+// Metadata sits at the start of a file; one read of this much serves most pictures whole.
+constexpr std::size_t kHeadSize = 8192;
 
 constexpr std::array<std::uint8_t, 6> kExifPrefix{'E', 'x', 'i', 'f', 0, 0};
 constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
@@ -47,6 +49,28 @@ std::uint16_t bigEndian16(const std::uint8_t* p) { return static_cast<std::uint1
 std::uint32_t bigEndian32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 | static_cast<std::uint32_t>(p[2]) << 8 | p[3];
 }
+
+// The source with its first bytes read once, so the many small reads of the directories cost
+// one system call rather than one each.
+class HeadCachedSource final : public ByteSource {
+public:
+    explicit HeadCachedSource(ByteSource& source) : source_(source) {
+        head_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(source.size(), kHeadSize)));
+        if (!source_.read(0, head_)) head_.clear();
+    }
+    std::uint64_t size() const override { return source_.size(); }
+    bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
+        if (offset <= head_.size() && out.size() <= head_.size() - offset) {
+            std::copy_n(head_.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());
+            return true;
+        }
+        return source_.read(offset, out);
+    }
+
+private:
+    ByteSource& source_;
+    std::vector<std::uint8_t> head_;
+};
 
 // A range of the source, read with offsets relative to its start; nothing outside it is read.
 class Window {
@@ -237,7 +261,8 @@ SubDirectories subDirectoriesOf(const TiffReader& reader, const std::vector<Dire
 
 }  // namespace
 
-std::vector<PropertyItem> readPropertyItems(ByteSource& source) {
+std::vector<PropertyItem> readPropertyItems(ByteSource& file) {
+    HeadCachedSource source(file);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return {};
     const std::uint32_t firstOffset = reader->firstDirectory();
@@ -262,7 +287,8 @@ std::vector<PropertyItem> readPropertyItems(ByteSource& source) {
     return items;
 }
 
-std::optional<std::string> readDateTimeOriginal(ByteSource& source) {
+std::optional<std::string> readDateTimeOriginal(ByteSource& file) {
+    HeadCachedSource source(file);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return std::nullopt;
     const SubDirectories sub = subDirectoriesOf(*reader, reader->directory(reader->firstDirectory()));

@@ -117,12 +117,14 @@ TEST(PropertyReader, JpegReadingStopsAtTheImageData) {
     auto jpeg = testing::jpegWithExif(b.build());
     const std::size_t headerEnd = jpeg.size() - 8;  // the SOS marker starts here
     jpeg.insert(jpeg.end() - 2, 100000, 0x77);       // a large body of "pixels"
+    // A few kilobytes of the head are read in one go; the pixels after them never are.
+    ASSERT_LT(headerEnd, 8192u);
     RecordingSource source(jpeg);
     EXPECT_EQ(readDateTimeOriginal(source), "2020:01:01 00:00:00");
-    EXPECT_LE(source.furthest, headerEnd);
+    EXPECT_LE(source.furthest, 8192u);
     RecordingSource again(jpeg);
     EXPECT_FALSE(readPropertyItems(again).empty());
-    EXPECT_LE(again.furthest, headerEnd + 4);
+    EXPECT_LE(again.furthest, 8192u);
 }
 
 TEST(PropertyReader, DateOnlyReadFindsTheExifDateAndRejectsOtherTypes) {
