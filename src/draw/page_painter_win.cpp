@@ -18,7 +18,9 @@ UniqueBitmap createLayerBitmap(HDC dc, Size area) {
     return UniqueBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
+// Nothing (0 x 0) for no picture or one that failed to decode.
 Size imageSize(gp::GpImage* image) {
+    if (image == nullptr) return {};
     UINT width = 0;
     UINT height = 0;
     if (gpflat::GdipGetImageWidth(image, &width) != gp::Ok || gpflat::GdipGetImageHeight(image, &height) != gp::Ok) return {};
@@ -26,6 +28,7 @@ Size imageSize(gp::GpImage* image) {
 }
 
 Size bitmapSize(HBITMAP bitmap) {
+    if (bitmap == nullptr) return {};
     BITMAP info{};
     if (GetObjectW(bitmap, sizeof(info), &info) != sizeof(info)) return {};
     return {info.bmWidth, info.bmHeight};
@@ -121,10 +124,13 @@ Size PagePainter::virtualScreenSize() { return {GetSystemMetrics(SM_CXVIRTUALSCR
 
 void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
     if (dc == nullptr || area.dx <= 0 || area.dy <= 0) return;
-    const void* shownPicture = path == PaintPath::GdiPlus ? static_cast<const void*>(picture.image) : picture.bitmap;
-    const BaseKey key{shownPicture, path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
+    const bool decoder = path == PaintPath::GdiPlus;
+    const void* shownPicture = decoder ? static_cast<const void*>(picture.image) : picture.bitmap;
+    const Size pictureSize = decoder ? imageSize(picture.image) : bitmapSize(picture.bitmap);
+    const BaseKey key{shownPicture, pictureSize, path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
     if (baseKey_ != key) {
-        const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->path == key.path;
+        const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->pictureSize == key.pictureSize &&
+                                 baseKey_->path == key.path;
         if (!samePicture) reduced_.forget();
         const bool resized = samePicture && baseKey_->area != key.area;
         baseKey_.reset();
@@ -146,7 +152,7 @@ void PagePainter::composeBase(const BaseKey& key, const PagePicture& picture, bo
     if (key.path == PaintPath::GdiPlus && picture.image != nullptr) {
         // A page that is resized once is likely to be resized again: from now on scale from the
         // reduced copy. Pages that are only shown once never pay for making it.
-        if (resized) reduced_.make(picture.image, imageSize(picture.image));
+        if (resized) reduced_.make(picture.image, key.pictureSize);
         drawImage(base_.dc(), key.area, key.fit, picture.image, reduced_);
     }
     if (key.path == PaintPath::Gdi && picture.bitmap != nullptr) drawBitmap(base_.dc(), key.area, key.fit, picture.bitmap);

@@ -63,6 +63,7 @@ public:
 
     // Must be called when the picture object is replaced or changed in place: the painter
     // recognises pictures by their handle, and a new picture may reuse a freed one's.
+    // The painter holds decoder images: destroy it before the decoder is shut down.
     void forgetPicture();
 
 private:
@@ -81,6 +82,7 @@ private:
 
     struct BaseKey {
         const void* picture = nullptr;
+        Size pictureSize;  // also tells apart most new pictures that reuse a freed handle
         PaintPath path = PaintPath::GdiPlus;
         Size area;
         PictureFit fit = PictureFit::ShorterSide;
