@@ -107,6 +107,26 @@ TEST_F(AlbumFileWin, ReadsWhatTheSystemWrote) {
     EXPECT_EQ(album.pages[1].FontColor, 0xFF000000u);
 }
 
+TEST_F(AlbumFileWin, ReadsValuesAsTheSystemDoes) {
+    const Text path = folder.file(u"Values.qalbum");
+    const Text text = u";Quillory\r\n[s]\r\nempty=\r\nlead=12abc\r\nneg=-1\r\nword=abc\r\nspaced =  7  \r\n"
+                      u"big=4294967295\r\nKey=first\r\nkey=second\r\nno equals\r\n[S]\r\nlate=1\r\n";
+    std::vector<std::uint8_t> bytes{0xFF, 0xFE};
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    ASSERT_TRUE(platform.files.replaceFile(path, bytes));
+    const IniDocument doc = IniDocument::parse(bytes, platform.codePage);
+    for (const wchar_t* key : {L"empty", L"lead", L"neg", L"word", L"spaced", L"big", L"missing", L"late"}) {
+        const Text name = fromWide(key);
+        EXPECT_EQ(doc.readInt(u"S", name, 5), static_cast<std::int32_t>(GetPrivateProfileIntW(L"S", key, 5, wide(path))))
+            << textToUtf8(name);
+        EXPECT_EQ(doc.readString(u"S", name, u"<missing>", 100), profileText(path, L"S", key)) << textToUtf8(name);
+    }
+    EXPECT_EQ(doc.readString(u"S", u"KEY", u"", 100), profileText(path, L"S", L"KEY"));
+}
+
 TEST_F(AlbumFileWin, ReadOnlyAlbumLoadsAndIsLeftAlone) {
     const Text path = folder.file(u"Locked.qalbum");
     load(path);
