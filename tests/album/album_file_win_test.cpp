@@ -127,6 +127,33 @@ TEST_F(AlbumFileWin, ReadsValuesAsTheSystemDoes) {
     EXPECT_EQ(doc.readString(u"S", u"KEY", u"", 100), profileText(path, L"S", L"KEY"));
 }
 
+TEST_F(AlbumFileWin, WritesTheSameBytesAsTheSystem) {
+    const Text ours = folder.file(u"Ours.qalbum");
+    const Text system = folder.file(u"System.qalbum");
+    std::vector<std::uint8_t> start{0xFF, 0xFE};
+    for (char16_t c : Text(u";Quillory")) {
+        start.push_back(static_cast<std::uint8_t>(c));
+        start.push_back(0);
+    }
+    ASSERT_TRUE(platform.files.replaceFile(system, start));
+    IniDocument doc = IniDocument::parse(start, platform.codePage);
+    const struct { const wchar_t* section; const wchar_t* key; const wchar_t* value; } writes[] = {
+        {L"Quillory", L"xPosi", L"180"}, {L"Quillory", L"Name", L"写真"}, {L"Page1", L"Label", L"Page1"},
+        {L"Quillory", L"xPosi", L"-5"},  {L"page1", L"label", L""},       {L"Quillory", L"Added", L"1"},
+        {L"Page1", L"Gone", L"x"},       {L"Page1", L"Gone", nullptr},
+    };
+    for (const auto& write : writes) {
+        WritePrivateProfileStringW(write.section, write.key, write.value, wide(system));
+        if (write.value) {
+            doc.write(fromWide(write.section), fromWide(write.key), fromWide(write.value));
+        } else {
+            doc.deleteKey(fromWide(write.section), fromWide(write.key));
+        }
+    }
+    ASSERT_TRUE(platform.files.replaceFile(ours, doc.serialise(platform.codePage)));
+    EXPECT_EQ(bytesOf(ours), bytesOf(system));
+}
+
 TEST_F(AlbumFileWin, ReadOnlyAlbumLoadsAndIsLeftAlone) {
     const Text path = folder.file(u"Locked.qalbum");
     load(path);
