@@ -73,12 +73,6 @@ InfoRowText cameraRow(const PhotoInfo& info) {
     return {model.has_value(), capped(text, kTextCapacity)};
 }
 
-// The Page's folder (its File without the final name part) in the display form.
-Text locationText(const PhotoInfo& info) {
-    if (info.pageFile.empty()) return Text();
-    return capped(displayed(info.pathDisplay, TextView(info.pageFile).substr(0, nameStart(info.pageFile))), kLocationCapacity);
-}
-
 }  // namespace
 
 const std::array<TextView, kInfoRowCount> kInfoRowLabels{
@@ -107,6 +101,16 @@ Text formatExifDate(TextView exifDate, bool shortForm) {
 }
 
 Text formatLongTime(const CivilTime& time) { return formatCivil(time, false); }
+
+std::optional<Text> formatFileTime(const PhotoInfo& info) {
+    if (!info.fileWriteTime) return std::nullopt;
+    return formatLongTime(*info.fileWriteTime);
+}
+
+Text locationText(TextView pageFile, const PathDisplay& pathDisplay) {
+    if (pageFile.empty()) return Text();
+    return capped(displayed(pathDisplay, pageFile.substr(0, nameStart(pageFile))), kLocationCapacity);
+}
 
 std::optional<CivilTime> readFileWriteTime(FileSystem& files, Clock& clock, const Text& path) {
     // Only a file that opens for reading has a write time here; a folder named like a picture
@@ -173,16 +177,17 @@ std::optional<Text> authorText(const PhotoInfo& info) {
 
 InfoRowText infoRow(const PhotoInfo& info, int row) {
     switch (row) {
-    case 0:
-        if (!info.fileWriteTime) return {false, Text(kUnknownText)};
-        return {true, formatLongTime(*info.fileWriteTime)};
+    case 0: {
+        const std::optional<Text> written = formatFileTime(info);
+        return {written.has_value(), unknownIfAbsent(written)};
+    }
     case 1: return dateRow(info, TagDateTime);
     case 2: return dateRow(info, kTagDateTimeOriginal);
     case 3: {
         const std::optional<Text> software = propertyText(info, TagSoftware);
         return {software.has_value(), unknownIfAbsent(software)};
     }
-    case 4: return {true, locationText(info)};
+    case 4: return {true, locationText(info.pageFile, info.pathDisplay)};
     case 5: return {true, fileNameText(info.pictureFile, info.pathDisplay)};
     case 6: return {true, formatPictureSize(info.picture)};
     case 7: return cameraRow(info);

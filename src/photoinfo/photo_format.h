@@ -52,6 +52,14 @@ Text formatLongTime(const CivilTime& time);
 // ReadFileWriteTime: the file's last-write time as local calendar time, weekday included.
 std::optional<CivilTime> readFileWriteTime(FileSystem& files, Clock& clock, const Text& path);
 
+// FormatFileTime: the picture file's last-write time in the long form; nothing when the file
+// could not be opened.
+std::optional<Text> formatFileTime(const PhotoInfo& info);
+
+// InfoRow 4 and the status bar: the Page's File (a full path) without its final name part, in
+// the path display form, at most 261 characters; empty for an empty path.
+Text locationText(TextView pageFile, const PathDisplay& pathDisplay);
+
 // FormatPictureSize.
 Text formatPictureSize(const PictureMetrics& picture);
 

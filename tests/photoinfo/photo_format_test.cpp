@@ -143,6 +143,14 @@ TEST_F(PhotoFormat, FileNameTexts) {
     EXPECT_EQ(fileNameText(u"", breadcrumb), u"");
 }
 
+TEST_F(PhotoFormat, LocationTexts) {
+    const PathDisplay arrows = [](TextView path) { return u"<" + Text(path) + u">"; };
+    EXPECT_EQ(locationText(u"C:\\pics\\a.jpg", arrows), u"<C:\\pics\\>");
+    EXPECT_EQ(locationText(u"C:\\pics\\", arrows), u"<C:\\pics\\>");
+    EXPECT_EQ(locationText(u"", arrows), u"");
+    EXPECT_EQ(locationText(u"C:\\" + Text(400, u'd') + u"\\a.jpg", {}).size(), 261u);
+}
+
 TEST_F(PhotoFormat, AuthorText) {
     EXPECT_EQ(authorText(info({asciiItem(0x8298, "(c) Ko"), asciiItem(0x013B, "Ko")})), u"(c) Ko、Ko");
     EXPECT_EQ(authorText(info({asciiItem(0x013B, "Ko")})), u"Ko");
