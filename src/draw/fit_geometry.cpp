@@ -60,7 +60,15 @@ std::optional<PictureLayout> actualSize(Size area, Size picture, PaintPath path)
     const Size inner{area.dx - kInnerMargin, area.dy - kInnerMargin};
     if (inner.dx <= 0 || inner.dy <= 0) return std::nullopt;
     const Rect source{picture.dx / 2 - inner.dx / 2, picture.dy / 2 - inner.dy / 2, inner.dx, inner.dy};
-    return PictureLayout{Rect{kInnerMargin / 2, kInnerMargin / 2, inner.dx, inner.dy}, source};
+    // A picture smaller than the area would be read beyond its edges, which decoders fill in
+    // differently (clamped edge pixels or nothing); read only the picture and move the target
+    // by the same amount, which shows the same pixels in the same places.
+    const int left = std::max(source.x, 0);
+    const int top = std::max(source.y, 0);
+    const int right = std::min(source.right(), picture.dx);
+    const int bottom = std::min(source.bottom(), picture.dy);
+    const Rect target{kInnerMargin / 2 + left - source.x, kInnerMargin / 2 + top - source.y, right - left, bottom - top};
+    return PictureLayout{target, Rect::fromEdges(left, top, right, bottom)};
 }
 
 }  // namespace

@@ -45,9 +45,12 @@ TEST(FitGeometry, BothSidesFillTheWholeArea) {
 }
 
 TEST(FitGeometry, ActualSizeOnTheDecoderPathIsCutAtTheInnerArea) {
-    // Smaller picture: the source reaches outside it, so it lands unscaled in the centre.
+    // Smaller picture: only the picture itself is read, and it lands unscaled in the centre.
     EXPECT_EQ(fitPicture({206, 106}, {50, 40}, PictureFit::ActualSize, PaintPath::GdiPlus),
-              layout({3, 3, 200, 100}, {-75, -30, 200, 100}));
+              layout({78, 33, 50, 40}, {0, 0, 50, 40}));
+    // Narrower but taller: cut at the top and bottom only.
+    EXPECT_EQ(fitPicture({206, 106}, {51, 301}, PictureFit::ActualSize, PaintPath::GdiPlus),
+              layout({78, 3, 51, 100}, {0, 100, 51, 100}));
     // Larger picture: only its centre part is shown.
     EXPECT_EQ(fitPicture({206, 106}, {1001, 801}, PictureFit::ActualSize, PaintPath::GdiPlus),
               layout({3, 3, 200, 100}, {400, 350, 200, 100}));
