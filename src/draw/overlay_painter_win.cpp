@@ -38,6 +38,7 @@ void drawStringAt(gp::GpGraphics* graphics, const Text& text, gp::GpFont* font, 
 // Fully transparent passes are skipped: they could not change a pixel.
 void drawOutlinedString(gp::GpGraphics* graphics, HDC fontContext, const OverlayStyle& style, const Text& text, gp::PointF at,
                         gp::StringAlignment horizontal, gp::StringAlignment vertical) {
+    if (style.alpha == 0) return;
     const FontOwner font = decoderFont(fontContext, style);
     const SolidBrushOwner textBrush = solidBrush(argbOf(style.alpha, style.textColour));
     const SolidBrushOwner outlineBrush = solidBrush(argbOf(outlineAlphaOf(style.alpha), style.outlineColour));
@@ -51,7 +52,7 @@ void drawOutlinedString(gp::GpGraphics* graphics, HDC fontContext, const Overlay
             }
         }
     }
-    if (style.alpha != 0) drawStringAt(graphics, text, font.get(), at, format.get(), textBrush.get());
+    drawStringAt(graphics, text, font.get(), at, format.get(), textBrush.get());
 }
 
 UINT drawTextFlagsOf(Corner corner) {
