@@ -145,7 +145,7 @@ public:
     std::optional<PropertyItem> item(const DirectoryEntry& entry) const {
         const std::uint32_t size = typeSize(entry.type);
         const std::uint64_t length = std::uint64_t{size} * entry.count;
-        if (size == 0 || length > kMaxValueLength) return std::nullopt;
+        if (size == 0 || length > kMaxValueLength || length > window_.size()) return std::nullopt;
         PropertyItem item{entry.tag, entry.type, static_cast<std::uint32_t>(length), std::vector<std::uint8_t>(length)};
         if (length <= 4) {
             std::copy_n(entry.field.begin(), length, item.value.begin());
