@@ -11,7 +11,7 @@ namespace quillory {
 namespace {
 
 bool hasExtension(TextView name, TextView extension) {
-    if (name.size() <= extension.size()) return false;
+    if (name.size() < extension.size()) return false;
     const TextView tail = name.substr(name.size() - extension.size());
     return equalsNoCase(tail, extension);
 }

