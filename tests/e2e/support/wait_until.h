@@ -35,4 +35,15 @@ auto waitFor(Lookup lookup, Duration limit = kWindowWait) -> decltype(lookup()) 
     return found;
 }
 
+// Waits until a lookup yields the expected value and returns the last value seen, so a failed
+// comparison shows what the program showed instead. Input reaches the program asynchronously:
+// after keys or clicks, wait for their effect this way. To check that input changed nothing,
+// follow it with input whose effect can be waited for, since the program handles input in order.
+template <typename Lookup, typename Value>
+auto waitForValue(Lookup lookup, const Value& expected, Duration limit = kWindowWait) -> decltype(lookup()) {
+    decltype(lookup()) last = lookup();
+    waitUntil([&] { return (last = lookup()) == expected; }, limit);
+    return last;
+}
+
 }  // namespace quillory::e2e
