@@ -127,6 +127,19 @@ TEST(PropertyReader, JpegReadingStopsAtTheImageData) {
     EXPECT_LE(again.furthest, 8192u);
 }
 
+TEST(PropertyReader, ValuesBeyondAndAcrossTheFirstKilobytesAreRead) {
+    TiffBuilder b;
+    std::vector<std::uint32_t> pattern(8130);  // stored from byte 50 (after the directory) to 8180
+    for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<std::uint32_t>(i * 7 % 251);
+    // The first value ends just short of 8 KB, the second straddles it, the third lies past it.
+    b.first = {testing::bytesEntry(0x9286, 7, pattern), testing::asciiEntry(0x010F, "straddling text"), testing::asciiEntry(0x0110, "far model")};
+    const auto items = itemsOf(b.build());
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].value, std::vector<std::uint8_t>(pattern.begin(), pattern.end()));
+    EXPECT_EQ(std::string(items[1].value.begin(), items[1].value.end() - 1), "straddling text");
+    EXPECT_EQ(std::string(items[2].value.begin(), items[2].value.end() - 1), "far model");
+}
+
 TEST(PropertyReader, DateOnlyReadFindsTheExifDateAndRejectsOtherTypes) {
     TiffBuilder dated;
     dated.bigEndian = true;
