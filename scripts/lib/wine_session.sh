@@ -45,7 +45,9 @@ start_wine() {
 
 end_wine_session() {
     if [[ -n "$QUILLORY_WINESERVER_STARTED" ]]; then
+        # The display goes only after the Wine processes, which would complain about losing it.
         wineserver -k >/dev/null 2>&1
+        timeout 10 wineserver -w >/dev/null 2>&1
         QUILLORY_WINESERVER_STARTED=""
     fi
     if [[ -n "$QUILLORY_XVFB_PID" ]]; then
