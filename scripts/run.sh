@@ -47,7 +47,8 @@ wait_for_window() {
 # Asks the program to close as its close box would, and gives it time to save the album.
 close_program() {
     local wine_pid=$1 attempt
-    wine taskkill /im quillory.exe >/dev/null 2>&1 || true
+    # taskkill only sees the windows of its own desktop, so it runs on the program's.
+    wine explorer /desktop="$desktop" taskkill /im quillory.exe >/dev/null 2>&1 || true
     for attempt in $(seq 50); do
         kill -0 "$wine_pid" 2>/dev/null || return 0
         sleep 0.2
