@@ -138,10 +138,10 @@ Text formatPictureSize(const PictureMetrics& picture) {
 Text fileNameText(TextView fullPath, const PathDisplay& pathDisplay) {
     if (fullPath.empty()) return Text();
     const TextView name = fullPath.substr(nameStart(fullPath));
-    if (name.empty()) return displayed(pathDisplay, fullPath);
+    if (name.empty()) return capped(displayed(pathDisplay, fullPath), kTextCapacity);
     const std::size_t dot = name.rfind(u'.');
-    if (dot == TextView::npos) return Text(name);
-    return Text(name.substr(0, dot)) + u" (" + Text(name.substr(dot + 1)) + u")";
+    if (dot == TextView::npos) return capped(name, kTextCapacity);
+    return capped(Text(name.substr(0, dot)) + u" (" + Text(name.substr(dot + 1)) + u")", kTextCapacity);
 }
 
 std::optional<Text> propertyText(const PhotoInfo& info, std::uint32_t tag) {

@@ -141,6 +141,7 @@ TEST_F(PhotoFormat, FileNameTexts) {
     EXPECT_EQ(fileNameText(u"C:\\pics.d\\", breadcrumb), u"[C:\\pics.d\\]");
     EXPECT_EQ(fileNameText(u"C:\\pics\\.hidden", breadcrumb), u" (hidden)");
     EXPECT_EQ(fileNameText(u"", breadcrumb), u"");
+    EXPECT_EQ(fileNameText(u"C:\\" + Text(254, u'n') + u".jpeg", breadcrumb), Text(254, u'n') + u" ");  // cut at 255
 }
 
 TEST_F(PhotoFormat, LocationTexts) {
