@@ -4,6 +4,8 @@
 
 QUILLORY_XVFB_PID=""
 QUILLORY_WINESERVER_STARTED=""
+# Wine keeps its prefix and settings under HOME, which a bare CI environment may not set.
+export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
 
 # Starts Xvfb on the first free display number from 90 and exports DISPLAY.
 start_virtual_display() {
