@@ -1,5 +1,6 @@
 // The InfoGroups: texts of the numeric tags, appended in the order the picture stores them.
 #include <cstdlib>
+#include <span>
 
 #include "base/format.h"
 #include "photoinfo/photo_format.h"
@@ -80,11 +81,31 @@ struct NamedValue {
     TextView name;
 };
 
-Text modeText(TextView label, std::initializer_list<NamedValue> names, std::uint16_t value) {
-    for (const NamedValue& named : names) {
-        if (named.value == value) return Text(label) + Text(named.name);
+constexpr NamedValue kProgramNames[] = {{0, u"不明"}, {1, u"手動"}, {2, u"標準"}, {3, u"絞り優先"}, {4, u"シャツター優先"}};
+constexpr NamedValue kLightNames[] = {{0, u"不明"}, {1, u"日光"}, {2, u"蛍光灯"}, {3, u"電球"}};
+constexpr NamedValue kColourSpaceNames[] = {{0, u"不明"}, {1, u"sRGB"}, {2, u"未補正"}, {65535, u"未補正"}};
+constexpr NamedValue kMeteringNames[] = {{0, u"不明"}, {1, u"平均"},     {2, u"中央重心"}, {3, u"スポット"},
+                                         {4, u"多点"}, {5, u"パターン"}, {6, u"部分測光"}};
+
+struct ModeTable {
+    std::uint32_t tag;
+    TextView label;
+    std::span<const NamedValue> names;
+};
+
+constexpr ModeTable kModeTables[] = {
+    {TagExposureProgram, u"MODE:", kProgramNames},
+    {TagLightSource, u"WB:", kLightNames},
+    {TagColorSpace, u"色:", kColourSpaceNames},
+    {TagMeteringMode, u"測光:", kMeteringNames},
+};
+
+// The label and the value's name, or the number in brackets for a value without one.
+Text modeText(const ModeTable& table, std::uint16_t value) {
+    for (const NamedValue& named : table.names) {
+        if (named.value == value) return Text(table.label) + Text(named.name);
     }
-    return Text(label) + formatText(u"(%d)", {static_cast<int>(value)});
+    return Text(table.label) + formatText(u"(%d)", {static_cast<int>(value)});
 }
 
 Text hemisphereText(bool first, bool shortForm, TextView longFirst, TextView shortFirst, TextView longOther, TextView shortOther) {
@@ -129,18 +150,10 @@ std::optional<Piece> exposurePiece(std::uint32_t tag, const TagValue& v) {
 }
 
 std::optional<Piece> modesPiece(std::uint32_t tag, const TagValue& v) {
-    switch (tag) {
-    case TagExposureProgram:
-        return Piece{modeText(u"MODE:", {{0, u"不明"}, {1, u"手動"}, {2, u"標準"}, {3, u"絞り優先"}, {4, u"シャツター優先"}}, v.firstShort)};
-    case TagLightSource:
-        return Piece{modeText(u"WB:", {{0, u"不明"}, {1, u"日光"}, {2, u"蛍光灯"}, {3, u"電球"}}, v.firstShort)};
-    case TagColorSpace:
-        return Piece{modeText(u"色:", {{0, u"不明"}, {1, u"sRGB"}, {2, u"未補正"}, {65535, u"未補正"}}, v.firstShort)};
-    case TagMeteringMode:
-        return Piece{modeText(u"測光:", {{0, u"不明"}, {1, u"平均"}, {2, u"中央重心"}, {3, u"スポット"}, {4, u"多点"}, {5, u"パターン"}, {6, u"部分測光"}}, v.firstShort)};
-    default:
-        return std::nullopt;
+    for (const ModeTable& table : kModeTables) {
+        if (table.tag == tag) return Piece{modeText(table, v.firstShort)};
     }
+    return std::nullopt;
 }
 
 std::optional<Piece> positionPiece(std::uint32_t tag, const TagValue& v, bool shortForm) {
@@ -157,7 +170,9 @@ std::optional<Piece> positionPiece(std::uint32_t tag, const TagValue& v, bool sh
 std::optional<Piece> groupPiece(int group, std::uint32_t tag, const TagValue& v, bool option) {
     switch (group) {
     case 0: return exposurePiece(tag, v);
-    case 1: return tag == TagFocalLengthIn35mmFilm ? std::optional(Piece{formatText(u"焦点距離(35mm換算) %dmm", {static_cast<int>(v.firstShort)})}) : std::nullopt;
+    case 1:
+        if (tag != TagFocalLengthIn35mmFilm) return std::nullopt;
+        return Piece{formatText(u"焦点距離(35mm換算) %dmm", {static_cast<int>(v.firstShort)})};
     case 2: return modesPiece(tag, v);
     case 4: return positionPiece(tag, v, option);
     case 5: return tag == TagGpsImgDirection ? std::optional(Piece{directionText(v, option)}) : std::nullopt;

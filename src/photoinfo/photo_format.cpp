@@ -33,7 +33,8 @@ int hour12(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
 
 Text formatCivil(const CivilTime& t, bool shortForm) {
     if (shortForm) {
-        return formatText(u"%d年%d月%d日(%s) %s%d時%02d分", {t.year, t.month, t.day, weekdayName(t.weekday), dayHalf(t.hour), hour12(t.hour), t.minute});
+        return formatText(u"%d年%d月%d日(%s) %s%d時%02d分",
+                          {t.year, t.month, t.day, weekdayName(t.weekday), dayHalf(t.hour), hour12(t.hour), t.minute});
     }
     return formatText(u"%d年%d月%d日 %s曜日 %s%d時%02d分%02d秒",
                       {t.year, t.month, t.day, weekdayName(t.weekday), dayHalf(t.hour), hour12(t.hour), t.minute, t.second});

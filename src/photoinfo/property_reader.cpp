@@ -162,11 +162,12 @@ private:
     std::uint16_t u16(const std::uint8_t* p) const { return bigEndian_ ? bigEndian16(p) : static_cast<std::uint16_t>(p[1] << 8 | p[0]); }
     std::uint32_t u32(const std::uint8_t* p) const {
         if (bigEndian_) return bigEndian32(p);
-        return static_cast<std::uint32_t>(p[3]) << 24 | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
+        return static_cast<std::uint32_t>(p[3]) << 24 | static_cast<std::uint32_t>(p[2]) << 16 |
+               static_cast<std::uint32_t>(p[1]) << 8 | p[0];
     }
     static void reverseWords(std::vector<std::uint8_t>& bytes, std::uint32_t word) {
         if (word < 2) return;
-        for (std::size_t at = 0; at + word <= bytes.size(); at += word) std::reverse(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + word));
+        for (auto at = bytes.begin(); bytes.end() - at >= static_cast<std::ptrdiff_t>(word); at += word) std::reverse(at, at + word);
     }
 
     Window window_;

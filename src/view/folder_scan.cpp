@@ -87,7 +87,9 @@ int scanFolder(const FolderScanContext& context, TextView path, bool store, Fold
     if (!store) return count;
     const auto end = list.entries.begin() + count;
     if (context.sortByDate) {
-        for (auto it = list.entries.begin(); it != end; ++it) it->shootingTime = context.gdiplusActive ? readShootingTime(context.files, it->path) : 0;
+        for (auto it = list.entries.begin(); it != end; ++it) {
+            it->shootingTime = context.gdiplusActive ? readShootingTime(context.files, it->path) : 0;
+        }
         std::sort(list.entries.begin(), end, earlierShot);
     } else {
         std::sort(list.entries.begin(), end, pathBefore);
