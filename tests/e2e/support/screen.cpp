@@ -52,6 +52,14 @@ std::optional<COLORREF> screenPixel(POINT screenPoint) {
     return colour;
 }
 
+std::optional<COLORREF> clientPixel(HWND window, POINT clientPoint) {
+    POINT screenPoint = clientPoint;
+    if (!ClientToScreen(window, &screenPoint)) {
+        return std::nullopt;
+    }
+    return screenPixel(screenPoint);
+}
+
 bool saveScreenshot(const std::filesystem::path& file) {
     ScreenDc screen;
     const int width = GetSystemMetrics(SM_CXSCREEN);

@@ -96,6 +96,27 @@ std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam, LPA
     return static_cast<LRESULT>(result);
 }
 
+std::optional<std::wstring> remoteText(HWND control, UINT message, WPARAM wParam) {
+    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                    windowProcess(control)));
+    constexpr size_t kTextCapacity = 1024;
+    std::array<wchar_t, kTextCapacity> text{};
+    if (!process) {
+        return std::nullopt;
+    }
+    RemoteBuffer remote(process.get(), sizeof text);
+    if (!remote || !WriteProcessMemory(process.get(), remote.address(), text.data(), sizeof text, nullptr) ||
+        !sendMessage(control, message, wParam, reinterpret_cast<LPARAM>(remote.address())) ||
+        !ReadProcessMemory(process.get(), remote.address(), text.data(), sizeof text - sizeof(wchar_t), nullptr)) {
+        return std::nullopt;
+    }
+    return std::wstring(text.data());
+}
+
+std::optional<std::wstring> statusBarText(HWND statusBar, int part) {
+    return remoteText(statusBar, SB_GETTEXTW, static_cast<WPARAM>(part));
+}
+
 std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl) {
     std::optional<LRESULT> count = sendMessage(tabControl, TCM_GETITEMCOUNT);
     OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,

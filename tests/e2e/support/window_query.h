@@ -36,6 +36,11 @@ std::vector<HWND> childWindows(HWND parent);
 // Sends a message with a time limit, so a hung program fails the test instead of hanging it.
 std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// Text that a control copies into a buffer given with the message (status bar parts with
+// SB_GETTEXTW, list box items with LB_GETTEXT, ...), through a buffer in the control's process.
+std::optional<std::wstring> remoteText(HWND control, UINT message, WPARAM wParam = 0);
+std::optional<std::wstring> statusBarText(HWND statusBar, int part = 0);
+
 // The tab control's item texts, read through a buffer in the control's own process.
 std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl);
 std::optional<int> selectedTab(HWND tabControl);
