@@ -1,6 +1,7 @@
 // One album is shown by one process: a second start with the same album name hands over to the
 // first and ends; another name runs beside it.
 #include "stand_test.h"
+#include "window_watch.h"
 
 #include <filesystem>
 
@@ -14,18 +15,22 @@ protected:
     }
 };
 
-TEST_F(SingleInstanceTest, SecondStartRestoresTheMinimisedFirstWindowAndEnds) {
+TEST_F(SingleInstanceTest, SecondStartRestoresTheMinimisedFirstWindowAndEndsWithoutAWindow) {
+    WindowCreationWatch watch;
+    ASSERT_TRUE(watch.active());
     std::optional<AppProcess> first = launch(L"travel");
     ASSERT_TRUE(first);
-    HWND stand = waitForStand(*first, L"travel");
+    HWND stand = watch.waitForWindow({L"#32770", standCaption(L"travel"), first->id(), true});
     ASSERT_NE(stand, nullptr);
+    ASSERT_TRUE(watch.windowCreatedBy(first->mainThreadId())) << "the watch does not see windows being made";
     ShowWindow(stand, SW_MINIMIZE);
     ASSERT_TRUE(waitUntil([&] { return IsIconic(stand) != FALSE; }));
     const std::optional<Bytes> albumBefore = albumBytes(L"travel.qalbum");
 
     std::optional<AppProcess> second = launch(L"travel");
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->waitForExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(watch.waitForExit(*second), std::optional<DWORD>(0));
+    EXPECT_FALSE(watch.windowCreatedBy(second->mainThreadId())) << "the second start made a window";
     EXPECT_TRUE(waitUntil([&] { return IsIconic(stand) == FALSE; })) << "the first window stayed minimised";
     EXPECT_EQ(standsShowing(L"travel"), 1u);
     EXPECT_TRUE(first->running());

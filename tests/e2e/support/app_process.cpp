@@ -38,7 +38,7 @@ std::optional<AppProcess> AppProcess::start(const std::filesystem::path& exe, co
         return std::nullopt;
     }
     CloseHandle(info.hThread);
-    return AppProcess(OwnedHandle(info.hProcess), info.dwProcessId);
+    return AppProcess(OwnedHandle(info.hProcess), info.dwProcessId, info.dwThreadId);
 }
 
 AppProcess::~AppProcess() {

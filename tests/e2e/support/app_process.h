@@ -26,16 +26,19 @@ public:
     ~AppProcess();
 
     DWORD id() const { return id_; }
+    DWORD mainThreadId() const { return mainThreadId_; }
     HANDLE handle() const { return process_.get(); }
     bool running() const;
     // The exit code once the process has ended within `limit`; nothing when it is still running.
     std::optional<DWORD> waitForExit(Duration limit = kExitWait) const;
 
 private:
-    AppProcess(OwnedHandle process, DWORD id) : process_(std::move(process)), id_(id) {}
+    AppProcess(OwnedHandle process, DWORD id, DWORD mainThreadId)
+        : process_(std::move(process)), id_(id), mainThreadId_(mainThreadId) {}
 
     OwnedHandle process_;
     DWORD id_ = 0;
+    DWORD mainThreadId_ = 0;
 };
 
 }  // namespace quillory::e2e
