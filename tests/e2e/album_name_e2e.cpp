@@ -52,6 +52,14 @@ protected:
         EXPECT_EQ(closeStand(*app, stand), std::optional<DWORD>(0));
     }
 
+    // Compares the whole file; the text comparison shows where they differ.
+    void expectNewAlbum(const AlbumText& expected, const char* when) {
+        std::optional<Bytes> written = albumBytes(L"Quillory.qalbum");
+        ASSERT_TRUE(written) << "no Quillory.qalbum in " << sandbox_.folder() << " " << when;
+        EXPECT_EQ(decodeUtf16le(*written), std::optional<std::wstring>(expected.text())) << when;
+        EXPECT_TRUE(*written == expected.bytes()) << when;
+    }
+
     static bool startsAsUnicodeAlbum(const std::filesystem::path& file) {
         std::optional<Bytes> bytes = readFileBytes(file);
         return bytes && bytes->starts_with(utf16leWithMark(L";Quillory"));
@@ -71,13 +79,10 @@ TEST_F(AlbumNameTest, NoArgumentShowsQuilloryAndLeavesTheNewAlbumBesideTheProgra
     EXPECT_FALSE(IsWindowVisible(host));
     EXPECT_EQ(windowText(host), L"Quillory");
 
-    EXPECT_EQ(closeStand(*app, stand), std::optional<DWORD>(0));
     const AlbumText expected = newAlbum();
-    std::optional<Bytes> written = albumBytes(L"Quillory.qalbum");
-    ASSERT_TRUE(written) << "no Quillory.qalbum in " << sandbox_.folder();
-    EXPECT_EQ(decodeUtf16le(*written), std::optional<std::wstring>(expected.text()));
-    EXPECT_TRUE(*written == expected.bytes()) << "file of " << written->size() << " bytes, expected "
-                                              << expected.bytes().size();
+    expectNewAlbum(expected, "as the start made it");
+    EXPECT_EQ(closeStand(*app, stand), std::optional<DWORD>(0));
+    expectNewAlbum(expected, "after the stand closed");
 }
 
 TEST_F(AlbumNameTest, PlainNameIsAnAlbumBesideTheProgram) {
