@@ -47,8 +47,9 @@ test_names() {
     ctest --test-dir "$1" -N 2>/dev/null | sed -n 's/^ *Test *#[0-9]*: *//p'
 }
 
+# A test program that hangs fails after 15 minutes instead of holding up the whole run.
 run_ctest() {
-    ctest --test-dir "$1" -R "^$2\$" --output-on-failure
+    ctest --test-dir "$1" -R "^$2\$" --output-on-failure --timeout 900
 }
 
 # A Wine test program; on failure the display is kept beside the program's own screenshots.
