@@ -34,11 +34,46 @@ private:
 inline void deleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void destroyIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void destroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+inline void destroyWindowHandle(HWND window) { DestroyWindow(window); }
 
 using UniqueBitmap = UniqueHandle<HBITMAP, deleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, deleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, deleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, destroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, destroyMenuHandle>;
+using UniqueWindow = UniqueHandle<HWND, destroyWindowHandle>;
+
+// A window's device context for the length of a scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a device context and puts the previous one back.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject() {
+        if (ok()) SelectObject(dc_, previous_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+    bool ok() const { return previous_ != nullptr && previous_ != HGDI_ERROR; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 }  // namespace quillory

@@ -1,5 +1,5 @@
 #pragma once
-// Standard-library implementations of the platform interfaces, for the native tools,
+// The native (Linux) implementations of the platform interfaces, for the unit tests, tools,
 // benchmarks and fuzzers. Paths are UTF-8 file names; the "ANSI" code page is Latin-1 and
 // local time is UTC, which keeps native results independent of the machine's settings.
 #include "base/platform.h"

@@ -36,10 +36,10 @@ constexpr int kUnlimited = 0x7FFF;
 struct AboutBoxState {
     const Text& albumPath;
     const DialogHost& host;
-    OwnedFont titleFont;
-    OwnedFont linkFont;
+    UniqueFont titleFont;
+    UniqueFont linkFont;
     DialogIcons icons;
-    OwnedWindow tooltips;
+    UniqueWindow tooltips;
     HCURSOR hand = nullptr;  // shared, never freed
 };
 

@@ -10,8 +10,8 @@ namespace {
 constexpr int kWindowIconSize = 16;
 constexpr int kBigIconSize = 48;
 
-OwnedIcon loadProgramIcon(int width, int height) {
-    return OwnedIcon(static_cast<HICON>(
+UniqueIcon loadProgramIcon(int width, int height) {
+    return UniqueIcon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, width, height, 0)));
 }
 

@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "dialogs/dialog_host_win.h"
-#include "dialogs/win_handles_win.h"
+#include "base/gdi_handles_win.h"
 
 namespace quillory {
 
 struct DialogIcons {
-    OwnedIcon window;
-    OwnedIcon big;
+    UniqueIcon window;
+    UniqueIcon big;
 };
 
 // Sets both icons and sizes control IDC_BIG_ICON to 48 × 48 pixels at the host's DPI, at its

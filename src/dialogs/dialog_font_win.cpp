@@ -19,10 +19,10 @@ void putFace(LOGFONTW& font, const wchar_t* face, std::size_t length) {
 
 }  // namespace
 
-OwnedFont createDialogFont(HWND dialog, const FontChange& change) {
+UniqueFont createDialogFont(HWND dialog, const FontChange& change) {
     const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     LOGFONTW font{};
-    if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof(font), &font) != sizeof(font)) return OwnedFont();
+    if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof(font), &font) != sizeof(font)) return UniqueFont();
 
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfEscapement = 0;
@@ -34,8 +34,8 @@ OwnedFont createDialogFont(HWND dialog, const FontChange& change) {
 
     LOGFONTW fallback = font;
     if (change.faceName) putFace(font, wide(*change.faceName), change.faceName->size());
-    if (HFONT made = CreateFontIndirectW(&font)) return OwnedFont(made);
-    return OwnedFont(CreateFontIndirectW(&fallback));
+    if (HFONT made = CreateFontIndirectW(&font)) return UniqueFont(made);
+    return UniqueFont(CreateFontIndirectW(&fallback));
 }
 
 }  // namespace quillory

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "base/text.h"
-#include "dialogs/win_handles_win.h"
+#include "base/gdi_handles_win.h"
 
 namespace quillory {
 
@@ -20,6 +20,6 @@ struct FontChange {
 
 // No font when the dialog has none or its description cannot be read. A face that cannot be
 // made falls back to the dialog font's face.
-OwnedFont createDialogFont(HWND dialog, const FontChange& change);
+UniqueFont createDialogFont(HWND dialog, const FontChange& change);
 
 }  // namespace quillory

@@ -1,7 +1,7 @@
 #include "dialogs/font_list_win.h"
 
 #include "base/wide_win.h"
-#include "dialogs/win_handles_win.h"
+#include "base/gdi_handles_win.h"
 
 namespace quillory {
 

@@ -18,7 +18,7 @@ constexpr int kNormalWeight = 400;
 struct MessageDialogState {
     const MessageRequest& request;
     const DialogHost& host;
-    OwnedFont font;
+    UniqueFont font;
     DialogIcons icons;
 };
 

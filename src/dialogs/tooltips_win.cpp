@@ -13,8 +13,8 @@ constexpr LPARAM kMaxTipWidth = 480;
 
 }  // namespace
 
-OwnedWindow addToolTips(HWND parent, std::span<const ToolTipPair> pairs) {
-    OwnedWindow tips(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+UniqueWindow addToolTips(HWND parent, std::span<const ToolTipPair> pairs) {
+    UniqueWindow tips(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!tips) return tips;
     SendMessageW(tips.get(), TTM_ACTIVATE, TRUE, 0);

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "base/text.h"
-#include "dialogs/win_handles_win.h"
+#include "base/gdi_handles_win.h"
 
 namespace quillory {
 
@@ -15,6 +15,6 @@ struct ToolTipPair {
 };
 
 // One tooltip window for all the pairs; controls that do not exist are skipped.
-OwnedWindow addToolTips(HWND parent, std::span<const ToolTipPair> pairs);
+UniqueWindow addToolTips(HWND parent, std::span<const ToolTipPair> pairs);
 
 }  // namespace quillory

@@ -27,7 +27,7 @@ INT_PTR CALLBACK plainDialog(HWND, UINT message, WPARAM, LPARAM) { return messag
 
 // A modeless dialog from one of the program's templates, with the template's font.
 struct TestDialog {
-    OwnedWindow window{CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MESSAGE), nullptr,
+    UniqueWindow window{CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MESSAGE), nullptr,
                                           plainDialog, 0)};
     HWND get() const { return window.get(); }
 };
@@ -96,7 +96,7 @@ TEST(DialogFont, ChangesOnlyWhatIsAskedAndKeepsTheDialogFace) {
     big.height = 35;
     big.weight = 900;
     big.underline = true;
-    const OwnedFont made = createDialogFont(dialog.get(), big);
+    const UniqueFont made = createDialogFont(dialog.get(), big);
     ASSERT_TRUE(made);
     const LOGFONTW changed = describe(made.get());
     EXPECT_EQ(changed.lfHeight, 35);
@@ -106,7 +106,7 @@ TEST(DialogFont, ChangesOnlyWhatIsAskedAndKeepsTheDialogFace) {
     EXPECT_EQ(changed.lfCharSet, DEFAULT_CHARSET);
     EXPECT_STREQ(changed.lfFaceName, base.lfFaceName);
 
-    const OwnedFont kept = createDialogFont(dialog.get(), FontChange{});
+    const UniqueFont kept = createDialogFont(dialog.get(), FontChange{});
     ASSERT_TRUE(kept);
     EXPECT_EQ(describe(kept.get()).lfHeight, base.lfHeight);
     EXPECT_EQ(describe(kept.get()).lfWeight, base.lfWeight);
@@ -116,11 +116,11 @@ TEST(DialogFont, FaceNamesAreCutAndAWindowWithoutFontGetsNone) {
     TestDialog dialog;
     FontChange face;
     face.faceName = Text(40, u'x');
-    const OwnedFont made = createDialogFont(dialog.get(), face);
+    const UniqueFont made = createDialogFont(dialog.get(), face);
     ASSERT_TRUE(made);
     EXPECT_EQ(std::wstring(describe(made.get()).lfFaceName), std::wstring(31, L'x'));
 
-    OwnedWindow bare(CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+    UniqueWindow bare(CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), nullptr));
     EXPECT_FALSE(createDialogFont(bare.get(), FontChange{}));
 }
@@ -128,7 +128,7 @@ TEST(DialogFont, FaceNamesAreCutAndAWindowWithoutFontGetsNone) {
 TEST(ToolTips, OneToolPerExistingControlWithItsText) {
     TestDialog dialog;
     const std::array<ToolTipPair, 3> pairs{{{IDC_MESSAGE_TEXT, u"本文\n二行目"}, {4242, u"ない"}, {IDOK, u"閉じる"}}};
-    const OwnedWindow tips = addToolTips(dialog.get(), pairs);
+    const UniqueWindow tips = addToolTips(dialog.get(), pairs);
     ASSERT_TRUE(tips);
     EXPECT_EQ(SendMessageW(tips.get(), TTM_GETTOOLCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(tips.get(), TTM_GETMAXTIPWIDTH, 0, 0), 480);
