@@ -10,7 +10,7 @@ export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quillory}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 # Bump the version when the settings below change, so existing prefixes take them up.
-readonly marker="$WINEPREFIX/.quillory-prefix-v3"
+readonly marker="$WINEPREFIX/.quillory-prefix-v4"
 [[ -f "$marker" ]] && exit 0
 
 readonly gothic_dir=/usr/share/fonts/opentype/ipafont-gothic
@@ -29,10 +29,10 @@ fi
 fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts_dir"
 ln -sf "$gothic_dir/ipag.ttf" "$gothic_dir/ipagp.ttf" "$fonts_dir/"
-# Wine's own faces (Marlett draws the caption buttons, Tahoma the captions) are not copied into
-# new prefixes by Debian's Wine.
-if compgen -G "/usr/share/wine/fonts/*.ttf" >/dev/null; then
-    ln -sf /usr/share/wine/fonts/*.ttf "$fonts_dir/"
+# Debian's Wine does not copy its own faces into new prefixes. Marlett draws the caption buttons;
+# the others stay out, so that Tahoma, the caption face, falls back to a font with Japanese glyphs.
+if [[ -f /usr/share/wine/fonts/marlett.ttf ]]; then
+    ln -sf /usr/share/wine/fonts/marlett.ttf "$fonts_dir/"
 fi
 
 reg_file="$(mktemp --suffix=.reg)"
