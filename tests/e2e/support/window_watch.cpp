@@ -7,7 +7,8 @@
 namespace quillory::e2e {
 namespace {
 
-// The report callback carries no context, so it finds the watch of its thread here.
+// The report callback carries no context, so it finds the watch of its thread here (one watch
+// per thread at a time).
 thread_local std::vector<DWORD>* activeCreators = nullptr;
 
 }  // namespace
