@@ -75,7 +75,7 @@ void drawCentredWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text
     const LOGFONTW request = fontRequestOf(style);
     const UniqueFont font(CreateFontIndirectW(&request));
     const SavedContext saved(dc);
-    const Selection selection(dc, font.get());
+    const SelectedObject selection(dc, font.get());
     SetTextAlign(dc, TA_BASELINE | TA_CENTER);
     SetBkMode(dc, TRANSPARENT);
     const Point centre{area.dx / 2, area.dy / 2 + style.fontHeight / 2};
@@ -116,7 +116,7 @@ void drawOverlayWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text
     const LOGFONTW request = fontRequestOf(style);
     const UniqueFont font(CreateFontIndirectW(&request));
     const SavedContext saved(dc);
-    const Selection selection(dc, font.get());
+    const SelectedObject selection(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     const UINT flags = drawTextFlagsOf(style.corner);
     const Rect box = textBoxOf(style.corner, area, isBottomCorner(style.corner) ? measuredTextHeight(dc, text, area, flags) : 0);
@@ -140,7 +140,7 @@ void DrawSampleText(HWND window, HDC dc, const Text* text, const PageSettings& p
     if (target.get() == nullptr || area.dx <= 0 || area.dy <= 0) return;
     const MemoryContext memory(target.get());
     const UniqueBitmap bitmap(CreateCompatibleBitmap(target.get(), area.dx, area.dy));
-    const Selection selection(memory.get(), bitmap.get());
+    const SelectedObject selection(memory.get(), bitmap.get());
     if (!selection.ok()) return;
     FillBackgroundGradient(memory.get(), page.FontColorBk, page.FontColorBk2, {0, 0, area.dx, area.dy});
     if (text != nullptr && !text->empty()) {

@@ -58,7 +58,7 @@ void drawBitmap(HDC dc, Size area, PictureFit fit, HBITMAP bitmap) {
     const auto layout = fitPicture(area, size, fit, PaintPath::Gdi);
     if (!layout) return;
     const MemoryContext source(dc);
-    const Selection selection(source.get(), bitmap);
+    const SelectedObject selection(source.get(), bitmap);
     if (!selection.ok()) return;
     const Rect& to = layout->target;
     SetStretchBltMode(dc, HALFTONE);

@@ -76,7 +76,7 @@ private:
     private:
         std::optional<MemoryContext> context_;
         UniqueBitmap bitmap_;
-        std::optional<Selection> selection_;
+        std::optional<SelectedObject> selection_;
         Size size_;
     };
 

@@ -1,6 +1,6 @@
 #pragma once
-// Scope objects for the device contexts and selections of one paint, so painting code reads
-// straight through and every early return still frees what was made.
+// Scope objects for the device contexts of one paint (besides the shell's handle owners), so
+// painting code reads straight through and every early return still frees what was made.
 #include <windows.h>
 
 #include "base/geometry.h"
@@ -44,23 +44,6 @@ public:
 
 private:
     HDC dc_;
-};
-
-// Selects an object and puts the previous one back.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
-    ~Selection() {
-        if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
-    }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-    bool ok() const { return previous_ != nullptr && previous_ != HGDI_ERROR; }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
 };
 
 // Restores every mode, colour, clip and selection a paint changed on a borrowed context.
