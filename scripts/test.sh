@@ -62,13 +62,16 @@ run_wine_ctest() {
     return 1
 }
 
-# One fuzz target for a bounded time, from a copy of its seed corpus (libFuzzer adds to the corpus
-# it is given, and the committed seeds stay as they are).
+# One fuzz target for a bounded time, from a copy of its seeds (libFuzzer adds to the corpus it is
+# given, and the committed seeds stay as they are): fuzz/corpus/<target>/, or a corpus folder whose
+# name starts the target's name (fuzz/corpus/album/ seeds album_loader_fuzz).
 run_fuzzer() {
-    local program=$1 name corpus status
+    local program=$1 name corpus seeds status
     name="$(basename "$program")"
     corpus="$(mktemp -d)"
-    [[ -d "fuzz/corpus/$name" ]] && cp -r "fuzz/corpus/$name/." "$corpus/"
+    for seeds in fuzz/corpus/*/; do
+        [[ -d "$seeds" && "$name" == "$(basename "$seeds")"* ]] && cp -r "$seeds." "$corpus/"
+    done
     mkdir -p "$out/fuzz"
     "$program" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$out/fuzz/$name-" "$corpus" 2>&1 | tail -n 12
