@@ -29,8 +29,9 @@ Text commentLineKey(int line) {
     return formatText(u"%s%03d", {u"Comment", line});
 }
 
+// The line count is replaced where it stands rather than deleted and appended, so that saving an
+// unchanged Page leaves its section byte for byte as it was.
 void writeComment(IniDocument& doc, TextView section, TextView text) {
-    doc.deleteKey(section, u"Comment");
     int written = 0;
     while (written < kCommentLineLimit) {
         const std::size_t lineEnd = text.find(u"\r\n");

@@ -68,6 +68,13 @@ TEST_F(AlbumFileTest, MissingFileBecomesTheNewAlbumByteForByteInOneWrite) {
     EXPECT_FALSE(album.unicodeAlbum);
 }
 
+TEST_F(AlbumFileTest, ClosingANewAlbumLeavesItAsItWasWritten) {
+    start();
+    const std::string written = files.contentOf(kPath);
+    file.saveAlbumSettings(album, /*withCurrentPage=*/true);
+    EXPECT_EQ(files.contentOf(kPath), written);
+}
+
 TEST_F(AlbumFileTest, AlbumWithoutKeysHasFiveDefaultPages) {
     putUnicode(u";Quillory");
     start();

@@ -2,25 +2,12 @@
 
 #include <algorithm>
 
+#include "base/memory_source.h"
 #include "base/std_platform.h"
 
 namespace quillory::testing {
 
 namespace {
-
-class MemorySource final : public ByteSource {
-public:
-    explicit MemorySource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
-    std::uint64_t size() const override { return bytes_.size(); }
-    bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
-        if (offset > bytes_.size() || out.size() > bytes_.size() - offset) return false;
-        std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());
-        return true;
-    }
-
-private:
-    std::vector<std::uint8_t> bytes_;
-};
 
 Text withoutTrailingSlash(Text folder) {
     while (!folder.empty() && (folder.back() == u'\\' || folder.back() == u'/')) folder.pop_back();
