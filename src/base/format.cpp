@@ -7,7 +7,7 @@ namespace quillory {
 
 namespace {
 
-struct Spec {
+struct Directive {
     bool leftAlign = false;
     bool zeroPad = false;
     std::size_t width = 0;
@@ -26,21 +26,21 @@ std::size_t readNumber(TextView format, std::size_t& pos) {
 }
 
 // Parses the conversion starting after '%'; returns false for an unknown one.
-bool readSpec(TextView format, std::size_t& pos, Spec& spec) {
+bool readDirective(TextView format, std::size_t& pos, Directive& directive) {
     for (; pos < format.size(); ++pos) {
-        if (format[pos] == u'-') spec.leftAlign = true;
-        else if (format[pos] == u'0') spec.zeroPad = true;
+        if (format[pos] == u'-') directive.leftAlign = true;
+        else if (format[pos] == u'0') directive.zeroPad = true;
         else break;
     }
-    spec.width = readNumber(format, pos);
+    directive.width = readNumber(format, pos);
     if (pos < format.size() && format[pos] == u'.') {
         ++pos;
-        spec.precision = static_cast<int>(readNumber(format, pos));
+        directive.precision = static_cast<int>(readNumber(format, pos));
     }
     // The length modifier of "%ld" changes nothing here: every argument is already 64-bit.
     while (pos < format.size() && format[pos] == u'l') ++pos;
     if (pos >= format.size()) return false;
-    spec.conversion = format[pos++];
+    directive.conversion = format[pos++];
     return true;
 }
 
@@ -67,10 +67,10 @@ std::int64_t asSigned(const FormatArg& arg) {
     return 0;
 }
 
-Text convert(const Spec& spec, const FormatArg* arg, bool& numeric) {
+Text convert(const Directive& directive, const FormatArg* arg, bool& numeric) {
     numeric = true;
     if (arg == nullptr) return Text();
-    switch (spec.conversion) {
+    switch (directive.conversion) {
         case u'd':
         case u'i': {
             const std::int64_t value = asSigned(*arg);
@@ -85,22 +85,22 @@ Text convert(const Spec& spec, const FormatArg* arg, bool& numeric) {
             numeric = false;
             const auto* text = std::get_if<TextView>(&arg->value());
             if (text == nullptr) return Text();
-            return spec.precision >= 0 ? capped(*text, static_cast<std::size_t>(spec.precision)) : Text(*text);
+            return directive.precision >= 0 ? capped(*text, static_cast<std::size_t>(directive.precision)) : Text(*text);
         }
         default: return Text();
     }
 }
 
-void pad(Text& out, Text piece, const Spec& spec, bool numeric) {
-    if (piece.size() >= spec.width) {
+void pad(Text& out, Text piece, const Directive& directive, bool numeric) {
+    if (piece.size() >= directive.width) {
         out += piece;
         return;
     }
-    const std::size_t fill = spec.width - piece.size();
-    if (spec.leftAlign) {
+    const std::size_t fill = directive.width - piece.size();
+    if (directive.leftAlign) {
         out += piece;
         out.append(fill, u' ');
-    } else if (spec.zeroPad && numeric) {
+    } else if (directive.zeroPad && numeric) {
         const bool negative = !piece.empty() && piece[0] == u'-';
         if (negative) out += u'-';
         out.append(fill, u'0');
@@ -128,12 +128,12 @@ Text formatText(TextView format, std::initializer_list<FormatArg> args) {
             ++pos;
             continue;
         }
-        Spec spec;
-        if (!readSpec(format, pos, spec)) break;
+        Directive directive;
+        if (!readDirective(format, pos, directive)) break;
         const FormatArg* arg = next != args.end() ? &*next++ : nullptr;
         bool numeric = true;
-        Text piece = convert(spec, arg, numeric);
-        pad(out, std::move(piece), spec, numeric);
+        Text piece = convert(directive, arg, numeric);
+        pad(out, std::move(piece), directive, numeric);
     }
     return out;
 }
