@@ -11,7 +11,7 @@ namespace {
 using drawtest::Canvas;
 using drawtest::Colour;
 using drawtest::closeTo;
-using drawtest::PictureSpec;
+using drawtest::PictureSample;
 
 constexpr Colour kBackground = 0x404040;
 constexpr Colour kRed = 0x0000FF;
@@ -42,11 +42,11 @@ protected:
     void SetUp() override { ASSERT_TRUE(gdiplus_.started()); }
 
     // Paints one picture both ways into fresh canvases.
-    void paintBoth(Size area, const PictureSpec& spec, PictureFit fit) {
+    void paintBoth(Size area, const PictureSample& sample, PictureFit fit) {
         decoderCanvas_.emplace(area);
         bitmapCanvas_.emplace(area);
-        const ImageOwner image = drawtest::makeImage(spec);
-        const UniqueBitmap bitmap = drawtest::makeBitmap(spec);
+        const ImageOwner image = drawtest::makeImage(sample);
+        const UniqueBitmap bitmap = drawtest::makeBitmap(sample);
         ASSERT_TRUE(image && bitmap);
         PagePainter{}.paintArea(decoderCanvas_->dc(), area, plainScene(fit), {image.get(), nullptr}, PaintPath::GdiPlus);
         PagePainter{}.paintArea(bitmapCanvas_->dc(), area, plainScene(fit), {nullptr, bitmap.get()}, PaintPath::Gdi);
@@ -154,14 +154,14 @@ TEST_F(PagePainterTest, ARepaintFollowsEveryChangeOfWhatIsShown) {
 
 TEST_F(PagePainterTest, AnUnchangedPageIsNotRescaledUntilThePictureIsForgotten) {
     Canvas canvas({120, 80});
-    PictureSpec spec{{60, 40}, kRed};
-    ImageOwner image = drawtest::makeImage(spec);
+    PictureSample sample{{60, 40}, kRed};
+    ImageOwner image = drawtest::makeImage(sample);
     PagePainter painter;
     const PageScene scene = plainScene(PictureFit::BothSides);
     painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
     // Repaint the same picture object after its pixels changed in place.
-    spec.colour = kGreen;
-    drawtest::paintImage(image.get(), spec);
+    sample.colour = kGreen;
+    drawtest::paintImage(image.get(), sample);
     canvas.fill(0);
     painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
     EXPECT_TRUE(isRed(canvas.pixel(60, 40))) << "the scaled picture should have been kept";
@@ -171,8 +171,8 @@ TEST_F(PagePainterTest, AnUnchangedPageIsNotRescaledUntilThePictureIsForgotten) 
 }
 
 TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
-    PictureSpec spec{{800, 600}, kRed, kGreen, 5, {400, 300}};
-    const ImageOwner image = drawtest::makeImage(spec);
+    PictureSample sample{{800, 600}, kRed, kGreen, 5, {400, 300}};
+    const ImageOwner image = drawtest::makeImage(sample);
     PagePainter painter(Size{100, 100});  // the copy covers 100 x 100: 134 x 100
     const PageScene fitted = plainScene(PictureFit::ShorterSide);
     const auto paint = [&](Canvas& canvas, const PageScene& scene) {
@@ -182,8 +182,8 @@ TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
     Canvas small({120, 90});
     paint(large, fitted);
     paint(small, fitted);  // the resize makes the copy
-    spec.colour = kBlue;
-    drawtest::paintImage(image.get(), spec);
+    sample.colour = kBlue;
+    drawtest::paintImage(image.get(), sample);
     paint(large, fitted);
     // Still the copy's red, in the same rectangle as from the picture itself.
     expectBoundsNear(large.boundsOf(isRed), {36, 3, 133, 100});

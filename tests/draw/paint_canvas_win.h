@@ -100,7 +100,7 @@ private:
 };
 
 // A picture of one colour with an optional square of a second colour centred on (cx, cy).
-struct PictureSpec {
+struct PictureSample {
     Size size;
     Colour colour = 0x0000FF;
     Colour markColour = 0x00FF00;
@@ -108,21 +108,21 @@ struct PictureSpec {
     Point markCentre;
 };
 
-inline Colour pictureColourAt(const PictureSpec& spec, int x, int y) {
-    const bool marked = spec.markHalf > 0 && std::abs(x - spec.markCentre.x) < spec.markHalf && std::abs(y - spec.markCentre.y) < spec.markHalf;
-    return marked ? spec.markColour : spec.colour;
+inline Colour pictureColourAt(const PictureSample& sample, int x, int y) {
+    const bool marked = sample.markHalf > 0 && std::abs(x - sample.markCentre.x) < sample.markHalf && std::abs(y - sample.markCentre.y) < sample.markHalf;
+    return marked ? sample.markColour : sample.colour;
 }
 
 // Writes a picture's pixels into a decoder bitmap of its size.
-inline void paintImage(gp::GpImage* image, const PictureSpec& spec) {
+inline void paintImage(gp::GpImage* image, const PictureSample& sample) {
     gp::GpBitmap* bitmap = static_cast<gp::GpBitmap*>(image);
-    gp::Rect all(0, 0, spec.size.dx, spec.size.dy);
+    gp::Rect all(0, 0, sample.size.dx, sample.size.dy);
     gp::BitmapData data{};
     if (gpflat::GdipBitmapLockBits(bitmap, &all, gp::ImageLockModeWrite, PixelFormat32bppRGB, &data) != gp::Ok) return;
-    for (int y = 0; y < spec.size.dy; ++y) {
+    for (int y = 0; y < sample.size.dy; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride);
-        for (int x = 0; x < spec.size.dx; ++x) {
-            const Colour c = pictureColourAt(spec, x, y);
+        for (int x = 0; x < sample.size.dx; ++x) {
+            const Colour c = pictureColourAt(sample, x, y);
             row[x] = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
         }
     }
@@ -130,30 +130,30 @@ inline void paintImage(gp::GpImage* image, const PictureSpec& spec) {
 }
 
 // As the decoder's image.
-inline ImageOwner makeImage(const PictureSpec& spec) {
+inline ImageOwner makeImage(const PictureSample& sample) {
     gp::GpBitmap* bitmap = nullptr;
-    if (gpflat::GdipCreateBitmapFromScan0(spec.size.dx, spec.size.dy, 0, PixelFormat32bppRGB, nullptr, &bitmap) != gp::Ok) return {};
+    if (gpflat::GdipCreateBitmapFromScan0(sample.size.dx, sample.size.dy, 0, PixelFormat32bppRGB, nullptr, &bitmap) != gp::Ok) return {};
     ImageOwner image(bitmap);
-    paintImage(image.get(), spec);
+    paintImage(image.get(), sample);
     return image;
 }
 
 // As the bitmap the program shows without the decoder (a file's DIB section).
-inline UniqueBitmap makeBitmap(const PictureSpec& spec) {
+inline UniqueBitmap makeBitmap(const PictureSample& sample) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = spec.size.dx;
-    info.bmiHeader.biHeight = -spec.size.dy;
+    info.bmiHeader.biWidth = sample.size.dx;
+    info.bmiHeader.biHeight = -sample.size.dy;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < spec.size.dy; ++y) {
-        for (int x = 0; x < spec.size.dx; ++x) {
-            const Colour c = pictureColourAt(spec, x, y);
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(spec.size.dx) + static_cast<std::size_t>(x)] =
+    for (int y = 0; y < sample.size.dy; ++y) {
+        for (int x = 0; x < sample.size.dx; ++x) {
+            const Colour c = pictureColourAt(sample, x, y);
+            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(sample.size.dx) + static_cast<std::size_t>(x)] =
                 ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
         }
     }
