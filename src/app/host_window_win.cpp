@@ -90,6 +90,8 @@ LRESULT onCreate(HWND window, const CREATESTRUCTW& create) {
     ShowWindow(window, SW_HIDE);
     app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
     showStand(*host, window);
+    // Without its stand the program would run on with nothing to show or close.
+    if (app.standWindow == nullptr) return -1;
     if (app.OsVersionCode >= 630) host->suspendNotice.emplace(app.countdown);
     return 0;
 }
