@@ -43,6 +43,10 @@ start_wine() {
         wineserver -p >/dev/null 2>&1 </dev/null
         QUILLORY_WINESERVER_STARTED=1
     fi
+    # The first Wine program of a session starts the prefix's services, which keep its standard
+    # streams open for as long as the server runs. Started here, they hold /dev/null; started by a
+    # test program under ctest, they would hold ctest's output pipe and ctest would wait for them.
+    wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
 }
 
 end_wine_session() {
