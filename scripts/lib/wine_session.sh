@@ -46,7 +46,7 @@ start_wine() {
     # The first Wine program of a session starts the prefix's services, which keep its standard
     # streams open for as long as the server runs. Started here, they hold /dev/null; started by a
     # test program under ctest, they would hold ctest's output pipe and ctest would wait for them.
-    wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+    timeout 120 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 end_wine_session() {
