@@ -38,7 +38,6 @@ inline void destroyWindowHandle(HWND window) { DestroyWindow(window); }
 
 using UniqueBitmap = UniqueHandle<HBITMAP, deleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, deleteGdiObject>;
-using UniqueBrush = UniqueHandle<HBRUSH, deleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, destroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, destroyMenuHandle>;
 using UniqueWindow = UniqueHandle<HWND, destroyWindowHandle>;

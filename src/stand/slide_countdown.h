@@ -11,7 +11,6 @@ struct SlideCountdown {
     std::atomic<bool> SlideHold{false};
     std::atomic<int> SlideTicks{0};
     int SlideWait = kIdleTicks;
-    bool SlideRunning = false;
 
     // The system is going to sleep: nothing may advance until it wakes.
     void suspend() { SlideHold = true; }
