@@ -83,14 +83,18 @@ void fitToText(HWND dialog, int id, HFONT font, int widthLimit) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void setControlFont(HWND dialog, int control, HFONT font) {
+    SendDlgItemMessageW(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 void makeFonts(HWND dialog, AboutBoxState& state) {
     FontChange title;
     title.height = kTitleHeight * state.host.dpiX / USER_DEFAULT_SCREEN_DPI;
     title.weight = kTitleWeight;
     state.titleFont = createDialogFont(dialog, title);
     if (state.titleFont) {
-        SendDlgItemMessageW(dialog, IDC_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(state.titleFont.get()), FALSE);
-        SendDlgItemMessageW(dialog, IDOK, WM_SETFONT, reinterpret_cast<WPARAM>(state.titleFont.get()), FALSE);
+        setControlFont(dialog, IDC_ABOUT_TITLE, state.titleFont.get());
+        setControlFont(dialog, IDOK, state.titleFont.get());
         const Rect title = childRect(dialog, GetDlgItem(dialog, IDC_ABOUT_TITLE));
         const Rect button = childRect(dialog, GetDlgItem(dialog, IDOK));
         fitToText(dialog, IDC_ABOUT_TITLE, state.titleFont.get(), button.x - title.x);
@@ -100,7 +104,7 @@ void makeFonts(HWND dialog, AboutBoxState& state) {
     link.underline = true;
     state.linkFont = createDialogFont(dialog, link);
     if (state.linkFont) {
-        SendDlgItemMessageW(dialog, IDC_HOME_LINK, WM_SETFONT, reinterpret_cast<WPARAM>(state.linkFont.get()), FALSE);
+        setControlFont(dialog, IDC_HOME_LINK, state.linkFont.get());
         fitToText(dialog, IDC_HOME_LINK, state.linkFont.get(), kUnlimited);
     }
 }
