@@ -20,6 +20,19 @@
 // Dialog templates
 #define IDD_PHOTOSTAND 138
 
+// PageView and its controls: two picture surfaces over its whole client area
+#define IDD_PAGEVIEW 139
+#define IDC_PICTURE_SURFACE1 1041
+#define IDC_PICTURE_SURFACE2 1042
+
+// Commands the PageView accepts from the stand, the FolderBar and itself
+#define IDM_VIEW_LAYOUT 1001
+#define IDM_VIEW_BACKGROUND 1100
+#define IDM_FOLDERBAR_CREATE 1121
+#define IDM_FOLDERBAR_POSITION 1122
+#define IDM_FOLDERBAR_SIZE 1123
+#define IDM_FOLDERBAR_STEPPED 1124
+
 // PhotoStandWindow controls
 #define IDC_TABS 1002
 #define IDC_STATUSBAR 1021

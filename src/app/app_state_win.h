@@ -24,6 +24,16 @@ struct App {
 
     bool gdiplusActive = false;
     int TotalPictures = 0;
+
+    // The current Page's view: the folder picture shown (an index into the FolderList) and how
+    // many the last scan found, the surface in front (0: 1041, 1: 1042), and whether the overlay
+    // text shows (set again by every new PageView).
+    int folderIndex = 0;
+    int folderCount = 0;
+    int frontSurface = 0;
+    bool infoVisible = true;
+    bool PagesChanged = false;  // the general settings just replaced the Page records
+
     SlideCountdown countdown;
     bool ModalOpen = false;
 
