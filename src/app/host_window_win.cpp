@@ -14,6 +14,7 @@
 #include "app/system_menu_win.h"
 #include "app/tab_navigation.h"
 #include "base/wide_win.h"
+#include "base/window_state_win.h"
 #include "resource.h"
 #include "stand/photo_stand_window_win.h"
 #include "view/folder_scan_win.h"
@@ -40,10 +41,6 @@ struct HostWindow {
         if (gdiplusToken != 0) Gdiplus::GdiplusShutdown(gdiplusToken);
     }
 };
-
-HostWindow* hostOf(HWND window) {
-    return reinterpret_cast<HostWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
 
 // Holding left Shift and left Control at start runs the program on plain GDI.
 bool userAsksForPlainGdi() {
@@ -81,29 +78,41 @@ void showStand(HostWindow& host, HWND window) {
     SetWindowPos(stand, (style & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-LRESULT onCreate(HWND window, const CREATESTRUCTW& create) {
-    auto* host = new HostWindow(*static_cast<App*>(create.lpCreateParams));
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
-    App& app = host->app;
-    app.hostWindow = window;
-    startServices(*host);
-    ShowWindow(window, SW_HIDE);
-    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
-    showStand(*host, window);
-    // Without its stand the program would run on with nothing to show or close.
-    if (app.standWindow == nullptr) return -1;
-    if (app.OsVersionCode >= 630) host->suspendNotice.emplace(app.countdown);
-    return 0;
-}
-
-void onDestroy(HWND window) {
-    delete hostOf(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-}
-
 void closeStand(App& app) {
     app.hostWindow = nullptr;
     if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_CLOSE, 0, 0);
+}
+
+LRESULT onCreate(HWND window, HostWindow& host) {
+    App& app = host.app;
+    app.hostWindow = window;
+    startServices(host);
+    ShowWindow(window, SW_HIDE);
+    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
+    showStand(host, window);
+    // Without its stand the program would run on with nothing to show or close.
+    if (app.standWindow == nullptr) return -1;
+    if (app.OsVersionCode >= 630) host.suspendNotice.emplace(app.countdown);
+    return 0;
+}
+
+LRESULT onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT onClose(HWND window, App& app) {
+    closeStand(app);
+    DestroyWindow(window);
+    PostQuitMessage(0);
+    return 1;
+}
+
+void onQueryEndSession(App& app) {
+    app.countdown.SlideHold = true;
+    closeStand(app);
 }
 
 void stepTab(App& app, int step) {
@@ -135,31 +144,13 @@ bool isSwallowedSystemCommand(WPARAM command) {
     return id == SC_SIZE || id == SC_MOVE || id == SC_MINIMIZE || id == SC_MAXIMIZE || id == SC_RESTORE;
 }
 
-LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    HostWindow* host = hostOf(window);
+LRESULT hostWindowProc(HWND window, HostWindow& host, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: return onCreate(window, *reinterpret_cast<CREATESTRUCTW*>(lParam));
-        case WM_DESTROY: onDestroy(window); break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            BeginPaint(window, &paint);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_CLOSE:
-            if (host) closeStand(host->app);
-            DestroyWindow(window);
-            PostQuitMessage(0);
-            return 1;
-        case WM_QUERYENDSESSION:
-            if (host) {
-                host->app.countdown.SlideHold = true;
-                closeStand(host->app);
-            }
-            break;
-        case WM_COMMAND:
-            if (host) return onCommand(*host, LOWORD(wParam));
-            break;
+        case WM_CREATE: return onCreate(window, host);
+        case WM_PAINT: return onPaint(window);
+        case WM_CLOSE: return onClose(window, host.app);
+        case WM_QUERYENDSESSION: onQueryEndSession(host.app); break;
+        case WM_COMMAND: return onCommand(host, LOWORD(wParam));
         case WM_SYSCOMMAND:
             if (isSwallowedSystemCommand(wParam)) return 1;
             break;
@@ -173,7 +164,7 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 bool registerHostWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = hostWindowProc;
+    windowClass.lpfnWndProc = windowProcWithState<hostWindowProc>;
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, 32, 32, LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -184,8 +175,9 @@ bool registerHostWindowClass(HINSTANCE instance) {
 
 HWND createHostWindow(App& app) {
     const AlbumSettings& settings = app.album.settings;
+    StateHandoff handoff(std::make_unique<HostWindow>(app));
     return CreateWindowExW(0, kClassName, wide(app.location.name), WS_POPUP | WS_SYSMENU, settings.xPosi,
-                           settings.yPosi + 18, 32, 32, nullptr, nullptr, app.instance, &app);
+                           settings.yPosi + 18, 32, 32, nullptr, nullptr, app.instance, handoff.createParams());
 }
 
 }  // namespace quillory

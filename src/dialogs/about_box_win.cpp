@@ -7,6 +7,7 @@
 
 #include "album/special_folders.h"
 #include "base/wide_win.h"
+#include "base/window_state_win.h"
 #include "dialogs/about_text.h"
 #include "dialogs/animate_random_win.h"
 #include "dialogs/background_brush_win.h"
@@ -42,8 +43,6 @@ struct AboutBoxState {
     UniqueWindow tooltips;
     HCURSOR hand = nullptr;  // shared, never freed
 };
-
-AboutBoxState* stateOf(HWND dialog) { return reinterpret_cast<AboutBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 Text albumDisplayText(const Text& albumPath) {
     return breadcrumbPath(folderLabelPath(albumPath, kDisplayCapacity, winPlatform().folders), kDisplayCapacity);
@@ -110,7 +109,6 @@ void makeFonts(HWND dialog, AboutBoxState& state) {
 }
 
 INT_PTR onInitDialog(HWND dialog, AboutBoxState& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     placeDialogNearStand(dialog, state.host);
     const Text albumDisplay = albumDisplayText(state.albumPath);
     fillLines(dialog, albumDisplay);
@@ -164,19 +162,17 @@ INT_PTR onSetCursor(HWND dialog, const AboutBoxState& state, HWND under) {
     return TRUE;
 }
 
-INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) return onInitDialog(dialog, *reinterpret_cast<AboutBoxState*>(lParam));
-    AboutBoxState* state = stateOf(dialog);
-    if (state == nullptr) return FALSE;
+INT_PTR aboutBoxProc(HWND dialog, AboutBoxState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: return onCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
-        case WM_CTLCOLORDLG: return onControlColour(dialog, *state, reinterpret_cast<HDC>(wParam), dialog);
+        case WM_INITDIALOG: return onInitDialog(dialog, state);
+        case WM_COMMAND: return onCommand(dialog, state, LOWORD(wParam), HIWORD(wParam));
+        case WM_CTLCOLORDLG: return onControlColour(dialog, state, reinterpret_cast<HDC>(wParam), dialog);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return onControlColour(dialog, *state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_SETCURSOR: return onSetCursor(dialog, *state, reinterpret_cast<HWND>(wParam));
-        case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, state->host); return TRUE;
-        case WM_DESTROY: state->tooltips.reset(); return FALSE;
+            return onControlColour(dialog, state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SETCURSOR: return onSetCursor(dialog, state, reinterpret_cast<HWND>(wParam));
+        case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, state.host); return TRUE;
+        case WM_DESTROY: state.tooltips.reset(); return FALSE;
         default: return FALSE;
     }
 }
@@ -184,10 +180,9 @@ INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 int showAboutBox(HWND owner, const Text& albumPath, const DialogHost& host) {
-    // The state outlives the dialog window, so its fonts, icons and tooltips go after it.
-    AboutBoxState state{albumPath, host, {}, {}, {}, {}, nullptr};
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutBoxProc,
-                    reinterpret_cast<LPARAM>(&state));
+    // The dialog frees its fonts, icons and tooltips after its controls are gone.
+    showDialogWithState<aboutBoxProc>(GetModuleHandleW(nullptr), IDD_ABOUT, owner,
+                                      std::make_unique<AboutBoxState>(albumPath, host));
     return IDOK;
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/message_dialog_win.h"
 
 #include "base/wide_win.h"
+#include "base/window_state_win.h"
 #include "dialogs/big_icon_win.h"
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/message_layout.h"
@@ -100,9 +101,9 @@ INT_PTR onCommand(HWND dialog, int id) {
     }
 }
 
-INT_PTR CALLBACK messageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR messageDialogProc(HWND dialog, MessageDialogState& state, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: return onInitDialog(dialog, *reinterpret_cast<MessageDialogState*>(lParam));
+        case WM_INITDIALOG: return onInitDialog(dialog, state);
         case WM_COMMAND: return onCommand(dialog, LOWORD(wParam));
         default: return FALSE;
     }
@@ -111,10 +112,8 @@ INT_PTR CALLBACK messageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 int showMessageDialog(HWND owner, const MessageRequest& request, const DialogHost& host) {
-    // The state outlives the dialog window, so its font and icons are freed after the window.
-    MessageDialogState state{request, host, {}, {}};
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MESSAGE), owner,
-                                           messageDialogProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = showDialogWithState<messageDialogProc>(GetModuleHandleW(nullptr), IDD_MESSAGE, owner,
+                                                                   std::make_unique<MessageDialogState>(request, host));
     // A dialog that could not be made answers like Esc.
     return result == IDOK || result == IDYES || result == IDNO ? static_cast<int>(result) : IDCANCEL;
 }

@@ -10,6 +10,7 @@
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/wide_win.h"
+#include "base/window_state_win.h"
 #include "dialogs/about_box_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "resource.h"
@@ -28,10 +29,6 @@ struct PhotoStandWindow {
     UniqueIcon bigIcon;
     UniqueIcon smallIcon;
 };
-
-PhotoStandWindow* standOf(HWND window) {
-    return reinterpret_cast<PhotoStandWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-}
 
 HWND tabsOf(HWND stand) { return GetDlgItem(stand, IDC_TABS); }
 
@@ -60,9 +57,8 @@ HICON loadProgramIcon(HINSTANCE instance, int size) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, size, size, 0));
 }
 
-void onInitDialog(HWND window, App& app) {
-    auto* stand = new PhotoStandWindow(app);
-    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(stand));
+INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
+    App& app = stand.app;
     app.standWindow = window;
     SetWindowTextW(window, wide(standWindowTitle(app.location.name)));
     const AlbumSettings& settings = app.album.settings;
@@ -74,12 +70,13 @@ void onInitDialog(HWND window, App& app) {
     SetWindowLongPtrW(tabs, GWL_STYLE, tabStyle);
     fillTabs(app, tabs);
     layout(window);
-    stand->bigIcon.reset(loadProgramIcon(app.instance, 32));
-    stand->smallIcon.reset(loadProgramIcon(app.instance, 16));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(stand->bigIcon.get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(stand->smallIcon.get()));
+    stand.bigIcon.reset(loadProgramIcon(app.instance, 32));
+    stand.smallIcon.reset(loadProgramIcon(app.instance, 16));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(stand.bigIcon.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(stand.smallIcon.get()));
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     app.countdown.resetIdleCountdown();
+    return FALSE;
 }
 
 // Runs once per close request; the HostWindow's own close sends a second one, which saves again.
@@ -91,13 +88,7 @@ void onClose(HWND window, PhotoStandWindow& stand) {
     DestroyWindow(window);
 }
 
-void onDestroy(HWND window) {
-    PhotoStandWindow* stand = standOf(window);
-    if (stand == nullptr) return;
-    stand->app.standWindow = nullptr;
-    SetWindowLongPtrW(window, DWLP_USER, 0);
-    delete stand;
-}
+void onDestroy(App& app) { app.standWindow = nullptr; }
 
 bool isNormalPlacement(HWND window) {
     return !IsIconic(window) && !IsZoomed(window);
@@ -154,17 +145,12 @@ void onCommand(HWND window, App& app, WORD command) {
     }
 }
 
-INT_PTR CALLBACK photoStandProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        onInitDialog(window, *reinterpret_cast<App*>(lParam));
-        return FALSE;
-    }
-    PhotoStandWindow* stand = standOf(window);
-    if (stand == nullptr) return FALSE;
-    App& app = stand->app;
+INT_PTR photoStandProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wParam, LPARAM lParam) {
+    App& app = stand.app;
     switch (message) {
-        case WM_CLOSE: onClose(window, *stand); return TRUE;
-        case WM_DESTROY: onDestroy(window); return TRUE;
+        case WM_INITDIALOG: return onInitDialog(window, stand);
+        case WM_CLOSE: onClose(window, stand); return TRUE;
+        case WM_DESTROY: onDestroy(app); return TRUE;
         case WM_MOVE: recordPosition(window, app); return FALSE;
         case WM_SIZE: recordSize(window, app); app.countdown.resetIdleCountdown(); return FALSE;
         case WM_GETMINMAXINFO: {
@@ -183,8 +169,7 @@ INT_PTR CALLBACK photoStandProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 HWND createPhotoStandWindow(App& app, HWND owner) {
-    return CreateDialogParamW(app.instance, MAKEINTRESOURCEW(IDD_PHOTOSTAND), owner, photoStandProc,
-                              reinterpret_cast<LPARAM>(&app));
+    return createDialogWithState<photoStandProc>(app.instance, IDD_PHOTOSTAND, owner, std::make_unique<PhotoStandWindow>(app));
 }
 
 void switchStandTab(App& app, int tabNumber, bool /*animate*/) {
