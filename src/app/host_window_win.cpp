@@ -1,18 +1,17 @@
 #include "app/host_window_win.h"
 
 #include <commctrl.h>
-#include <objidl.h>  // before gdiplus.h, which needs its PROPID
-#include <gdiplus.h>
-#include <objbase.h>
 
 #include <memory>
 #include <optional>
 
 #include "album/page_tabs.h"
 #include "app/app_state_win.h"
+#include "app/host_services_win.h"
 #include "app/suspend_notice_win.h"
 #include "app/system_menu_win.h"
 #include "app/tab_navigation.h"
+#include "base/debug_trace_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "resource.h"
@@ -24,38 +23,23 @@ namespace quillory {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Quillory";
+// List and tree views, bars, tabs, up-down, progress, hot key, animate and date controls.
+constexpr DWORD kAllControlClasses = 0x1FF;
 
 // Everything the HostWindow owns, released in reverse order when it is destroyed.
 struct HostWindow {
     explicit HostWindow(App& owner) : app(owner) {}
 
     App& app;
-    ULONG_PTR gdiplusToken = 0;
-    bool comStarted = false;
+    std::optional<HostServices> services;
     StandSystemMenu systemMenu;
     std::optional<SuspendNotice> suspendNotice;
-
-    ~HostWindow() {
-        suspendNotice.reset();
-        if (comStarted) CoUninitialize();
-        if (gdiplusToken != 0) Gdiplus::GdiplusShutdown(gdiplusToken);
-    }
 };
 
-// Holding left Shift and left Control at start runs the program on plain GDI.
-bool userAsksForPlainGdi() {
-    return (GetAsyncKeyState(VK_LSHIFT) & 0x8000) != 0 && GetAsyncKeyState(VK_LCONTROL) != 0;
-}
-
 void startServices(HostWindow& host) {
-    App& app = host.app;
-    if (!userAsksForPlainGdi()) {
-        Gdiplus::GdiplusStartupInput input;
-        app.gdiplusActive = Gdiplus::GdiplusStartup(&host.gdiplusToken, &input, nullptr) == Gdiplus::Ok;
-    }
-    host.comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0x1FF};
-    InitCommonControlsEx(&controls);
+    host.app.gdiplusActive = host.services.emplace().gdiplusActive();
+    INITCOMMONCONTROLSEX controls{sizeof(controls), kAllControlClasses};
+    traceIfFailed(InitCommonControlsEx(&controls), L"InitCommonControlsEx");
 }
 
 void showStand(HostWindow& host, HWND window) {
@@ -166,11 +150,12 @@ bool registerHostWindowClass(HINSTANCE instance) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = windowProcWithState<hostWindowProc>;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, 32, 32, LR_SHARED));
+    windowClass.hIcon = static_cast<HICON>(
+        traceIfFailed(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, 32, 32, LR_SHARED), L"LoadImageW (icon 121)"));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    return traceIfFailed(RegisterClassExW(&windowClass), L"RegisterClassExW (Quillory)") != 0;
 }
 
 HWND createHostWindow(App& app) {

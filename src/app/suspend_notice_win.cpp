@@ -1,21 +1,14 @@
 #include "app/suspend_notice_win.h"
 
-#include <windows.h>
+#include "base/debug_trace_win.h"
 
 namespace quillory {
 
 namespace {
 
-// The notice's callback types, looked up by name because older systems (and Wine) lack them.
-using NoticeCallback = ULONG(CALLBACK*)(PVOID context, ULONG type, PVOID setting);
-struct NoticeParameters {
-    NoticeCallback callback;
-    PVOID context;
-};
-using RegisterNotice = DWORD(WINAPI*)(DWORD flags, HANDLE recipient, PVOID* registration);
-using UnregisterNotice = DWORD(WINAPI*)(PVOID registration);
 constexpr DWORD kNotifyCallback = 2;  // DEVICE_NOTIFY_CALLBACK
 
+// Runs on a system thread: it only stores the countdown's two atomic words.
 ULONG CALLBACK noticeCallback(PVOID context, ULONG type, PVOID) {
     auto& countdown = *static_cast<SlideCountdown*>(context);
     if (type == PBT_APMSUSPEND) countdown.suspend();
@@ -31,23 +24,25 @@ Function powerFunction(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
-// The registration keeps a pointer to these parameters for as long as it lasts.
-NoticeParameters parameters{noticeCallback, nullptr};
-
 }  // namespace
 
-SuspendNotice::SuspendNotice(SlideCountdown& countdown) {
-    const auto registerNotice = powerFunction<RegisterNotice>("PowerRegisterSuspendResumeNotification");
-    if (registerNotice == nullptr) return;
-    parameters.context = &countdown;
-    if (registerNotice(kNotifyCallback, &parameters, &registration_) != ERROR_SUCCESS) registration_ = nullptr;
+PowerNoticeCalls systemPowerNoticeCalls() {
+    return {powerFunction<RegisterPowerNotice>("PowerRegisterSuspendResumeNotification"),
+            powerFunction<UnregisterPowerNotice>("PowerUnregisterSuspendResumeNotification")};
+}
+
+SuspendNotice::SuspendNotice(SlideCountdown& countdown, PowerNoticeCalls calls)
+    : calls_(calls), parameters_{noticeCallback, &countdown} {
+    if (calls_.registerNotice == nullptr) return;
+    const DWORD error = calls_.registerNotice(kNotifyCallback, &parameters_, &registration_);
+    if (error != ERROR_SUCCESS) {
+        registration_ = nullptr;
+        traceFailure(L"PowerRegisterSuspendResumeNotification", error);
+    }
 }
 
 SuspendNotice::~SuspendNotice() {
-    if (registration_ == nullptr) return;
-    if (const auto unregisterNotice = powerFunction<UnregisterNotice>("PowerUnregisterSuspendResumeNotification")) {
-        unregisterNotice(registration_);
-    }
+    if (registration_ != nullptr && calls_.unregisterNotice != nullptr) calls_.unregisterNotice(registration_);
 }
 
 }  // namespace quillory

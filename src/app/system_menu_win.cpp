@@ -1,6 +1,7 @@
 #include "app/system_menu_win.h"
 
 #include "app/app_state_win.h"
+#include "base/debug_trace_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -8,8 +9,9 @@ namespace quillory {
 namespace {
 
 HBITMAP loadMenuBitmap(HINSTANCE instance, int id) {
-    return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                                           LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS | LR_DEFAULTSIZE));
+    return static_cast<HBITMAP>(traceIfFailed(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS | LR_DEFAULTSIZE),
+        L"LoadImageW (menu bitmap)"));
 }
 
 void insertItem(HMENU menu, UINT position, UINT id, const wchar_t* text, HMENU submenu = nullptr) {

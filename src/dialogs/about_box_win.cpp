@@ -6,6 +6,7 @@
 #include <array>
 
 #include "album/special_folders.h"
+#include "base/debug_trace_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/about_text.h"
@@ -114,8 +115,8 @@ INT_PTR onInitDialog(HWND dialog, AboutBoxState& state) {
     fillLines(dialog, albumDisplay);
     state.icons = setDialogIcons(dialog, state.host);
     makeFonts(dialog, state);
-    state.hand = static_cast<HCURSOR>(
-        LoadImageW(GetModuleHandleW(nullptr), L"handcur", IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    state.hand = static_cast<HCURSOR>(traceIfFailed(
+        LoadImageW(GetModuleHandleW(nullptr), L"handcur", IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE), L"LoadImageW (handcur)"));
     layoutStrips(dialog);
     extendGlass(dialog, state.host);
     const std::array<ToolTipPair, 2> tips{{{IDC_HOME_LINK, u"作者のホームページを表示"}, {IDC_ABOUT_ALBUM, albumDisplay}}};

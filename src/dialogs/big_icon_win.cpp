@@ -1,5 +1,6 @@
 #include "dialogs/big_icon_win.h"
 
+#include "base/debug_trace_win.h"
 #include "dialogs/win_geometry_win.h"
 #include "resource.h"
 
@@ -10,12 +11,13 @@ namespace {
 constexpr int kWindowIconSize = 16;
 constexpr int kBigIconSize = 48;
 
-UniqueIcon loadProgramIcon(int width, int height) {
-    return UniqueIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, width, height, 0)));
-}
-
 }  // namespace
+
+UniqueIcon loadProgramIcon(int width, int height) {
+    return UniqueIcon(static_cast<HICON>(traceIfFailed(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, width, height, 0),
+        L"LoadImageW (icon 121)")));
+}
 
 DialogIcons setDialogIcons(HWND dialog, const DialogHost& host) {
     DialogIcons icons;

@@ -17,4 +17,7 @@ struct DialogIcons {
 // template position. The dialog must keep the icons until it is destroyed.
 DialogIcons setDialogIcons(HWND dialog, const DialogHost& host);
 
+// Icon 121 at the given size, owned by the caller.
+UniqueIcon loadProgramIcon(int width, int height);
+
 }  // namespace quillory

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "base/debug_trace_win.h"
+
 namespace quillory {
 
 namespace gp = Gdiplus;
@@ -39,12 +41,18 @@ inline SolidBrushOwner solidBrush(gp::ARGB argb) {
     return SolidBrushOwner(brush);
 }
 
-// Starts the decoder for as long as it lives; `started()` is the gdiplusActive switch.
+// Starts the decoder (unless not `wanted`) for as long as it lives; `started()` is the
+// gdiplusActive switch.
 class GdiplusSession {
 public:
-    GdiplusSession() {
+    explicit GdiplusSession(bool wanted = true) {
+        if (!wanted) return;
         gp::GdiplusStartupInput input;
-        if (gp::GdiplusStartup(&token_, &input, nullptr) != gp::Ok) token_ = 0;
+        const gp::Status status = gp::GdiplusStartup(&token_, &input, nullptr);
+        if (status != gp::Ok) {
+            token_ = 0;
+            traceFailure(L"GdiplusStartup", static_cast<DWORD>(status));
+        }
     }
     ~GdiplusSession() {
         if (token_ != 0) gp::GdiplusShutdown(token_);

@@ -12,6 +12,7 @@
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/about_box_win.h"
+#include "dialogs/big_icon_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "resource.h"
 
@@ -53,10 +54,6 @@ void layout(HWND stand) {
     MoveWindow(tabsOf(stand), 0, 0, client.right, client.bottom, TRUE);
 }
 
-HICON loadProgramIcon(HINSTANCE instance, int size) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, size, size, 0));
-}
-
 INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     App& app = stand.app;
     app.standWindow = window;
@@ -70,8 +67,8 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     SetWindowLongPtrW(tabs, GWL_STYLE, tabStyle);
     fillTabs(app, tabs);
     layout(window);
-    stand.bigIcon.reset(loadProgramIcon(app.instance, 32));
-    stand.smallIcon.reset(loadProgramIcon(app.instance, 16));
+    stand.bigIcon = loadProgramIcon(32, 32);
+    stand.smallIcon = loadProgramIcon(16, 16);
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(stand.bigIcon.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(stand.smallIcon.get()));
     std::srand(static_cast<unsigned>(std::time(nullptr)));

@@ -1,0 +1,17 @@
+#include "app/host_services_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr SHORT kKeyDown = static_cast<SHORT>(0x8000);
+
+}  // namespace
+
+bool plainGdiRequested(KeyStateReader keyState) {
+    return (keyState(VK_LSHIFT) & kKeyDown) != 0 && keyState(VK_LCONTROL) != 0;
+}
+
+HostServices::HostServices(KeyStateReader keyState) : gdiplus_(!plainGdiRequested(keyState)) {}
+
+}  // namespace quillory
