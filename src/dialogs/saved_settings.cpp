@@ -2,29 +2,20 @@
 
 namespace quillory {
 
-SavedSettings saveSettings(const AlbumSettings& settings) {
-    return {settings.TabStyle,
-            settings.LayerWindowLevel,
-            settings.TabFontSize,
-            capped(settings.TabFontName, kTabFontNameCapacity),
-            settings.SlideStyle,
-            settings.SlideInterval};
-}
-
-bool restoreSettings(const SavedSettings& saved, AlbumSettings& settings) {
-    const bool translucencyChanged =
-        saved.LayerWindowLevel != settings.LayerWindowLevel || ((saved.TabStyle ^ settings.TabStyle) & TabTranslucent) != 0;
-    settings.TabStyle = saved.TabStyle;
-    settings.LayerWindowLevel = saved.LayerWindowLevel;
-    settings.TabFontSize = saved.TabFontSize;
-    settings.TabFontName = saved.TabFontName;
-    settings.SlideStyle = saved.SlideStyle;
-    settings.SlideInterval = saved.SlideInterval;
+bool restoreSettings(const AlbumSettings& savedSettings, AlbumSettings& settings) {
+    const bool translucencyChanged = savedSettings.LayerWindowLevel != settings.LayerWindowLevel ||
+                                     ((savedSettings.TabStyle ^ settings.TabStyle) & TabTranslucent) != 0;
+    settings.TabStyle = savedSettings.TabStyle;
+    settings.LayerWindowLevel = savedSettings.LayerWindowLevel;
+    settings.TabFontSize = savedSettings.TabFontSize;
+    settings.TabFontName = capped(savedSettings.TabFontName, kTabFontNameCapacity);
+    settings.SlideStyle = savedSettings.SlideStyle;
+    settings.SlideInterval = savedSettings.SlideInterval;
     return translucencyChanged;
 }
 
-bool tabLayoutChanged(const SavedSettings& saved, const AlbumSettings& settings) {
-    return ((saved.TabStyle ^ settings.TabStyle) & (TabBottom | TabMultiLine)) != 0;
+bool tabLayoutChanged(const AlbumSettings& savedSettings, const AlbumSettings& settings) {
+    return ((savedSettings.TabStyle ^ settings.TabStyle) & (TabBottom | TabMultiLine)) != 0;
 }
 
 }  // namespace quillory

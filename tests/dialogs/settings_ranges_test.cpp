@@ -44,16 +44,18 @@ TEST(SettingsRanges, StoringTheTextItemsKeepsFitModeAndColourMemory) {
     EXPECT_EQ(fontStyleOf(true, false), FontBold);
 }
 
-TEST(SavedSettings, CancelPutsBackAllSixAndSaysWhenOpacityMustBeReapplied) {
+TEST(SavedSettings, CancelPutsBackTheSixSettingsAndSaysWhenOpacityMustBeReapplied) {
     AlbumSettings settings;
-    const SavedSettings saved = saveSettings(settings);
+    const AlbumSettings saved = settings;
     settings.SlideInterval = 60;
     settings.TabFontName = u"Meiryo";
     settings.TabStyle |= TabBottom;
+    settings.xPosi = 5;  // the window moved meanwhile: not a setting of the dialog
     EXPECT_TRUE(tabLayoutChanged(saved, settings));
     EXPECT_FALSE(restoreSettings(saved, settings));
     EXPECT_EQ(settings.SlideInterval, 23);
     EXPECT_EQ(settings.TabFontName, u"ＭＳ Ｐゴシック");
+    EXPECT_EQ(settings.xPosi, 5);
     EXPECT_FALSE(tabLayoutChanged(saved, settings));
 
     settings.LayerWindowLevel = 40;
