@@ -76,7 +76,6 @@ TEST(ColourBars, PagingFollowsTheBarsScale) {
     EXPECT_EQ(pageLeft(96, saturation), 91);
     EXPECT_EQ(scrolledPosition(ScrollRequest::PageRight, 250, 0, red), 255);
     EXPECT_EQ(scrolledPosition(ScrollRequest::LineRight, 100, 0, saturation), 100);
-    EXPECT_EQ(scrolledPosition(ScrollRequest::LineLeft, 0, 0, hue), 0);
     EXPECT_EQ(scrolledPosition(ScrollRequest::ThumbTrack, 3, 77, hue), 77);
     EXPECT_EQ(scrolledPosition(ScrollRequest::Right, 3, 0, hue), 360);
     EXPECT_EQ(scrolledPosition(ScrollRequest::EndScroll, 3, 77, hue), std::nullopt);

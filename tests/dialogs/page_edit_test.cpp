@@ -72,10 +72,5 @@ TEST(SetAsDefault, EachPanelCopiesOnlyItsOwnFields) {
     EXPECT_EQ(colour.FontSize, original.FontSize);
 }
 
-TEST(SetAsDefault, QuestionNamesThePanel) {
-    EXPECT_EQ(setAsDefaultQuestion(DefaultPanel::DisplaySize),
-              u"\"表示サイズ\" の設定\n\n現在の設定を、初期値としますか?\n以後、ページを新規に追加したとき、この設定が使用されます。");
-}
-
 }  // namespace
 }  // namespace quillory
