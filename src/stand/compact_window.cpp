@@ -1,0 +1,20 @@
+#include "stand/compact_window.h"
+
+#include "app/album_location.h"
+
+namespace quillory {
+
+Text runningTitle(TextView albumName) {
+    return standWindowTitle(albumName) + u" (スライドショー動作中...)";
+}
+
+CompactPlacement compactPlacement(Rect pageViewOnScreen) {
+    const Rect frame{pageViewOnScreen.x - 1, pageViewOnScreen.y - 1, pageViewOnScreen.dx + 2, pageViewOnScreen.dy + 2};
+    return {frame, Rect{0, 0, frame.dx, frame.dy}};
+}
+
+Rect storedGeometry(const AlbumSettings& settings) {
+    return {settings.xPosi, settings.yPosi, settings.xSize, settings.ySize};
+}
+
+}  // namespace quillory

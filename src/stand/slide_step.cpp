@@ -1,0 +1,86 @@
+#include "stand/slide_step.h"
+
+#include <algorithm>
+
+#include "base/random_draw.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr unsigned OrderRandom = 0, OrderForward = 1, OrderReverse = 2;
+
+// Enough draws that a fair source practically never runs out (with three pictures, two in
+// three draws are excluded), few enough that a stuck source cannot hang the window.
+constexpr int kRandomDraws = 64;
+
+std::int64_t randomNumber(std::int64_t total, std::int64_t current, std::int64_t last, Random& random) {
+    const auto isFree = [&](std::int64_t number) { return number != current && number != last; };
+    for (int draw = 0; draw < kRandomDraws; ++draw) {
+        const auto number = static_cast<std::int64_t>(randomDraw(random) % static_cast<std::uint64_t>(total));
+        if (isFree(number)) return number;
+    }
+    std::int64_t number = 0;
+    while (!isFree(number)) ++number;  // at most two numbers are taken, and total is at least 3
+    return number;
+}
+
+std::int64_t nextNumber(unsigned order, std::int64_t total, std::int64_t current, std::int64_t last, Random& random) {
+    switch (order) {
+        case OrderRandom: return randomNumber(total, current, last, random);
+        case OrderForward: return current + 1;
+        case OrderReverse: return current - 1;
+        default: return last;
+    }
+}
+
+std::int64_t wrapped(std::int64_t number, std::int64_t total) {
+    if (number < 0) return std::max<std::int64_t>(total - 1, 0);
+    return number >= total ? 0 : number;
+}
+
+std::int64_t fileNumOf(const Album& album, int page) {
+    return std::max<std::int64_t>(album.pages[static_cast<std::size_t>(page)].FileNum, 0);
+}
+
+std::int64_t picturesBefore(const Album& album, int endPage) {
+    std::int64_t count = 0;
+    for (int page = 0; page < endPage; ++page) count += isVisiblePage(album, page) ? fileNumOf(album, page) : 0;
+    return count;
+}
+
+// A number no Page holds (no pictures at all) shows the first tab's Page from its start.
+PicturePosition positionOf(const Album& album, std::int64_t number) {
+    return pictureAt(album, number).value_or(PicturePosition{tabToPage(album, 0), 0});
+}
+
+}  // namespace
+
+std::int64_t visiblePictureTotal(const Album& album) {
+    return picturesBefore(album, static_cast<int>(album.pages.size()));
+}
+
+std::int64_t currentPictureNumber(const Album& album) {
+    const int page = std::clamp(album.currentPage, 0, static_cast<int>(album.pages.size()) - 1);
+    return picturesBefore(album, page) + album.pages[static_cast<std::size_t>(page)].FolderFileNo;
+}
+
+std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, Random& random) {
+    if (album.pages.empty()) return std::nullopt;
+    const std::int64_t total = visiblePictureTotal(album);
+    // Below three pictures a random choice could find no number free of both exclusions.
+    const unsigned order = total <= 2 ? OrderForward : SlideOrder.get(album.settings.SlideStyle);
+    const std::int64_t number =
+        wrapped(nextNumber(order, total, currentPictureNumber(album), state.LastSlideNumber, random), total);
+    const PicturePosition position = positionOf(album, number);
+
+    state.frontSurface = 1 - state.frontSurface;
+    album.currentPage = position.page;
+    album.pages[static_cast<std::size_t>(position.page)].FolderFileNo = position.index;
+    const int previousTab = album.settings.TabNumber;
+    album.settings.TabNumber = pageToTab(album, position.page);
+    state.LastSlideNumber = number;
+    return SlideTarget{position, number, album.settings.TabNumber != previousTab};
+}
+
+}  // namespace quillory

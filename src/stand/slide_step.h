@@ -1,0 +1,38 @@
+#pragma once
+// One picture change of the running slide show: which picture comes next, and making it the
+// current one in the Album. Loading and showing it is the window's part.
+#include <cstdint>
+#include <optional>
+
+#include "album/album.h"
+#include "album/page_tabs.h"
+#include "base/platform.h"
+
+namespace quillory {
+
+struct SlideStepState {
+    std::int64_t LastSlideNumber = -1;  // chosen by the previous step
+    int frontSurface = 0;               // which of the PageView's two picture surfaces is in front
+};
+
+// Pictures over the visible Pages as their FileNum now says (a folder rescanned while the show
+// runs may have shrunk or emptied since the show began).
+std::int64_t visiblePictureTotal(const Album& album);
+// The pictures of the visible Pages before the current Page, plus its FolderFileNo.
+std::int64_t currentPictureNumber(const Album& album);
+
+struct SlideTarget {
+    PicturePosition position;
+    std::int64_t number = 0;
+    bool tabChanged = false;  // the window reloads with a rescan exactly then
+};
+
+// Chooses the next picture, flips frontSurface and makes the picture current: currentPage,
+// its FolderFileNo and TabNumber. The window then selects that tab, sets folderIndex to the
+// target's index and loads the picture. Nothing when the Album has no Pages.
+std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, Random& random);
+
+// Leaving the running state puts the first surface back in front.
+inline void resetSurfaces(SlideStepState& state) { state.frontSurface = 0; }
+
+}  // namespace quillory

@@ -1,0 +1,169 @@
+#include "stand/slide_step.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "stand/slide_test_album.h"
+#include "support/fake_platform.h"
+
+namespace quillory::testing {
+namespace {
+
+// The C runtime's range from a seeded generator, for long runs of draws.
+class SeededRandom final : public Random {
+public:
+    explicit SeededRandom(unsigned seed) : engine_(seed) {}
+    int next() override { return static_cast<int>(engine_() % 32768); }
+
+private:
+    std::minstd_rand engine_;
+};
+
+void setOrder(Album& album, unsigned order) { SlideOrder.set(album.settings.SlideStyle, order); }
+
+void showPicture(Album& album, int page, int index) {
+    album.currentPage = page;
+    album.pages[static_cast<std::size_t>(page)].FolderFileNo = index;
+}
+
+TEST(SlideStep, NumbersRunPageAfterPageAndForwardWrapsToTheFirst) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 1);
+    SlideStepState state;
+    ScriptedRandom random;
+    EXPECT_EQ(visiblePictureTotal(album), 6);
+    showPicture(album, 1, 2);
+    EXPECT_EQ(currentPictureNumber(album), 3);
+
+    showPicture(album, 2, 0);
+    album.settings.TabNumber = 2;
+    const auto target = stepSlide(album, state, random);
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->number, 0);
+    EXPECT_EQ(target->position.page, 0);
+    EXPECT_TRUE(target->tabChanged);
+    EXPECT_EQ(album.currentPage, 0);
+    EXPECT_EQ(album.settings.TabNumber, 0);
+    EXPECT_EQ(state.frontSurface, 1);
+    EXPECT_EQ(state.LastSlideNumber, 0);
+
+    const auto inFolder = stepSlide(album, state, random);
+    const auto withinFolder = stepSlide(album, state, random);
+    EXPECT_EQ(inFolder->position.page, 1);
+    EXPECT_EQ(withinFolder->position.index, 1);
+    EXPECT_EQ(album.pages[1].FolderFileNo, 1);
+    EXPECT_FALSE(withinFolder->tabChanged) << "same tab: no rescan";
+    EXPECT_EQ(state.frontSurface, 1) << "flipped on every step";
+}
+
+TEST(SlideStep, ReverseFromTheFirstPictureGoesToTheLast) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 2);
+    SlideStepState state;
+    ScriptedRandom random;
+    const auto target = stepSlide(album, state, random);
+    EXPECT_EQ(target->number, 5);
+    EXPECT_EQ(target->position.page, 2);
+}
+
+TEST(SlideStep, HiddenPagesTakeNoNumbers) {
+    Album album = slideAlbum({{1}, {3, true, true}, {2, true}});
+    setOrder(album, 1);
+    SlideStepState state;
+    ScriptedRandom random;
+    EXPECT_EQ(visiblePictureTotal(album), 3);
+    const auto target = stepSlide(album, state, random);
+    EXPECT_EQ(target->position.page, 2);
+    EXPECT_EQ(album.settings.TabNumber, 1);
+}
+
+TEST(SlideStep, BelowThreePicturesTheOrderIsForward) {
+    for (unsigned order : {0u, 2u, 7u}) {
+        Album album = slideAlbum({{1}, {1}});
+        setOrder(album, order);
+        SlideStepState state;
+        ScriptedRandom random;  // a random choice would draw 0 forever
+        EXPECT_EQ(stepSlide(album, state, random)->number, 1) << order;
+        EXPECT_EQ(stepSlide(album, state, random)->number, 0) << order;
+    }
+}
+
+TEST(SlideStep, RandomNeverRepeatsTheCurrentOrThePreviousChoice) {
+    for (int pictures : {3, 4, 9}) {
+        Album album = slideAlbum({{1}, {pictures - 1, true}});
+        SlideStepState state;
+        SeededRandom random(static_cast<unsigned>(pictures));
+        std::vector<int> seen(static_cast<std::size_t>(pictures));
+        for (int step = 0; step < 2000; ++step) {
+            // Tab keys change the picture without leaving the show, so the two may differ.
+            const auto moved = pictureAt(album, (step * 7) % pictures);
+            showPicture(album, moved->page, moved->index);
+            const std::int64_t current = currentPictureNumber(album);
+            const std::int64_t previous = state.LastSlideNumber;
+            const std::int64_t chosen = stepSlide(album, state, random)->number;
+            ASSERT_NE(chosen, current) << pictures << " pictures, step " << step;
+            ASSERT_NE(chosen, previous) << pictures << " pictures, step " << step;
+            ++seen[static_cast<std::size_t>(chosen)];
+        }
+        for (int count : seen) EXPECT_GT(count, 0) << "every picture comes up among " << pictures;
+    }
+}
+
+TEST(SlideStep, AStuckRandomSourceStillGivesAFreePicture) {
+    Album album = sixPicturesOnThreePages();
+    SlideStepState state;
+    state.LastSlideNumber = 1;
+    ScriptedRandom random;
+    random.values = {6};  // always picture 0, the current one
+    const auto target = stepSlide(album, state, random);
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->number, 2);
+}
+
+TEST(SlideStep, AnUnknownOrderShowsThePreviousChoiceAgain) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 9);
+    SlideStepState state;
+    ScriptedRandom random;
+    state.LastSlideNumber = 4;
+    EXPECT_EQ(stepSlide(album, state, random)->number, 4);
+    state.LastSlideNumber = -1;
+    EXPECT_EQ(stepSlide(album, state, random)->number, 5) << "nothing chosen yet wraps to the last";
+}
+
+TEST(SlideStep, AFolderThatEmptiedOrVanishedIsSkipped) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 1);
+    SlideStepState state;
+    ScriptedRandom random;
+    showPicture(album, 1, 3);
+    album.pages[1].FileNum = 0;  // the rescan found the folder empty
+    EXPECT_EQ(visiblePictureTotal(album), 2);
+    const auto target = stepSlide(album, state, random);
+    EXPECT_EQ(target->position.page, 0) << "the stale folder index wraps rather than leaving the pictures";
+    EXPECT_EQ(stepSlide(album, state, random)->position.page, 2);
+
+    album.pages[1].FileNum = -3;  // a hand-edited count takes no numbers either
+    album.pages[2].FileNum = 5;
+    setOrder(album, 0);
+    for (int step = 0; step < 50; ++step) EXPECT_NE(stepSlide(album, state, random)->position.page, 1);
+}
+
+TEST(SlideStep, WithoutAnyPictureEveryStepShowsTheFirstTab) {
+    Album album = slideAlbum({{0, true, true}, {0, true}, {0, true}});
+    SlideStepState state;
+    SeededRandom random(1);
+    for (int step = 0; step < 3; ++step) {
+        const auto target = stepSlide(album, state, random);
+        ASSERT_TRUE(target);
+        EXPECT_EQ(target->position.page, 1) << "Page 0 has no tab";
+        EXPECT_EQ(target->position.index, 0);
+        EXPECT_EQ(target->number, 0);
+    }
+    Album empty;
+    EXPECT_FALSE(stepSlide(empty, state, random));
+}
+
+}  // namespace
+}  // namespace quillory::testing
