@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/random_draw.h"
+#include "stand/current_page.h"
 
 namespace quillory {
 
@@ -65,7 +66,7 @@ std::int64_t currentPictureNumber(const Album& album) {
     return picturesBefore(album, page) + album.pages[static_cast<std::size_t>(page)].FolderFileNo;
 }
 
-std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, Random& random) {
+std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& frontSurface, Random& random) {
     if (album.pages.empty()) return std::nullopt;
     const std::int64_t total = visiblePictureTotal(album);
     // Below three pictures a random choice could find no number free of both exclusions.
@@ -74,11 +75,10 @@ std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, Random
         wrapped(nextNumber(order, total, currentPictureNumber(album), state.LastSlideNumber, random), total);
     const PicturePosition position = positionOf(album, number);
 
-    state.frontSurface = 1 - state.frontSurface;
-    album.currentPage = position.page;
-    album.pages[static_cast<std::size_t>(position.page)].FolderFileNo = position.index;
+    frontSurface = 1 - frontSurface;
     const int previousTab = album.settings.TabNumber;
-    album.settings.TabNumber = pageToTab(album, position.page);
+    makePageCurrent(album, position.page);
+    album.pages[static_cast<std::size_t>(album.currentPage)].FolderFileNo = position.index;
     state.LastSlideNumber = number;
     return SlideTarget{position, number, album.settings.TabNumber != previousTab};
 }

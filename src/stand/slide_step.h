@@ -12,7 +12,6 @@ namespace quillory {
 
 struct SlideStepState {
     std::int64_t LastSlideNumber = -1;  // chosen by the previous step
-    int frontSurface = 0;               // which of the PageView's two picture surfaces is in front
 };
 
 // Pictures over the visible Pages as their FileNum now says (a folder rescanned while the show
@@ -27,12 +26,10 @@ struct SlideTarget {
     bool tabChanged = false;  // the window reloads with a rescan exactly then
 };
 
-// Chooses the next picture, flips frontSurface and makes the picture current: currentPage,
-// its FolderFileNo and TabNumber. The window then selects that tab, sets folderIndex to the
-// target's index and loads the picture. Nothing when the Album has no Pages.
-std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, Random& random);
-
-// Leaving the running state puts the first surface back in front.
-inline void resetSurfaces(SlideStepState& state) { state.frontSurface = 0; }
+// Chooses the next picture, flips `frontSurface` (0 or 1: which of the PageView's two picture
+// surfaces the new picture goes to) and makes the picture current: currentPage, its
+// FolderFileNo and TabNumber. The window then selects that tab, sets folderIndex to the target's
+// index and loads the picture. Nothing when the Album has no Pages.
+std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& frontSurface, Random& random);
 
 }  // namespace quillory

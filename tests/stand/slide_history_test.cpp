@@ -23,7 +23,7 @@ protected:
 
     // One step as the window performs it, with the folder listed as it was when loaded.
     void step(int folderCount = 4) {
-        const auto target = stepSlide(album, state, random);
+        const auto target = stepSlide(album, state, front, random);
         const PageSettings& page = album.pages[static_cast<std::size_t>(target->position.page)];
         recordSlide(album, *target, slidePicturePath(page, target->position.index, *folder, folderCount));
     }
@@ -31,6 +31,7 @@ protected:
     Album album = sixPicturesOnThreePages();
     std::unique_ptr<FolderList> folder = std::make_unique<FolderList>();
     SlideStepState state;
+    int front = 0;
     ScriptedRandom random;
 };
 

@@ -31,6 +31,7 @@ TEST(SlideStep, NumbersRunPageAfterPageAndForwardWrapsToTheFirst) {
     Album album = sixPicturesOnThreePages();
     setOrder(album, 1);
     SlideStepState state;
+    int front = 0;
     ScriptedRandom random;
     EXPECT_EQ(visiblePictureTotal(album), 6);
     showPicture(album, 1, 2);
@@ -38,31 +39,32 @@ TEST(SlideStep, NumbersRunPageAfterPageAndForwardWrapsToTheFirst) {
 
     showPicture(album, 2, 0);
     album.settings.TabNumber = 2;
-    const auto target = stepSlide(album, state, random);
+    const auto target = stepSlide(album, state, front, random);
     ASSERT_TRUE(target);
     EXPECT_EQ(target->number, 0);
     EXPECT_EQ(target->position.page, 0);
     EXPECT_TRUE(target->tabChanged);
     EXPECT_EQ(album.currentPage, 0);
     EXPECT_EQ(album.settings.TabNumber, 0);
-    EXPECT_EQ(state.frontSurface, 1);
+    EXPECT_EQ(front, 1);
     EXPECT_EQ(state.LastSlideNumber, 0);
 
-    const auto inFolder = stepSlide(album, state, random);
-    const auto withinFolder = stepSlide(album, state, random);
+    const auto inFolder = stepSlide(album, state, front, random);
+    const auto withinFolder = stepSlide(album, state, front, random);
     EXPECT_EQ(inFolder->position.page, 1);
     EXPECT_EQ(withinFolder->position.index, 1);
     EXPECT_EQ(album.pages[1].FolderFileNo, 1);
     EXPECT_FALSE(withinFolder->tabChanged) << "same tab: no rescan";
-    EXPECT_EQ(state.frontSurface, 1) << "flipped on every step";
+    EXPECT_EQ(front, 1) << "flipped on every step";
 }
 
 TEST(SlideStep, ReverseFromTheFirstPictureGoesToTheLast) {
     Album album = sixPicturesOnThreePages();
     setOrder(album, 2);
     SlideStepState state;
+    int front = 0;
     ScriptedRandom random;
-    const auto target = stepSlide(album, state, random);
+    const auto target = stepSlide(album, state, front, random);
     EXPECT_EQ(target->number, 5);
     EXPECT_EQ(target->position.page, 2);
 }
@@ -71,9 +73,10 @@ TEST(SlideStep, HiddenPagesTakeNoNumbers) {
     Album album = slideAlbum({{1}, {3, true, true}, {2, true}});
     setOrder(album, 1);
     SlideStepState state;
+    int front = 0;
     ScriptedRandom random;
     EXPECT_EQ(visiblePictureTotal(album), 3);
-    const auto target = stepSlide(album, state, random);
+    const auto target = stepSlide(album, state, front, random);
     EXPECT_EQ(target->position.page, 2);
     EXPECT_EQ(album.settings.TabNumber, 1);
 }
@@ -83,9 +86,10 @@ TEST(SlideStep, BelowThreePicturesTheOrderIsForward) {
         Album album = slideAlbum({{1}, {1}});
         setOrder(album, order);
         SlideStepState state;
+    int front = 0;
         ScriptedRandom random;  // a random choice would draw 0 forever
-        EXPECT_EQ(stepSlide(album, state, random)->number, 1) << order;
-        EXPECT_EQ(stepSlide(album, state, random)->number, 0) << order;
+        EXPECT_EQ(stepSlide(album, state, front, random)->number, 1) << order;
+        EXPECT_EQ(stepSlide(album, state, front, random)->number, 0) << order;
     }
 }
 
@@ -93,6 +97,7 @@ TEST(SlideStep, RandomNeverRepeatsTheCurrentOrThePreviousChoice) {
     for (int pictures : {3, 4, 9}) {
         Album album = slideAlbum({{1}, {pictures - 1, true}});
         SlideStepState state;
+    int front = 0;
         SeededRandom random(static_cast<unsigned>(pictures));
         std::vector<int> seen(static_cast<std::size_t>(pictures));
         for (int step = 0; step < 2000; ++step) {
@@ -101,7 +106,7 @@ TEST(SlideStep, RandomNeverRepeatsTheCurrentOrThePreviousChoice) {
             showPicture(album, moved->page, moved->index);
             const std::int64_t current = currentPictureNumber(album);
             const std::int64_t previous = state.LastSlideNumber;
-            const std::int64_t chosen = stepSlide(album, state, random)->number;
+            const std::int64_t chosen = stepSlide(album, state, front, random)->number;
             ASSERT_NE(chosen, current) << pictures << " pictures, step " << step;
             ASSERT_NE(chosen, previous) << pictures << " pictures, step " << step;
             ++seen[static_cast<std::size_t>(chosen)];
@@ -113,10 +118,11 @@ TEST(SlideStep, RandomNeverRepeatsTheCurrentOrThePreviousChoice) {
 TEST(SlideStep, AStuckRandomSourceStillGivesAFreePicture) {
     Album album = sixPicturesOnThreePages();
     SlideStepState state;
+    int front = 0;
     state.LastSlideNumber = 1;
     ScriptedRandom random;
     random.values = {6};  // always picture 0, the current one
-    const auto target = stepSlide(album, state, random);
+    const auto target = stepSlide(album, state, front, random);
     ASSERT_TRUE(target);
     EXPECT_EQ(target->number, 2);
 }
@@ -125,44 +131,47 @@ TEST(SlideStep, AnUnknownOrderShowsThePreviousChoiceAgain) {
     Album album = sixPicturesOnThreePages();
     setOrder(album, 9);
     SlideStepState state;
+    int front = 0;
     ScriptedRandom random;
     state.LastSlideNumber = 4;
-    EXPECT_EQ(stepSlide(album, state, random)->number, 4);
+    EXPECT_EQ(stepSlide(album, state, front, random)->number, 4);
     state.LastSlideNumber = -1;
-    EXPECT_EQ(stepSlide(album, state, random)->number, 5) << "nothing chosen yet wraps to the last";
+    EXPECT_EQ(stepSlide(album, state, front, random)->number, 5) << "nothing chosen yet wraps to the last";
 }
 
 TEST(SlideStep, AFolderThatEmptiedOrVanishedIsSkipped) {
     Album album = sixPicturesOnThreePages();
     setOrder(album, 1);
     SlideStepState state;
+    int front = 0;
     ScriptedRandom random;
     showPicture(album, 1, 3);
     album.pages[1].FileNum = 0;  // the rescan found the folder empty
     EXPECT_EQ(visiblePictureTotal(album), 2);
-    const auto target = stepSlide(album, state, random);
+    const auto target = stepSlide(album, state, front, random);
     EXPECT_EQ(target->position.page, 0) << "the stale folder index wraps rather than leaving the pictures";
-    EXPECT_EQ(stepSlide(album, state, random)->position.page, 2);
+    EXPECT_EQ(stepSlide(album, state, front, random)->position.page, 2);
 
     album.pages[1].FileNum = -3;  // a hand-edited count takes no numbers either
     album.pages[2].FileNum = 5;
     setOrder(album, 0);
-    for (int step = 0; step < 50; ++step) EXPECT_NE(stepSlide(album, state, random)->position.page, 1);
+    for (int step = 0; step < 50; ++step) EXPECT_NE(stepSlide(album, state, front, random)->position.page, 1);
 }
 
 TEST(SlideStep, WithoutAnyPictureEveryStepShowsTheFirstTab) {
     Album album = slideAlbum({{0, true, true}, {0, true}, {0, true}});
     SlideStepState state;
+    int front = 0;
     SeededRandom random(1);
     for (int step = 0; step < 3; ++step) {
-        const auto target = stepSlide(album, state, random);
+        const auto target = stepSlide(album, state, front, random);
         ASSERT_TRUE(target);
         EXPECT_EQ(target->position.page, 1) << "Page 0 has no tab";
         EXPECT_EQ(target->position.index, 0);
         EXPECT_EQ(target->number, 0);
     }
     Album empty;
-    EXPECT_FALSE(stepSlide(empty, state, random));
+    EXPECT_FALSE(stepSlide(empty, state, front, random));
 }
 
 }  // namespace
