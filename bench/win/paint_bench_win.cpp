@@ -88,11 +88,11 @@ int run(const wchar_t* picturePath, int directRepeats, int painterRepeats) {
         std::fprintf(stderr, "cannot decode %ls (run scripts/bench-picture.sh)\n", picturePath);
         return 1;
     }
-    const ImageOwner image(loaded);
+    const PagePicture picture(ImageOwner{loaded});
     const double loadMs = millisecondsSince(loadStart);
     UINT width = 0, height = 0;
-    gpflat::GdipGetImageWidth(image.get(), &width);
-    gpflat::GdipGetImageHeight(image.get(), &height);
+    gpflat::GdipGetImageWidth(picture.image(), &width);
+    gpflat::GdipGetImageHeight(picture.image(), &height);
 
     // The window stand-in: a screen-compatible bitmap of the page's size.
     HDC screen = GetDC(nullptr);
@@ -101,11 +101,10 @@ int run(const wchar_t* picturePath, int directRepeats, int painterRepeats) {
     HGDIOBJ previous = SelectObject(target, targetBitmap);
 
     const PageScene scene = benchScene();
-    paintDirect(target, scene, image.get());  // warm-up: the first draw may still decode
-    const double directMs = averageMilliseconds(directRepeats, [&] { paintDirect(target, scene, image.get()); });
+    paintDirect(target, scene, picture.image());  // warm-up: the first draw may still decode
+    const double directMs = averageMilliseconds(directRepeats, [&] { paintDirect(target, scene, picture.image()); });
 
     PagePainter painter(kArea);  // as on a 1920 x 1080 screen
-    const PagePicture picture{image.get(), nullptr};
     const double firstMs = averageMilliseconds(1, [&] { painter.paintArea(target, kArea, scene, picture, PaintPath::GdiPlus); });
     const double steadyMs = averageMilliseconds(painterRepeats, [&] { painter.paintArea(target, kArea, scene, picture, PaintPath::GdiPlus); });
     PageScene changedText = scene;

@@ -104,33 +104,29 @@ void PagePainter::paintPage(HWND window, HDC dc, const PageSettings& page, const
 
 void PagePainter::paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive) {
     if (gdiplusActive) {
-        DrawPageWithGdiPlus(window, dc, scene, picture.image);
+        DrawPageWithGdiPlus(window, dc, scene, picture);
     } else {
-        DrawPageWithGdi(window, dc, scene, picture.bitmap);
+        DrawPageWithGdi(window, dc, scene, picture);
     }
 }
 
-void PagePainter::DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, gp::GpImage* picture) {
+void PagePainter::DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture) {
     const WindowContext target(window, dc);
-    paintArea(target.get(), clientSizeOf(window), scene, {picture, nullptr}, PaintPath::GdiPlus);
+    paintArea(target.get(), clientSizeOf(window), scene, picture, PaintPath::GdiPlus);
 }
 
-void PagePainter::DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, HBITMAP picture) {
+void PagePainter::DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture) {
     const WindowContext target(window, dc);
-    paintArea(target.get(), clientSizeOf(window), scene, {nullptr, picture}, PaintPath::Gdi);
+    paintArea(target.get(), clientSizeOf(window), scene, picture, PaintPath::Gdi);
 }
 
 Size PagePainter::virtualScreenSize() { return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)}; }
 
 void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
     if (dc == nullptr || area.dx <= 0 || area.dy <= 0) return;
-    const bool decoder = path == PaintPath::GdiPlus;
-    const void* shownPicture = decoder ? static_cast<const void*>(picture.image) : picture.bitmap;
-    const Size pictureSize = decoder ? imageSize(picture.image) : bitmapSize(picture.bitmap);
-    const BaseKey key{shownPicture, pictureSize, path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
+    const BaseKey key{picture.generation(), path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
     if (baseKey_ != key) {
-        const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->pictureSize == key.pictureSize &&
-                                 baseKey_->path == key.path;
+        const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->path == key.path;
         if (!samePicture) reduced_.forget();
         const bool resized = samePicture && baseKey_->area != key.area;
         baseKey_.reset();
@@ -149,13 +145,13 @@ void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const Pag
 
 void PagePainter::composeBase(const BaseKey& key, const PagePicture& picture, bool resized) {
     FillBackgroundGradient(base_.dc(), key.backgroundLeft, key.backgroundRight, {0, 0, key.area.dx, key.area.dy});
-    if (key.path == PaintPath::GdiPlus && picture.image != nullptr) {
+    if (key.path == PaintPath::GdiPlus && picture.image() != nullptr) {
         // A page that is resized once is likely to be resized again: from now on scale from the
         // reduced copy. Pages that are only shown once never pay for making it.
-        if (resized) reduced_.make(picture.image, key.pictureSize);
-        drawImage(base_.dc(), key.area, key.fit, picture.image, reduced_);
+        if (resized) reduced_.make(picture.image(), imageSize(picture.image()));
+        drawImage(base_.dc(), key.area, key.fit, picture.image(), reduced_);
     }
-    if (key.path == PaintPath::Gdi && picture.bitmap != nullptr) drawBitmap(base_.dc(), key.area, key.fit, picture.bitmap);
+    if (key.path == PaintPath::Gdi && picture.bitmap() != nullptr) drawBitmap(base_.dc(), key.area, key.fit, picture.bitmap());
 }
 
 bool PagePainter::composeFrame(HDC dc, Size area, const PageScene& scene, PaintPath path) {
@@ -171,12 +167,6 @@ bool PagePainter::composeFrame(HDC dc, Size area, const PageScene& scene, PaintP
     }
     frameText_ = key;
     return true;
-}
-
-void PagePainter::forgetPicture() {
-    baseKey_.reset();
-    frameText_.reset();
-    reduced_.forget();
 }
 
 }  // namespace quillory

@@ -16,6 +16,7 @@
 #include "draw/gdiplus_win.h"
 #include "draw/overlay_style.h"
 #include "draw/overlay_text.h"
+#include "draw/page_picture_win.h"
 #include "draw/paint_scope_win.h"
 #include "draw/reduced_picture_win.h"
 
@@ -31,13 +32,6 @@ struct PageScene {
 };
 
 PageScene pageSceneOf(const PageSettings& page, Text overlay);
-
-// The PageView's current picture: a decoded image with the decoder, a device bitmap without.
-// The painter does not own them.
-struct PagePicture {
-    gp::GpImage* image = nullptr;
-    HBITMAP bitmap = nullptr;
-};
 
 class PagePainter {
 public:
@@ -55,16 +49,14 @@ public:
     // the window's own context is used.
     void paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive);
 
-    void DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, gp::GpImage* picture);
-    void DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, HBITMAP picture);
+    void DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture);
+    void DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture);
 
     // The same into any context whose drawable area is `area` (a window, a memory bitmap).
     void paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path);
 
-    // Must be called when the picture object is replaced or changed in place: the painter
-    // recognises pictures by their handle, and a new picture may reuse a freed one's.
-    // The painter holds decoder images: destroy it before the decoder is shut down.
-    void forgetPicture();
+    // The painter keeps a reduced copy of the last decoded picture: destroy it before the
+    // decoder is shut down.
 
 private:
     // One off-screen 32-bit bitmap with its own memory context.
@@ -81,8 +73,7 @@ private:
     };
 
     struct BaseKey {
-        const void* picture = nullptr;
-        Size pictureSize;  // also tells apart most new pictures that reuse a freed handle
+        std::uint64_t picture = 0;  // its generation
         PaintPath path = PaintPath::GdiPlus;
         Size area;
         PictureFit fit = PictureFit::ShorterSide;

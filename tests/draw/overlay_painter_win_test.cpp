@@ -204,7 +204,7 @@ TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
     page_.PhotoFlag = ShowLabel | ShowDate | 0xC000 | 2;
     page_.FontAlpha = 0;
     page_.FontColorBk = page_.FontColorBk2 = 0x000000;
-    const UniqueBitmap bitmap = drawtest::makeBitmap({{40, 30}, 0x0000FF});
+    const PagePicture bitmap(drawtest::makeBitmap({{40, 30}, 0x0000FF}));
     AnsiCodePage codePage;
     PhotoInfo info;
     info.codePage = &codePage;
@@ -213,7 +213,7 @@ TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
     state.decoderRunning = false;
     Canvas canvas(kSample);
     PagePainter painter;
-    painter.paintPage(window_, canvas.dc(), page_, {nullptr, bitmap.get()}, info, state);
+    painter.paintPage(window_, canvas.dc(), page_, bitmap, info, state);
     // Both sides fitted: the picture fills the window's client area, the text sits top left.
     EXPECT_EQ(canvas.pixel(kSample.dx - 1, kSample.dy - 1), 0x0000FFu);
     const auto white = canvas.boundsOf([](Colour c) { return c == kWhite; });
@@ -223,7 +223,7 @@ TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
     EXPECT_LT(white->dy, page_.FontSize) << "one line: the shooting date needs the decoder";
     // Information hidden: the same page without text.
     state.infoVisible = false;
-    painter.paintPage(window_, canvas.dc(), page_, {nullptr, bitmap.get()}, info, state);
+    painter.paintPage(window_, canvas.dc(), page_, bitmap, info, state);
     EXPECT_FALSE(canvas.boundsOf([](Colour c) { return c == kWhite; }));
 }
 

@@ -45,11 +45,11 @@ protected:
     void paintBoth(Size area, const PictureSample& sample, PictureFit fit) {
         decoderCanvas_.emplace(area);
         bitmapCanvas_.emplace(area);
-        const ImageOwner image = drawtest::makeImage(sample);
-        const UniqueBitmap bitmap = drawtest::makeBitmap(sample);
-        ASSERT_TRUE(image && bitmap);
-        PagePainter{}.paintArea(decoderCanvas_->dc(), area, plainScene(fit), {image.get(), nullptr}, PaintPath::GdiPlus);
-        PagePainter{}.paintArea(bitmapCanvas_->dc(), area, plainScene(fit), {nullptr, bitmap.get()}, PaintPath::Gdi);
+        const PagePicture image(drawtest::makeImage(sample));
+        const PagePicture bitmap(drawtest::makeBitmap(sample));
+        ASSERT_TRUE(image.image() && bitmap.bitmap());
+        PagePainter{}.paintArea(decoderCanvas_->dc(), area, plainScene(fit), image, PaintPath::GdiPlus);
+        PagePainter{}.paintArea(bitmapCanvas_->dc(), area, plainScene(fit), bitmap, PaintPath::Gdi);
     }
 
     GdiplusSession gdiplus_;
@@ -116,74 +116,92 @@ TEST_F(PagePainterTest, WithoutAPictureOnlyTheBackgroundShows) {
 TEST_F(PagePainterTest, AnEmptyAreaDrawsNothingAndFailsNothing) {
     Canvas canvas({40, 30});
     canvas.fill(0x123456);
-    const ImageOwner image = drawtest::makeImage({{400, 300}, kRed});
+    const PagePicture image(drawtest::makeImage({{400, 300}, kRed}));
     PagePainter painter;
     for (const Size area : {Size{0, 30}, Size{40, 0}, Size{-3, -3}}) {
-        painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), {image.get(), nullptr}, PaintPath::GdiPlus);
+        painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), image, PaintPath::GdiPlus);
         painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), {}, PaintPath::Gdi);
     }
     EXPECT_EQ(canvas.count([](Colour c) { return c == 0x123456; }), 40 * 30);
     // A later real area still paints.
-    painter.paintArea(canvas.dc(), {40, 30}, plainScene(PictureFit::BothSides), {image.get(), nullptr}, PaintPath::GdiPlus);
+    painter.paintArea(canvas.dc(), {40, 30}, plainScene(PictureFit::BothSides), image, PaintPath::GdiPlus);
     EXPECT_EQ(canvas.count(isRed), 40 * 30);
 }
 
 TEST_F(PagePainterTest, ARepaintFollowsEveryChangeOfWhatIsShown) {
     Canvas canvas({120, 80});
-    const ImageOwner red = drawtest::makeImage({{60, 40}, kRed});
-    const ImageOwner green = drawtest::makeImage({{60, 40}, kGreen});
+    const PagePicture red(drawtest::makeImage({{60, 40}, kRed}));
+    const PagePicture green(drawtest::makeImage({{60, 40}, kGreen}));
     PagePainter painter;
     PageScene scene = plainScene(PictureFit::ShorterSide);
-    const auto paint = [&](gp::GpImage* image) { painter.paintArea(canvas.dc(), {120, 80}, scene, {image, nullptr}, PaintPath::GdiPlus); };
+    const auto paint = [&](const PagePicture& picture) {
+        painter.paintArea(canvas.dc(), {120, 80}, scene, picture, PaintPath::GdiPlus);
+    };
 
-    paint(red.get());
+    paint(red);
     EXPECT_TRUE(isRed(canvas.pixel(60, 40)));
     EXPECT_EQ(canvas.pixel(0, 0), kBackground);
-    paint(green.get());
+    paint(green);
     EXPECT_TRUE(isGreen(canvas.pixel(60, 40)));
     scene.fit = PictureFit::BothSides;
-    paint(green.get());
+    paint(green);
     EXPECT_TRUE(isGreen(canvas.pixel(0, 0)));
     scene.fit = PictureFit::ShorterSide;
     scene.backgroundLeft = scene.backgroundRight = 0x0080FF;
-    paint(green.get());
+    paint(green);
     EXPECT_EQ(canvas.pixel(0, 0), 0x0080FFu);
-    paint(nullptr);
+    paint(PagePicture{});
     EXPECT_EQ(canvas.pixel(60, 40), 0x0080FFu);
 }
 
-TEST_F(PagePainterTest, AnUnchangedPageIsNotRescaledUntilThePictureIsForgotten) {
+TEST_F(PagePainterTest, AnUnchangedPictureIsNotRescaledUntilItChanges) {
     Canvas canvas({120, 80});
     PictureSample sample{{60, 40}, kRed};
-    ImageOwner image = drawtest::makeImage(sample);
+    PagePicture picture(drawtest::makeImage(sample));
     PagePainter painter;
     const PageScene scene = plainScene(PictureFit::BothSides);
-    painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    painter.paintArea(canvas.dc(), {120, 80}, scene, picture, PaintPath::GdiPlus);
     // Repaint the same picture object after its pixels changed in place.
     sample.colour = kGreen;
-    drawtest::paintImage(image.get(), sample);
+    drawtest::paintImage(picture.image(), sample);
     canvas.fill(0);
-    painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    painter.paintArea(canvas.dc(), {120, 80}, scene, picture, PaintPath::GdiPlus);
     EXPECT_TRUE(isRed(canvas.pixel(60, 40))) << "the scaled picture should have been kept";
-    painter.forgetPicture();
-    painter.paintArea(canvas.dc(), {120, 80}, scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+    picture.changed();
+    painter.paintArea(canvas.dc(), {120, 80}, scene, picture, PaintPath::GdiPlus);
     EXPECT_TRUE(isGreen(canvas.pixel(60, 40)));
+}
+
+TEST_F(PagePainterTest, ANewPictureIsShownEvenWhereItReusesAFreedOnesMemory) {
+    Canvas canvas({120, 80});
+    PagePainter painter;
+    const PageScene scene = plainScene(PictureFit::BothSides);
+    // Pictures of one size, each freed before the next is made: the allocator hands the same
+    // memory and handles out again.
+    for (int round = 0; round < 8; ++round) {
+        const Colour colour = round % 2 == 0 ? kRed : kGreen;
+        const bool decoder = round < 4;
+        const PagePicture picture = decoder ? PagePicture(drawtest::makeImage({{60, 40}, colour}))
+                                            : PagePicture(drawtest::makeBitmap({{60, 40}, colour}));
+        painter.paintArea(canvas.dc(), {120, 80}, scene, picture, decoder ? PaintPath::GdiPlus : PaintPath::Gdi);
+        EXPECT_TRUE(closeTo(canvas.pixel(60, 40), colour, 60)) << "round " << round;
+    }
 }
 
 TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
     PictureSample sample{{800, 600}, kRed, kGreen, 5, {400, 300}};
-    const ImageOwner image = drawtest::makeImage(sample);
+    PagePicture image(drawtest::makeImage(sample));
     PagePainter painter(Size{100, 100});  // the copy covers 100 x 100: 134 x 100
     const PageScene fitted = plainScene(PictureFit::ShorterSide);
     const auto paint = [&](Canvas& canvas, const PageScene& scene) {
-        painter.paintArea(canvas.dc(), canvas.size(), scene, {image.get(), nullptr}, PaintPath::GdiPlus);
+        painter.paintArea(canvas.dc(), canvas.size(), scene, image, PaintPath::GdiPlus);
     };
     Canvas large({206, 106});
     Canvas small({120, 90});
     paint(large, fitted);
     paint(small, fitted);  // the resize makes the copy
     sample.colour = kBlue;
-    drawtest::paintImage(image.get(), sample);
+    drawtest::paintImage(image.image(), sample);
     paint(large, fitted);
     // Still the copy's red, in the same rectangle as from the picture itself.
     expectBoundsNear(large.boundsOf(isRed), {36, 3, 133, 100});
@@ -192,7 +210,7 @@ TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
     paint(actual, plainScene(PictureFit::ActualSize));
     EXPECT_TRUE(closeTo(actual.pixel(10, 10), kBlue, 10));
     expectBoundsNear(actual.boundsOf(isGreen), {99, 49, 9, 9});
-    painter.forgetPicture();
+    image.changed();
     paint(large, fitted);
     EXPECT_TRUE(closeTo(large.pixel(60, 30), kBlue, 60));
 }
