@@ -113,10 +113,24 @@ Text hemisphereText(bool first, bool shortForm, TextView longFirst, TextView sho
     return Text(shortForm ? shortOther : longOther);
 }
 
+// Degrees, minutes and hundredths of a second. Many cameras store minutes as 22278/1000 (some
+// store fractional degrees); cutting each part to a whole number would lose up to a minute of
+// arc, so the fractions are carried into the smaller units. Whole parts come out as stored.
+struct Coordinate {
+    Wide degrees, minutes, hundredths;
+};
+
+Coordinate coordinateOf(const TagValue& v) {
+    constexpr Wide kHundredthsPerMinute = 6000;
+    const Wide carried = Wide{v.number % v.den1} * 60 * kHundredthsPerMinute / v.den1 + Wide{v.num2 % v.den2} * kHundredthsPerMinute / v.den2;
+    return {v.number / v.den1, v.num2 / v.den2 + carried / kHundredthsPerMinute, Wide{100} * v.num3 / v.den3 + carried % kHundredthsPerMinute};
+}
+
 Text coordinateText(const TagValue& v, bool shortForm) {
     if (v.den1 == 0 || v.den2 == 0 || v.den3 == 0) return formatText(u"(%ld,%ld,%ld)", {v.number, v.num2, v.num3});
     const TextView format = shortForm ? u"%ld゜%ld' %ld.%02ld\"" : u"%ld度%ld分%ld.%02ld秒";
-    return formatText(format, {v.number / v.den1, v.num2 / v.den2, v.num3 / v.den3, Wide{100} * v.num3 / v.den3 % 100});
+    const Coordinate c = coordinateOf(v);
+    return formatText(format, {c.degrees, c.minutes, c.hundredths / 100, c.hundredths % 100});
 }
 
 Text altitudeText(const TagValue& v, bool shortForm) {

@@ -51,6 +51,14 @@ bool hasNonBlank(const std::optional<Text>& text) {
     return text && std::any_of(text->begin(), text->end(), [](char16_t c) { return c != u' '; });
 }
 
+// Cameras pad Make, Model and the author texts with blanks; shown texts end at the last
+// character. The item itself stays as stored, so a blank Copyright is still present.
+std::optional<Text> shownText(const PhotoInfo& info, std::uint32_t tag) {
+    std::optional<Text> text = propertyText(info, tag);
+    if (text) text->erase(text->find_last_not_of(u' ') + 1);
+    return text;
+}
+
 Text unknownIfAbsent(const std::optional<Text>& text) { return text ? *text : Text(kUnknownText); }
 
 InfoRowText dateRow(const PhotoInfo& info, std::uint32_t tag) {
@@ -64,12 +72,12 @@ InfoRowText groupRow(const PhotoInfo& info, int group, bool option) {
 }
 
 InfoRowText cameraRow(const PhotoInfo& info) {
-    const std::optional<Text> make = propertyText(info, TagMake);
-    const std::optional<Text> model = propertyText(info, TagModel);
+    const std::optional<Text> make = shownText(info, TagMake);
+    const std::optional<Text> model = shownText(info, TagModel);
     if (!make) return {false, Text(kUnknownText)};
     Text text = formatText(u"%s、%s、", {*make, model.value_or(Text())});
     for (const std::uint32_t tag : {TagLensModel, TagLensExtra}) {
-        if (const std::optional<Text> extra = propertyText(info, tag)) text += *extra + Text(kSeparator);
+        if (const std::optional<Text> extra = shownText(info, tag)) text += *extra + Text(kSeparator);
     }
     return {model.has_value(), capped(text, kTextCapacity)};
 }
@@ -157,18 +165,18 @@ std::optional<Text> shootingDateText(const PhotoInfo& info, bool shortForm) {
 }
 
 std::optional<Text> cameraText(const PhotoInfo& info) {
-    const std::optional<Text> make = propertyText(info, TagMake);
+    const std::optional<Text> make = shownText(info, TagMake);
     if (!make) return std::nullopt;
-    Text text = *make + Text(kSeparator) + propertyText(info, TagModel).value_or(Text());
+    Text text = *make + Text(kSeparator) + shownText(info, TagModel).value_or(Text());
     for (const std::uint32_t tag : {TagLensModel, TagLensExtra}) {
-        if (const std::optional<Text> extra = propertyText(info, tag)) text += Text(kSeparator) + *extra;
+        if (const std::optional<Text> extra = shownText(info, tag)) text += Text(kSeparator) + *extra;
     }
     return capped(text, kTextCapacity);
 }
 
 std::optional<Text> authorText(const PhotoInfo& info) {
-    const std::optional<Text> copyright = propertyText(info, TagCopyright);
-    const std::optional<Text> artist = propertyText(info, TagArtist);
+    const std::optional<Text> copyright = shownText(info, TagCopyright);
+    const std::optional<Text> artist = shownText(info, TagArtist);
     if (!hasNonBlank(copyright) && !hasNonBlank(artist)) return std::nullopt;
     Text text = copyright.value_or(Text());
     if (copyright && artist) text += kSeparator;
@@ -185,7 +193,7 @@ InfoRowText infoRow(const PhotoInfo& info, int row) {
     case 1: return dateRow(info, TagDateTime);
     case 2: return dateRow(info, kTagDateTimeOriginal);
     case 3: {
-        const std::optional<Text> software = propertyText(info, TagSoftware);
+        const std::optional<Text> software = shownText(info, TagSoftware);
         return {software.has_value(), unknownIfAbsent(software)};
     }
     case 4: return {true, locationText(info.pageFile, info.pathDisplay)};

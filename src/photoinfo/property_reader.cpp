@@ -16,6 +16,8 @@ constexpr int kMaxPngChunks = 100000;
 constexpr std::size_t kEntrySize = 12;
 // Metadata sits at the start of a file; one read of this much serves most pictures whole.
 constexpr std::size_t kHeadSize = 8192;
+// The date ordering reads at most this much of a DateTimeOriginal ("YYYY:MM:DD HH:MM:SS").
+constexpr std::size_t kDateCapacity = 31;
 
 constexpr std::array<std::uint8_t, 6> kExifPrefix{'E', 'x', 'i', 'f', 0, 0};
 constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
@@ -121,37 +123,50 @@ public:
 
     std::uint32_t firstDirectory() const { return firstDirectory_; }
 
-    // The entries of one directory that lie wholly inside the window.
-    std::vector<DirectoryEntry> directory(std::uint32_t offset) const {
+    // The table of the directory at `offset`, cut to the entries that lie wholly inside the
+    // window, read in one piece into `table` (a buffer the caller may reuse). Gives the count.
+    std::size_t readDirectory(std::uint32_t offset, std::vector<std::uint8_t>& table) const {
+        table.clear();
         std::array<std::uint8_t, 2> countBytes{};
-        if (!window_.read(offset, countBytes)) return {};
-        const std::uint64_t tableStart = std::uint64_t{offset} + 2;
-        const std::uint64_t room = window_.size() - std::min(tableStart, window_.size());
+        if (!window_.read(offset, countBytes)) return 0;
+        const std::uint64_t start = std::uint64_t{offset} + 2;
+        const std::uint64_t room = window_.size() - std::min(start, window_.size());
         const std::size_t count = std::min<std::size_t>(u16(countBytes.data()), static_cast<std::size_t>(room / kEntrySize));
-        std::vector<std::uint8_t> table(count * kEntrySize);
-        if (count == 0 || !window_.read(tableStart, table)) return {};
-        std::vector<DirectoryEntry> entries(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::uint8_t* p = &table[i * kEntrySize];
-            entries[i].tag = u16(p);
-            entries[i].type = u16(p + 2);
-            entries[i].count = u32(p + 4);
-            std::memcpy(entries[i].field.data(), p + 8, 4);
+        table.resize(count * kEntrySize);
+        if (window_.read(start, table)) return count;
+        table.clear();
+        return 0;
+    }
+
+    DirectoryEntry entryOf(std::span<const std::uint8_t> table, std::size_t index) const {
+        const std::uint8_t* p = &table[index * kEntrySize];
+        DirectoryEntry entry{u16(p), u16(p + 2), u32(p + 4), {}};
+        std::copy_n(p + 8, 4, entry.field.begin());
+        return entry;
+    }
+
+    // The value's size, when the decoder knows its type and the value lies inside the window;
+    // entries without one are left out.
+    std::optional<std::uint32_t> valueLength(const DirectoryEntry& entry) const {
+        const std::uint64_t length = std::uint64_t{typeSize(entry.type)} * entry.count;
+        if (typeSize(entry.type) == 0 || length > kMaxValueLength || length > window_.size()) return std::nullopt;
+        if (length > 4 && u32(entry.field.data()) > window_.size() - length) return std::nullopt;
+        return static_cast<std::uint32_t>(length);
+    }
+
+    // The first bytes of the value, as stored (the file's byte order).
+    bool readValue(const DirectoryEntry& entry, std::uint32_t length, std::span<std::uint8_t> out) const {
+        if (length <= 4) {
+            std::copy_n(entry.field.begin(), std::min<std::size_t>(out.size(), length), out.begin());
+            return true;
         }
-        return entries;
+        return window_.read(u32(entry.field.data()), out);
     }
 
     // The entry as an item with a little-endian value, or nothing when it cannot be had.
-    std::optional<PropertyItem> item(const DirectoryEntry& entry) const {
-        const std::uint32_t size = typeSize(entry.type);
-        const std::uint64_t length = std::uint64_t{size} * entry.count;
-        if (size == 0 || length > kMaxValueLength || length > window_.size()) return std::nullopt;
-        PropertyItem item{entry.tag, entry.type, static_cast<std::uint32_t>(length), std::vector<std::uint8_t>(length)};
-        if (length <= 4) {
-            std::copy_n(entry.field.begin(), length, item.value.begin());
-        } else if (!window_.read(u32(entry.field.data()), item.value)) {
-            return std::nullopt;
-        }
+    std::optional<PropertyItem> item(const DirectoryEntry& entry, std::uint32_t length) const {
+        PropertyItem item{entry.tag, entry.type, length, std::vector<std::uint8_t>(length)};
+        if (!readValue(entry, length, item.value)) return std::nullopt;
         if (bigEndian_) reverseWords(item.value, wordSize(entry.type));
         return item;
     }
@@ -249,9 +264,10 @@ struct SubDirectories {
     std::optional<std::uint32_t> exif, gps;
 };
 
-SubDirectories subDirectoriesOf(const TiffReader& reader, const std::vector<DirectoryEntry>& first) {
+SubDirectories subDirectoriesOf(const TiffReader& reader, std::span<const std::uint8_t> firstTable) {
     SubDirectories found;
-    for (const DirectoryEntry& entry : first) {
+    for (std::size_t i = 0; i < firstTable.size() / kEntrySize; ++i) {
+        const DirectoryEntry entry = reader.entryOf(firstTable, i);
         const bool pointer = entry.count == 1 && (entry.type == PropertyTypeLong || entry.type == 13);
         if (!pointer) continue;
         if (entry.tag == kTagExifDirectory && !found.exif) found.exif = reader.fieldNumber(entry);
@@ -260,31 +276,47 @@ SubDirectories subDirectoriesOf(const TiffReader& reader, const std::vector<Dire
     return found;
 }
 
+// Hands `visit` every entry that becomes an item, with its value's length, in stored order:
+// the first directory, then the Exif and the GPS directory, each once however the pointers loop
+// back, until `visit` returns true. The full read and the date read both walk here, so they
+// agree on which item a tag means. `table` holds one directory at a time.
+template <typename Visit>
+void walkItems(const TiffReader& reader, std::vector<std::uint8_t>& table, Visit visit) {
+    const std::uint32_t first = reader.firstDirectory();
+    reader.readDirectory(first, table);
+    const SubDirectories sub = subDirectoriesOf(reader, table);
+    std::array<std::uint32_t, 3> offsets{first, 0, 0};
+    std::size_t directories = 1;
+    for (const std::optional<std::uint32_t>& offset : {sub.exif, sub.gps}) {
+        const auto known = offsets.begin() + static_cast<std::ptrdiff_t>(directories);
+        if (offset && std::find(offsets.begin(), known, *offset) == known) offsets[directories++] = *offset;
+    }
+    std::size_t items = 0;
+    for (std::size_t d = 0; d < directories; ++d) {
+        const std::size_t count = d == 0 ? table.size() / kEntrySize : reader.readDirectory(offsets[d], table);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (items >= kMaxItems) return;
+            const DirectoryEntry entry = reader.entryOf(table, i);
+            const std::optional<std::uint32_t> length = reader.valueLength(entry);
+            if (!length) continue;
+            ++items;
+            if (visit(entry, *length)) return;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<PropertyItem> readPropertyItems(ByteSource& file) {
     HeadCachedSource source(file);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return {};
-    const std::uint32_t firstOffset = reader->firstDirectory();
-    const std::vector<DirectoryEntry> first = reader->directory(firstOffset);
-    const SubDirectories sub = subDirectoriesOf(*reader, first);
-
-    // Each directory is read once, however the pointers loop back.
-    std::vector<std::uint32_t> offsets{firstOffset};
     std::vector<PropertyItem> items;
-    auto take = [&](const std::vector<DirectoryEntry>& entries) {
-        for (const DirectoryEntry& entry : entries) {
-            if (items.size() >= kMaxItems) return;
-            if (auto item = reader->item(entry)) items.push_back(std::move(*item));
-        }
-    };
-    take(first);
-    for (const std::optional<std::uint32_t>& offset : {sub.exif, sub.gps}) {
-        if (!offset || std::find(offsets.begin(), offsets.end(), *offset) != offsets.end()) continue;
-        offsets.push_back(*offset);
-        take(reader->directory(*offset));
-    }
+    std::vector<std::uint8_t> table;
+    walkItems(*reader, table, [&](const DirectoryEntry& entry, std::uint32_t length) {
+        if (auto item = reader->item(entry, length)) items.push_back(std::move(*item));
+        return false;
+    });
     return items;
 }
 
@@ -292,17 +324,18 @@ std::optional<std::string> readDateTimeOriginal(ByteSource& file) {
     HeadCachedSource source(file);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return std::nullopt;
-    const SubDirectories sub = subDirectoriesOf(*reader, reader->directory(reader->firstDirectory()));
-    if (!sub.exif) return std::nullopt;
-    for (const DirectoryEntry& entry : reader->directory(*sub.exif)) {
-        if (entry.tag != kTagDateTimeOriginal) continue;
-        if (entry.type != PropertyTypeAscii) return std::nullopt;
-        const std::optional<PropertyItem> item = reader->item(entry);
-        if (!item) return std::nullopt;
-        const auto end = std::find(item->value.begin(), item->value.end(), std::uint8_t{0});
-        return std::string(item->value.begin(), end);
-    }
-    return std::nullopt;
+    std::optional<std::string> date;
+    std::vector<std::uint8_t> table;
+    walkItems(*reader, table, [&](const DirectoryEntry& entry, std::uint32_t length) {
+        if (entry.tag != kTagDateTimeOriginal) return false;
+        if (entry.type != PropertyTypeAscii) return true;
+        std::array<std::uint8_t, kDateCapacity> bytes{};
+        const auto stored = std::span(bytes).first(std::min<std::size_t>(length, bytes.size()));
+        if (!reader->readValue(entry, length, stored)) return false;
+        date.emplace(stored.begin(), std::find(stored.begin(), stored.end(), std::uint8_t{0}));
+        return true;
+    });
+    return date;
 }
 
 }  // namespace quillory

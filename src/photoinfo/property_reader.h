@@ -43,8 +43,9 @@ inline constexpr std::uint32_t kTagDateTimeOriginal = 0x9003;
 // directory, then the Exif directory, then the GPS directory. Empty for any other content.
 std::vector<PropertyItem> readPropertyItems(ByteSource& source);
 
-// The fast path of the date ordering: only the raw bytes of DateTimeOriginal (up to its first
-// zero), or nothing when the picture has no such ASCII item.
+// The fast path of the date ordering: the raw bytes (up to the first zero, at most 31) of the
+// same DateTimeOriginal item the information texts show, the first in stored order; nothing when
+// the picture has none or that item is not ASCII.
 std::optional<std::string> readDateTimeOriginal(ByteSource& source);
 
 }  // namespace quillory

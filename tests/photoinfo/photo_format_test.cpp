@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "photoinfo/photo_items.h"
+#include "photoinfo/tag_value.h"
 #include "support/fake_platform.h"
 
 namespace quillory {
@@ -109,6 +110,14 @@ TEST_F(PhotoFormat, PositionInBothForms) {
     EXPECT_EQ(one(rationalItem(0x0006, {12, 0}), 4, true), u"(Alt 12m)");
 }
 
+TEST_F(PhotoFormat, FractionsOfDegreesAndMinutesCarryIntoSeconds) {
+    EXPECT_EQ(one(rationalItem(0x0002, {0, 1, 22278, 1000, 0, 1}), 4, true), u"0゜22' 16.68\"");
+    EXPECT_EQ(one(rationalItem(0x0004, {139, 1, 445, 10, 1234, 100}), 4), u"139度44分42.34秒");
+    EXPECT_EQ(one(rationalItem(0x0002, {356581, 10000, 0, 1, 0, 1}), 4), u"35度39分29.16秒");  // decimal degrees
+    EXPECT_EQ(one(rationalItem(0x0002, {4'294'967'293u, 4'294'967'294u, 0, 1, 0, 1}), 4), u"0度59分59.99秒");
+    EXPECT_EQ(one(rationalItem(0x0002, {35, 1, 75, 1, 6100, 100}), 4), u"35度75分61.00秒");  // whole parts as stored
+}
+
 TEST_F(PhotoFormat, DirectionAndItsCompassBoundaries) {
     EXPECT_EQ(one(rationalItem(0x0011, {0, 1}), 5), u"方位: 北");
     EXPECT_EQ(one(rationalItem(0x0011, {35999, 100}), 5), u"方位: 北");
@@ -155,7 +164,7 @@ TEST_F(PhotoFormat, LocationTexts) {
 TEST_F(PhotoFormat, AuthorText) {
     EXPECT_EQ(authorText(info({asciiItem(0x8298, "(c) Ko"), asciiItem(0x013B, "Ko")})), u"(c) Ko、Ko");
     EXPECT_EQ(authorText(info({asciiItem(0x013B, "Ko")})), u"Ko");
-    EXPECT_EQ(authorText(info({asciiItem(0x8298, " "), asciiItem(0x013B, "Ko")})), u" 、Ko");
+    EXPECT_EQ(authorText(info({asciiItem(0x8298, " "), asciiItem(0x013B, "Ko")})), u"、Ko");
     EXPECT_EQ(authorText(info({asciiItem(0x8298, "   "), asciiItem(0x013B, "")})), std::nullopt);
     EXPECT_EQ(authorText(info({asciiItem(0x8298, "(c)")})), u"(c)");
     EXPECT_EQ(authorText(info({})), std::nullopt);
@@ -167,6 +176,17 @@ TEST_F(PhotoFormat, CameraTextForTheOverlay) {
     EXPECT_EQ(cameraText(info({asciiItem(0x010F, "Canon")})), u"Canon、");
     EXPECT_EQ(cameraText(info({asciiItem(0x0110, "EOS")})), std::nullopt);
     EXPECT_EQ(cameraText(info({asciiItem(0x010F, std::string(400, 'c'))}))->size(), 255u);
+}
+
+TEST_F(PhotoFormat, TrailingBlanksOfTextItemsAreNotShown) {
+    const PhotoInfo padded = info({asciiItem(0x010F, "KONICA MINOLTA "), asciiItem(0x0110, "DiMAGE Z3  "), asciiItem(0xA434, "Lens "),
+                                   asciiItem(0x8298, "    "), asciiItem(0x013B, " Ko  ")});
+    EXPECT_EQ(cameraText(padded), u"KONICA MINOLTA、DiMAGE Z3、Lens");
+    EXPECT_EQ(infoRow(padded, 7).text, u"KONICA MINOLTA、DiMAGE Z3、Lens、");
+    EXPECT_EQ(authorText(padded), u"、 Ko");
+    EXPECT_TRUE(infoRow(padded, 11).hasValue);  // a blank Copyright is still present
+    EXPECT_EQ(infoRow(padded, 11).text, u"、 Ko");
+    EXPECT_EQ(readPropertyText(padded.items, 0x010F, *padded.codePage), u"KONICA MINOLTA ");  // the item as stored
 }
 
 TEST_F(PhotoFormat, InformationRowsOfAPictureWithoutExif) {

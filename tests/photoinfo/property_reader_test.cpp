@@ -140,23 +140,47 @@ TEST(PropertyReader, ValuesBeyondAndAcrossTheFirstKilobytesAreRead) {
     EXPECT_EQ(std::string(items[2].value.begin(), items[2].value.end() - 1), "far model");
 }
 
-TEST(PropertyReader, DateOnlyReadFindsTheExifDateAndRejectsOtherTypes) {
-    TiffBuilder dated;
-    dated.bigEndian = true;
-    dated.first = {testing::asciiEntry(0x9003, "1999:09:09 09:09:09")};  // not in the Exif directory
-    dated.exif = {testing::asciiEntry(0x9003, "2021:02:03 04:05:06")};
-    RecordingSource source(dated.build());
-    EXPECT_EQ(readDateTimeOriginal(source), "2021:02:03 04:05:06");
+// The date ordering and the shown shooting date must mean the same item: the first readable
+// DateTimeOriginal in stored order, wherever it is stored.
+std::optional<std::string> shownDate(const std::vector<std::uint8_t>& bytes) {
+    const auto items = itemsOf(bytes);
+    const PropertyItem* date = find(items, 0x9003);
+    if (date == nullptr || date->type != PropertyTypeAscii) return std::nullopt;
+    return std::string(date->value.begin(), std::find(date->value.begin(), date->value.end(), std::uint8_t{0}));
+}
 
+std::optional<std::string> orderingDate(const std::vector<std::uint8_t>& bytes) {
+    RecordingSource source(bytes);
+    return readDateTimeOriginal(source);
+}
+
+TEST(PropertyReader, DateOnlyReadTakesTheItemTheTextsShow) {
+    TiffBuilder both;
+    both.bigEndian = true;
+    both.first = {testing::asciiEntry(0x9003, "1999:09:09 09:09:09")};
+    both.exif = {testing::asciiEntry(0x9003, "2021:02:03 04:05:06")};
+    TiffBuilder firstOnly;  // a TIFF written with the tag in its first directory
+    firstOnly.first = {testing::asciiEntry(0x010F, "Make"), testing::asciiEntry(0x9003, "2019:01:02 03:04:05")};
+    // The first item's value points outside the file: neither reader can have it, both go on.
+    auto unreadableFirst = both.build();
+    unreadableFirst[8 + 2 + 8] = 0xFF;
     TiffBuilder wrongType;
-    wrongType.exif = {testing::longEntry(0x9003, {20210203})};
-    RecordingSource other(wrongType.build());
-    EXPECT_EQ(readDateTimeOriginal(other), std::nullopt);
-
+    wrongType.exif = {testing::longEntry(0x9003, {20210203}), testing::asciiEntry(0x9003, "2021:02:03 04:05:06")};
     TiffBuilder undated;
     undated.first = {testing::asciiEntry(0x010F, "Make")};
-    RecordingSource none(undated.build());
-    EXPECT_EQ(readDateTimeOriginal(none), std::nullopt);
+
+    const std::vector<std::pair<std::vector<std::uint8_t>, std::optional<std::string>>> cases{
+        {both.build(), "1999:09:09 09:09:09"},
+        {firstOnly.build(), "2019:01:02 03:04:05"},
+        {unreadableFirst, "2021:02:03 04:05:06"},
+        {wrongType.build(), std::nullopt},
+        {undated.build(), std::nullopt},
+        {testing::jpegWithExif(firstOnly.build()), "2019:01:02 03:04:05"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(orderingDate(cases[i].first), cases[i].second) << "case " << i;
+        EXPECT_EQ(shownDate(cases[i].first), orderingDate(cases[i].first)) << "case " << i;
+    }
 }
 
 // Hostile files: each must end without a crash, a hang or a read outside the data (the
