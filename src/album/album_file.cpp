@@ -1,5 +1,7 @@
 #include "album/album_file.h"
 
+#include <algorithm>
+
 #include "album/page_tabs.h"
 #include "album/profile_text.h"
 #include "album/special_folders.h"
@@ -44,10 +46,22 @@ void readAlbumSettings(const IniDocument& doc, AlbumSettings& s) {
     s.SlideInterval = readInt(u"SlideInterval", s.SlideInterval);
 
     if (SlideEffect.get(s.SlideStyle) >= 9) SlideEffect.set(s.SlideStyle, 2);
-    // At least one Page always exists, and no more than the program is prepared to hold.
+    // At least one Page always exists.
     if (s.PageCount < 1) s.PageCount = 1;
-    if (s.PageCount > kMaxPageCount) s.PageCount = kMaxPageCount;
-    if (s.TabNumber < 0 || s.TabNumber >= s.PageCount) s.TabNumber = 0;
+}
+
+// The number of a section named "Page" followed by a decimal number without leading zeros (as
+// pageSection makes them), or 0.
+std::int64_t pageNumberOf(TextView section) {
+    constexpr TextView prefix = u"PAGE";
+    if (section.size() <= prefix.size() || section.size() > prefix.size() + 9) return 0;
+    if (!equalsNoCase(section.substr(0, prefix.size()), prefix) || section[prefix.size()] == u'0') return 0;
+    std::int64_t number = 0;
+    for (const char16_t c : section.substr(prefix.size())) {
+        if (c < u'0' || c > u'9') return 0;
+        number = number * 10 + (c - u'0');
+    }
+    return number;
 }
 
 void chooseMainPage(Album& album) {
@@ -64,8 +78,8 @@ void chooseMainPage(Album& album) {
 
 }  // namespace
 
-AlbumFile::AlbumFile(Text path, FileSystem& files, CodePage& codePage, SpecialFolders& folders)
-    : path_(std::move(path)), files_(files), codePage_(codePage), folders_(folders) {}
+AlbumFile::AlbumFile(Text path, FileSystem& files, CodePage& codePage, SpecialFolders& folders, std::int32_t pageCap)
+    : path_(std::move(path)), files_(files), codePage_(codePage), folders_(folders), pageCap_(pageCap) {}
 
 AlbumFile::Batch::Batch(AlbumFile& file) : file_(file) {
     ++file_.batchDepth_;
@@ -79,22 +93,48 @@ IniDocument& AlbumFile::document() {
     if (!document_) {
         const auto bytes = files_.readFile(path_);
         fileWasUnicode_ = bytes && bytes->size() >= 2 && (*bytes)[0] == 0xFF && (*bytes)[1] == 0xFE;
+        // Only a file that is not there is missing; one that is there but unreadable (locked,
+        // access denied, a short read) must not be taken for an empty album.
+        unreadable_ = !bytes && files_.exists(path_);
         if (bytes) {
             document_ = IniDocument::parse(*bytes, codePage_);
         } else {
             // A file that vanished is started anew as a Unicode album when something is saved.
             document_.emplace();
-            document_->resetTo(kUnicodeMark, true);
+            if (!unreadable_) document_->resetTo(kUnicodeMark, true);
         }
     }
     return *document_;
 }
 
 void AlbumFile::finishBatch() {
-    if (dirty_ && document_) files_.replaceFile(path_, document_->serialise(codePage_));
-    document_.reset();
+    if (dirty_) {
+        const bool mayWrite = !unreadable_ && !runsFromMemory_;
+        lastSaveFailed_ = !(mayWrite && files_.replaceFile(path_, document_->serialise(codePage_)));
+    }
+    // Running from memory, the document is the album's only copy and lives on.
+    if (!runsFromMemory_) document_.reset();
     dirty_ = false;
+    unreadable_ = false;
     folders_.clear();
+}
+
+void AlbumFile::startAlbum(Album& album) {
+    Batch batch(*this);
+    album.defaultPage = makeDefaultPage();
+    loadPage(album, kDefaultPage, false);
+    loadAlbum(album);
+}
+
+std::int32_t AlbumFile::pagesToLoad(const IniDocument& doc, std::int32_t stored) const {
+    if (stored <= pageCap_) return stored;
+    const std::int64_t ceiling = static_cast<std::int64_t>(pageCap_) + static_cast<std::int64_t>(doc.sectionCount());
+    std::int64_t last = pageCap_;
+    for (std::size_t i = 0; i < doc.sectionCount(); ++i) {
+        const std::int64_t number = pageNumberOf(doc.sectionName(i));
+        if (number > last && number <= ceiling) last = number;
+    }
+    return static_cast<std::int32_t>(std::min<std::int64_t>(stored, last));
 }
 
 void AlbumFile::loadAlbum(Album& album) {
@@ -102,23 +142,35 @@ void AlbumFile::loadAlbum(Album& album) {
     const IniDocument& doc = document();
     album.unicodeAlbum = fileWasUnicode_;
     readAlbumSettings(doc, album.settings);
+    album.settings.PageCount = pagesToLoad(doc, album.settings.PageCount);
+    if (album.settings.TabNumber < 0 || album.settings.TabNumber >= album.settings.PageCount) album.settings.TabNumber = 0;
     album.pages.assign(static_cast<std::size_t>(album.settings.PageCount), PageSettings{});
     for (int page = 0; page < album.settings.PageCount; ++page) loadPageFrom(doc, album, page, false);
     chooseMainPage(album);
     readHistory(doc, album);
     album.currentPage = tabToPage(album, album.settings.TabNumber);
-    if (!fileWasUnicode_) convertLegacy(album, doc.hasSection(pageSection(kDefaultPage)));
+    if (fileWasUnicode_) return;
+    if (unreadable_) {
+        runsFromMemory_ = true;
+        rewriteAsUnicode(album, false);
+        return;
+    }
+    convertLegacy(album, doc.hasSection(pageSection(kDefaultPage)));
 }
 
 void AlbumFile::convertLegacy(Album& album, bool hadDefaultPage) {
     album.settings.TabStyle |= TabStatusBar;
     files_.copyFileNew(path_, backupPath(path_));
+    // The legacy file's Page-Default section would otherwise be lost with the conversion.
+    rewriteAsUnicode(album, hadDefaultPage);
+}
+
+void AlbumFile::rewriteAsUnicode(const Album& album, bool withDefaultPage) {
     IniDocument& doc = document();
     doc.resetTo(kUnicodeMark, true);
     saveAlbumSettingsTo(doc, album, false);
     for (int page = 0; page < static_cast<int>(album.pages.size()); ++page) savePageTo(doc, album, page, kSaveAllGroups);
-    // The legacy file's Page-Default section would otherwise be lost with the conversion.
-    if (hadDefaultPage) savePageTo(doc, album, kDefaultPage, 255);
+    if (withDefaultPage) savePageTo(doc, album, kDefaultPage, 255);
     dirty_ = true;
 }
 
@@ -149,7 +201,18 @@ Text AlbumFile::readComment(const IniDocument& doc, TextView section, int page) 
 
 void AlbumFile::loadPage(Album& album, int page, bool newPage) {
     Batch batch(*this);
-    loadPageFrom(document(), album, page, newPage);
+    IniDocument& doc = document();
+    if (unreadable_ && !newPage) return;
+    if (newPage) dropLeftoverSection(doc, page);
+    loadPageFrom(doc, album, page, newPage);
+}
+
+// A section beyond the file's PageCount belongs to no Page (a Page removed by hand, or a count
+// cut at the cap): a new Page must start from the defaults, not from what it left behind.
+void AlbumFile::dropLeftoverSection(IniDocument& doc, int page) {
+    if (page < doc.readInt(kMainSection, u"PageCount", AlbumSettings{}.PageCount) || !doc.hasSection(pageSection(page))) return;
+    doc.deleteSection(pageSection(page));
+    dirty_ = true;
 }
 
 void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage) {

@@ -1,7 +1,9 @@
 #pragma once
 // Loading the Album from its file and saving it back. Every save reads the file as it is now
 // (so keys written by others survive), changes it in memory and writes it whole, once, through
-// a temporary file. A failed write is ignored: the program goes on from memory.
+// a temporary file. A failed write is remembered but not reported: the program goes on from
+// memory. An album that exists but cannot be read is never written: what memory would put in
+// its place could hold less than the file does.
 #include <cstdint>
 #include <optional>
 
@@ -16,22 +18,32 @@ enum : unsigned { SaveText = 2, SavePicture = 4 };
 constexpr unsigned kSaveAllGroups = 15;  // what the album-wide saves pass
 constexpr int kDefaultPage = -1;         // page argument meaning the DefaultPage
 
-// Pages beyond this are not loaded: a hand-edited PageCount cannot make the program allocate
-// and write millions of records.
+// A hand-edited PageCount cannot make the program allocate millions of records: beyond this
+// many, Pages are made only as far as the file holds their sections (see loadAlbum).
 constexpr std::int32_t kMaxPageCount = 1000;
 
 class AlbumFile {
 public:
-    AlbumFile(Text path, FileSystem& files, CodePage& codePage, SpecialFolders& folders);
+    AlbumFile(Text path, FileSystem& files, CodePage& codePage, SpecialFolders& folders,
+              std::int32_t pageCap = kMaxPageCount);
     AlbumFile(const AlbumFile&) = delete;
     AlbumFile& operator=(const AlbumFile&) = delete;
 
     const Text& path() const { return path_; }
 
+    // The start of the program: the DefaultPage's start values, the DefaultPage from the file,
+    // then the album, all from one read of the file.
+    void startAlbum(Album& album);
     // Reads the settings, every Page and the history, chooses the current Page, and turns a
     // legacy (ANSI) or missing file into a Unicode album, keeping a backup of the legacy one.
+    // PageCount is cut at the cap unless the file holds sections of Pages beyond it; those are
+    // loaded (at most one Page past the cap per section in the file), so a save never drops them.
+    // When the file exists but cannot be read, the album starts with every default and runs
+    // from memory: the file is never written for the rest of the run.
     void loadAlbum(Album& album);
-    // Fills one Page (index) or the DefaultPage (kDefaultPage) from its section.
+    // Fills one Page (index) or the DefaultPage (kDefaultPage) from its section. A Page whose
+    // file cannot be read now keeps what it holds. A new Page (just added) never takes the values
+    // of a section left over beyond the file's PageCount: that section is dropped.
     void loadPage(Album& album, int page, bool newPage);
     // Writes one Page's or the DefaultPage's section; `groups` holds SaveText and/or SavePicture.
     void savePage(const Album& album, int page, unsigned groups);
@@ -40,6 +52,10 @@ public:
     // Removes the section of the Page with this index (after removing a Page, the former last
     // Page's section is left over).
     void deletePageSection(int page);
+
+    // The last write of the file failed or was withheld (the file could not be read first, or
+    // the album runs from memory); cleared by the next write that succeeds.
+    bool lastSaveFailed() const { return lastSaveFailed_; }
 
     // While a Batch exists, loads and saves work on one copy of the file in memory; the file is
     // written once when the outermost Batch ends (and only if something was saved).
@@ -64,15 +80,23 @@ private:
     void savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups);
     void saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage);
     void convertLegacy(Album& album, bool hadDefaultPage);
+    void rewriteAsUnicode(const Album& album, bool withDefaultPage);
+    std::int32_t pagesToLoad(const IniDocument& doc, std::int32_t stored) const;
+    void dropLeftoverSection(IniDocument& doc, int page);
 
     Text path_;
     FileSystem& files_;
     CodePage& codePage_;
     CachedSpecialFolders folders_;  // forgotten when the outermost Batch ends
+    std::int32_t pageCap_;
     int batchDepth_ = 0;
-    std::optional<IniDocument> document_;  // the file's content while a Batch is open
+    std::optional<IniDocument> document_;  // the file's content while a Batch is open (for good when
+                                           // the album runs from memory)
     bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
     bool dirty_ = false;                    // document_ holds changes not yet written
+    bool unreadable_ = false;               // this Batch found the file but could not read it
+    bool runsFromMemory_ = false;           // the start could not read the file: never write it
+    bool lastSaveFailed_ = false;
 };
 
 }  // namespace quillory

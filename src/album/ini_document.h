@@ -32,6 +32,9 @@ public:
     // The value with surrounding blanks removed, or nothing when the key is missing.
     std::optional<TextView> value(TextView section, TextView key) const;
     bool hasSection(TextView section) const;
+    // The sections' names in file order, duplicates included.
+    std::size_t sectionCount() const { return sections_.size() - 1; }
+    TextView sectionName(std::size_t index) const { return sections_[index + 1].name; }
     // At most `capacity` code units of the value, or of `fallback` when the key is missing.
     Text readString(TextView section, TextView key, TextView fallback, std::size_t capacity) const;
     // The signed decimal number at the start of the value (wrapping to 32 bits), 0 when there is

@@ -22,7 +22,7 @@ Text withoutLastExtension(TextView name) {
 
 AlbumLocation albumLocationFromArgument(TextView programFolder, TextView argument) {
     // A longer command line is cut rather than refused: the album still opens under a shorter name.
-    const TextView album = withoutQuotes(argument.substr(0, kArgumentCapacity));
+    const TextView album = withoutQuotes(argument).substr(0, kArgumentCapacity);
     AlbumLocation location;
     Text namePart;
     if (album.empty()) {

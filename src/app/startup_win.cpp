@@ -14,9 +14,7 @@ namespace {
 void loadAlbumFile(App& app) {
     WinPlatform& platform = winPlatform();
     app.albumFile = std::make_unique<AlbumFile>(app.location.path, platform.files, platform.codePage, platform.folders);
-    app.album.defaultPage = makeDefaultPage();
-    app.albumFile->loadPage(app.album, kDefaultPage, false);
-    app.albumFile->loadAlbum(app.album);
+    app.albumFile->startAlbum(app.album);
 }
 
 int runMessageLoop(App& app) {

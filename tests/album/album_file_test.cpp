@@ -17,10 +17,7 @@ protected:
     AlbumFileTest() { album.defaultPage = makeDefaultPage(); }
 
     // Start-up as the program does it: DefaultPage first, then the album.
-    void start() {
-        file.loadPage(album, kDefaultPage, false);
-        file.loadAlbum(album);
-    }
+    void start() { file.startAlbum(album); }
     void putUnicode(TextView text) { files.put(kPath, unicodeFile(text)); }
     Album reloaded() {
         Album again;
@@ -310,6 +307,40 @@ TEST_F(AlbumFileTest, PageCountIsKeptBetweenOneAndTheMaximum) {
     }
 }
 
+TEST_F(AlbumFileTest, PagesBeyondTheCapAreLoadedWhereTheFileHoldsThemAndKeptBySaves) {
+    AlbumFile cappedAtThree{kPath, files, codePage, folders, 3};
+    Text text = u";Quillory\r\n[Quillory]\r\nPageCount=6\r\n";
+    for (int page = 1; page <= 6; ++page) text += formatText(u"[Page%d]\r\nLabel=L%d\r\n", {page, page});
+    putUnicode(text);
+    cappedAtThree.startAlbum(album);
+    ASSERT_EQ(album.pages.size(), 6u);
+    cappedAtThree.saveAlbumSettings(album, true);
+    EXPECT_EQ(stored().readInt(u"Quillory", u"PageCount", 0), 6);
+    EXPECT_EQ(stored().readString(u"Page6", u"Label", u"", 31), u"L6");
+
+    // A far section does not make a huge count believable: one Page per section past the cap at most.
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2000000000\r\n[Page1]\r\n[Page40]\r\nLabel=far\r\n");
+    Album far;
+    cappedAtThree.startAlbum(far);
+    EXPECT_EQ(far.pages.size(), 3u);
+}
+
+TEST_F(AlbumFileTest, ANewPageNeverStartsFromALeftoverSection) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\n[Page1]\r\nLabel=one\r\n"
+               u"[Page2]\r\nLabel=old\r\nFileHex=0043003A\r\nFontSize=99\r\n");
+    start();
+    album.pages.resize(2);
+    album.settings.PageCount = 2;
+    file.loadPage(album, 1, /*newPage=*/true);
+    EXPECT_EQ(album.pages[1].Label, u"Page2");
+    EXPECT_TRUE(album.pages[1].File.empty());
+    EXPECT_EQ(album.pages[1].FontSize, 13);
+    file.saveAlbumSettings(album, true);
+    file.savePage(album, 1, kSaveAllGroups);
+    EXPECT_FALSE(stored().value(u"Page2", u"FileHex"));
+    EXPECT_EQ(reloaded().pages[1].File, u"");
+}
+
 TEST_F(AlbumFileTest, TextsLongerThanTheirFieldsAreCut) {
     const Text label(40, u'L');
     const Text font(50, u'F');
@@ -426,6 +457,46 @@ TEST_F(AlbumFileTest, ReadOnlyAlbumLoadsAndIgnoresFailedWrites) {
     file.saveAlbumSettings(album, true);
     file.savePage(album, 1, kSaveAllGroups);
     EXPECT_EQ(files.contentOf(kPath), "[Quillory]\r\nPageCount=2\r\nxPosi=5\r\n");
+    EXPECT_TRUE(file.lastSaveFailed());
+}
+
+// An album that is there but cannot be read is never replaced by what memory would make of it.
+
+TEST_F(AlbumFileTest, SaveWhileTheAlbumCannotBeReadWritesNothingUntilItCanBeReadAgain) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\n[Page1]\r\nComment=1\r\nComment000=keep\r\n[Page2]\r\nLabel=二\r\n");
+    start();
+    const std::string before = files.contentOf(kPath);
+    files.unreadable.insert(kPath);
+    album.pages[0].File = u"C:\\b.jpg";
+    file.savePage(album, 0, SavePicture);
+    file.loadPage(album, 1, false);
+    EXPECT_EQ(files.contentOf(kPath), before);
+    EXPECT_TRUE(file.lastSaveFailed());
+    EXPECT_EQ(album.pages[1].Label, u"二") << "a Page keeps what it holds when its file cannot be read";
+
+    files.unreadable.clear();
+    file.savePage(album, 0, SavePicture);
+    EXPECT_FALSE(file.lastSaveFailed());
+    EXPECT_EQ(stored().readString(u"Page1", u"File", u"", 261), u"C:\\b.jpg");
+    EXPECT_EQ(stored().readString(u"Page1", u"Comment000", u"", 99), u"keep");
+}
+
+TEST_F(AlbumFileTest, AlbumUnreadableAtTheStartRunsFromMemoryForTheWholeRun) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\nxPosi=5\r\n[Page1]\r\nLabel=one\r\n");
+    const std::string before = files.contentOf(kPath);
+    files.unreadable.insert(kPath);
+    start();
+    EXPECT_EQ(album.pages.size(), 5u) << "the defaults, as for a read-only album";
+    files.unreadable.clear();
+    album.pages[0].Label = u"changed";
+    file.saveAlbumSettings(album, true);
+    EXPECT_EQ(files.contentOf(kPath), before);
+    EXPECT_FALSE(files.files.contains(kBackup));
+    EXPECT_TRUE(file.lastSaveFailed());
+    Album seen;
+    seen.pages.resize(5);
+    file.loadPage(seen, 0, false);
+    EXPECT_EQ(seen.pages[0].Label, u"changed") << "what the run saved lives on in memory";
 }
 
 TEST_F(AlbumFileTest, AlbumInAMissingFolderRunsFromMemory) {

@@ -44,6 +44,9 @@ TEST(AlbumLocation, OverlongArgumentIsCutNotRefused) {
     const Text longArgument = Text(300, u'n');
     const AlbumLocation location = albumLocationFromArgument(kProgramFolder, longArgument);
     EXPECT_EQ(location.name, Text(kArgumentCapacity, u'n'));
+    // Quotes go first: a long quoted path must not keep its opening quote.
+    const AlbumLocation quoted = albumLocationFromArgument(kProgramFolder, u"\"D:\\" + longArgument + u"\"");
+    EXPECT_EQ(quoted.path, u"D:\\" + Text(kArgumentCapacity - 3, u'n') + u".qalbum");
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ std::unique_ptr<ByteSource> FakeFileSystem::openForReading(const Text& path) {
 
 std::optional<std::vector<std::uint8_t>> FakeFileSystem::readFile(const Text& path) {
     const auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
+    if (it == files.end() || unreadable.contains(path)) return std::nullopt;
     return it->second;
 }
 

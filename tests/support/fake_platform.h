@@ -11,7 +11,8 @@ class FakeFileSystem final : public FileSystem {
 public:
     std::map<Text, std::vector<std::uint8_t>> files;
     std::set<Text> folders;
-    std::set<Text> readOnly;  // replaceFile fails for these paths
+    std::set<Text> readOnly;    // replaceFile fails for these paths
+    std::set<Text> unreadable;  // these files exist, but readFile fails (locked, access denied)
     std::map<Text, std::uint64_t> writeTimes;
     int replaceCount = 0;
 
