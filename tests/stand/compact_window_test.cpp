@@ -10,11 +10,5 @@ TEST(CompactWindow, TitleSaysTheShowRuns) {
     EXPECT_EQ(runningTitle(Text(70, u'a')), Text(64, u'a') + u" - Quillory (スライドショー動作中...)");
 }
 
-TEST(CompactWindow, FrameOnePixelAroundThePageView) {
-    const CompactPlacement placement = compactPlacement(Rect{100, 50, 400, 300});
-    EXPECT_EQ(placement.standFrame, (Rect{99, 49, 402, 302}));
-    EXPECT_EQ(placement.pageView, (Rect{0, 0, 402, 302}));
-}
-
 }  // namespace
 }  // namespace quillory::testing

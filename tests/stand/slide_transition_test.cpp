@@ -34,15 +34,6 @@ TEST(SlideTransition, EffectTimesAndCodesBeyondThem) {
     expectTransition(transitionWith(3, {0}, 15), true, SlideDirection::FromLeft, 290);
 }
 
-TEST(SlideTransition, FixedEffects) {
-    using enum SlideDirection;
-    expectTransition(transitionWith(3, {0}), true, FromLeft, 750);
-    expectTransition(transitionWith(4, {0}), true, FromTop, 750);
-    expectTransition(transitionWith(6, {0}), false, FromLeft, 750);
-    expectTransition(transitionWith(7, {0}), false, FromTop, 750);
-    expectTransition(transitionWith(8, {0}), false, Centre, 750);
-}
-
 TEST(SlideTransition, NoneAndUnknownEffectsAppearAtOnceFromTheCentre) {
     for (unsigned effect : {0u, 9u, 15u}) {
         expectTransition(transitionWith(effect, {0}, 5), false, SlideDirection::Centre, 10);
