@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include "app/os_version.h"
+#include "app/environment.h"
 #include "base/wide_win.h"
 
 namespace quillory {

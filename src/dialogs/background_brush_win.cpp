@@ -1,6 +1,6 @@
 #include "dialogs/background_brush_win.h"
 
-#include "dialogs/brush_alignment.h"
+#include "dialogs/background_brush.h"
 
 namespace quillory {
 

@@ -62,7 +62,7 @@ void addDecoderItems(Lines& lines, const PageSettings& page, const PhotoInfo& in
 }  // namespace
 
 OverlayKind chooseOverlay(std::uint32_t photoFlag, const OverlayState& state) {
-    const std::uint32_t items = state.decoderRunning ? kDecoderItems : kBitmapItems;
+    const std::uint32_t items = state.gdiplusActive ? kDecoderItems : kBitmapItems;
     if (!state.infoVisible || (photoFlag & items) == 0) return OverlayKind::None;
     if (!state.slideRunning) return OverlayKind::PageItems;
     switch (state.slideInfo) {
@@ -73,21 +73,21 @@ OverlayKind chooseOverlay(std::uint32_t photoFlag, const OverlayState& state) {
     }
 }
 
-Text BuildOverlayText(const PageSettings& page, const PhotoInfo& info, bool decoderRunning, std::size_t capacity) {
+Text BuildOverlayText(const PageSettings& page, const PhotoInfo& info, bool gdiplusActive, std::size_t capacity) {
     Lines lines;
     if (has(page, ShowLabel) && !page.Label.empty()) lines.add(page.Label);
     if (has(page, ShowComment) && !page.Comment.empty()) lines.add(page.Comment);
     if (has(page, ShowFileName) && !page.File.empty()) lines.add(fileNameText(info.pictureFile, info.pathDisplay));
-    if (decoderRunning) addDecoderItems(lines, page, info);
+    if (gdiplusActive) addDecoderItems(lines, page, info);
     return lines.finish(capacity);
 }
 
-Text BuildSlideShowText(int mode, const PageSettings& page, const PhotoInfo& info, bool decoderRunning, std::size_t capacity) {
+Text BuildSlideShowText(int mode, const PageSettings& page, const PhotoInfo& info, bool gdiplusActive, std::size_t capacity) {
     Lines lines;
     if (!page.Label.empty()) lines.add(page.Label);
     if (mode == 2) {
         std::optional<Text> date;
-        if (decoderRunning) date = shootingDateText(info, true);
+        if (gdiplusActive) date = shootingDateText(info, true);
         if (!date) date = info.fileWriteTime ? formatLongTime(*info.fileWriteTime) : Text();
         lines.add(*date);
     }
@@ -95,12 +95,12 @@ Text BuildSlideShowText(int mode, const PageSettings& page, const PhotoInfo& inf
 }
 
 Text overlayTextFor(const PageSettings& page, const PhotoInfo& info, const OverlayState& state) {
-    const std::size_t capacity = state.decoderRunning ? kDecoderTextCapacity : kBitmapTextCapacity;
+    const std::size_t capacity = state.gdiplusActive ? kDecoderTextCapacity : kBitmapTextCapacity;
     switch (chooseOverlay(page.PhotoFlag, state)) {
     case OverlayKind::None: return Text();
-    case OverlayKind::PageItems: return BuildOverlayText(page, info, state.decoderRunning, capacity);
-    case OverlayKind::SlideLabel: return BuildSlideShowText(1, page, info, state.decoderRunning, capacity);
-    case OverlayKind::SlideLabelAndDate: return BuildSlideShowText(2, page, info, state.decoderRunning, capacity);
+    case OverlayKind::PageItems: return BuildOverlayText(page, info, state.gdiplusActive, capacity);
+    case OverlayKind::SlideLabel: return BuildSlideShowText(1, page, info, state.gdiplusActive, capacity);
+    case OverlayKind::SlideLabelAndDate: return BuildSlideShowText(2, page, info, state.gdiplusActive, capacity);
     }
     return Text();
 }

@@ -19,7 +19,7 @@ struct OverlayState {
     bool infoVisible = true;
     bool slideRunning = false;
     unsigned slideInfo = 0;  // SlideInfo of the album's SlideStyle
-    bool decoderRunning = true;
+    bool gdiplusActive = true;
 };
 
 enum class OverlayKind { None, PageItems, SlideLabel, SlideLabelAndDate };
@@ -27,11 +27,11 @@ enum class OverlayKind { None, PageItems, SlideLabel, SlideLabelAndDate };
 OverlayKind chooseOverlay(std::uint32_t photoFlag, const OverlayState& state);
 
 // The Page's items. Without the decoder only label, comment and file name exist.
-Text BuildOverlayText(const PageSettings& page, const PhotoInfo& info, bool decoderRunning, std::size_t capacity);
+Text BuildOverlayText(const PageSettings& page, const PhotoInfo& info, bool gdiplusActive, std::size_t capacity);
 
 // Mode 1: the label. Mode 2: the label and, on its own line, the shooting date (short form) or,
 // without one, the file's last-write time.
-Text BuildSlideShowText(int mode, const PageSettings& page, const PhotoInfo& info, bool decoderRunning, std::size_t capacity);
+Text BuildSlideShowText(int mode, const PageSettings& page, const PhotoInfo& info, bool gdiplusActive, std::size_t capacity);
 
 // The text a paint shows (empty for none), with the capacity of the painter in use.
 Text overlayTextFor(const PageSettings& page, const PhotoInfo& info, const OverlayState& state);

@@ -99,11 +99,8 @@ bool PagePainter::Layer::fit(HDC compatibleWith, Size area) {
 
 void PagePainter::paintPage(HWND window, HDC dc, const PageSettings& page, const PagePicture& picture, const PhotoInfo& info,
                             const OverlayState& state) {
-    paint(window, dc, pageSceneOf(page, overlayTextFor(page, info, state)), picture, state.decoderRunning);
-}
-
-void PagePainter::paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive) {
-    if (gdiplusActive) {
+    const PageScene scene = pageSceneOf(page, overlayTextFor(page, info, state));
+    if (state.gdiplusActive) {
         DrawPageWithGdiPlus(window, dc, scene, picture);
     } else {
         DrawPageWithGdi(window, dc, scene, picture);

@@ -33,6 +33,8 @@ struct PageScene {
 
 PageScene pageSceneOf(const PageSettings& page, Text overlay);
 
+// Keeps a reduced copy of the last decoded picture: destroy the painter before the decoder is
+// shut down.
 class PagePainter {
 public:
     // Large pictures are rescaled from a copy covering `screen` once the page has been resized.
@@ -41,22 +43,16 @@ public:
     static Size virtualScreenSize();
 
     // The PageView's one call: the Page's fit, background and look, the text its switches
-    // choose (built from `info`), and the picture; the decoder path when `state.decoderRunning`.
+    // choose (built from `info`), and the picture; the decoder path when `state.gdiplusActive`,
+    // the bitmap path otherwise. `dc` may be null: the window's own context is used.
     void paintPage(HWND window, HDC dc, const PageSettings& page, const PagePicture& picture, const PhotoInfo& info,
                    const OverlayState& state);
-
-    // Picks the decoder path when `gdiplusActive`, the bitmap path otherwise. `dc` may be null:
-    // the window's own context is used.
-    void paint(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture, bool gdiplusActive);
 
     void DrawPageWithGdiPlus(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture);
     void DrawPageWithGdi(HWND window, HDC dc, const PageScene& scene, const PagePicture& picture);
 
     // The same into any context whose drawable area is `area` (a window, a memory bitmap).
     void paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path);
-
-    // The painter keeps a reduced copy of the last decoded picture: destroy it before the
-    // decoder is shut down.
 
 private:
     // One off-screen 32-bit bitmap with its own memory context.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/animation_effect.h"
-#include "dialogs/brush_alignment.h"
+#include "dialogs/background_brush.h"
 #include "support/fake_platform.h"
 
 namespace quillory {

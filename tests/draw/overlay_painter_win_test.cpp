@@ -210,7 +210,7 @@ TEST_F(SampleTextTest, PageViewEntryPointPaintsTheClientAreaWithTheChosenText) {
     info.codePage = &codePage;
     info.items = {testing::asciiItem(0x9003, "2023:05:07 14:03:09")};
     OverlayState state;
-    state.decoderRunning = false;
+    state.gdiplusActive = false;
     Canvas canvas(kSample);
     PagePainter painter;
     painter.paintPage(window_, canvas.dc(), page_, bitmap, info, state);

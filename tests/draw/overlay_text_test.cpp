@@ -138,7 +138,7 @@ TEST(OverlayChoice, DirectionOrAuthorAloneDrawNothing) {
 
 TEST(OverlayChoice, WithoutTheDecoderOnlyTheFirstThreeItemsCount) {
     OverlayState bitmap;
-    bitmap.decoderRunning = false;
+    bitmap.gdiplusActive = false;
     EXPECT_EQ(chooseOverlay(ShowDate | ShowCamera | ShowExposure | ShowGps, bitmap), OverlayKind::None);
     EXPECT_EQ(chooseOverlay(ShowFileName, bitmap), OverlayKind::PageItems);
 }
@@ -169,7 +169,7 @@ TEST_F(OverlayText, ThePaintsTextFollowsTheChoiceAndThePaintersCapacity) {
     page_.Comment = Text(400, u'c');
     OverlayState state;
     EXPECT_EQ(overlayTextFor(page_, info_, state).size(), 400u);
-    state.decoderRunning = false;
+    state.gdiplusActive = false;
     EXPECT_EQ(overlayTextFor(page_, info_, state).size(), 255u);
     state.slideRunning = true;
     state.slideInfo = 1;

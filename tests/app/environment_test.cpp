@@ -1,4 +1,4 @@
-#include "app/os_version.h"
+#include "app/environment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "brush_alignment.h"
+#include "dialogs/background_brush.h"
 
 namespace quillory {
 
