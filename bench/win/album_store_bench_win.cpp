@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "album/album_file.h"
+#include "album/page_tabs.h"
 #include "album/profile_text.h"
 #include "base/format.h"
 #include "base/wide_win.h"
@@ -80,7 +81,7 @@ public:
         for (int page = 0; page < kPages; ++page) savePage(album.pages[static_cast<std::size_t>(page)], formatText(u"Page%d", {page + 1}));
         const AlbumSettings& s = album.settings;
         for (const auto& [key, value] : {std::pair{u"xPosi", s.xPosi}, {u"yPosi", s.yPosi}, {u"xSize", s.xSize}, {u"ySize", s.ySize},
-                                         {u"TabStyle", static_cast<std::int32_t>(s.TabStyle)}, {u"TabNumber", s.TabNumber},
+                                         {u"TabStyle", static_cast<std::int32_t>(s.TabStyle)}, {u"TabNumber", pageToTab(album, album.currentPage)},
                                          {u"PageCount", s.PageCount}, {u"LayerWindowLevel", std::int32_t{s.LayerWindowLevel}}}) {
             writeInt(u"Quillory", key, value);
         }

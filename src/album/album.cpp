@@ -1,19 +1,16 @@
 #include "album/album.h"
 
+#include "album/album_keys.h"
+
 namespace quillory {
+
+AlbumSettings::AlbumSettings() {
+    applyStartValues(*this, kSettingsKeys);
+}
 
 PageSettings makeDefaultPage() {
     PageSettings page;
-    page.FontName = u"MS UI Gothic";
-    page.FontSize = 13;
-    page.FontStyle = FontBold;
-    page.FontColor = 0x002020;
-    page.FontColor2 = 0xE8E8E8;
-    page.FontColorBk = 0xE8E8E8;
-    page.FontColorBk2 = 0xE8E8E8;
-    page.FontAlpha = 192;
-    page.Flag = 0;
-    page.PhotoFlag = ShowFileName | ShowDate | ShowAuthor;
+    applyStartValues(page, kPageKeys);
     return page;
 }
 

@@ -87,19 +87,22 @@ constexpr BitField FitMode{0, 4};
 constexpr BitField TextCorner{14, 2};
 constexpr BitField colourSlotIndex{18, 2};
 
+// The main section. A new AlbumSettings holds the start values of the album file's key table
+// (album_keys.h). The file's TabNumber is not kept here: it is the tab of Album::currentPage.
 struct AlbumSettings {
-    std::int32_t xPosi = 180;
-    std::int32_t yPosi = 270;
-    std::int32_t xSize = 580;
-    std::int32_t ySize = 350;
-    std::uint32_t TabStyle = 0x13100;
-    std::int32_t TabNumber = 0;
-    std::int32_t PageCount = 5;
-    std::int16_t LayerWindowLevel = 192;
-    Text TabFontName = u"ＭＳ Ｐゴシック";
-    std::int32_t TabFontSize = 12;
-    std::uint32_t SlideStyle = 0x2203;
-    std::int32_t SlideInterval = 23;
+    AlbumSettings();
+
+    std::int32_t xPosi{};
+    std::int32_t yPosi{};
+    std::int32_t xSize{};
+    std::int32_t ySize{};
+    std::uint32_t TabStyle{};
+    std::int32_t PageCount{};
+    std::int16_t LayerWindowLevel{};
+    Text TabFontName;
+    std::int32_t TabFontSize{};
+    std::uint32_t SlideStyle{};
+    std::int32_t SlideInterval{};
 };
 
 // One Page (one tab). A cleared record; new Pages take their appearance from the DefaultPage.
@@ -122,7 +125,7 @@ struct PageSettings {
     std::uint32_t FontColorBk2 = 0;
 };
 
-// The DefaultPage's values before the album file is read.
+// The DefaultPage's values before the album file is read (the start values of the key table).
 PageSettings makeDefaultPage();
 
 struct HistoryEntry {
@@ -135,7 +138,7 @@ struct Album {
     std::vector<PageSettings> pages;
     PageSettings defaultPage;
     std::array<HistoryEntry, kHistorySize> history;  // entry 0 is the newest
-    int currentPage = 0;
+    int currentPage = 0;  // the one record of which Page is current; the file stores its tab
     bool unicodeAlbum = false;
 };
 

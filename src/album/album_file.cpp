@@ -30,21 +30,15 @@ Text historyKey(TextView name, int entry) {
     return formatText(u"%s%02d", {name, entry});
 }
 
+// A missing key keeps the field's value: at the start of the program, its start value.
 void readAlbumSettings(const IniDocument& doc, AlbumSettings& s) {
-    auto readInt = [&](TextView key, std::int32_t fallback) { return doc.readInt(kMainSection, key, fallback); };
-    s.PageCount = readInt(u"PageCount", s.PageCount);
-    s.TabStyle = static_cast<std::uint32_t>(readInt(u"TabStyle", static_cast<std::int32_t>(s.TabStyle)));
-    s.TabNumber = readInt(u"TabNumber", s.TabNumber);
-    s.xPosi = readInt(u"xPosi", s.xPosi);
-    s.yPosi = readInt(u"yPosi", s.yPosi);
-    s.xSize = readInt(u"xSize", s.xSize);
-    s.ySize = readInt(u"ySize", s.ySize);
-    s.LayerWindowLevel = static_cast<std::int16_t>(readInt(u"LayerWindowLevel", s.LayerWindowLevel));
-    s.TabFontName = capped(readProfileText(doc, kMainSection, u"TabFontName", u"ＭＳ Ｐゴシック"), kTabFontNameCapacity);
-    s.TabFontSize = readInt(u"TabFontSize", 12);
-    s.SlideStyle = static_cast<std::uint32_t>(readInt(u"SlideStyle", 0x2203));
-    s.SlideInterval = readInt(u"SlideInterval", s.SlideInterval);
-
+    for (const SettingsKey& row : kSettingsKeys) {
+        if (Text AlbumSettings::*text = textField(row.field)) {
+            s.*text = capped(readProfileText(doc, kMainSection, row.key, s.*text), row.capacity);
+        } else {
+            setNumber(s, row.field, doc.readInt(kMainSection, row.key, numberIn(s, row.field)));
+        }
+    }
     if (SlideEffect.get(s.SlideStyle) >= 9) SlideEffect.set(s.SlideStyle, 2);
     // At least one Page always exists.
     if (s.PageCount < 1) s.PageCount = 1;
@@ -64,16 +58,22 @@ std::int64_t pageNumberOf(TextView section) {
     return number;
 }
 
-void chooseMainPage(Album& album) {
-    if ((album.settings.TabStyle & TabMainAtStart) == 0) return;
-    album.currentPage = 0;
-    for (std::size_t page = 0; page < album.pages.size(); ++page) {
-        if (album.pages[page].Flag & FlagMainPage) {
-            album.currentPage = static_cast<int>(page);
-            break;
-        }
+// The tab stored in the file, or with TabMainAtStart the tab of the main Page (of the first
+// Page when none is main).
+int startTab(const IniDocument& doc, const Album& album) {
+    if ((album.settings.TabStyle & TabMainAtStart) == 0) {
+        const int tab = doc.readInt(kMainSection, kTabNumberKey, 0);
+        return tab >= 0 && tab < album.settings.PageCount ? tab : 0;
     }
-    album.settings.TabNumber = pageToTab(album, album.currentPage);
+    for (std::size_t page = 0; page < album.pages.size(); ++page) {
+        if (album.pages[page].Flag & FlagMainPage) return pageToTab(album, static_cast<int>(page));
+    }
+    return pageToTab(album, 0);
+}
+
+// Only the appearance of new Pages is kept for the DefaultPage.
+bool storedFor(bool isPage, const PageKey& row) {
+    return isPage || storedForDefaultPage(row.role);
 }
 
 }  // namespace
@@ -143,12 +143,11 @@ void AlbumFile::loadAlbum(Album& album) {
     album.unicodeAlbum = fileWasUnicode_;
     readAlbumSettings(doc, album.settings);
     album.settings.PageCount = pagesToLoad(doc, album.settings.PageCount);
-    if (album.settings.TabNumber < 0 || album.settings.TabNumber >= album.settings.PageCount) album.settings.TabNumber = 0;
+    pagesInFile_ = album.settings.PageCount;
     album.pages.assign(static_cast<std::size_t>(album.settings.PageCount), PageSettings{});
     for (int page = 0; page < album.settings.PageCount; ++page) loadPageFrom(doc, album, page, false);
-    chooseMainPage(album);
     readHistory(doc, album);
-    album.currentPage = tabToPage(album, album.settings.TabNumber);
+    album.currentPage = tabToPage(album, startTab(doc, album));
     if (fileWasUnicode_) return;
     if (unreadable_) {
         runsFromMemory_ = true;
@@ -207,12 +206,20 @@ void AlbumFile::loadPage(Album& album, int page, bool newPage) {
     loadPageFrom(doc, album, page, newPage);
 }
 
-// A section beyond the file's PageCount belongs to no Page (a Page removed by hand, or a count
-// cut at the cap): a new Page must start from the defaults, not from what it left behind.
+// A section beyond the Pages the file holds belongs to no Page (a Page removed by hand, or one
+// past a count cut at the cap): a new Page must start from the defaults, not from its leftovers.
 void AlbumFile::dropLeftoverSection(IniDocument& doc, int page) {
-    if (page < doc.readInt(kMainSection, u"PageCount", AlbumSettings{}.PageCount) || !doc.hasSection(pageSection(page))) return;
+    if (page < pagesInFile_ || !doc.hasSection(pageSection(page))) return;
     doc.deleteSection(pageSection(page));
     dirty_ = true;
+}
+
+// Past the cap, Pages are loaded only as far as their sections go, so the last Page must have
+// one (a new Page is saved only when it becomes current).
+void AlbumFile::keepLastPageSection(IniDocument& doc, const Album& album) {
+    const int last = static_cast<int>(album.pages.size()) - 1;
+    if (last < pageCap_ || doc.hasSection(pageSection(last))) return;
+    savePageTo(doc, album, last, kSaveAllGroups);
 }
 
 void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage) {
@@ -220,30 +227,38 @@ void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, boo
     if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
     album.unicodeAlbum = fileWasUnicode_;
     const Text section = pageSection(page);
-    const PageSettings defaults = album.defaultPage;
+    // Every value is read before it is stored, so the DefaultPage can be its own defaults.
+    const PageSettings& defaults = album.defaultPage;
     PageSettings& p = isPage ? album.pages[static_cast<std::size_t>(page)] : album.defaultPage;
-    auto readInt = [&](TextView key, std::int32_t fallback) { return doc.readInt(section, key, fallback); };
-    auto readBits = [&](TextView key, std::uint32_t fallback) {
-        return static_cast<std::uint32_t>(readInt(key, static_cast<std::int32_t>(fallback)));
-    };
-
-    p.PageVer = readInt(u"PageVer", 0);
-    const bool secondColoursFromDefault = static_cast<std::uint32_t>(p.PageVer) >= 100 || newPage;
-    p.Label = readText(doc, section, u"Label", section, kLabelCapacity);
-    p.Comment = readComment(doc, section, page);
-    p.File = expandPath(readProfileText(doc, section, u"File", u""), folders_);
-    p.FileNum = readInt(u"FileNum", 0);
-    p.FolderFileNo = readInt(u"FolderFileNo", 0);
-    p.Flag = readBits(u"Flag", defaults.Flag);
-    p.PhotoFlag = readBits(u"PhotoFlag", defaults.PhotoFlag);
-    p.FontName = readText(doc, section, u"FontName", defaults.FontName, kFontNameCapacity);
-    p.FontSize = readInt(u"FontSize", defaults.FontSize);
-    p.FontStyle = readBits(u"FontStyle", defaults.FontStyle);
-    p.FontColor = readBits(u"FontColor", defaults.FontColor);
-    p.FontColorBk = readBits(u"FontColorBk", defaults.FontColorBk);
-    p.FontColor2 = readBits(u"FontColor2", secondColoursFromDefault ? defaults.FontColor2 : p.FontColorBk);
-    p.FontColorBk2 = readBits(u"FontColorBk2", secondColoursFromDefault ? defaults.FontColorBk2 : p.FontColorBk);
-    p.FontAlpha = static_cast<std::uint8_t>(readInt(u"FontAlpha", defaults.FontAlpha) & 0xFF);
+    bool secondColoursFromDefault = newPage;
+    for (const PageKey& row : kPageKeys) {
+        if (!storedFor(isPage, row)) continue;
+        Text PageSettings::*text = textField(row.field);
+        switch (row.role) {
+            case PageKeyRole::Version:
+                setNumber(p, row.field, doc.readInt(section, row.key, 0));
+                secondColoursFromDefault = newPage || static_cast<std::uint32_t>(p.PageVer) >= kPageVersion;
+                break;
+            case PageKeyRole::Label: p.*text = readText(doc, section, row.key, section, row.capacity); break;
+            case PageKeyRole::Comment: p.*text = readComment(doc, section, page); break;
+            case PageKeyRole::Path: p.*text = expandPath(readProfileText(doc, section, row.key, u""), folders_); break;
+            case PageKeyRole::PageOnly: setNumber(p, row.field, doc.readInt(section, row.key, 0)); break;
+            case PageKeyRole::SecondColour:
+                // A Page from an older version gets a plain background.
+                if (!secondColoursFromDefault) {
+                    setNumber(p, row.field, doc.readInt(section, row.key, static_cast<std::int32_t>(p.FontColorBk)));
+                    break;
+                }
+                [[fallthrough]];
+            case PageKeyRole::Appearance:
+                if (text) {
+                    p.*text = readText(doc, section, row.key, defaults.*text, row.capacity);
+                } else {
+                    setNumber(p, row.field, doc.readInt(section, row.key, numberIn(defaults, row.field)));
+                }
+                break;
+        }
+    }
 }
 
 void AlbumFile::savePage(const Album& album, int page, unsigned groups) {
@@ -256,32 +271,24 @@ void AlbumFile::savePageTo(IniDocument& doc, const Album& album, int page, unsig
     if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
     const Text section = pageSection(page);
     const PageSettings& p = isPage ? album.pages[static_cast<std::size_t>(page)] : album.defaultPage;
-    auto writeBits = [&](TextView key, std::uint32_t bits) { doc.writeInt(section, key, static_cast<std::int32_t>(bits)); };
-
-    if (groups & SaveText) {
-        doc.writeInt(section, u"PageVer", 100);
-        if (isPage) {
-            doc.write(section, u"Label", p.Label);
-            deleteHexKey(doc, section, u"Label");
-            writeComment(doc, section, p.Comment);
+    for (const PageKey& row : kPageKeys) {
+        if ((groups & row.group) == 0 || !storedFor(isPage, row)) continue;
+        Text PageSettings::*text = textField(row.field);
+        switch (row.role) {
+            case PageKeyRole::Version: doc.writeInt(section, row.key, kPageVersion); break;
+            case PageKeyRole::Label:
+                doc.write(section, row.key, p.*text);
+                deleteHexKey(doc, section, row.key);
+                break;
+            case PageKeyRole::Comment: writeComment(doc, section, p.*text); break;
+            case PageKeyRole::Path: doc.write(section, row.key, tokenisePath(p.*text, folders_)); break;
+            default:
+                if (text) {
+                    doc.write(section, row.key, p.*text);
+                } else {
+                    doc.writeInt(section, row.key, numberIn(p, row.field));
+                }
         }
-        writeBits(u"Flag", p.Flag);
-        doc.write(section, u"FontName", p.FontName);
-        doc.writeInt(section, u"FontSize", p.FontSize);
-        writeBits(u"FontStyle", p.FontStyle);
-        writeBits(u"FontColor", p.FontColor);
-        writeBits(u"FontColorBk", p.FontColorBk);
-        writeBits(u"FontColor2", p.FontColor2);
-        writeBits(u"FontColorBk2", p.FontColorBk2);
-        doc.writeInt(section, u"FontAlpha", p.FontAlpha);
-    }
-    if (groups & SavePicture) {
-        if (isPage) {
-            doc.write(section, u"File", tokenisePath(p.File, folders_));
-            doc.writeInt(section, u"FileNum", p.FileNum);
-            doc.writeInt(section, u"FolderFileNo", p.FolderFileNo);
-        }
-        writeBits(u"PhotoFlag", p.PhotoFlag);
     }
     doc.separateSections();
     dirty_ = true;
@@ -290,6 +297,7 @@ void AlbumFile::savePageTo(IniDocument& doc, const Album& album, int page, unsig
 void AlbumFile::saveAlbumSettings(const Album& album, bool withCurrentPage) {
     Batch batch(*this);
     saveAlbumSettingsTo(document(), album, withCurrentPage);
+    keepLastPageSection(document(), album);
 }
 
 void AlbumFile::deletePageSection(int page) {
@@ -301,23 +309,20 @@ void AlbumFile::deletePageSection(int page) {
 
 void AlbumFile::saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage) {
     const AlbumSettings& s = album.settings;
-    auto writeInt = [&](TextView key, std::int32_t value) { doc.writeInt(kMainSection, key, value); };
-    writeInt(u"xPosi", s.xPosi);
-    writeInt(u"yPosi", s.yPosi);
-    writeInt(u"xSize", s.xSize);
-    writeInt(u"ySize", s.ySize);
-    writeInt(u"TabStyle", static_cast<std::int32_t>(s.TabStyle));
-    writeInt(u"TabNumber", s.TabNumber);
-    writeInt(u"PageCount", s.PageCount);
-    writeInt(u"LayerWindowLevel", s.LayerWindowLevel);
-    doc.write(kMainSection, u"TabFontName", s.TabFontName);
-    writeInt(u"TabFontSize", s.TabFontSize);
-    writeInt(u"SlideStyle", static_cast<std::int32_t>(s.SlideStyle));
-    writeInt(u"SlideInterval", s.SlideInterval);
+    for (const SettingsKey& row : kSettingsKeys) {
+        if (Text AlbumSettings::*text = textField(row.field)) {
+            doc.write(kMainSection, row.key, s.*text);
+        } else if (std::holds_alternative<std::monostate>(row.field)) {
+            doc.writeInt(kMainSection, row.key, pageToTab(album, album.currentPage));
+        } else {
+            doc.writeInt(kMainSection, row.key, numberIn(s, row.field));
+        }
+    }
+    pagesInFile_ = s.PageCount;
     if (withCurrentPage) savePageTo(doc, album, album.currentPage, kSaveAllGroups);
     for (int entry = 1; entry <= static_cast<int>(kHistorySize); ++entry) {
         const HistoryEntry& item = album.history[static_cast<std::size_t>(entry - 1)];
-        writeInt(historyKey(u"HistoryFileNumber", entry), item.pictureNumber);
+        doc.writeInt(kMainSection, historyKey(u"HistoryFileNumber", entry), item.pictureNumber);
         doc.write(kMainSection, historyKey(u"HistoryFileName", entry), item.fileName);
     }
     dirty_ = true;

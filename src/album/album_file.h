@@ -8,13 +8,13 @@
 #include <optional>
 
 #include "album/album.h"
+#include "album/album_keys.h"
 #include "album/ini_document.h"
 #include "album/special_folders.h"
 #include "base/platform.h"
 
 namespace quillory {
 
-enum : unsigned { SaveText = 2, SavePicture = 4 };
 constexpr unsigned kSaveAllGroups = 15;  // what the album-wide saves pass
 constexpr int kDefaultPage = -1;         // page argument meaning the DefaultPage
 
@@ -83,12 +83,14 @@ private:
     void rewriteAsUnicode(const Album& album, bool withDefaultPage);
     std::int32_t pagesToLoad(const IniDocument& doc, std::int32_t stored) const;
     void dropLeftoverSection(IniDocument& doc, int page);
+    void keepLastPageSection(IniDocument& doc, const Album& album);
 
     Text path_;
     FileSystem& files_;
     CodePage& codePage_;
     CachedSpecialFolders folders_;  // forgotten when the outermost Batch ends
     std::int32_t pageCap_;
+    std::int32_t pagesInFile_ = 0;  // the Pages the file holds: as loaded, then as last saved
     int batchDepth_ = 0;
     std::optional<IniDocument> document_;  // the file's content while a Batch is open (for good when
                                            // the album runs from memory)

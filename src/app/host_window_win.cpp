@@ -15,6 +15,7 @@
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "resource.h"
+#include "stand/current_page.h"
 #include "stand/photo_stand_window_win.h"
 #include "view/folder_scan_win.h"
 
@@ -101,7 +102,7 @@ void onQueryEndSession(App& app) {
 
 void stepTab(App& app, int step) {
     const int tabCount = visibleTabCount(app.album);
-    switchStandTab(app, steppedTabNumber(app.album.settings.TabNumber, step, tabCount), /*animate=*/true);
+    switchStandTab(app, steppedTabNumber(currentTab(app.album), step, tabCount), /*animate=*/true);
     app.countdown.resetIdleCountdown();
 }
 

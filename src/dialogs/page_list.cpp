@@ -128,8 +128,7 @@ bool commitPageList(Album& album, const PageListEdit& edit) {
     if (numbering(pages, tabStyle) != numbering(album.pages, edit.tabStyleBefore)) clearHistory(album);
     album.pages = std::move(pages);
     album.settings.PageCount = static_cast<std::int32_t>(album.pages.size());
-    album.settings.TabNumber = pageToTab(album, album.currentPage);
-    album.currentPage = tabToPage(album, album.settings.TabNumber);
+    album.currentPage = tabToPage(album, pageToTab(album, album.currentPage));
     return true;
 }
 

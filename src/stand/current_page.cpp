@@ -10,7 +10,6 @@ int currentTab(const Album& album) {
 
 void makeTabCurrent(Album& album, int tab) {
     album.currentPage = tabToPage(album, tab);
-    album.settings.TabNumber = pageToTab(album, album.currentPage);
 }
 
 int shownPage(const Album& album, int page) {

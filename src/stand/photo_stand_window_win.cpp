@@ -15,6 +15,7 @@
 #include "dialogs/big_icon_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "resource.h"
+#include "stand/current_page.h"
 
 namespace quillory {
 
@@ -45,7 +46,7 @@ void fillTabs(const App& app, HWND tabs) {
         item.lParam = page;
         TabCtrl_InsertItem(tabs, tab++, &item);
     }
-    TabCtrl_SetCurSel(tabs, app.album.settings.TabNumber);
+    TabCtrl_SetCurSel(tabs, currentTab(app.album));
 }
 
 void layout(HWND stand) {
@@ -170,15 +171,13 @@ HWND createPhotoStandWindow(App& app, HWND owner) {
 }
 
 void switchStandTab(App& app, int tabNumber, bool /*animate*/) {
-    app.album.settings.TabNumber = tabNumber;
     app.album.currentPage = tabToPage(app.album, tabNumber);
     if (app.standWindow != nullptr) TabCtrl_SetCurSel(tabsOf(app.standWindow), tabNumber);
 }
 
 void switchStandPage(App& app, int page) {
     app.album.currentPage = page;
-    app.album.settings.TabNumber = pageToTab(app.album, page);
-    if (app.standWindow != nullptr) TabCtrl_SetCurSel(tabsOf(app.standWindow), app.album.settings.TabNumber);
+    if (app.standWindow != nullptr) TabCtrl_SetCurSel(tabsOf(app.standWindow), currentTab(app.album));
 }
 
 }  // namespace quillory

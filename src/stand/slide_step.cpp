@@ -76,11 +76,11 @@ std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& f
     const PicturePosition position = positionOf(album, number);
 
     frontSurface = 1 - frontSurface;
-    const int previousTab = album.settings.TabNumber;
+    const int previousTab = currentTab(album);
     makePageCurrent(album, position.page);
     album.pages[static_cast<std::size_t>(album.currentPage)].FolderFileNo = position.index;
     state.LastSlideNumber = number;
-    return SlideTarget{position, number, album.settings.TabNumber != previousTab};
+    return SlideTarget{position, number, currentTab(album) != previousTab};
 }
 
 }  // namespace quillory

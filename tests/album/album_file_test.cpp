@@ -101,7 +101,6 @@ TEST_F(AlbumFileTest, EverythingSavedLoadsBackTheSame) {
     album.settings.LayerWindowLevel = -5;
     album.settings.TabFontName = u"Yu Gothic UI";
     album.currentPage = 2;
-    album.settings.TabNumber = 2;
     PageSettings& p = album.pages[2];
     p.Label = u"旅行";
     p.Comment = u"line one\r\n\r\nline three";
@@ -288,9 +287,18 @@ TEST_F(AlbumFileTest, HandEditedCommentsAreCutToCapacity) {
 TEST_F(AlbumFileTest, OutOfRangeSettingsAreRepaired) {
     putUnicode(u";Quillory\r\n[Quillory]\r\nTabNumber=7\r\nSlideStyle=" + formatText(u"%d", {0x5C2C03}) + u"\r\n");
     start();
-    EXPECT_EQ(album.settings.TabNumber, 0);
+    EXPECT_EQ(album.currentPage, 0);
     EXPECT_EQ(SlideEffect.get(album.settings.SlideStyle), 2u);
     EXPECT_EQ(album.settings.SlideStyle & ~SlideEffect.mask(), 0x5C2003u);
+}
+
+TEST_F(AlbumFileTest, TheFileStoresTheTabOfTheCurrentPage) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=4\r\nTabNumber=1\r\n[Page1]\r\nFlag=8192\r\n");
+    start();
+    EXPECT_EQ(album.currentPage, 2) << "Page1 is unmarked, so the second tab shows the third Page";
+    album.currentPage = 3;
+    file.saveAlbumSettings(album, false);
+    EXPECT_EQ(stored().readInt(u"Quillory", u"TabNumber", -1), 2);
 }
 
 TEST_F(AlbumFileTest, PageCountIsKeptBetweenOneAndTheMaximum) {
@@ -317,6 +325,14 @@ TEST_F(AlbumFileTest, PagesBeyondTheCapAreLoadedWhereTheFileHoldsThemAndKeptBySa
     cappedAtThree.saveAlbumSettings(album, true);
     EXPECT_EQ(stored().readInt(u"Quillory", u"PageCount", 0), 6);
     EXPECT_EQ(stored().readString(u"Page6", u"Label", u"", 31), u"L6");
+    // A Page added there is kept even before it is saved as the current Page.
+    album.pages.emplace_back();
+    album.settings.PageCount = 7;
+    cappedAtThree.loadPage(album, 6, /*newPage=*/true);
+    cappedAtThree.saveAlbumSettings(album, false);
+    Album again;
+    cappedAtThree.startAlbum(again);
+    EXPECT_EQ(again.pages.size(), 7u);
 
     // A far section does not make a huge count believable: one Page per section past the cap at most.
     putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2000000000\r\n[Page1]\r\n[Page40]\r\nLabel=far\r\n");
@@ -359,7 +375,8 @@ TEST_F(AlbumFileTest, MainPageIsChosenAtStartWhenAsked) {
                u"\r\n[Page2]\r\nFlag=8192\r\n[Page4]\r\nFlag=" + formatText(u"%d", {FlagMainPage}) + u"\r\n");
     start();
     EXPECT_EQ(album.currentPage, 3);
-    EXPECT_EQ(album.settings.TabNumber, 2) << "Page2 is unmarked, so the main Page is the third tab";
+    file.saveAlbumSettings(album, false);
+    EXPECT_EQ(stored().readInt(u"Quillory", u"TabNumber", 0), 2) << "Page2 is unmarked, so the main Page is the third tab";
 }
 
 TEST_F(AlbumFileTest, SecondColoursOfOlderPagesFollowTheirBackground) {

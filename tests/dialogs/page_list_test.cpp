@@ -110,7 +110,6 @@ TEST_F(PageList, HidingEveryPageKeepsTheCurrentPageShown) {
     ASSERT_TRUE(commitPageList(album, edit));
     EXPECT_EQ(album.pages[1].Flag & FlagUnmarked, 0u);
     EXPECT_EQ(album.pages[0].Flag & FlagUnmarked, FlagUnmarked);
-    EXPECT_EQ(album.settings.TabNumber, 0);
     EXPECT_EQ(album.currentPage, 1);
 }
 

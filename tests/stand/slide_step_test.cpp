@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "stand/current_page.h"
 #include "stand/slide_test_album.h"
 #include "support/fake_platform.h"
 
@@ -38,14 +39,13 @@ TEST(SlideStep, NumbersRunPageAfterPageAndForwardWrapsToTheFirst) {
     EXPECT_EQ(currentPictureNumber(album), 3);
 
     showPicture(album, 2, 0);
-    album.settings.TabNumber = 2;
     const auto target = stepSlide(album, state, front, random);
     ASSERT_TRUE(target);
     EXPECT_EQ(target->number, 0);
     EXPECT_EQ(target->position.page, 0);
     EXPECT_TRUE(target->tabChanged);
     EXPECT_EQ(album.currentPage, 0);
-    EXPECT_EQ(album.settings.TabNumber, 0);
+    EXPECT_EQ(currentTab(album), 0);
     EXPECT_EQ(front, 1);
     EXPECT_EQ(state.LastSlideNumber, 0);
 
@@ -78,7 +78,7 @@ TEST(SlideStep, HiddenPagesTakeNoNumbers) {
     EXPECT_EQ(visiblePictureTotal(album), 3);
     const auto target = stepSlide(album, state, front, random);
     EXPECT_EQ(target->position.page, 2);
-    EXPECT_EQ(album.settings.TabNumber, 1);
+    EXPECT_EQ(currentTab(album), 1);
 }
 
 TEST(SlideStep, BelowThreePicturesTheOrderIsForward) {
