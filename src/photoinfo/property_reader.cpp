@@ -338,4 +338,17 @@ std::optional<std::string> readDateTimeOriginal(ByteSource& file) {
     return date;
 }
 
+std::optional<std::uint16_t> readOrientation(ByteSource& file) {
+    HeadCachedSource source(file);
+    const std::optional<TiffReader> reader = openTiff(source);
+    if (!reader) return std::nullopt;
+    for (const DirectoryEntry& entry : reader->directory(reader->firstDirectory())) {
+        if (entry.tag != kTagOrientation) continue;
+        const std::optional<PropertyItem> item = reader->item(entry);
+        if (!item || item->type != PropertyTypeShort || item->value.size() < 2) return std::nullopt;
+        return static_cast<std::uint16_t>(item->value[0] | item->value[1] << 8);
+    }
+    return std::nullopt;
+}
+
 }  // namespace quillory

@@ -38,6 +38,7 @@ struct PropertyItem {
 inline constexpr std::uint32_t kTagExifDirectory = 0x8769;
 inline constexpr std::uint32_t kTagGpsDirectory = 0x8825;
 inline constexpr std::uint32_t kTagDateTimeOriginal = 0x9003;
+inline constexpr std::uint32_t kTagOrientation = 0x0112;
 
 // All items of a JPEG (APP1 Exif), TIFF or PNG (eXIf) picture in stored order: the first
 // directory, then the Exif directory, then the GPS directory. Empty for any other content.
@@ -47,5 +48,8 @@ std::vector<PropertyItem> readPropertyItems(ByteSource& source);
 // same DateTimeOriginal item the information texts show, the first in stored order; nothing when
 // the picture has none or that item is not ASCII.
 std::optional<std::string> readDateTimeOriginal(ByteSource& source);
+
+// The Orientation of the first directory (a SHORT, 1 to 8 when valid), or nothing.
+std::optional<std::uint16_t> readOrientation(ByteSource& source);
 
 }  // namespace quillory

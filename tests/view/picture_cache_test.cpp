@@ -1,0 +1,78 @@
+#include "view/picture_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quillory {
+namespace {
+
+constexpr FileStamp kStamp{100, 2000};
+
+// Counts the pictures alive, so a test sees the cache really let go of them.
+struct Counted {
+    explicit Counted(int* alive) : alive_(alive) { ++*alive_; }
+    ~Counted() { --*alive_; }
+    int* alive_;
+};
+using Picture = std::shared_ptr<Counted>;
+
+TEST(PictureCache, KeepsTheMostRecentlyUsedWithinThePictureLimit) {
+    int alive = 0;
+    PictureCache<Picture> cache({2, 1000});
+    cache.insert(u"a.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    cache.insert(u"b.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    ASSERT_NE(cache.find(u"a.jpg", kStamp), nullptr);  // a is now more recent than b
+    cache.insert(u"c.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    EXPECT_NE(cache.find(u"a.jpg", kStamp), nullptr);
+    EXPECT_EQ(cache.find(u"b.jpg", kStamp), nullptr);
+    EXPECT_NE(cache.find(u"c.jpg", kStamp), nullptr);
+    EXPECT_EQ(alive, 2);
+    EXPECT_EQ(cache.byteCount(), 20u);
+}
+
+TEST(PictureCache, DropsTheLeastRecentUntilTheBytesFit) {
+    int alive = 0;
+    PictureCache<Picture> cache({8, 100});
+    cache.insert(u"a.jpg", kStamp, std::make_shared<Counted>(&alive), 40);
+    cache.insert(u"b.jpg", kStamp, std::make_shared<Counted>(&alive), 40);
+    cache.insert(u"c.jpg", kStamp, std::make_shared<Counted>(&alive), 70);  // needs both gone
+    EXPECT_EQ(cache.pictureCount(), 1u);
+    EXPECT_EQ(cache.byteCount(), 70u);
+    EXPECT_EQ(alive, 1);
+    cache.insert(u"huge.jpg", kStamp, std::make_shared<Counted>(&alive), 101);  // never kept
+    EXPECT_EQ(cache.find(u"huge.jpg", kStamp), nullptr);
+    EXPECT_NE(cache.find(u"c.jpg", kStamp), nullptr);
+}
+
+TEST(PictureCache, AFileChangedOnDiskIsDecodedAfresh) {
+    int alive = 0;
+    PictureCache<Picture> cache({4, 1000});
+    cache.insert(u"a.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    EXPECT_EQ(cache.find(u"a.jpg", {101, 2000}), nullptr);  // rewritten
+    EXPECT_EQ(alive, 0);                                     // and the old picture is gone
+    EXPECT_EQ(cache.byteCount(), 0u);
+    cache.insert(u"a.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    EXPECT_EQ(cache.find(u"a.jpg", {100, 2001}), nullptr);  // same time, other size
+    cache.insert(u"a.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    cache.insert(u"a.jpg", {102, 2000}, std::make_shared<Counted>(&alive), 30);  // replaces, not beside
+    EXPECT_EQ(cache.pictureCount(), 1u);
+    EXPECT_EQ(cache.byteCount(), 30u);
+    EXPECT_EQ(alive, 1);
+}
+
+TEST(PictureCache, APictureInUseOutlivesItsEviction) {
+    int alive = 0;
+    PictureCache<Picture> cache({1, 1000});
+    Picture shown = std::make_shared<Counted>(&alive);
+    cache.insert(u"a.jpg", kStamp, shown, 10);
+    cache.insert(u"b.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    EXPECT_EQ(alive, 2);  // the view still shows a
+    shown.reset();
+    EXPECT_EQ(alive, 1);
+    cache.clear();
+    EXPECT_EQ(alive, 0);
+}
+
+}  // namespace
+}  // namespace quillory
