@@ -32,6 +32,8 @@
 #define IDM_FOLDERBAR_POSITION 1122
 #define IDM_FOLDERBAR_SIZE 1123
 #define IDM_FOLDERBAR_STEPPED 1124
+// Sent by the PageView to its FolderBar: refresh the counter
+#define IDM_FOLDERBAR_COUNTER 1125
 
 // PhotoStandWindow controls
 #define IDC_TABS 1002

@@ -37,6 +37,7 @@ inline void destroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void destroyWindowHandle(HWND window) { DestroyWindow(window); }
 
 using UniqueBitmap = UniqueHandle<HBITMAP, deleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, deleteGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, deleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, destroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, destroyMenuHandle>;

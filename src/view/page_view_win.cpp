@@ -1,0 +1,395 @@
+#include "view/page_view_win.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/app_state_win.h"
+#include "base/gdi_handles_win.h"
+#include "base/wide_win.h"
+#include "base/window_state_win.h"
+#include "photoinfo/photo_info_win.h"
+#include "resource.h"
+#include "view/dropped_file.h"
+#include "view/folder_bar_timing.h"
+#include "view/folder_scan_win.h"
+#include "view/picture_load_win.h"
+#include "view/picture_open.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr UINT_PTR kFolderBarTimer = 21;
+constexpr UINT kFolderBarPeriod = 1000;
+constexpr DWORD kSlideMilliseconds = 95;
+// Posted to itself at creation: by the time it arrives, the stand has placed the view.
+constexpr UINT kShowPlacedView = WM_APP + 1;
+
+// Everything the view owns; the FolderBar, an owned window, goes with the view by itself.
+struct PageViewState {
+    explicit PageViewState(App& owner) : app(owner) {}
+    App& app;
+    SharedPicture picture;  // CurrentPicture or CurrentBitmap
+    UniqueBrush background;
+    HWND folderBar = nullptr;
+    FolderBarTiming folderBarTiming;
+};
+
+PageSettings& currentPageOf(App& app) { return app.album.pages[static_cast<std::size_t>(app.album.currentPage)]; }
+
+bool hasCurrentPage(const App& app) {
+    return app.album.currentPage >= 0 && app.album.currentPage < static_cast<int>(app.album.pages.size());
+}
+
+bool isFolderPage(const PageSettings& page) { return (page.Flag & FlagFolder) != 0; }
+
+bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnimate) != 0; }
+
+void holdAndStop(App& app) { app.countdown.SlideHold = true; }
+
+HWND frontSurfaceOf(HWND view, const App& app) {
+    return GetDlgItem(view, app.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
+}
+
+void redrawAll(HWND view, bool erase) {
+    RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | (erase ? RDW_ERASE : 0));
+}
+
+// A stored position beyond the list's capacity starts at its last entry.
+int folderIndexFrom(int folderFileNo) { return std::clamp(folderFileNo, 0, kFolderListCapacity - 1); }
+
+void loadPictureInto(PageViewState& state, int page, bool rescan) {
+    App& app = state.app;
+    const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
+    if (isFolderPage(settings) && rescan) {
+        app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
+    }
+    const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
+    state.picture.reset();  // two large pictures need not be held at once
+    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive);
+}
+
+PictureMetrics metricsOf(const LoadedPicture& picture) {
+    return picture.image ? pictureMetrics(picture.image.get()) : pictureMetrics(picture.bitmap.get());
+}
+
+void paintSurface(PageViewState& state, HWND surface, HDC dc) {
+    App& app = state.app;
+    if (!state.picture || !hasCurrentPage(app)) return;
+    const PageSettings& page = currentPageOf(app);
+    const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
+    OverlayState overlay;
+    overlay.infoVisible = app.infoVisible;
+    overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
+    overlay.decoderRunning = app.gdiplusActive;
+    state.picture->painter.paintPage(surface, dc, page, state.picture->forPainting(), info, overlay);
+}
+
+void rebuildBackground(PageViewState& state) {
+    const COLORREF colour = hasCurrentPage(state.app) ? currentPageOf(state.app).FontColorBk2 : GetSysColor(COLOR_BTNFACE);
+    state.background.reset(CreateSolidBrush(colour));
+}
+
+void layOut(HWND view) {
+    RECT client{};
+    GetClientRect(view, &client);
+    for (const int surface : {IDC_PICTURE_SURFACE1, IDC_PICTURE_SURFACE2}) {
+        MoveWindow(GetDlgItem(view, surface), 0, 0, client.right, client.bottom, TRUE);
+    }
+}
+
+Size windowSizeOf(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+POINT windowCornerOf(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return {frame.left, frame.top};
+}
+
+void sendToFolderBar(const PageViewState& state, WORD command, LPARAM parameter) {
+    if (state.folderBar != nullptr) SendMessageW(state.folderBar, WM_COMMAND, command, parameter);
+}
+
+void placeFolderBar(const PageViewState& state, HWND view) {
+    POINT corner = windowCornerOf(view);
+    sendToFolderBar(state, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+}
+
+// The FolderBar (dialog 154) arrives with the folder stepping; until then a folder Page has
+// no bar, and the hover and hide timing below run with nothing to show.
+void createFolderBar(PageViewState& state, HWND view) {
+    if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
+    state.folderBar = nullptr;
+    const Size size = windowSizeOf(view);
+    sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
+    placeFolderBar(state, view);
+}
+
+void hideFolderBar(PageViewState& state, HWND view) {
+    if (state.folderBar != nullptr) ShowWindow(state.folderBar, SW_HIDE);
+    state.folderBarTiming.hidden();
+    const Size client = clientSizeOf(view);
+    sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(client.dx, client.dy));
+}
+
+void onShowPlacedView(HWND view, const App& app) {
+    if (IsWindowVisible(view)) return;
+    if (!tabAnimate(app)) {
+        ShowWindow(view, SW_SHOW);
+        return;
+    }
+    const bool tabsBelow = (app.album.settings.TabStyle & TabBottom) != 0;
+    AnimateWindow(view, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | (tabsBelow ? AW_VER_NEGATIVE : AW_VER_POSITIVE));
+}
+
+INT_PTR onInitDialog(HWND view, PageViewState& state) {
+    App& app = state.app;
+    DragAcceptFiles(view, TRUE);
+    app.infoVisible = true;
+    if (hasCurrentPage(app)) {
+        app.folderIndex = folderIndexFrom(currentPageOf(app).FolderFileNo);
+        loadPictureInto(state, app.album.currentPage, /*rescan=*/true);
+    }
+    PostMessageW(view, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
+    PostMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    PostMessageW(view, kShowPlacedView, 0, 0);
+    SetTimer(view, kFolderBarTimer, kFolderBarPeriod, nullptr);
+    rebuildBackground(state);
+    return FALSE;  // the stand keeps the focus
+}
+
+INT_PTR onDestroy(HWND view, PageViewState& state) {
+    App& app = state.app;
+    if (!app.PagesChanged && hasCurrentPage(app)) {
+        storeFolderPosition(app);
+        app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    }
+    KillTimer(view, kFolderBarTimer);
+    DragAcceptFiles(view, FALSE);
+    // The stand has already forgotten itself when it goes: the program is ending, and the kept
+    // pictures must go before the decoder does.
+    if (app.standWindow == nullptr) forgetKeptPictures();
+    return FALSE;
+}
+
+INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM parameter) {
+    switch (command) {
+        case IDM_VIEW_LAYOUT: layOut(view); break;
+        case IDM_VIEW_BACKGROUND: rebuildBackground(state); break;
+        case IDM_FOLDERBAR_CREATE: createFolderBar(state, view); break;
+        case IDM_FOLDERBAR_POSITION: sendToFolderBar(state, IDM_FOLDERBAR_POSITION, parameter); break;
+        case IDM_FOLDERBAR_SIZE: hideFolderBar(state, view); break;
+        case IDM_FOLDERBAR_STEPPED: state.folderBarTiming.stepped(); break;
+        default: break;
+    }
+    return TRUE;
+}
+
+INT_PTR onSize(HWND view, PageViewState& state) {
+    SendMessageW(view, WM_COMMAND, IDM_FOLDERBAR_SIZE, 0);
+    SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    state.folderBarTiming.resized();
+    return TRUE;
+}
+
+int folderBarHeight(const PageViewState& state) {
+    return state.folderBar != nullptr ? clientSizeOf(state.folderBar).dy : 0;
+}
+
+INT_PTR onMouseMove(HWND view, PageViewState& state, LPARAM position) {
+    const App& app = state.app;
+    if (!hasCurrentPage(app) || !isFolderPage(currentPageOf(state.app))) return TRUE;
+    const Point point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (!state.folderBarTiming.hover(point, clientSizeOf(view), folderBarHeight(state))) return TRUE;
+    placeFolderBar(state, view);
+    sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
+    if (state.folderBar != nullptr) ShowWindow(state.folderBar, SW_SHOWNOACTIVATE);
+    return TRUE;
+}
+
+INT_PTR onTimer(PageViewState& state, UINT_PTR timer) {
+    if (timer != kFolderBarTimer) return FALSE;
+    if (state.folderBarTiming.tick() && state.folderBar != nullptr) ShowWindow(state.folderBar, SW_HIDE);
+    return TRUE;
+}
+
+INT_PTR onClick(App& app) {
+    holdAndStop(app);
+    app.countdown.resetIdleCountdown();
+    return TRUE;
+}
+
+INT_PTR onDoubleClick(HWND view, App& app) {
+    switch (TabDoubleClick.get(app.album.settings.TabStyle)) {
+        case 0:  // the stand runs the Page settings and reloads this view after OK
+            holdAndStop(app);
+            if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_PAGE_SETTINGS, 0);
+            break;
+        case 1:
+            app.infoVisible = !app.infoVisible;
+            redrawAll(view, false);
+            break;
+        case 2: openPictureFile(app); break;
+        default: break;
+    }
+    return TRUE;
+}
+
+// The path posted with a new-Page command must outlive this view, which the stand replaces.
+Text& pathForNewPage() {
+    static Text path;
+    return path;
+}
+
+Text programPath() {
+    wchar_t buffer[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+    return length < std::size(buffer) ? fromWide(buffer, length) : Text();
+}
+
+void openAlbumInNewProcess(const Text& album) {
+    const Text program = programPath();
+    if (program.empty()) return;
+    const Text folder = folderOfPath(program);
+    const Text argument = albumArgument(album);
+    ShellExecuteW(nullptr, nullptr, wide(program), wide(argument), wide(folder), SW_SHOWNORMAL);
+}
+
+// A folder Page starts at the folder's first picture; a file Page shows the file.
+void showDroppedPath(HWND view, PageViewState& state, const Text& path, bool isFolder) {
+    App& app = state.app;
+    PageSettings& page = currentPageOf(app);
+    page.File = isFolder && !endsWith(path, u"\\") ? path + u"\\" : path;
+    if (isFolder) {
+        page.Flag |= FlagFolder;
+        app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, page.File, /*store=*/true);
+        page.FileNum = app.folderCount;
+        page.FolderFileNo = 0;
+    } else {
+        page.Flag &= ~FlagFolder;
+    }
+    holdAndStop(app);
+    SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);
+    if (tabAnimate(app)) AnimateWindow(surface, kSlideMilliseconds, AW_HIDE | AW_BLEND);
+    app.folderIndex = 0;
+    app.frontSurface = 0;
+    loadPictureInto(state, app.album.currentPage, /*rescan=*/false);
+    paintSurface(state, surface, nullptr);
+    if (tabAnimate(app)) AnimateWindow(surface, kSlideMilliseconds, AW_ACTIVATE | AW_BLEND);
+    redrawAll(view, isFolder);
+    app.countdown.resetIdleCountdown();
+}
+
+std::optional<Text> firstDroppedPath(HDROP drop) {
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    if (length == 0) return std::nullopt;
+    Text path(length, u'\0');
+    if (DragQueryFileW(drop, 0, wide(path), length + 1) != length) return std::nullopt;
+    return path;
+}
+
+INT_PTR onDropFiles(HWND view, PageViewState& state, HDROP drop) {
+    const std::optional<Text> path = firstDroppedPath(drop);
+    DragFinish(drop);
+    App& app = state.app;
+    if (!path || !hasCurrentPage(app)) return TRUE;
+    const DWORD attributes = GetFileAttributesW(wide(*path));
+    DropContext context;
+    context.isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    context.pageLocked = (currentPageOf(app).Flag & FlagLocked) != 0;
+    context.dropNewPage = (app.album.settings.TabStyle & TabDropNewPage) != 0;
+    context.gdiplusActive = app.gdiplusActive;
+    const DropAction action = dropActionFor(*path, context);
+    if (action == DropAction::OpenAlbum) {
+        openAlbumInNewProcess(*path);
+        return TRUE;
+    }
+    // A path cut to fit the Page's field would name another file (a folder also needs its "\").
+    if (action == DropAction::Ignore || path->size() + 1 > kPathCapacity) return TRUE;
+    if (action == DropAction::NewPage) {
+        pathForNewPage() = *path;
+        PostMessageW(app.standWindow, WM_COMMAND, IDM_NEW_PAGE, reinterpret_cast<LPARAM>(pathForNewPage().c_str()));
+        return TRUE;
+    }
+    showDroppedPath(view, state, *path, action == DropAction::ShowFolder);
+    return TRUE;
+}
+
+INT_PTR onDrawItem(HWND view, PageViewState& state, const DRAWITEMSTRUCT& item) {
+    if (item.hwndItem != frontSurfaceOf(view, state.app)) return FALSE;
+    paintSurface(state, item.hwndItem, item.hDC);
+    return TRUE;
+}
+
+// The surfaces paint themselves (owner drawn); everything else sits on the Page's colour.
+INT_PTR onControlColour(const PageViewState& state, HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(state.background.get());
+}
+
+INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: return onInitDialog(view, state);
+        case WM_DESTROY: return onDestroy(view, state);
+        case WM_SIZE: return onSize(view, state);
+        case WM_CLOSE: EndDialog(view, 1); return TRUE;
+        case WM_TIMER: return onTimer(state, wParam);
+        case WM_COMMAND: return onCommand(view, state, LOWORD(wParam), lParam);
+        case WM_DRAWITEM: return onDrawItem(view, state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG: return onControlColour(state, reinterpret_cast<HDC>(wParam));
+        case WM_MOUSEMOVE: return onMouseMove(view, state, lParam);
+        case WM_LBUTTONDOWN:
+        case WM_MBUTTONDOWN: return onClick(state.app);
+        case WM_LBUTTONDBLCLK: return onDoubleClick(view, state.app);
+        case WM_DROPFILES: return onDropFiles(view, state, reinterpret_cast<HDROP>(wParam));
+        case kShowPlacedView: onShowPlacedView(view, state.app); return TRUE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+HWND createPageView(App& app, HWND stand) {
+    return createDialogWithState<pageViewProc>(app.instance, IDD_PAGEVIEW, stand, std::make_unique<PageViewState>(app));
+}
+
+void loadPicture(HWND pageView, int page, bool rescan) {
+    PageViewState* state = windowState<PageViewState>(pageView);
+    if (state == nullptr || page < 0 || page >= static_cast<int>(state->app.album.pages.size())) return;
+    loadPictureInto(*state, page, rescan);
+}
+
+void drawPageView(HWND pageView) {
+    PageViewState* state = windowState<PageViewState>(pageView);
+    if (state == nullptr) return;
+    paintSurface(*state, frontSurfaceOf(pageView, state->app), nullptr);
+}
+
+void openPictureFile(const App& app) {
+    if (!hasCurrentPage(app)) return;
+    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
+    if (page.File.empty()) return;
+    const Text picture = CurrentPictureFile(page, app.folderIndex, app.folderCount);
+    const std::optional<Text> full = fullPathName(picture);
+    if (picture.empty() || !full) return;
+    const ShellOpenRequest request = shellOpenRequest(*full);
+    ShellExecuteW(nullptr, L"open", wide(request.file), nullptr, request.folder ? wide(*request.folder) : nullptr,
+                  SW_SHOWNORMAL);
+}
+
+void storeFolderPosition(App& app) {
+    if (hasCurrentPage(app)) currentPageOf(app).FolderFileNo = app.folderIndex;
+}
+
+}  // namespace quillory

@@ -1,0 +1,95 @@
+#include "view/picture_load_win.h"
+
+#include <shlwapi.h>
+
+#include "base/memory_source.h"
+#include "base/wide_win.h"
+#include "base/win_platform_win.h"
+#include "draw/orientation.h"
+#include "photoinfo/photo_format.h"
+#include "photoinfo/property_reader.h"
+
+namespace quillory {
+
+namespace {
+
+PictureCache<SharedPicture>& keptPictures() {
+    static PictureCache<SharedPicture> cache(kPictureCacheLimits);
+    return cache;
+}
+
+std::optional<FileStamp> fileStampOf(const Text& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data)) return std::nullopt;
+    const auto joined = [](DWORD high, DWORD low) { return static_cast<std::uint64_t>(high) << 32 | low; };
+    return FileStamp{joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
+                     joined(data.nFileSizeHigh, data.nFileSizeLow)};
+}
+
+gp::RotateFlipType rotateFlipOf(const UprightTurn& turn) {
+    return static_cast<gp::RotateFlipType>(turn.quarterTurns % 4 + (turn.mirror ? 4 : 0));
+}
+
+// The decoded pixels, the file's bytes the decoder keeps, and the painter's two layers and
+// reduced copy, each at most the virtual screen's size.
+std::size_t heldBytes(gp::GpImage* image, std::uint64_t fileSize) {
+    UINT width = 0, height = 0;
+    gp::PixelFormat format = 0;
+    gpflat::GdipGetImageWidth(image, &width);
+    gpflat::GdipGetImageHeight(image, &height);
+    gpflat::GdipGetImagePixelFormat(image, &format);
+    const std::size_t bitsPerPixel = static_cast<std::size_t>(std::max(bitsPerPixelOfFormat(format), 32));
+    const Size screen = PagePainter::virtualScreenSize();
+    const std::size_t painter = 3 * static_cast<std::size_t>(screen.dx) * static_cast<std::size_t>(screen.dy) * 4;
+    return std::size_t{width} * height * bitsPerPixel / 8 + static_cast<std::size_t>(fileSize) + painter;
+}
+
+SharedPicture decodedPicture(const Text& path) {
+    auto picture = std::make_shared<LoadedPicture>();
+    picture->image = decodeUpright(path);
+    return picture;
+}
+
+SharedPicture bitmapPicture(const Text& path) {
+    auto picture = std::make_shared<LoadedPicture>();
+    picture->bitmap.reset(static_cast<HBITMAP>(
+        LoadImageW(nullptr, wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE)));
+    return picture;
+}
+
+}  // namespace
+
+ImageOwner decodeUpright(const Text& path) {
+    std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
+    if (!bytes || bytes->empty() || bytes->size() > UINT_MAX) return {};
+    IStream* stream = SHCreateMemStream(bytes->data(), static_cast<UINT>(bytes->size()));
+    if (stream == nullptr) return {};
+    gp::GpBitmap* bitmap = nullptr;
+    const gp::Status status = gpflat::GdipCreateBitmapFromStream(stream, &bitmap);
+    stream->Release();  // the decoder keeps its own reference while it needs one
+    if (status != gp::Ok || bitmap == nullptr) return {};
+    ImageOwner image(bitmap);
+    MemorySource header(std::move(*bytes));
+    const UprightTurn turn = uprightTurn(readOrientation(header));
+    if (!isIdentity(turn)) gpflat::GdipImageRotateFlip(image.get(), rotateFlipOf(turn));
+    return image;
+}
+
+SharedPicture loadPictureFile(const Text& path, bool gdiplusActive) {
+    if (!gdiplusActive) return bitmapPicture(path);
+    const std::optional<FileStamp> stamp = fileStampOf(path);
+    if (!stamp) return std::make_shared<LoadedPicture>();
+    PictureCache<SharedPicture>& cache = keptPictures();
+    if (const SharedPicture* kept = cache.find(path, *stamp)) return *kept;
+    SharedPicture picture = decodedPicture(path);
+    if (picture->image) cache.insert(path, *stamp, picture, heldBytes(picture->image.get(), stamp->size));
+    return picture;
+}
+
+void forgetKeptPictures() { keptPictures().clear(); }
+
+std::size_t keptPictureCount() { return keptPictures().pictureCount(); }
+
+std::size_t keptPictureBytes() { return keptPictures().byteCount(); }
+
+}  // namespace quillory
