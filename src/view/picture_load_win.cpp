@@ -13,9 +13,10 @@ namespace quillory {
 
 namespace {
 
+// Never destroyed at exit: by then the decoder may be shut down, and its images with it.
 PictureCache<SharedPicture>& keptPictures() {
-    static PictureCache<SharedPicture> cache(kPictureCacheLimits);
-    return cache;
+    static auto* cache = new PictureCache<SharedPicture>(kPictureCacheLimits);
+    return *cache;
 }
 
 std::optional<FileStamp> fileStampOf(const Text& path) {
