@@ -28,11 +28,23 @@ constexpr DWORD kSlideMilliseconds = 95;
 // Posted to itself at creation: by the time it arrives, the stand has placed the view.
 constexpr UINT kShowPlacedView = WM_APP + 1;
 
+// The Page's fields a picture save writes, as the album file last received them from this view.
+struct PictureFields {
+    Text File;
+    std::int32_t FileNum = 0;
+    std::int32_t FolderFileNo = 0;
+    std::uint32_t PhotoFlag = 0;
+    bool operator==(const PictureFields&) const = default;
+};
+
+PictureFields pictureFieldsOf(const PageSettings& page) { return {page.File, page.FileNum, page.FolderFileNo, page.PhotoFlag}; }
+
 // Everything the view owns; the FolderBar, an owned window, goes with the view by itself.
 struct PageViewState {
     explicit PageViewState(App& owner) : app(owner) {}
     App& app;
     SharedPicture picture;  // CurrentPicture or CurrentBitmap
+    PictureFields savedPicture;
     UniqueBrush background;
     HWND folderBar = nullptr;
     FolderBarTiming folderBarTiming;
@@ -86,6 +98,12 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
     overlay.decoderRunning = app.gdiplusActive;
     state.picture->painter.paintPage(surface, dc, page, state.picture->forPainting(), info, overlay);
+}
+
+void savePictureFields(PageViewState& state) {
+    App& app = state.app;
+    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    state.savedPicture = pictureFieldsOf(currentPageOf(app));
 }
 
 void rebuildBackground(PageViewState& state) {
@@ -155,6 +173,7 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
     app.infoVisible = true;
     if (hasCurrentPage(app)) {
         app.folderIndex = folderIndexFrom(currentPageOf(app).FolderFileNo);
+        state.savedPicture = pictureFieldsOf(currentPageOf(app));
         loadPictureInto(state, app.album.currentPage, /*rescan=*/true);
     }
     PostMessageW(view, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
@@ -169,7 +188,8 @@ INT_PTR onDestroy(HWND view, PageViewState& state) {
     App& app = state.app;
     if (!app.PagesChanged && hasCurrentPage(app)) {
         storeFolderPosition(app);
-        app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+        // Rewriting the album with what it holds would cost every Page change a file write.
+        if (pictureFieldsOf(currentPageOf(app)) != state.savedPicture) savePictureFields(state);
     }
     KillTimer(view, kFolderBarTimer);
     DragAcceptFiles(view, FALSE);
@@ -277,7 +297,7 @@ void showDroppedPath(HWND view, PageViewState& state, const Text& path, bool isF
     }
     holdAndStop(app);
     SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
-    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    savePictureFields(state);
     HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);
     if (tabAnimate(app)) AnimateWindow(surface, kSlideMilliseconds, AW_HIDE | AW_BLEND);
     app.folderIndex = 0;
