@@ -342,10 +342,14 @@ std::optional<std::uint16_t> readOrientation(ByteSource& file) {
     HeadCachedSource source(file);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return std::nullopt;
-    for (const DirectoryEntry& entry : reader->directory(reader->firstDirectory())) {
+    std::vector<std::uint8_t> table;
+    const std::size_t count = reader->readDirectory(reader->firstDirectory(), table);
+    for (std::size_t i = 0; i < count; ++i) {
+        const DirectoryEntry entry = reader->entryOf(table, i);
         if (entry.tag != kTagOrientation) continue;
-        const std::optional<PropertyItem> item = reader->item(entry);
-        if (!item || item->type != PropertyTypeShort || item->value.size() < 2) return std::nullopt;
+        if (entry.type != PropertyTypeShort || entry.count == 0) return std::nullopt;
+        const std::optional<PropertyItem> item = reader->item(entry, 2);  // the first value, little-endian
+        if (!item) return std::nullopt;
         return static_cast<std::uint16_t>(item->value[0] | item->value[1] << 8);
     }
     return std::nullopt;

@@ -85,7 +85,8 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
 }
 
 PictureMetrics metricsOf(const LoadedPicture& picture) {
-    return picture.image ? pictureMetrics(picture.image.get()) : pictureMetrics(picture.bitmap.get());
+    const PagePicture& shown = picture.picture;
+    return shown.image() != nullptr ? pictureMetrics(shown.image()) : pictureMetrics(shown.bitmap());
 }
 
 void paintSurface(PageViewState& state, HWND surface, HDC dc) {
@@ -97,7 +98,7 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     overlay.infoVisible = app.infoVisible;
     overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
     overlay.decoderRunning = app.gdiplusActive;
-    state.picture->painter.paintPage(surface, dc, page, state.picture->forPainting(), info, overlay);
+    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlay);
 }
 
 void savePictureFields(PageViewState& state) {

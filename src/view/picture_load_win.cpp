@@ -47,14 +47,14 @@ std::size_t heldBytes(gp::GpImage* image, std::uint64_t fileSize) {
 
 SharedPicture decodedPicture(const Text& path) {
     auto picture = std::make_shared<LoadedPicture>();
-    picture->image = decodeUpright(path);
+    picture->picture = PagePicture(decodeUpright(path));
     return picture;
 }
 
 SharedPicture bitmapPicture(const Text& path) {
     auto picture = std::make_shared<LoadedPicture>();
-    picture->bitmap.reset(static_cast<HBITMAP>(
-        LoadImageW(nullptr, wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE)));
+    picture->picture = PagePicture(UniqueBitmap(static_cast<HBITMAP>(
+        LoadImageW(nullptr, wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE))));
     return picture;
 }
 
@@ -83,7 +83,8 @@ SharedPicture loadPictureFile(const Text& path, bool gdiplusActive) {
     PictureCache<SharedPicture>& cache = keptPictures();
     if (const SharedPicture* kept = cache.find(path, *stamp)) return *kept;
     SharedPicture picture = decodedPicture(path);
-    if (picture->image) cache.insert(path, *stamp, picture, heldBytes(picture->image.get(), stamp->size));
+    gp::GpImage* image = picture->picture.image();
+    if (image != nullptr) cache.insert(path, *stamp, picture, heldBytes(image, stamp->size));
     return picture;
 }
 

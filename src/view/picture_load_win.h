@@ -11,18 +11,16 @@
 #include "base/text.h"
 #include "draw/gdiplus_win.h"
 #include "draw/page_painter_win.h"
+#include "draw/page_picture_win.h"
 #include "view/picture_cache.h"
 
 namespace quillory {
 
-// CurrentPicture (with the decoder) or CurrentBitmap (without): exactly one is set, or neither
-// when the file cannot be read.
+// CurrentPicture (with the decoder) or CurrentBitmap (without), or neither when the file cannot
+// be read, with the painter whose layers hold its last composition.
 struct LoadedPicture {
-    ImageOwner image;
-    UniqueBitmap bitmap;
-    PagePainter painter;  // its layers hold this picture's last composition
-
-    PagePicture forPainting() const { return {image.get(), bitmap.get()}; }
+    PagePicture picture;
+    PagePainter painter;
 };
 using SharedPicture = std::shared_ptr<LoadedPicture>;
 

@@ -110,7 +110,7 @@ TEST_F(PictureLoad, ASidewaysPictureIsDecodedUpright) {
 
 TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
     const SharedPicture first = loadPictureFile(path_, /*gdiplusActive=*/true);
-    ASSERT_TRUE(first->image);
+    ASSERT_NE(first->picture.image(), nullptr);
     EXPECT_EQ(loadPictureFile(path_, true), first);
     EXPECT_TRUE(DeleteFileW(wide(path_)));  // the decoded picture holds no lock on its file
     std::vector<std::uint8_t> rewritten = kSidewaysJpeg;
@@ -118,7 +118,7 @@ TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
     write(rewritten);
     const SharedPicture second = loadPictureFile(path_, true);
     EXPECT_NE(second, first);
-    EXPECT_TRUE(second->image);
+    EXPECT_NE(second->picture.image(), nullptr);
     EXPECT_EQ(keptPictureCount(), 1u);
 }
 
