@@ -97,7 +97,7 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     OverlayState overlay;
     overlay.infoVisible = app.infoVisible;
     overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
-    overlay.decoderRunning = app.gdiplusActive;
+    overlay.gdiplusActive = app.gdiplusActive;
     state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlay);
 }
 
