@@ -60,6 +60,10 @@
 #define IDM_OPEN_FILE 40054
 #define IDM_PAGE_FIRST 2000
 
+// Commands the PhotoStandWindow sends itself (and the settings dialogs send it)
+#define IDM_TAB_FONT 1111
+#define IDM_STATUS_BAR 1112
+
 // Accelerator commands handled by the HostWindow
 #define IDM_NEXT_TAB 1201
 #define IDM_PREVIOUS_TAB 1202
@@ -79,3 +83,12 @@
 #define IDC_TOP_STRIP 1105
 #define IDC_BOTTOM_STRIP 1106
 #define IDC_MESSAGE_TEXT 1108
+
+// FolderBar (dialog 154): the counter between back and next, which show icons 135 and 134; the
+// buttons' commands are the bar's step commands
+#define IDD_FOLDERBAR 154
+#define IDI_FOLDER_NEXT 134
+#define IDI_FOLDER_BACK 135
+#define IDC_FOLDER_COUNTER 1111
+#define IDC_FOLDER_BACK 1112
+#define IDC_FOLDER_NEXT 1113

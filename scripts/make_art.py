@@ -163,6 +163,18 @@ def menu_page_settings():
     return c
 
 
+def folder_arrow(forward):
+    """The FolderBar's step buttons: a sky-blue arrowhead with a dark rim, pointing forward
+    (right) or back (left)."""
+    c = Canvas(16)
+    for x in range(3, 14):
+        reach = 14 - x  # half the column's height, largest at the arrow's base
+        for y in range(8 - reach // 2 - 1, 8 + reach // 2 + 1):
+            inside = x > 3 and x < 13 and abs(y + 0.5 - 8) < reach / 2 - 0.5
+            c.pixels[y][x if forward else 15 - x] = SKY if inside else WOOD_DARK
+    return c
+
+
 def background_tile():
     """A quiet 48 x 48 linen tile for the stand window's background."""
     c = Canvas(48)
@@ -185,6 +197,8 @@ def main():
     write_bitmap(ART / "menu_general_settings.bmp", menu_settings())
     write_bitmap(ART / "menu_current_page.bmp", menu_page(HILL))
     write_bitmap(ART / "menu_page_settings.bmp", menu_page_settings())
+    write_icon(ART / "folder_next.ico", [folder_arrow(True)])
+    write_icon(ART / "folder_back.ico", [folder_arrow(False)])
     return 0
 
 

@@ -1,18 +1,15 @@
 #include "app/system_menu_win.h"
 
 #include "app/app_state_win.h"
-#include "base/debug_trace_win.h"
 #include "resource.h"
+#include "view/menu_items_win.h"
+#include "view/menu_state.h"
 
 namespace quillory {
 
 namespace {
 
-HBITMAP loadMenuBitmap(HINSTANCE instance, int id) {
-    return static_cast<HBITMAP>(traceIfFailed(
-        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS | LR_DEFAULTSIZE),
-        L"LoadImageW (menu bitmap)"));
-}
+constexpr UINT kPageMenuPosition = 2;
 
 void insertItem(HMENU menu, UINT position, UINT id, const wchar_t* text, HMENU submenu = nullptr) {
     MENUITEMINFOW item{};
@@ -32,14 +29,6 @@ void insertSeparator(HMENU menu, UINT position) {
     InsertMenuItemW(menu, position, TRUE, &item);
 }
 
-void setItemBitmap(HMENU menu, UINT item, BOOL byPosition, HBITMAP bitmap) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_BITMAP;
-    info.hbmpItem = bitmap;
-    SetMenuItemInfoW(menu, item, byPosition, &info);
-}
-
 }  // namespace
 
 void StandSystemMenu::build(App& app, HWND stand) {
@@ -53,7 +42,7 @@ void StandSystemMenu::build(App& app, HWND stand) {
 
     insertItem(menu, 0, IDM_ABOUT, L"Quillory");
     insertSeparator(menu, 1);
-    insertItem(menu, 2, 0, L"ページ", app.pageMenu);
+    insertItem(menu, kPageMenuPosition, 0, L"ページ", app.pageMenu);
     insertItem(menu, 3, IDM_NEW_PAGE, L"新規ページ追加(&A)");
     insertSeparator(menu, 4);
     insertItem(menu, 5, IDM_GENERAL_SETTINGS, L"全般設定(&T)...");
@@ -62,12 +51,21 @@ void StandSystemMenu::build(App& app, HWND stand) {
 
     if (app.OsVersionCode < 600) return;
     const int ids[5] = {IDB_MENU_PROGRAM, IDB_MENU_CURRENT_PAGE, IDB_MENU_PAGE_SETTINGS, IDB_MENU_NEW_PAGE, IDB_MENU_GENERAL};
-    for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps_[i].reset(loadMenuBitmap(app.instance, ids[i]));
-    setItemBitmap(menu, 0, TRUE, bitmaps_[0].get());
-    setItemBitmap(menu, 2, TRUE, bitmaps_[1].get());
-    setItemBitmap(app.pageMenu, IDM_PAGE_SETTINGS, FALSE, bitmaps_[2].get());
-    setItemBitmap(menu, 3, TRUE, bitmaps_[3].get());
-    setItemBitmap(menu, 5, TRUE, bitmaps_[4].get());
+    for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps_[i] = loadMenuBitmap(app.instance, ids[i]);
+    setMenuBitmap(menu, 0, TRUE, bitmaps_[0].get());
+    setMenuBitmap(menu, kPageMenuPosition, TRUE, bitmaps_[1].get());
+    setMenuBitmap(app.pageMenu, IDM_PAGE_SETTINGS, FALSE, bitmaps_[2].get());
+    setMenuBitmap(menu, 3, TRUE, bitmaps_[3].get());
+    setMenuBitmap(menu, 5, TRUE, bitmaps_[4].get());
+}
+
+void refreshSystemPageMenu(App& app) {
+    if (app.standWindow == nullptr || app.pageMenu == nullptr) return;
+    const CurrentPageItems items = currentPageItems(app.album);
+    setMenuCaption(GetSystemMenu(app.standWindow, FALSE), kPageMenuPosition, TRUE, items.pageCaption);
+    setMenuCaption(app.pageMenu, IDM_CHOOSE_PICTURE, FALSE, items.pictureItemCaption);
+    setMenuEnabled(app.pageMenu, IDM_CHOOSE_PICTURE, items.pictureItemEnabled);
+    setMenuEnabled(app.pageMenu, IDM_DELETE_PAGE, items.deleteEnabled);
 }
 
 }  // namespace quillory

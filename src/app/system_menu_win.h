@@ -20,4 +20,9 @@ private:
     std::array<UniqueBitmap, 5> bitmaps_;   // freed with the HostWindow
 };
 
+// refreshSystemPageMenu: the Page menu names the current Page and offers only what it allows (a
+// locked Page's picture is neither replaced nor the Page deleted). The stand calls it whenever a
+// menu of it opens, so the system menu is right however it is reached.
+void refreshSystemPageMenu(App& app);
+
 }  // namespace quillory

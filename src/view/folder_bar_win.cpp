@@ -1,0 +1,187 @@
+#include "view/folder_bar_win.h"
+
+#include <dwmapi.h>
+
+#include <array>
+
+#include "app/app_state_win.h"
+#include "base/gdi_handles_win.h"
+#include "base/wide_win.h"
+#include "base/window_state_win.h"
+#include "dialogs/dialog_font_win.h"
+#include "dialogs/tooltips_win.h"
+#include "resource.h"
+#include "view/folder_step.h"
+#include "view/page_view_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr int kBarHeight = 51;
+constexpr int kButtonWidth = 30;
+constexpr int kCounterWidth = 160;
+constexpr int kMargin = 3;
+constexpr BYTE kBarOpacity = 192;
+constexpr int kIconSize = 16;
+
+// What the bar owns; all of it goes with the bar.
+struct FolderBarState {
+    FolderBarState(App& owner, HWND view) : app(owner), pageView(view) {}
+    App& app;
+    HWND pageView;
+    UniqueIcon nextIcon;
+    UniqueIcon backIcon;
+    UniqueWindow tooltips;
+    UniqueFont counterFont;
+    UniqueBrush background;
+};
+
+UniqueIcon loadSmallIcon(HINSTANCE instance, int id) {
+    return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, kIconSize, kIconSize, 0)));
+}
+
+void putIcon(HWND bar, int button, const UniqueIcon& icon) {
+    SendDlgItemMessageW(bar, button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
+}
+
+// Where composition runs, the desktop behind the strip shows blurred through it.
+void blurBehind(HWND bar, const App& app) {
+    BOOL composition = FALSE;
+    if (app.OsVersionCode < 600 || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
+    DWM_BLURBEHIND blur{};
+    blur.dwFlags = DWM_BB_ENABLE;
+    blur.fEnable = TRUE;
+    DwmEnableBlurBehindWindow(bar, &blur);
+}
+
+void makeTranslucent(HWND bar) {
+    SetWindowLongPtrW(bar, GWL_EXSTYLE, GetWindowLongPtrW(bar, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(bar, 0, kBarOpacity, LWA_ALPHA);
+}
+
+void refreshCounter(HWND bar, const App& app) {
+    SetDlgItemTextW(bar, IDC_FOLDER_COUNTER, wide(folderCounterText(app.folderIndex, app.folderCount)));
+}
+
+INT_PTR onInitDialog(HWND bar, FolderBarState& state) {
+    App& app = state.app;
+    state.nextIcon = loadSmallIcon(app.instance, IDI_FOLDER_NEXT);
+    state.backIcon = loadSmallIcon(app.instance, IDI_FOLDER_BACK);
+    putIcon(bar, IDC_FOLDER_NEXT, state.nextIcon);
+    putIcon(bar, IDC_FOLDER_BACK, state.backIcon);
+    const std::array<ToolTipPair, 2> tips{{{IDC_FOLDER_NEXT, u"次へ\n[shift]:+10"}, {IDC_FOLDER_BACK, u"戻る\n[shift]:-10"}}};
+    state.tooltips = addToolTips(bar, tips);
+    state.counterFont = createDialogFont(bar, {.weight = FW_BOLD});
+    if (state.counterFont) SendDlgItemMessageW(bar, IDC_FOLDER_COUNTER, WM_SETFONT, reinterpret_cast<WPARAM>(state.counterFont.get()), FALSE);
+    state.background.reset(CreateSolidBrush(RGB(0, 0, 0)));
+    blurBehind(bar, app);
+    makeTranslucent(bar);
+    refreshCounter(bar, app);
+    return FALSE;  // the bar never takes the focus
+}
+
+StepModifiers heldModifiers() {
+    return {.shift = GetKeyState(VK_SHIFT) < 0, .rightButton = GetKeyState(VK_RBUTTON) < 0, .control = GetKeyState(VK_CONTROL) < 0};
+}
+
+// The stepped-to picture replaces whatever the slide show left on either surface.
+void showFolderPicture(App& app, HWND pageView) {
+    app.frontSurface = 0;
+    loadPicture(pageView, app.album.currentPage, /*rescan=*/false);
+    ShowWindow(GetDlgItem(pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
+    ShowWindow(GetDlgItem(pageView, IDC_PICTURE_SURFACE1), SW_SHOW);
+    drawPageView(pageView);
+}
+
+void step(HWND bar, FolderBarState& state, StepDirection direction) {
+    App& app = state.app;
+    // The bar is hidden while the slide show runs, so there is no running state to leave.
+    app.countdown.SlideHold = true;
+    SendMessageW(state.pageView, WM_COMMAND, IDM_FOLDERBAR_STEPPED, 0);
+    app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, heldModifiers());
+    refreshCounter(bar, app);
+    showFolderPicture(app, state.pageView);
+    if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_STATUS_BAR, 0);
+    app.countdown.resetIdleCountdown();
+}
+
+void layOut(HWND bar, int width) {
+    SetWindowPos(bar, nullptr, 0, 0, width, kBarHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = kBarHeight - 2 * kMargin;
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), kMargin, kMargin, kButtonWidth, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - kButtonWidth - kMargin, kMargin, kButtonWidth, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - kCounterWidth / 2, kMargin, kCounterWidth, height, TRUE);
+}
+
+SIZE clientSizeOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+// Centred over the view whose window corner is `corner`.
+void centreOver(HWND bar, HWND pageView, POINT corner) {
+    const SIZE view = clientSizeOf(pageView);
+    const SIZE own = clientSizeOf(bar);
+    SetWindowPos(bar, nullptr, corner.x + view.cx / 2 - own.cx / 2, corner.y + view.cy / 2 - own.cy / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR onCommand(HWND bar, FolderBarState& state, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+        case IDC_FOLDER_BACK: step(bar, state, StepDirection::Back); break;
+        case IDC_FOLDER_NEXT: step(bar, state, StepDirection::Next); break;
+        case IDM_FOLDERBAR_POSITION:
+            if (lParam != 0) centreOver(bar, state.pageView, *reinterpret_cast<const POINT*>(lParam));
+            break;
+        case IDM_FOLDERBAR_SIZE: layOut(bar, LOWORD(lParam)); break;
+        case IDM_FOLDERBAR_COUNTER: refreshCounter(bar, state.app); break;
+        default: return FALSE;
+    }
+    return TRUE;
+}
+
+INT_PTR onMouseWheel(HWND bar, WPARAM wParam) {
+    if (const std::optional<StepDirection> direction = wheelStep(GET_WHEEL_DELTA_WPARAM(wParam))) {
+        PostMessageW(bar, WM_COMMAND, *direction == StepDirection::Next ? IDC_FOLDER_NEXT : IDC_FOLDER_BACK, 0);
+    }
+    return TRUE;
+}
+
+// A black strip; the counter's text is white on it, or it could not be read.
+INT_PTR onControlColour(const FolderBarState& state, HDC dc) {
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkColor(dc, RGB(0, 0, 0));
+    return reinterpret_cast<INT_PTR>(state.background.get());
+}
+
+void onDestroy(FolderBarState& state) {
+    state.tooltips.reset();
+    state.nextIcon.reset();
+    state.backIcon.reset();
+    state.counterFont.reset();
+    state.background.reset();
+}
+
+INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: return onInitDialog(bar, state);
+        case WM_COMMAND: return onCommand(bar, state, wParam, lParam);
+        case WM_MOUSEWHEEL: return onMouseWheel(bar, wParam);
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG: return onControlColour(state, reinterpret_cast<HDC>(wParam));
+        case WM_CLOSE: return TRUE;  // only the view ends the bar
+        case WM_DESTROY: onDestroy(state); return FALSE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+HWND createFolderBar(App& app, HWND pageView) {
+    return createDialogWithState<folderBarProc>(app.instance, IDD_FOLDERBAR, pageView, std::make_unique<FolderBarState>(app, pageView));
+}
+
+}  // namespace quillory

@@ -1,0 +1,85 @@
+#include "view/popup_menu_win.h"
+
+#include "app/app_state_win.h"
+#include "resource.h"
+#include "view/menu_captions.h"
+#include "view/menu_items_win.h"
+#include "view/menu_state.h"
+
+namespace quillory {
+
+namespace {
+
+// Positions in menu 134's pop-up as loaded.
+constexpr UINT kProgramItem = 0;
+constexpr UINT kMarkedPagesMenu = 2;
+constexpr UINT kAllPagesMenu = 3;
+
+// With TabMarkedMenu every Page has a tab, and the menu offers the marked Pages and all Pages;
+// otherwise only the marked Pages, and "現在のページ" moves up into the all-pages list's place.
+UINT fillPageLists(HMENU popup, const App& app, bool markedMenu) {
+    if (!markedMenu) {
+        fillPageMenu(popup, kMarkedPagesMenu, app.album, /*allPages=*/false);
+        DeleteMenu(popup, kAllPagesMenu, MF_BYPOSITION);
+        return kAllPagesMenu;
+    }
+    setMenuCaption(popup, kMarkedPagesMenu, TRUE, kMarkedPagesCaption);
+    fillPageMenu(popup, kMarkedPagesMenu, app.album, /*allPages=*/false);
+    fillPageMenu(popup, kAllPagesMenu, app.album, /*allPages=*/true);
+    return kAllPagesMenu + 1;
+}
+
+void applyStates(HMENU popup, const PopupMenuState& state) {
+    setMenuEnabled(popup, IDM_DELETE_PAGE, state.currentPage.deleteEnabled);
+    setMenuEnabled(popup, IDM_CHOOSE_PICTURE, state.currentPage.pictureItemEnabled);
+    setMenuCaption(popup, IDM_CHOOSE_PICTURE, FALSE, state.currentPage.pictureItemCaption);
+    SetMenuDefaultItem(popup, kProgramItem, TRUE);
+    setMenuCheck(popup, IDM_TOPMOST, state.topmostChecked);
+    setMenuCheck(popup, IDM_SLIDE_SHOW, state.slideShowChecked);
+    for (int mode = 0; mode < 4; ++mode) {
+        setMenuRadioCheck(popup, static_cast<UINT>(IDM_FIT_SHORTER + mode), state.fitModeItem == mode);
+    }
+}
+
+// Menu bitmaps came with Windows Vista.
+void addBitmaps(PopupMenu& menu, const App& app, bool markedMenu, UINT currentPageMenu) {
+    if (app.OsVersionCode < 600) return;
+    const auto put = [&](UINT item, BOOL byPosition, int id) {
+        menu.bitmaps.push_back(loadMenuBitmap(app.instance, id));
+        setMenuBitmap(menu.popup, item, byPosition, menu.bitmaps.back().get());
+    };
+    put(kProgramItem, TRUE, IDB_MENU_PROGRAM);
+    put(kMarkedPagesMenu, TRUE, IDB_MENU_MARKED_PAGES);
+    if (markedMenu) put(kAllPagesMenu, TRUE, IDB_MENU_ALL_PAGES);
+    put(currentPageMenu, TRUE, IDB_MENU_CURRENT_PAGE);
+    put(IDM_NEW_PAGE, FALSE, IDB_MENU_NEW_PAGE);
+    put(IDM_PAGE_SETTINGS, FALSE, IDB_MENU_PAGE_SETTINGS);
+    put(IDM_GENERAL_SETTINGS, FALSE, IDB_MENU_GENERAL);
+}
+
+}  // namespace
+
+PopupMenu preparePopupMenu(const App& app) {
+    PopupMenu menu;
+    menu.resource.reset(LoadMenuW(app.instance, MAKEINTRESOURCEW(IDR_POPUP_MENU)));
+    menu.popup = GetSubMenu(menu.resource.get(), 0);
+    if (menu.popup == nullptr) return menu;
+    const PopupMenuState state = popupMenuState(app.album);
+    setMenuCaption(menu.popup, kAllPagesMenu + 1, TRUE, state.currentPage.pageCaption);
+    const UINT currentPageMenu = fillPageLists(menu.popup, app, state.markedMenu);
+    applyStates(menu.popup, state);
+    addBitmaps(menu, app, state.markedMenu, currentPageMenu);
+    fillHistoryMenu(menu.popup, app.album);
+    return menu;
+}
+
+void buildPopupMenu(App& app, HWND owner, POINT screenPoint) {
+    // The caller has left the running slide show: the menu is opened from the normal window.
+    app.countdown.SlideHold = true;
+    const PopupMenu menu = preparePopupMenu(app);
+    if (menu.popup == nullptr) return;
+    DrawMenuBar(owner);
+    TrackPopupMenu(menu.popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, screenPoint.x, screenPoint.y, 0, owner, nullptr);
+}
+
+}  // namespace quillory
