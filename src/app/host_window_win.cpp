@@ -17,6 +17,7 @@
 #include "resource.h"
 #include "stand/current_page.h"
 #include "stand/photo_stand_window_win.h"
+#include "stand/stand_appearance_win.h"
 #include "view/folder_scan_win.h"
 
 namespace quillory {
@@ -50,17 +51,14 @@ void showStand(HostWindow& host, HWND window) {
     if (stand == nullptr) return;
     host.systemMenu.build(app, stand);
     DrawMenuBar(stand);
-    if (app.OsVersionCode >= 500 && (style & TabTranslucent)) {
-        SetWindowLongPtrW(stand, GWL_EXSTYLE, GetWindowLongPtrW(stand, GWL_EXSTYLE) | WS_EX_LAYERED);
-        SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(app.album.settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
-    }
+    applyTranslucency(app, stand);
     LONG_PTR standStyle = GetWindowLongPtrW(stand, GWL_STYLE);
     standStyle = (style & TabNoTaskbar) ? (standStyle & ~WS_MINIMIZEBOX) : (standStyle | WS_MINIMIZEBOX);
     SetWindowLongPtrW(stand, GWL_STYLE, standStyle);
     ShowWindow(stand, SW_SHOW);
     UpdateWindow(stand);
     SetForegroundWindow(stand);
-    SetWindowPos(stand, (style & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    applyTopmost(app, stand, /*refreshFrame=*/false);
 }
 
 void closeStand(App& app) {
@@ -102,13 +100,14 @@ void onQueryEndSession(App& app) {
 
 void stepTab(App& app, int step) {
     const int tabCount = visibleTabCount(app.album);
-    switchStandTab(app, steppedTabNumber(currentTab(app.album), step, tabCount), /*animate=*/true);
+    switchStandTab(app, steppedTabNumber(currentTab(app.album), step, tabCount));
     app.countdown.resetIdleCountdown();
 }
 
 void goToMainPage(App& app) {
     if (app.album.pages.empty()) return;
-    const int page = mainPageIndex(app.album);
+    // A main Page without a tab cannot be shown; the first tab's Page stands in for it.
+    const int page = shownPage(app.album, mainPageIndex(app.album));
     if (page == app.album.currentPage) return;
     switchStandPage(app, page);
     app.countdown.resetIdleCountdown();

@@ -1,8 +1,39 @@
 #include "dialogs/background_brush_win.h"
 
 #include "dialogs/background_brush.h"
+#include "resource.h"
 
 namespace quillory {
+
+namespace {
+
+Size bitmapSize(HBITMAP bitmap) {
+    BITMAP description{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof(description), &description) == 0) return {};
+    return {description.bmWidth, description.bmHeight};
+}
+
+}  // namespace
+
+DialogBackground::~DialogBackground() {
+    if (classWindow_ != nullptr && IsWindow(classWindow_)) {
+        SetClassLongPtrW(classWindow_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(classBrush_));
+    }
+}
+
+void DialogBackground::install(HINSTANCE instance, HWND dialog) {
+    UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_BACKGROUND), IMAGE_BITMAP, 0, 0, 0)));
+    UniqueBrush brush(bitmap ? CreatePatternBrush(bitmap.get()) : nullptr);
+    if (!brush) return;
+    const auto previous = SetClassLongPtrW(dialog, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush.get()));
+    if (classWindow_ == nullptr) {
+        classWindow_ = dialog;
+        classBrush_ = reinterpret_cast<HBRUSH>(previous);
+    }
+    patternSize_ = bitmapSize(bitmap.get());
+    brush_ = std::move(brush);  // deletes only our previous brush, now that the class holds the new one
+    bitmap_ = std::move(bitmap);
+}
 
 void alignBackgroundBrush(HWND dialog, HWND control, HDC dc, Size pattern) {
     RECT window{};

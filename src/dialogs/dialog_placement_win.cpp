@@ -5,19 +5,6 @@
 
 namespace quillory {
 
-namespace {
-
-Rect monitorAround(const Rect& stand) {
-    const RECT area{stand.x, stand.y, stand.right(), stand.bottom()};
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    HMONITOR monitor = MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST);
-    if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) return fromRECT(info.rcMonitor);
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-}  // namespace
-
 void placeDialogNearStand(HWND dialog, const DialogHost& host) {
     const PlacementMargins margins = drawPlacementMargins(*host.random, host.vistaOrLater());
     const Rect stand = host.standWindow != nullptr ? windowRect(host.standWindow) : Rect{};

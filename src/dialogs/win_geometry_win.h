@@ -22,6 +22,16 @@ inline Rect childRect(HWND parent, HWND child) {
     return fromRECT(r);
 }
 
+// The full rectangle of the monitor nearest to `area`; the primary screen when none can be had.
+inline Rect monitorAround(const Rect& area) {
+    const RECT edges{area.x, area.y, area.right(), area.bottom()};
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    HMONITOR monitor = MonitorFromRect(&edges, MONITOR_DEFAULTTONEAREST);
+    if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) return fromRECT(info.rcMonitor);
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
 inline void moveWindow(HWND window, const Rect& r, bool repaint) { MoveWindow(window, r.x, r.y, r.dx, r.dy, repaint); }
 
 }  // namespace quillory

@@ -2,182 +2,203 @@
 
 #include <commctrl.h>
 
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
+#include <memory>
 
-#include "album/page_tabs.h"
 #include "app/album_location.h"
-#include "app/app_state_win.h"
-#include "base/gdi_handles_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/about_box_win.h"
 #include "dialogs/big_icon_win.h"
-#include "dialogs/dialog_host_win.h"
 #include "resource.h"
 #include "stand/current_page.h"
+#include "stand/stand_appearance_win.h"
+#include "stand/stand_commands_win.h"
+#include "stand/stand_dialogs_win.h"
+#include "stand/stand_layout.h"
+#include "stand/stand_page_view_win.h"
+#include "stand/stand_tabs_win.h"
 
 namespace quillory {
 
 namespace {
 
-constexpr int kMinimumWidth = 310;
-constexpr int kMinimumHeight = 250;
+constexpr DWORD kSlideMilliseconds = 95;
 
-// What the stand window owns besides the App's shared state.
-struct PhotoStandWindow {
-    explicit PhotoStandWindow(App& owner) : app(owner) {}
-    App& app;
-    UniqueIcon bigIcon;
-    UniqueIcon smallIcon;
-};
-
-HWND tabsOf(HWND stand) { return GetDlgItem(stand, IDC_TABS); }
-
-void fillTabs(const App& app, HWND tabs) {
-    TabCtrl_DeleteAllItems(tabs);
-    int tab = 0;
-    for (int page = 0; page < static_cast<int>(app.album.pages.size()); ++page) {
-        if (!isVisiblePage(app.album, page)) continue;
-        Text label = app.album.pages[page].Label;
-        TCITEMW item{};
-        item.mask = TCIF_TEXT | TCIF_PARAM;
-        item.pszText = wide(label);
-        item.lParam = page;
-        TabCtrl_InsertItem(tabs, tab++, &item);
-    }
-    TabCtrl_SetCurSel(tabs, currentTab(app.album));
+void setIcons(PhotoStandWindow& stand) {
+    stand.bigIcon = loadProgramIcon(32, 32);
+    stand.smallIcon = loadProgramIcon(16, 16);
+    SendMessageW(stand.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(stand.bigIcon.get()));
+    SendMessageW(stand.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(stand.smallIcon.get()));
 }
 
-void layout(HWND stand) {
-    RECT client;
-    GetClientRect(stand, &client);
-    MoveWindow(tabsOf(stand), 0, 0, client.right, client.bottom, TRUE);
+void placeWindow(PhotoStandWindow& stand) {
+    const AlbumSettings& settings = stand.app.album.settings;
+    SetWindowPos(stand.window, nullptr, settings.xPosi, settings.yPosi, settings.xSize, settings.ySize,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    clampStandToMonitor(stand);
+    stand.background.install(stand.app.instance, stand.window);
 }
 
 INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     App& app = stand.app;
+    stand.window = window;
+    stand.tabs = GetDlgItem(window, IDC_TABS);
     app.standWindow = window;
     SetWindowTextW(window, wide(standWindowTitle(app.location.name)));
-    const AlbumSettings& settings = app.album.settings;
-    SetWindowPos(window, nullptr, settings.xPosi, settings.yPosi, settings.xSize, settings.ySize, SWP_NOZORDER | SWP_NOREDRAW);
-    HWND tabs = tabsOf(window);
-    LONG_PTR tabStyle = GetWindowLongPtrW(tabs, GWL_STYLE) & ~(TCS_BOTTOM | TCS_MULTILINE);
-    if (settings.TabStyle & TabBottom) tabStyle |= TCS_BOTTOM;
-    if (settings.TabStyle & TabMultiLine) tabStyle |= TCS_MULTILINE;
-    SetWindowLongPtrW(tabs, GWL_STYLE, tabStyle);
-    fillTabs(app, tabs);
-    layout(window);
-    stand.bigIcon = loadProgramIcon(32, 32);
-    stand.smallIcon = loadProgramIcon(16, 16);
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(stand.bigIcon.get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(stand.smallIcon.get()));
+    if (app.album.settings.TabStyle & TabStatusBar) {
+        createStatusBar(stand);
+        refreshStatusBar(stand);
+    }
+    placeWindow(stand);
+    refreshTabFont(stand);
+    applyTabStyle(stand);
+    fillTabs(stand);
+    prepareTabs(stand);
+    layoutStand(stand);
+    openPageView(stand);
+    hookTabs(stand);
+    setIcons(stand);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    PostMessageW(window, WM_COMMAND, IDM_TAB_FONT, 0);
     app.countdown.resetIdleCountdown();
+    if (animatesStandFrame(app)) {
+        AnimateWindow(window, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+        if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
+    }
+    if (!app.gdiplusActive) InvalidateRect(window, nullptr, TRUE);
     return FALSE;
 }
 
 // Runs once per close request; the HostWindow's own close sends a second one, which saves again.
-void onClose(HWND window, PhotoStandWindow& stand) {
+INT_PTR onClose(PhotoStandWindow& stand) {
     App& app = stand.app;
     if (app.hostWindow != nullptr) ShowWindow(app.hostWindow, SW_HIDE);
+    if (animatesStandFrame(app)) AnimateWindow(stand.window, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
     app.albumFile->saveAlbumSettings(app.album, /*withCurrentPage=*/true);
+    unhookTabs(stand);
     if (app.hostWindow != nullptr) PostMessageW(app.hostWindow, WM_CLOSE, 0, 0);
-    DestroyWindow(window);
+    DestroyWindow(stand.window);
+    return TRUE;
 }
 
-void onDestroy(App& app) { app.standWindow = nullptr; }
+INT_PTR onDestroy(PhotoStandWindow& stand) {
+    stand.app.standWindow = nullptr;
+    stand.pageView = nullptr;
+    return TRUE;
+}
 
-bool isNormalPlacement(HWND window) {
+bool recordsGeometry(HWND window) {
     return !IsIconic(window) && !IsZoomed(window);
 }
 
-void recordPosition(HWND window, App& app) {
-    RECT frame;
-    if (!isNormalPlacement(window) || !GetWindowRect(window, &frame)) return;
-    app.album.settings.xPosi = frame.left;
-    app.album.settings.yPosi = frame.top;
-}
-
-void recordSize(HWND window, App& app) {
-    RECT frame;
-    if (!isNormalPlacement(window) || !GetWindowRect(window, &frame)) return;
-    layout(window);
-    app.album.settings.xSize = frame.right - frame.left;
-    app.album.settings.ySize = frame.bottom - frame.top;
-}
-
-void onNotify(HWND window, App& app, const NMHDR& notice) {
-    if (notice.idFrom != IDC_TABS || notice.code != TCN_SELCHANGE) return;
-    switchStandTab(app, TabCtrl_GetCurSel(tabsOf(window)), false);
-}
-
-DialogHost dialogHostOf(const App& app) {
-    DialogHost host;
-    host.standWindow = app.standWindow;
-    host.osVersionCode = static_cast<int>(app.OsVersionCode);
-    host.tabAnimate = (app.album.settings.TabStyle & TabAnimate) != 0;
-    host.dpiX = static_cast<int>(app.dpiX);
-    host.dpiY = static_cast<int>(app.dpiY);
-    return host;
-}
-
-// Modal dialogs hold the slide show while they are open.
-template <typename Dialog>
-void runModal(App& app, Dialog dialog) {
-    if (app.standWindow != nullptr) UpdateWindow(app.standWindow);
-    app.countdown.SlideHold = true;
-    app.ModalOpen = true;
-    dialog();
-    app.ModalOpen = false;
-    app.countdown.resetIdleCountdown();
-}
-
-void onCommand(HWND window, App& app, WORD command) {
-    switch (command) {
-        case IDM_EXIT: PostMessageW(window, WM_CLOSE, 0, 0); break;
-        case IDM_ABOUT:
-            runModal(app, [&] { showAboutBox(window, app.location.path, dialogHostOf(app)); });
-            break;
-        default: break;
+INT_PTR onMove(PhotoStandWindow& stand) {
+    RECT frame{};
+    if (recordsGeometry(stand.window) && GetWindowRect(stand.window, &frame)) {
+        stand.app.album.settings.xPosi = frame.left;
+        stand.app.album.settings.yPosi = frame.top;
     }
+    stand.app.countdown.resetIdleCountdown();
+    return FALSE;
 }
 
-INT_PTR photoStandProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wParam, LPARAM lParam) {
-    App& app = stand.app;
+INT_PTR onSize(PhotoStandWindow& stand) {
+    RECT frame{};
+    if (!recordsGeometry(stand.window) || !GetWindowRect(stand.window, &frame)) return FALSE;
+    if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
+    layoutStand(stand);
+    stand.app.album.settings.xSize = frame.right - frame.left;
+    stand.app.album.settings.ySize = frame.bottom - frame.top;
+    stand.app.countdown.resetIdleCountdown();
+    return FALSE;
+}
+
+INT_PTR onMinMaxInfo(MINMAXINFO& limits) {
+    limits.ptMinTrackSize = {kMinimumStandSize.dx, kMinimumStandSize.dy};
+    return TRUE;
+}
+
+INT_PTR onNotify(PhotoStandWindow& stand, NMHDR& notice) {
+    if (isTabTooltip(stand, notice)) {
+        onTabTooltip(stand, reinterpret_cast<NMTTDISPINFOW&>(notice));
+        return TRUE;
+    }
+    if (notice.hwndFrom != stand.tabs) return FALSE;
+    if (notice.code == TCN_SELCHANGING) {
+        holdAndStop(stand.app);
+        closePageView(stand, PageViewExit::TowardTabs);
+    } else if (notice.code == TCN_SELCHANGE) {
+        makeTabCurrent(stand.app.album, TabCtrl_GetCurSel(stand.tabs));
+        openPageView(stand);
+        stand.app.countdown.resetIdleCountdown();
+    }
+    return FALSE;
+}
+
+// Only the PageView posts a new-Page command with a path (of a dropped file); a menu's carries none.
+std::optional<Text> pathOf(WORD command, LPARAM lParam) {
+    if (command != IDM_NEW_PAGE || lParam == 0) return std::nullopt;
+    return fromWide(reinterpret_cast<const wchar_t*>(lParam));
+}
+
+INT_PTR onCommand(PhotoStandWindow& stand, WPARAM wParam, LPARAM lParam) {
+    runStandCommand(stand, LOWORD(wParam), pathOf(LOWORD(wParam), lParam));
+    return FALSE;
+}
+
+// System-menu items carry the command identifiers, and the cursor position, never a path.
+INT_PTR onSysCommand(PhotoStandWindow& stand, WPARAM wParam) {
+    if ((wParam & 0xFFF0) != SC_KEYMENU) runStandCommand(stand, LOWORD(wParam), std::nullopt);
+    return FALSE;
+}
+
+INT_PTR onControlColour(PhotoStandWindow& stand, HDC dc, HWND control) {
+    return reinterpret_cast<INT_PTR>(backgroundForControl(dialogHostOf(stand), stand.window, control, dc));
+}
+
+INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(window, stand);
-        case WM_CLOSE: onClose(window, stand); return TRUE;
-        case WM_DESTROY: onDestroy(app); return TRUE;
-        case WM_MOVE: recordPosition(window, app); return FALSE;
-        case WM_SIZE: recordSize(window, app); app.countdown.resetIdleCountdown(); return FALSE;
-        case WM_GETMINMAXINFO: {
-            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
+        case WM_CLOSE: return onClose(stand);
+        case WM_DESTROY: return onDestroy(stand);
+        case WM_MOVE: return onMove(stand);
+        case WM_SIZE: return onSize(stand);
+        case WM_GETMINMAXINFO: return onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        case WM_SYSCOLORCHANGE: stand.background.install(stand.app.instance, window); return FALSE;
+        case WM_DISPLAYCHANGE: clampStandToMonitor(stand); return FALSE;
+        case WM_NOTIFY: return onNotify(stand, *reinterpret_cast<NMHDR*>(lParam));
+        case WM_COMMAND: return onCommand(stand, wParam, lParam);
+        case WM_SYSCOMMAND: return onSysCommand(stand, wParam);
+        case WM_CTLCOLORDLG: return onControlColour(stand, reinterpret_cast<HDC>(wParam), window);
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: stand.app.countdown.resetIdleCountdown(); return FALSE;
+        case WM_DROPFILES:
+            if (stand.pageView != nullptr) SendMessageW(stand.pageView, WM_DROPFILES, wParam, lParam);
             return TRUE;
-        }
-        case WM_NOTIFY: onNotify(window, app, *reinterpret_cast<NMHDR*>(lParam)); return FALSE;
-        case WM_COMMAND: onCommand(window, app, LOWORD(wParam)); return FALSE;
-        // System-menu items carry the same identifiers as the menu commands.
-        case WM_SYSCOMMAND: onCommand(window, app, LOWORD(wParam)); return FALSE;
         default: return FALSE;
     }
+}
+
+PhotoStandWindow* standOf(const App& app) {
+    return app.standWindow != nullptr ? windowState<PhotoStandWindow>(app.standWindow) : nullptr;
 }
 
 }  // namespace
 
 HWND createPhotoStandWindow(App& app, HWND owner) {
-    return createDialogWithState<photoStandProc>(app.instance, IDD_PHOTOSTAND, owner, std::make_unique<PhotoStandWindow>(app));
+    return createDialogWithState<standProc>(app.instance, IDD_PHOTOSTAND, owner, std::make_unique<PhotoStandWindow>(app));
 }
 
-void switchStandTab(App& app, int tabNumber, bool /*animate*/) {
-    app.album.currentPage = tabToPage(app.album, tabNumber);
-    if (app.standWindow != nullptr) TabCtrl_SetCurSel(tabsOf(app.standWindow), tabNumber);
+void switchStandTab(App& app, int tabNumber) {
+    if (PhotoStandWindow* stand = standOf(app)) showTab(*stand, tabNumber, PageViewExit::Up);
 }
 
 void switchStandPage(App& app, int page) {
-    app.album.currentPage = page;
-    if (app.standWindow != nullptr) TabCtrl_SetCurSel(tabsOf(app.standWindow), currentTab(app.album));
+    PhotoStandWindow* stand = standOf(app);
+    if (stand == nullptr) return;
+    showPage(*stand, page, PageViewExit::Cut);
+    if (stand->pageView != nullptr) InvalidateRect(stand->pageView, nullptr, FALSE);
 }
 
 }  // namespace quillory

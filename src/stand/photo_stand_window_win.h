@@ -1,5 +1,6 @@
 #pragma once
-// The visible PhotoStandWindow: one tab per visible Page over the Page's view.
+// The visible PhotoStandWindow: one tab per visible Page over the current Page's PageView, the
+// commands of the program's menus, and the saves of the album at the moments that change it.
 #include <windows.h>
 
 namespace quillory {
@@ -9,10 +10,10 @@ struct App;
 // Creates the modeless stand dialog (hidden until the HostWindow shows it).
 HWND createPhotoStandWindow(App& app, HWND owner);
 
-// Makes tab `tabNumber` and its Page current, as a click on the tab would.
-void switchStandTab(App& app, int tabNumber, bool animate);
-
-// Makes `page` current and selects its tab.
+// The keyboard's Page changes: the PageView slides up and away, tab `tabNumber` and its Page
+// become current and a new PageView shows it.
+void switchStandTab(App& app, int tabNumber);
+// Makes `page` current (the first tab's Page when it has no tab) without a slide.
 void switchStandPage(App& app, int page);
 
 }  // namespace quillory

@@ -1,0 +1,151 @@
+#include "stand/stand_appearance_win.h"
+
+#include <commctrl.h>
+
+#include "album/special_folders.h"
+#include "base/wide_win.h"
+#include "base/win_platform_win.h"
+#include "dialogs/dialog_font_win.h"
+#include "dialogs/win_geometry_win.h"
+#include "photoinfo/photo_format.h"
+#include "resource.h"
+#include "stand/monitor_clamp.h"
+#include "stand/stand_layout.h"
+
+namespace quillory {
+
+namespace {
+
+UniqueFont standFont(HWND stand, const Text& face, int cellHeight) {
+    FontChange change;
+    change.height = cellHeight;
+    change.faceName = face;
+    return createDialogFont(stand, change);
+}
+
+Text currentLocation(const App& app) {
+    const auto& pages = app.album.pages;
+    const int current = app.album.currentPage;
+    if (current < 0 || current >= static_cast<int>(pages.size())) return Text();
+    const PathDisplay display = [](TextView path) {
+        return breadcrumbPath(folderLabelPath(path, kPathCapacity, winPlatform().folders), kPathCapacity);
+    };
+    return locationText(pages[static_cast<std::size_t>(current)].File, display);
+}
+
+std::optional<int> statusFirstPartHeight(HWND statusBar) {
+    RECT part{};
+    if (!SendMessageW(statusBar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part))) return std::nullopt;
+    return part.bottom - part.top;
+}
+
+std::optional<int> statusVerticalBorder(HWND statusBar) {
+    int borders[3]{};
+    if (!SendMessageW(statusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders))) return std::nullopt;
+    return borders[1];
+}
+
+TabPlacement tabPlacement(HWND tabs) {
+    const LONG_PTR style = GetWindowLongPtrW(tabs, GWL_STYLE);
+    if (style & TCS_VERTICAL) return TabPlacement::Vertical;
+    return (style & TCS_BOTTOM) ? TabPlacement::Bottom : TabPlacement::Top;
+}
+
+}  // namespace
+
+void applyTranslucency(const App& app, HWND stand) {
+    if (app.OsVersionCode < 500) return;
+    const LONG_PTR exStyle = GetWindowLongPtrW(stand, GWL_EXSTYLE);
+    if ((app.album.settings.TabStyle & TabTranslucent) == 0) {
+        SetWindowLongPtrW(stand, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+        return;
+    }
+    SetWindowLongPtrW(stand, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(app.album.settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
+}
+
+void applyTopmost(const App& app, HWND stand, bool refreshFrame) {
+    const HWND band = (app.album.settings.TabStyle & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST;
+    SetWindowPos(stand, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | (refreshFrame ? SWP_FRAMECHANGED : 0));
+}
+
+bool animatesStandFrame(const App& app) {
+    return app.OsVersionCode < 600 && (app.album.settings.TabStyle & TabAnimate) != 0;
+}
+
+void applyTabStyle(PhotoStandWindow& stand) {
+    const std::uint32_t tabStyle = stand.app.album.settings.TabStyle;
+    LONG_PTR style = GetWindowLongPtrW(stand.tabs, GWL_STYLE) & ~(TCS_BOTTOM | TCS_MULTILINE);
+    if (tabStyle & TabBottom) style |= TCS_BOTTOM;
+    if (tabStyle & TabMultiLine) style |= TCS_MULTILINE;
+    SetWindowLongPtrW(stand.tabs, GWL_STYLE, style);
+}
+
+void createStatusBar(PhotoStandWindow& stand) {
+    stand.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L" ", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0,
+                                      stand.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)),
+                                      stand.app.instance, nullptr);
+    if (stand.statusBar == nullptr) return;
+    int parts[2] = {kStatusFirstPartRight, -1};
+    SendMessageW(stand.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+void refreshStatusBar(PhotoStandWindow& stand) {
+    if (stand.statusBar == nullptr) return;
+    const AlbumSettings& settings = stand.app.album.settings;
+    UniqueFont font = standFont(stand.window, settings.TabFontName, statusFontHeight(settings.TabStyle));
+    if (!font) return;
+    SendMessageW(stand.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    stand.statusFont = std::move(font);
+    refreshStatusText(stand);
+}
+
+void refreshStatusText(PhotoStandWindow& stand) {
+    if (stand.statusBar == nullptr) return;
+    const Text location = currentLocation(stand.app);
+    SendMessageW(stand.statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(location)));
+}
+
+void refreshTabFont(PhotoStandWindow& stand) {
+    const AlbumSettings& settings = stand.app.album.settings;
+    UniqueFont font = standFont(stand.window, settings.TabFontName, settings.TabFontSize);
+    if (font) {
+        SendMessageW(stand.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        stand.tabFont = std::move(font);
+    }
+    layoutPageView(stand);
+}
+
+void layoutStand(PhotoStandWindow& stand) {
+    RECT client{};
+    GetClientRect(stand.window, &client);
+    int statusHeight = 0;
+    if (stand.statusBar != nullptr) {
+        statusHeight = statusBarHeight(statusFirstPartHeight(stand.statusBar), statusVerticalBorder(stand.statusBar));
+    }
+    const Rect tabs = tabControlRect({client.right, client.bottom}, statusHeight);
+    MoveWindow(stand.tabs, tabs.x, tabs.y, tabs.dx, tabs.dy, FALSE);
+    layoutPageView(stand);
+    InvalidateRect(stand.window, nullptr, TRUE);
+}
+
+void layoutPageView(PhotoStandWindow& stand) {
+    if (stand.pageView == nullptr) return;
+    RECT display{};
+    GetClientRect(stand.tabs, &display);
+    SendMessageW(stand.tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    // The display area in the stand's coordinates, where its child the PageView is placed.
+    MapWindowPoints(stand.tabs, stand.window, reinterpret_cast<POINT*>(&display), 2);
+    const Rect view = pageViewRect(fromRECT(display), tabPlacement(stand.tabs));
+    MoveWindow(stand.pageView, view.x, view.y, view.dx, view.dy, FALSE);
+    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+}
+
+void clampStandToMonitor(PhotoStandWindow& stand) {
+    const AlbumSettings& settings = stand.app.album.settings;
+    const Rect window{settings.xPosi, settings.yPosi, settings.xSize, settings.ySize};
+    const Point origin = clampedWindowOrigin(window, {settings.xSize, settings.ySize}, monitorAround(window));
+    SetWindowPos(stand.window, nullptr, origin.x, origin.y, window.dx, window.dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
+}  // namespace quillory

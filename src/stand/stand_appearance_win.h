@@ -1,0 +1,35 @@
+#pragma once
+// How the PhotoStandWindow looks and where it sits: translucency, the topmost band, the status
+// bar and the fonts, the layout of tab control, PageView and status bar, and the pull back onto
+// the nearest monitor.
+#include <windows.h>
+
+#include "stand/stand_state_win.h"
+
+namespace quillory {
+
+// Layered with the constant alpha of LayerWindowLevel when TabTranslucent is set (from Windows
+// 2000 on); plain otherwise.
+void applyTranslucency(const App& app, HWND stand);
+// The topmost band when TabTopmost is set, the normal band otherwise; neither moves nor sizes.
+void applyTopmost(const App& app, HWND stand, bool refreshFrame);
+// The whole window slides in and out only before Vista, and only with TabAnimate.
+bool animatesStandFrame(const App& app);
+
+void applyTabStyle(PhotoStandWindow& stand);
+void createStatusBar(PhotoStandWindow& stand);
+// A new status-bar font from TabStatusFontSize, then the location text; nothing without a bar.
+void refreshStatusBar(PhotoStandWindow& stand);
+// The location of the current Page's picture in the status bar's first part.
+void refreshStatusText(PhotoStandWindow& stand);
+// A new tab font from TabFontName and TabFontSize; the PageView is laid out again.
+void refreshTabFont(PhotoStandWindow& stand);
+
+// The tab control above the status bar, then the PageView over its display area.
+void layoutStand(PhotoStandWindow& stand);
+void layoutPageView(PhotoStandWindow& stand);
+
+// Moves the window (at xPosi, yPosi with xSize, ySize) back onto its nearest monitor.
+void clampStandToMonitor(PhotoStandWindow& stand);
+
+}  // namespace quillory

@@ -1,0 +1,144 @@
+#include "stand/stand_commands_win.h"
+
+#include "album/page_tabs.h"
+#include "base/format.h"
+#include "base/wide_win.h"
+#include "dialogs/about_box_win.h"
+#include "dialogs/message_dialog_win.h"
+#include "resource.h"
+#include "stand/page_commands.h"
+#include "stand/stand_appearance_win.h"
+#include "stand/stand_dialogs_win.h"
+#include "stand/stand_page_view_win.h"
+#include "stand/stand_tabs_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr int kLastPageCommand = IDM_PAGE_FIRST + 200;
+
+PageSettings& currentPageOf(App& app) {
+    return app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
+}
+
+// The Pages were rebuilt: the tabs follow, and a PageView shows the (new) current Page.
+void showRebuiltPages(PhotoStandWindow& stand) {
+    fillTabs(stand);
+    openPageView(stand);
+}
+
+std::optional<NewPagePicture> pictureAt(const std::optional<Text>& path) {
+    if (!path || path->empty()) return std::nullopt;
+    const DWORD attributes = GetFileAttributesW(wide(*path));
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return NewPagePicture{*path, folder};
+}
+
+void newPage(PhotoStandWindow& stand, const std::optional<Text>& droppedPath) {
+    App& app = stand.app;
+    closePageView(stand, PageViewExit::Cut);
+    addPage(app.album, *app.albumFile, pictureAt(droppedPath));
+    showRebuiltPages(stand);
+}
+
+void duplicatePage(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    closePageView(stand, PageViewExit::Cut);
+    duplicateCurrentPage(app.album, *app.albumFile);
+    showRebuiltPages(stand);
+}
+
+bool confirmDelete(PhotoStandWindow& stand) {
+    MessageRequest question;
+    question.kind = MB_YESNO | MB_DEFBUTTON2;
+    question.title = u"Quillory";
+    question.text = formatText(u"ページ \"%0.32s\" を削除しますか?  ", {currentPageOf(stand.app).Label});
+    return showMessageDialog(stand.window, question, dialogHostOf(stand)) == IDYES;
+}
+
+void deletePage(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    if (canDeleteCurrentPage(app.album) && confirmDelete(stand)) {
+        closePageView(stand, PageViewExit::Cut);
+        deleteCurrentPage(app.album, *app.albumFile);
+        showRebuiltPages(stand);
+    }
+    clearHistory(app.album);
+}
+
+void choosePicture(PhotoStandWindow& stand) {
+    // A system menu opened before the Page was locked may still offer the command.
+    if (currentPageOf(stand.app).Flag & FlagLocked) return;
+    // The file and folder choosers come with the Page settings.
+}
+
+void fitMode(PhotoStandWindow& stand, WORD command) {
+    setFitMode(stand.app.album, *stand.app.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER));
+    if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
+}
+
+void toggleTopmost(PhotoStandWindow& stand) {
+    stand.app.album.settings.TabStyle ^= TabTopmost;
+    applyTopmost(stand.app, stand.window, /*refreshFrame=*/true);
+}
+
+// Commands that change the current Page or open a dialog hold the slide show while they run.
+bool holdsTheSlideShow(WORD command) {
+    switch (command) {
+        case IDM_ABOUT:
+        case IDM_PAGE_SETTINGS:
+        case IDM_NEW_PAGE:
+        case IDM_DUPLICATE_PAGE:
+        case IDM_DELETE_PAGE:
+        case IDM_GENERAL_SETTINGS:
+        case IDM_CHOOSE_PICTURE:
+        case IDM_FIT_SHORTER:
+        case IDM_FIT_LONGER:
+        case IDM_FIT_BOTH:
+        case IDM_FIT_ACTUAL: return true;
+        default: return command >= IDM_PAGE_FIRST && command <= kLastPageCommand;
+    }
+}
+
+void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {
+    App& app = stand.app;
+    switch (command) {
+        case IDM_EXIT: PostMessageW(stand.window, WM_CLOSE, 0, 0); break;
+        case IDM_ABOUT: runModal(stand, [&] { showAboutBox(stand.window, app.location.path, dialogHostOf(stand)); }); break;
+        case IDM_NEW_PAGE: newPage(stand, droppedPath); break;
+        case IDM_DUPLICATE_PAGE: duplicatePage(stand); break;
+        case IDM_DELETE_PAGE: deletePage(stand); break;
+        case IDM_CHOOSE_PICTURE: choosePicture(stand); break;
+        case IDM_FIT_SHORTER:
+        case IDM_FIT_LONGER:
+        case IDM_FIT_BOTH:
+        case IDM_FIT_ACTUAL: fitMode(stand, command); break;
+        case IDM_TOPMOST: toggleTopmost(stand); break;
+        case IDM_TAB_FONT: refreshTabFont(stand); break;
+        case IDM_STATUS_BAR: refreshStatusBar(stand); break;
+        default:
+            if (command >= IDM_PAGE_FIRST && command <= kLastPageCommand) {
+                showPage(stand, command - IDM_PAGE_FIRST, PageViewExit::Up);
+            }
+            break;
+    }
+}
+
+}  // namespace
+
+void holdAndStop(App& app) {
+    app.countdown.SlideHold = true;
+}
+
+void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {
+    App& app = stand.app;
+    if (app.album.pages.empty()) return;
+    app.countdown.resetIdleCountdown();
+    const bool holds = holdsTheSlideShow(command);
+    if (holds) holdAndStop(app);
+    carryOut(stand, command, droppedPath);
+    if (holds) app.countdown.resetIdleCountdown();
+}
+
+}  // namespace quillory

@@ -1,0 +1,57 @@
+#include "stand/stand_page_view_win.h"
+
+#include <commctrl.h>
+
+#include "stand/current_page.h"
+#include "stand/stand_appearance_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr DWORD kSlideMilliseconds = 95;
+
+DWORD exitSlide(const PhotoStandWindow& stand, PageViewExit exit) {
+    const bool tabsBelow = (stand.app.album.settings.TabStyle & TabBottom) != 0;
+    const DWORD direction = exit == PageViewExit::TowardTabs && tabsBelow ? AW_VER_POSITIVE : AW_VER_NEGATIVE;
+    return AW_SLIDE | AW_HIDE | direction;
+}
+
+void selectCurrentTab(PhotoStandWindow& stand) {
+    TabCtrl_SetCurSel(stand.tabs, currentTab(stand.app.album));
+}
+
+// Until the PageView exists the stand shows the tabs over an empty display area.
+HWND makePageView(PhotoStandWindow&) { return nullptr; }
+
+}  // namespace
+
+void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
+    if (stand.pageView == nullptr) return;
+    const bool slide = exit != PageViewExit::Cut && (stand.app.album.settings.TabStyle & TabAnimate) != 0;
+    if (slide && IsWindowVisible(stand.pageView)) AnimateWindow(stand.pageView, kSlideMilliseconds, exitSlide(stand, exit));
+    DestroyWindow(stand.pageView);
+    stand.pageView = nullptr;
+}
+
+void openPageView(PhotoStandWindow& stand) {
+    stand.pageView = makePageView(stand);
+    layoutPageView(stand);
+    refreshStatusText(stand);
+}
+
+void showPage(PhotoStandWindow& stand, int page, PageViewExit exit) {
+    closePageView(stand, exit);
+    makePageCurrent(stand.app.album, page);
+    selectCurrentTab(stand);
+    openPageView(stand);
+}
+
+void showTab(PhotoStandWindow& stand, int tab, PageViewExit exit) {
+    closePageView(stand, exit);
+    makeTabCurrent(stand.app.album, tab);
+    selectCurrentTab(stand);
+    openPageView(stand);
+}
+
+}  // namespace quillory

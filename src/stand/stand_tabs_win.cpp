@@ -1,0 +1,131 @@
+#include "stand/stand_tabs_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "album/page_tabs.h"
+#include "base/wide_win.h"
+#include "resource.h"
+#include "stand/current_page.h"
+#include "stand/tab_tooltip.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr UINT_PTR kTabHookId = 1;
+constexpr int kMinimumTabWidth = 16;
+constexpr int kTabPaddingX = 7;
+constexpr int kTabPaddingY = 4;
+constexpr int kTooltipWidth = 255;
+constexpr int kBalloonControlsVersion = 580;
+
+bool isOnTab(HWND tabs, LPARAM point) {
+    TCHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    return SendMessageW(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0 && (hit.flags & TCHT_ONITEM) != 0;
+}
+
+void forwardRightClick(const PhotoStandWindow& stand, WPARAM keys, LPARAM point) {
+    if (stand.pageView == nullptr) return;
+    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    MapWindowPoints(stand.tabs, stand.pageView, &at, 1);
+    SendMessageW(stand.pageView, WM_RBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
+}
+
+// A single row of tabs that does not fit shows scroll arrows; the wheel steps them.
+void scrollTabRow(HWND tabs, short wheelDelta) {
+    if (SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0) != 1) return;
+    HWND arrows = FindWindowExW(tabs, nullptr, UPDOWN_CLASSW, nullptr);
+    if (arrows == nullptr) return;
+    int low = 0;
+    int high = 0;
+    SendMessageW(arrows, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    int position = static_cast<int>(SendMessageW(arrows, UDM_GETPOS32, 0, 0));
+    if (wheelDelta < 0 && position < high) ++position;
+    else if (wheelDelta > 0 && position > low) --position;
+    else return;
+    SendMessageW(tabs, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
+}
+
+LRESULT CALLBACK tabHook(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& stand = *reinterpret_cast<PhotoStandWindow*>(data);
+    switch (message) {
+        case WM_LBUTTONDBLCLK:
+            if (!isOnTab(tabs, lParam)) break;
+            SendMessageW(stand.window, WM_COMMAND, IDM_PAGE_SETTINGS, 0);
+            return 0;
+        case WM_RBUTTONDOWN:
+            if (!isOnTab(tabs, lParam)) break;
+            forwardRightClick(stand, wParam, lParam);
+            return 0;
+        case WM_MOUSEWHEEL: scrollTabRow(tabs, GET_WHEEL_DELTA_WPARAM(wParam)); break;
+        default: break;
+    }
+    return DefSubclassProc(tabs, message, wParam, lParam);
+}
+
+void prepareTooltip(const App& app, HWND tooltip) {
+    if (tooltip == nullptr) return;
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+    if (app.CommonControlsVersion >= kBalloonControlsVersion) {
+        const LONG_PTR style = GetWindowLongPtrW(tooltip, GWL_STYLE);
+        SetWindowLongPtrW(tooltip, GWL_STYLE, (style | TTS_BALLOON) & ~WS_BORDER);
+        return;
+    }
+    RECT margins{3, 2, 3, 2};
+    SendMessageW(tooltip, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margins));
+}
+
+}  // namespace
+
+void prepareTabs(PhotoStandWindow& stand) {
+    SendMessageW(stand.tabs, TCM_SETMINTABWIDTH, 0, kMinimumTabWidth);
+    SendMessageW(stand.tabs, TCM_SETPADDING, 0, MAKELPARAM(kTabPaddingX, kTabPaddingY));
+    prepareTooltip(stand.app, TabCtrl_GetToolTips(stand.tabs));
+}
+
+void fillTabs(PhotoStandWindow& stand) {
+    const Album& album = stand.app.album;
+    TabCtrl_DeleteAllItems(stand.tabs);
+    int tab = 0;
+    for (int page = 0; page < static_cast<int>(album.pages.size()); ++page) {
+        if (!isVisiblePage(album, page)) continue;
+        Text label = album.pages[static_cast<std::size_t>(page)].Label;
+        TCITEMW item{};
+        item.mask = TCIF_TEXT | TCIF_PARAM;
+        item.pszText = wide(label);
+        item.lParam = page;
+        TabCtrl_InsertItem(stand.tabs, tab++, &item);
+    }
+    TabCtrl_SetCurSel(stand.tabs, currentTab(album));
+}
+
+void hookTabs(PhotoStandWindow& stand) {
+    SetWindowSubclass(stand.tabs, tabHook, kTabHookId, reinterpret_cast<DWORD_PTR>(&stand));
+}
+
+void unhookTabs(PhotoStandWindow& stand) {
+    RemoveWindowSubclass(stand.tabs, tabHook, kTabHookId);
+}
+
+bool isTabTooltip(const PhotoStandWindow& stand, const NMHDR& notice) {
+    return notice.code == TTN_GETDISPINFOW && notice.hwndFrom != nullptr && notice.hwndFrom == TabCtrl_GetToolTips(stand.tabs);
+}
+
+void onTabTooltip(PhotoStandWindow& stand, NMTTDISPINFOW& request) {
+    TCITEMW item{};
+    item.mask = TCIF_PARAM;
+    if (!TabCtrl_GetItem(stand.tabs, static_cast<int>(request.hdr.idFrom), &item)) return;
+    const auto& pages = stand.app.album.pages;
+    if (item.lParam < 0 || item.lParam >= static_cast<LPARAM>(pages.size())) return;
+    const PageSettings& page = pages[static_cast<std::size_t>(item.lParam)];
+    stand.tooltipText = tabTooltipText(page);
+    request.lpszText = wide(stand.tooltipText);
+    request.szText[0] = L'\0';
+    request.hinst = nullptr;
+    SendMessageW(request.hdr.hwndFrom, TTM_SETTIPTEXTCOLOR, page.FontColor, 0);
+    SendMessageW(request.hdr.hwndFrom, TTM_SETTIPBKCOLOR, page.FontColorBk, 0);
+}
+
+}  // namespace quillory

@@ -1,0 +1,174 @@
+// The stand's Pages as a person works with them: tabs, new, duplicate and delete Page, fit
+// modes; what the album holds after the program has closed.
+#include "stand_test.h"
+
+#include "input.h"
+#include "owned_handles.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace quillory::e2e {
+namespace {
+
+using Tabs = std::vector<std::wstring>;
+
+// Five Pages labelled A to E, tab `tabNumber` current.
+Bytes albumOfFive(int tabNumber) {
+    AlbumText album;
+    album.section(L"Quillory", {{L"TabNumber", std::to_wstring(tabNumber)}, {L"PageCount", L"5"}});
+    for (int page = 0; page < 5; ++page) {
+        album.section(L"Page" + std::to_wstring(page + 1),
+                      {{L"PageVer", L"100"}, {L"Label", std::wstring(1, static_cast<wchar_t>(L'A' + page))}});
+    }
+    return album.bytes();
+}
+
+std::optional<RECT> tabItemRect(HWND tabs, int index) {
+    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, windowProcess(tabs)));
+    if (!process) return std::nullopt;
+    RemoteBuffer remote(process.get(), sizeof(RECT));
+    RECT rect{};
+    if (!remote || !sendMessage(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.address())).value_or(0) ||
+        !ReadProcessMemory(process.get(), remote.address(), &rect, sizeof rect, nullptr)) {
+        return std::nullopt;
+    }
+    return rect;
+}
+
+class StandPagesTest : public StandTest {
+protected:
+    HWND start(const Bytes& album) {
+        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"pages.qalbum"), album));
+        app_ = launch(L"pages");
+        return app_ ? waitForStand(*app_, L"pages") : nullptr;
+    }
+    Tabs tabsAfter(HWND stand, const Tabs& expected) {
+        return waitForValue([&] { return tabs(stand); }, expected);
+    }
+    std::optional<int> selected(HWND stand) { return selectedTab(tabControl(stand)); }
+    // The program's own question box, once it shows.
+    HWND waitForQuestion(HWND stand) {
+        HWND found = nullptr;
+        waitUntil([&] {
+            for (HWND window : topLevelWindows({L"#32770", L"Quillory", app_->id(), true})) {
+                if (window != stand) found = window;
+            }
+            return found != nullptr;
+        });
+        return found;
+    }
+    bool answer(HWND stand, int button) {
+        HWND question = waitForQuestion(stand);
+        return question != nullptr && PostMessageW(question, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    }
+    // The album's text once the program has closed.
+    std::wstring closedAlbum(HWND stand) {
+        EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+        return albumText(L"pages.qalbum").value_or(L"");
+    }
+    static std::wstring section(const std::wstring& album, const std::wstring& name) {
+        return sectionBody(album, name).value_or(L"<no section>");
+    }
+    static bool has(const std::wstring& body, const std::wstring& line) { return body.find(line + L"\r\n") != std::wstring::npos; }
+
+    std::optional<AppProcess> app_;
+};
+
+TEST_F(StandPagesTest, AClickedTabIsCurrentWhenTheAlbumCloses) {
+    HWND stand = start(albumOfFive(0));
+    ASSERT_NE(stand, nullptr);
+    const auto rect = tabItemRect(tabControl(stand), 3);
+    ASSERT_TRUE(rect.has_value());
+    POINT centre{(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2};
+    MapWindowPoints(tabControl(stand), stand, &centre, 1);
+    activate(stand);
+    ASSERT_TRUE(clickInClient(stand, centre));
+    EXPECT_EQ(waitForValue([&] { return selected(stand); }, std::optional<int>(3)), std::optional<int>(3));
+    EXPECT_TRUE(has(section(closedAlbum(stand), L"Quillory"), L"TabNumber=3"));
+}
+
+TEST_F(StandPagesTest, ANewPageTakesTheDefaultsAndIsSelected) {
+    HWND stand = start(albumOfFive(1));
+    ASSERT_NE(stand, nullptr);
+    ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));
+    EXPECT_EQ(tabsAfter(stand, {L"A", L"B", L"C", L"D", L"E", L"Page6"}), (Tabs{L"A", L"B", L"C", L"D", L"E", L"Page6"}));
+    EXPECT_EQ(selected(stand), std::optional<int>(5));
+
+    const std::wstring album = closedAlbum(stand);
+    EXPECT_TRUE(has(section(album, L"Quillory"), L"PageCount=6"));
+    EXPECT_TRUE(has(section(album, L"Quillory"), L"TabNumber=5"));
+    const std::wstring added = section(album, L"Page6");
+    for (const wchar_t* line : {L"Label=Page6", L"Comment000=Page6 コメント", L"FontName=MS UI Gothic", L"FontSize=13",
+                                L"FontColorBk2=15263976", L"PhotoFlag=65728", L"File="}) {
+        EXPECT_TRUE(has(added, line)) << "no " << testing::PrintToString(std::wstring(line)) << " in\n" << testing::PrintToString(added);
+    }
+}
+
+TEST_F(StandPagesTest, ASystemMenuNewPageCarriesNoPath) {
+    HWND stand = start(albumOfFive(0));
+    ASSERT_NE(stand, nullptr);
+    // The system menu's commands come with the cursor position where a posted one has its path.
+    ASSERT_TRUE(PostMessageW(stand, WM_SYSCOMMAND, IDM_NEW_PAGE, MAKELPARAM(40, 30)));
+    EXPECT_EQ(tabsAfter(stand, {L"A", L"B", L"C", L"D", L"E", L"Page6"}), (Tabs{L"A", L"B", L"C", L"D", L"E", L"Page6"}));
+    EXPECT_TRUE(has(section(closedAlbum(stand), L"Page6"), L"File="));
+}
+
+TEST_F(StandPagesTest, DuplicatingPageTwoOfFiveSelectsTheCopy) {
+    HWND stand = start(albumOfFive(2));
+    ASSERT_NE(stand, nullptr);
+    ASSERT_TRUE(postCommand(stand, IDM_DUPLICATE_PAGE));
+    EXPECT_EQ(tabsAfter(stand, {L"A", L"B", L"C", L"C", L"D", L"E"}), (Tabs{L"A", L"B", L"C", L"C", L"D", L"E"}));
+    EXPECT_EQ(selected(stand), std::optional<int>(3));
+    const std::wstring album = closedAlbum(stand);
+    EXPECT_TRUE(has(section(album, L"Quillory"), L"TabNumber=3"));
+    EXPECT_TRUE(has(section(album, L"Page4"), L"Label=C"));
+    EXPECT_TRUE(has(section(album, L"Page6"), L"Label=E"));
+}
+
+TEST_F(StandPagesTest, DeletingAsksFirstAndSelectsTheTabBefore) {
+    HWND stand = start(albumOfFive(0));
+    ASSERT_NE(stand, nullptr);
+    ASSERT_TRUE(postCommand(stand, IDM_DELETE_PAGE));
+    ASSERT_TRUE(answer(stand, IDYES));
+    EXPECT_EQ(tabsAfter(stand, {L"B", L"C", L"D", L"E"}), (Tabs{L"B", L"C", L"D", L"E"}));
+    EXPECT_EQ(selected(stand), std::optional<int>(0)) << "tab 0 stays selected, now the next Page";
+
+    ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST + 2));  // D, from the Page menu
+    EXPECT_EQ(waitForValue([&] { return selected(stand); }, std::optional<int>(2)), std::optional<int>(2));
+    ASSERT_TRUE(postCommand(stand, IDM_DELETE_PAGE));
+    ASSERT_TRUE(answer(stand, IDNO));
+    ASSERT_TRUE(postCommand(stand, IDM_DELETE_PAGE));
+    ASSERT_TRUE(answer(stand, IDYES));
+    // Had いいえ deleted, the second はい would have left two Pages.
+    EXPECT_EQ(tabsAfter(stand, {L"B", L"C", L"E"}), (Tabs{L"B", L"C", L"E"}));
+    EXPECT_EQ(selected(stand), std::optional<int>(1));
+
+    const std::wstring album = closedAlbum(stand);
+    EXPECT_TRUE(has(section(album, L"Quillory"), L"PageCount=3"));
+    EXPECT_TRUE(has(section(album, L"Page3"), L"Label=E"));
+    EXPECT_EQ(sectionBody(album, L"Page4"), std::nullopt);
+    EXPECT_EQ(sectionBody(album, L"Page5"), std::nullopt);
+}
+
+TEST_F(StandPagesTest, FitModesAreSavedWithTheirPage) {
+    HWND stand = start(albumOfFive(0));
+    ASSERT_NE(stand, nullptr);
+    ASSERT_TRUE(postCommand(stand, IDM_FIT_LONGER));
+    ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST + 1));
+    ASSERT_TRUE(postCommand(stand, IDM_FIT_ACTUAL));
+    ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST + 2));
+    ASSERT_TRUE(postCommand(stand, IDM_FIT_BOTH));
+    ASSERT_TRUE(postCommand(stand, IDM_FIT_SHORTER));
+    ASSERT_EQ(waitForValue([&] { return selected(stand); }, std::optional<int>(2)), std::optional<int>(2));
+    const std::wstring album = closedAlbum(stand);
+    EXPECT_TRUE(has(section(album, L"Page1"), L"PhotoFlag=65729"));
+    EXPECT_TRUE(has(section(album, L"Page2"), L"PhotoFlag=65731"));
+    EXPECT_TRUE(has(section(album, L"Page3"), L"PhotoFlag=65728"));
+}
+
+}  // namespace
+}  // namespace quillory::e2e
