@@ -88,13 +88,13 @@ INT_PTR onDestroy(PhotoStandWindow& stand) {
     return TRUE;
 }
 
-bool recordsGeometry(HWND window) {
-    return !IsIconic(window) && !IsZoomed(window);
+bool recordsGeometry(const PhotoStandWindow& stand) {
+    return !IsIconic(stand.window) && !IsZoomed(stand.window) && stand.app.countdown.recordsGeometry();
 }
 
 INT_PTR onMove(PhotoStandWindow& stand) {
     RECT frame{};
-    if (recordsGeometry(stand.window) && GetWindowRect(stand.window, &frame)) {
+    if (recordsGeometry(stand) && GetWindowRect(stand.window, &frame)) {
         stand.app.album.settings.xPosi = frame.left;
         stand.app.album.settings.yPosi = frame.top;
     }
@@ -104,7 +104,7 @@ INT_PTR onMove(PhotoStandWindow& stand) {
 
 INT_PTR onSize(PhotoStandWindow& stand) {
     RECT frame{};
-    if (!recordsGeometry(stand.window) || !GetWindowRect(stand.window, &frame)) return FALSE;
+    if (!recordsGeometry(stand) || !GetWindowRect(stand.window, &frame)) return FALSE;
     if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
     layoutStand(stand);
     stand.app.album.settings.xSize = frame.right - frame.left;

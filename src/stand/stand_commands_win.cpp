@@ -128,7 +128,8 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
 }  // namespace
 
 void holdAndStop(App& app) {
-    app.countdown.SlideHold = true;
+    // The compact window of a running slide show is restored by the slide show's own window side.
+    if (app.countdown.holdAndStop()) app.countdown.finishLeaving();
 }
 
 void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {

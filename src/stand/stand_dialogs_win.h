@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "dialogs/dialog_host_win.h"
+#include "stand/stand_commands_win.h"
 #include "stand/stand_state_win.h"
 
 namespace quillory {
@@ -15,7 +16,7 @@ template <typename Dialog>
 void runModal(PhotoStandWindow& stand, Dialog dialog) {
     App& app = stand.app;
     UpdateWindow(stand.window);
-    app.countdown.SlideHold = true;
+    holdAndStop(app);
     app.ModalOpen = true;
     dialog();
     app.ModalOpen = false;
