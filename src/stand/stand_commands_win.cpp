@@ -26,6 +26,7 @@ PageSettings& currentPageOf(App& app) {
 void showRebuiltPages(PhotoStandWindow& stand) {
     fillTabs(stand);
     openPageView(stand);
+    tellIfSaveFailed(stand);
 }
 
 std::optional<NewPagePicture> pictureAt(const std::optional<Text>& path) {
@@ -76,6 +77,7 @@ void choosePicture(PhotoStandWindow& stand) {
 void fitMode(PhotoStandWindow& stand, WORD command) {
     setFitMode(stand.app.album, *stand.app.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER));
     if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
+    tellIfSaveFailed(stand);
 }
 
 void toggleTopmost(PhotoStandWindow& stand) {

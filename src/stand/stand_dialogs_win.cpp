@@ -1,5 +1,8 @@
 #include "stand/stand_dialogs_win.h"
 
+#include "base/format.h"
+#include "dialogs/message_dialog_win.h"
+
 namespace quillory {
 
 DialogHost dialogHostOf(const PhotoStandWindow& stand) {
@@ -13,6 +16,17 @@ DialogHost dialogHostOf(const PhotoStandWindow& stand) {
     host.background = stand.background.brush();
     host.backgroundSize = stand.background.patternSize();
     return host;
+}
+
+void tellIfSaveFailed(PhotoStandWindow& stand) {
+    if (stand.saveFailureTold || !stand.app.albumFile->lastSaveFailed()) return;
+    stand.saveFailureTold = true;
+    MessageRequest notice;
+    notice.title = u"Quillory";
+    notice.text = formatText(u"アルバムファイル \"%s\" に保存できませんでした。\r\n"
+                             u"変更はこのまま使えますが、終了すると失われます。",
+                             {stand.app.albumFile->path()});
+    runModal(stand, [&] { showMessageDialog(stand.window, notice, dialogHostOf(stand)); });
 }
 
 }  // namespace quillory

@@ -1,6 +1,6 @@
 #pragma once
-// What the stand's modal dialogs share: the host facts they need, and the slide show held while
-// they are open.
+// What the stand's modal dialogs share: the host facts they need, the slide show held while they
+// are open, and the one notice that the album could not be written.
 #include <windows.h>
 
 #include "dialogs/dialog_host_win.h"
@@ -22,5 +22,10 @@ void runModal(PhotoStandWindow& stand, Dialog dialog) {
     app.ModalOpen = false;
     app.countdown.resetIdleCountdown();
 }
+
+// After a save while the stand runs: when the album could not be written, the person is told,
+// once per run, while there is still time to make the file writable; the program goes on from
+// memory. (Closing tells nothing: it would only hold up the close, or a log-off.)
+void tellIfSaveFailed(PhotoStandWindow& stand);
 
 }  // namespace quillory

@@ -1,9 +1,12 @@
 // How the stand looks and where it sits: the status bar's text, translucency and the topmost
-// band, the smallest size and the pull back onto the screen.
+// band, the smallest size, the pull back onto the screen, and the notice of an album that
+// cannot be written.
 #include "stand_test.h"
 
 #include "input.h"
 #include "resource.h"
+
+#include <filesystem>
 
 namespace quillory::e2e {
 namespace {
@@ -27,6 +30,13 @@ protected:
         EXPECT_TRUE(writeFileBytes(sandbox_.file(L"look.qalbum"), album));
         app_ = launch(L"look");
         return app_ ? waitForStand(*app_, L"look") : nullptr;
+    }
+    std::vector<HWND> notices(HWND stand) {
+        std::vector<HWND> found;
+        for (HWND window : topLevelWindows({L"#32770", L"Quillory", app_->id(), true})) {
+            if (window != stand) found.push_back(window);
+        }
+        return found;
     }
     std::optional<AppProcess> app_;
 };
@@ -88,6 +98,35 @@ TEST_F(StandAppearanceTest, AWindowStoredFarOffTheScreenIsPulledBack) {
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
     const std::wstring album = albumText(L"look.qalbum").value_or(L"");
     EXPECT_NE(album.find(L"xPosi=" + std::to_wstring(monitor.rcMonitor.left + 5) + L"\r\n"), std::wstring::npos);
+}
+
+TEST_F(StandAppearanceTest, AnAlbumThatCannotBeWrittenIsToldOnce) {
+    const Bytes album = albumWith({});
+    const std::filesystem::path file = sandbox_.file(L"look.qalbum");
+    ASSERT_TRUE(writeFileBytes(file, album));
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    app_ = launch(L"look");
+    ASSERT_TRUE(app_.has_value());
+    HWND stand = waitForStand(*app_, L"look");
+    ASSERT_NE(stand, nullptr);
+
+    ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));
+    HWND notice = waitFor([&] { return notices(stand).empty() ? HWND{} : notices(stand).front(); });
+    ASSERT_NE(notice, nullptr) << "the failed save was not told";
+    ASSERT_TRUE(PostMessageW(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0));
+    EXPECT_TRUE(waitUntil([&] { return notices(stand).empty(); }));
+
+    // The Pages go on from memory, and the next failed saves are not told again.
+    // A notice would stay up unanswered; the last command saves nothing, so it cannot raise one late.
+    ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));
+    ASSERT_TRUE(postCommand(stand, IDM_FIT_ACTUAL));
+    ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST));
+    EXPECT_EQ(waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(0)), std::optional<int>(0));
+    EXPECT_EQ(tabs(stand).size(), 4u);
+    EXPECT_TRUE(notices(stand).empty());
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+    EXPECT_EQ(readFileBytes(file), std::optional<Bytes>(album));
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace
