@@ -60,7 +60,6 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     hookTabs(stand);
     setIcons(stand);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    PostMessageW(window, WM_COMMAND, IDM_TAB_FONT, 0);
     app.countdown.resetIdleCountdown();
     if (animatesStandFrame(app)) {
         AnimateWindow(window, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);

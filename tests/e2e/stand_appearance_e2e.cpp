@@ -105,6 +105,11 @@ TEST_F(StandAppearanceTest, AnAlbumThatCannotBeWrittenIsToldOnce) {
     const std::filesystem::path file = sandbox_.file(L"look.qalbum");
     ASSERT_TRUE(writeFileBytes(file, album));
     ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    // Writable again however the test ends, so the sandbox can be removed.
+    struct Writable {
+        const std::filesystem::path& file;
+        ~Writable() { SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); }
+    } writableAtEnd{file};
     app_ = launch(L"look");
     ASSERT_TRUE(app_.has_value());
     HWND stand = waitForStand(*app_, L"look");
@@ -126,7 +131,6 @@ TEST_F(StandAppearanceTest, AnAlbumThatCannotBeWrittenIsToldOnce) {
     EXPECT_TRUE(notices(stand).empty());
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
     EXPECT_EQ(readFileBytes(file), std::optional<Bytes>(album));
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

@@ -61,9 +61,11 @@ protected:
         });
         return found;
     }
+    // Answers the question and waits until it has gone, so the next question is a new one.
     bool answer(HWND stand, int button) {
         HWND question = waitForQuestion(stand);
-        return question != nullptr && PostMessageW(question, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        return question != nullptr && PostMessageW(question, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) &&
+               waitUntil([&] { return !IsWindowVisible(question); });
     }
     // The album's text once the program has closed.
     std::wstring closedAlbum(HWND stand) {
@@ -85,7 +87,8 @@ TEST_F(StandPagesTest, AClickedTabIsCurrentWhenTheAlbumCloses) {
     ASSERT_TRUE(rect.has_value());
     POINT centre{(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2};
     MapWindowPoints(tabControl(stand), stand, &centre, 1);
-    activate(stand);
+    // A click reaches the tabs once the stand is the foreground window.
+    ASSERT_TRUE(waitUntil([&] { return activate(stand); }));
     ASSERT_TRUE(clickInClient(stand, centre));
     EXPECT_EQ(waitForValue([&] { return selected(stand); }, std::optional<int>(3)), std::optional<int>(3));
     EXPECT_TRUE(has(section(closedAlbum(stand), L"Quillory"), L"TabNumber=3"));
