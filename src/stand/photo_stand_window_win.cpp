@@ -18,6 +18,7 @@
 #include "stand/stand_layout.h"
 #include "stand/stand_page_view_win.h"
 #include "stand/stand_tabs_win.h"
+#include "view/page_view_win.h"
 
 namespace quillory {
 
@@ -74,6 +75,8 @@ INT_PTR onClose(PhotoStandWindow& stand) {
     App& app = stand.app;
     if (app.hostWindow != nullptr) ShowWindow(app.hostWindow, SW_HIDE);
     if (animatesStandFrame(app)) AnimateWindow(stand.window, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
+    // The view saves the folder position only when it goes, after this save.
+    if (stand.pageView != nullptr) storeFolderPosition(app);
     app.albumFile->saveAlbumSettings(app.album, /*withCurrentPage=*/true);
     unhookTabs(stand);
     if (app.hostWindow != nullptr) PostMessageW(app.hostWindow, WM_CLOSE, 0, 0);

@@ -11,6 +11,7 @@
 #include "stand/stand_dialogs_win.h"
 #include "stand/stand_page_view_win.h"
 #include "stand/stand_tabs_win.h"
+#include "view/page_view_win.h"
 
 namespace quillory {
 
@@ -76,7 +77,7 @@ void choosePicture(PhotoStandWindow& stand) {
 
 void fitMode(PhotoStandWindow& stand, WORD command) {
     setFitMode(stand.app.album, *stand.app.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER));
-    if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
+    if (stand.pageView != nullptr) drawPageView(stand.pageView);
     tellIfSaveFailed(stand);
 }
 
@@ -117,6 +118,7 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
         case IDM_FIT_BOTH:
         case IDM_FIT_ACTUAL: fitMode(stand, command); break;
         case IDM_TOPMOST: toggleTopmost(stand); break;
+        case IDM_OPEN_FILE: openPictureFile(app); break;
         case IDM_TAB_FONT: refreshTabFont(stand); break;
         case IDM_STATUS_BAR: refreshStatusBar(stand); break;
         default:

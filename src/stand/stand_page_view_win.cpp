@@ -4,6 +4,7 @@
 
 #include "stand/current_page.h"
 #include "stand/stand_appearance_win.h"
+#include "view/page_view_win.h"
 
 namespace quillory {
 
@@ -21,9 +22,6 @@ void selectCurrentTab(PhotoStandWindow& stand) {
     TabCtrl_SetCurSel(stand.tabs, currentTab(stand.app.album));
 }
 
-// Until the PageView exists the stand shows the tabs over an empty display area.
-HWND makePageView(PhotoStandWindow&) { return nullptr; }
-
 }  // namespace
 
 void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
@@ -35,7 +33,7 @@ void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
 }
 
 void openPageView(PhotoStandWindow& stand) {
-    stand.pageView = makePageView(stand);
+    stand.pageView = createPageView(stand.app, stand.window);
     layoutPageView(stand);
     refreshStatusText(stand);
 }
