@@ -34,6 +34,8 @@ void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
 
 void openPageView(PhotoStandWindow& stand) {
     stand.pageView = createPageView(stand.app, stand.window);
+    // Above the tab control, which would otherwise paint its display area over the view.
+    SetWindowPos(stand.pageView, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     layoutPageView(stand);
     refreshStatusText(stand);
 }

@@ -165,7 +165,9 @@ void onShowPlacedView(HWND view, const App& app) {
         return;
     }
     const bool tabsBelow = (app.album.settings.TabStyle & TabBottom) != 0;
-    AnimateWindow(view, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | (tabsBelow ? AW_VER_NEGATIVE : AW_VER_POSITIVE));
+    // A slide the system refuses still leaves the view shown.
+    if (!AnimateWindow(view, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | (tabsBelow ? AW_VER_NEGATIVE : AW_VER_POSITIVE)))
+        ShowWindow(view, SW_SHOW);
 }
 
 INT_PTR onInitDialog(HWND view, PageViewState& state) {
