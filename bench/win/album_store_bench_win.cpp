@@ -108,7 +108,7 @@ private:
         sink_ += readInt(section, u"PageVer", 0);
         readString(section, u"Label", 31);
         const int lines = readInt(section, u"Comment", 0);
-        for (int line = 0; line < lines; ++line) readString(section, commentLineKey(line), 259);
+        for (int line = 0; line < lines; ++line) readString(section, Text(commentLineKey(line)), 259);
         readProfileText(section, u"File");
         for (const char16_t* key : {u"FileNum", u"FolderFileNo", u"Flag", u"PhotoFlag"}) sink_ += readInt(section, key, 0);
         readString(section, u"FontName", 34);
@@ -126,15 +126,15 @@ private:
         TextView rest = p.Comment;
         while (lines < kCommentLineLimit) {
             const std::size_t end = rest.find(u"\r\n");
-            write(section, commentLineKey(lines), Text(rest.substr(0, end)));
-            remove(section, commentLineKey(lines) + u"Hex");
+            write(section, Text(commentLineKey(lines)), Text(rest.substr(0, end)));
+            remove(section, Text(commentLineKey(lines)) + u"Hex");
             ++lines;
             if (end == TextView::npos) break;
             rest.remove_prefix(end + 2);
         }
         for (int leftover = lines; leftover < kCommentLineLimit; ++leftover) {
-            if (readString(section, commentLineKey(leftover), 12).empty()) break;
-            remove(section, commentLineKey(leftover));
+            if (readString(section, Text(commentLineKey(leftover)), 12).empty()) break;
+            remove(section, Text(commentLineKey(leftover)));
         }
         writeInt(section, u"Comment", lines);
         writeInt(section, u"Flag", static_cast<std::int32_t>(p.Flag));

@@ -5,7 +5,7 @@
 #include "album/page_tabs.h"
 #include "album/profile_text.h"
 #include "album/special_folders.h"
-#include "base/format.h"
+#include "album/short_text.h"
 
 namespace quillory {
 
@@ -14,9 +14,9 @@ namespace {
 constexpr TextView kMainSection = u"Quillory";
 constexpr TextView kUnicodeMark = u";Quillory";
 
-Text pageSection(int page) {
-    if (page == kDefaultPage) return formatText(u"%s-Default", {u"Page"});
-    return formatText(u"%s%d", {u"Page", page + 1});
+ShortText pageSection(int page) {
+    if (page == kDefaultPage) return ShortText(u"Page-Default");
+    return ShortText(u"Page").appendNumber(page + 1);
 }
 
 Text backupPath(const Text& albumPath) {
@@ -26,8 +26,8 @@ Text backupPath(const Text& albumPath) {
     return (hasExtension ? albumPath.substr(0, dot) : albumPath) + u"_Backup.qalbum";
 }
 
-Text historyKey(TextView name, int entry) {
-    return formatText(u"%s%02d", {name, entry});
+ShortText historyKey(TextView name, int entry) {
+    return ShortText(name).appendNumber(entry, 2);
 }
 
 // A missing key keeps the field's value: at the start of the program, its start value.
@@ -189,7 +189,7 @@ Text AlbumFile::readText(const IniDocument& doc, TextView section, TextView key,
 
 Text AlbumFile::readComment(const IniDocument& doc, TextView section, int page) const {
     const std::int32_t lines = doc.readInt(section, u"Comment", 0);
-    if (lines == 0) return formatText(u"%s%d コメント", {u"Page", page + 1});
+    if (lines == 0) return Text(ShortText(u"Page").appendNumber(page + 1).append(u" コメント"));
     Text comment;
     for (int line = 0; line < lines && comment.size() < kCommentCapacity; ++line) {
         if (line > 0) comment += u"\r\n";
@@ -226,7 +226,7 @@ void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, boo
     const bool isPage = page != kDefaultPage;
     if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
     album.unicodeAlbum = fileWasUnicode_;
-    const Text section = pageSection(page);
+    const ShortText section = pageSection(page);
     // Every value is read before it is stored, so the DefaultPage can be its own defaults.
     const PageSettings& defaults = album.defaultPage;
     PageSettings& p = isPage ? album.pages[static_cast<std::size_t>(page)] : album.defaultPage;
@@ -269,7 +269,7 @@ void AlbumFile::savePage(const Album& album, int page, unsigned groups) {
 void AlbumFile::savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups) {
     const bool isPage = page != kDefaultPage;
     if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
-    const Text section = pageSection(page);
+    const ShortText section = pageSection(page);
     const PageSettings& p = isPage ? album.pages[static_cast<std::size_t>(page)] : album.defaultPage;
     for (const PageKey& row : kPageKeys) {
         if ((groups & row.group) == 0 || !storedFor(isPage, row)) continue;

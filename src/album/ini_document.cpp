@@ -1,28 +1,32 @@
 #include "album/ini_document.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <functional>
 #include <utility>
 
-#include "base/format.h"
+#include "album/short_text.h"
 
 namespace quillory {
 
 namespace {
 
+// A Page section holds about twenty keys; a section made by writing starts with room for them.
+constexpr std::size_t kNewSectionLines = 24;
+
 bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
+}
+
+bool isLineEnd(char16_t c) {
+    return c == u'\r' || c == u'\n';
 }
 
 TextView trimmed(TextView text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-Text upperCased(TextView text) {
-    Text upper(text);
-    for (char16_t& c : upper) c = asciiUpper(c);
-    return upper;
 }
 
 // The name of a header line ("[Name]" with blanks allowed around it), or nothing.
@@ -34,34 +38,27 @@ std::optional<TextView> headerName(TextView line) {
     return trimmed(line.substr(0, close));
 }
 
-Text withoutLineBreaks(TextView value) {
-    Text safe(value);
-    std::replace(safe.begin(), safe.end(), u'\r', u' ');
-    std::replace(safe.begin(), safe.end(), u'\n', u' ');
-    return safe;
+// FNV-1a over the upper-cased name, so that names differing only in case meet.
+std::uint64_t nameHash(TextView name) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char16_t c : name) {
+        hash ^= asciiUpper(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
 }
 
-Text decodeUtf16(std::span<const std::uint8_t> bytes) {
-    Text text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
-    }
-    return text;
-}
-
-void appendUtf16(std::vector<std::uint8_t>& out, TextView text) {
-    for (char16_t c : text) {
-        out.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
+bool indexOrder(std::uint64_t hashA, std::size_t sectionA, std::uint64_t hashB, std::size_t sectionB) {
+    return hashA != hashB ? hashA < hashB : sectionA < sectionB;
 }
 
 }  // namespace
 
-IniDocument::Line IniDocument::makeLine(Text text) {
-    Line line{std::move(text)};
-    const TextView view(line.text);
+IniDocument::IniDocument(bool unicode) : unicode_(unicode), sections_(1) {}
+
+IniDocument::Line IniDocument::classified(Range text) const {
+    Line line{text, {}};
+    const TextView view = textOf(text);
     const std::size_t equals = view.find(u'=');
     if (equals == TextView::npos || headerName(view)) return line;
     std::size_t begin = 0;
@@ -69,67 +66,144 @@ IniDocument::Line IniDocument::makeLine(Text text) {
     std::size_t end = equals;
     while (end > begin && isBlank(view[end - 1])) --end;
     if (end == begin || view[begin] == u';') return line;
-    line.isKey = true;
-    line.keyBegin = begin;
-    line.keyEnd = end;
+    line.key = Range{text.begin + begin, end - begin};
     return line;
 }
 
-void IniDocument::addParsedLine(Text text) {
-    if (const auto name = headerName(text)) {
-        sections_.push_back(Section{Text(*name), {}});
-        index_.emplace(upperCased(*name), sections_.size() - 1);
+IniDocument::Line IniDocument::appendLine(TextView text) {
+    const std::size_t begin = text_.size();
+    text_.append(text);
+    return classified(Range{begin, text.size()});
+}
+
+// The key may be spelled as it stands in the file (a view into text_), so it is copied by
+// position once there is room for the whole line.
+IniDocument::Line IniDocument::appendKeyLine(TextView key, TextView value) {
+    const std::less<const char16_t*> before;
+    const auto inText = [&](TextView part) {
+        return !part.empty() && !before(part.data(), text_.data()) && before(part.data(), text_.data() + text_.size());
+    };
+    if (inText(value)) return appendKeyLine(key, Text(value));
+    const bool keyInText = inText(key);
+    const std::size_t keyAt = keyInText ? static_cast<std::size_t>(key.data() - text_.data()) : 0;
+    const std::size_t begin = text_.size();
+    text_.reserve(begin + key.size() + 1 + value.size());
+    if (keyInText) {
+        text_.append(text_, keyAt, key.size());
+    } else {
+        text_.append(key);
     }
-    sections_.back().lines.push_back(makeLine(std::move(text)));
+    text_ += u'=';
+    const std::size_t valueAt = text_.size();
+    text_.append(value);
+    std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(valueAt), text_.end(), isLineEnd, u' ');
+    return classified(Range{begin, text_.size() - begin});
+}
+
+void IniDocument::startSection(Range name, Line header) {
+    sections_.push_back(Section{name, {}});
+    sections_.back().lines.push_back(header);
 }
 
 IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& codePage) {
     const bool unicode = bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
     IniDocument doc(unicode);
-    const Text text = unicode ? decodeUtf16(bytes.subspan(2))
-                              : codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    doc.sections_.push_back(Section{});
+    if (unicode) {
+        const auto units = bytes.subspan(2);
+        doc.text_.resize(units.size() / 2);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(doc.text_.data(), units.data(), doc.text_.size() * 2);
+        } else {
+            for (std::size_t i = 0; i < doc.text_.size(); ++i) {
+                doc.text_[i] = static_cast<char16_t>(units[2 * i] | (units[2 * i + 1] << 8));
+            }
+        }
+    } else {
+        doc.text_ = codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    }
+
+    // Every line first, then each section takes its own lines at their exact number.
+    const TextView text(doc.text_);
+    std::vector<Line> lines;
+    lines.reserve(text.size() / 16 + 1);  // about the length of a line
+    std::vector<std::pair<std::size_t, Range>> headers;  // line index and section name
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
-        doc.addParsedLine(text.substr(start, end - start));
+        while (end < text.size() && !isLineEnd(text[end])) ++end;
+        const Range line{start, end - start};
+        if (const auto name = headerName(text.substr(start, end - start))) {
+            headers.emplace_back(lines.size(), Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
+        }
+        lines.push_back(doc.classified(line));
         if (end == text.size()) {
             doc.lastLineEnded_ = false;
             break;
         }
-        end += (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1;
-        start = end;
+        start = end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
     }
+    doc.sections_.reserve(headers.size() + 1);
+    auto linesUpTo = [&](std::size_t first, std::size_t end) {
+        return std::vector<Line>(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.begin() + static_cast<std::ptrdiff_t>(end));
+    };
+    doc.sections_[0].lines = linesUpTo(0, headers.empty() ? lines.size() : headers.front().first);
+    for (std::size_t h = 0; h < headers.size(); ++h) {
+        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].first : lines.size();
+        doc.sections_.push_back(Section{headers[h].second, linesUpTo(headers[h].first, end)});
+    }
+    doc.rebuildIndex();
     return doc;
 }
 
 void IniDocument::resetTo(TextView firstLine, bool unicode) {
     unicode_ = unicode;
+    text_.clear();
     sections_.assign(1, Section{});
     index_.clear();
-    addParsedLine(Text(firstLine));
+    const Line line = appendLine(firstLine);
+    if (const auto name = headerName(firstLine)) {
+        startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line);
+        addToIndex(sections_.size() - 1);
+    } else {
+        sections_[0].lines.push_back(line);
+    }
     lastLineEnded_ = false;
+}
+
+void IniDocument::addToIndex(std::size_t section) {
+    const std::uint64_t hash = nameHash(nameOf(sections_[section]));
+    const auto at = std::upper_bound(index_.begin(), index_.end(), IndexEntry{hash, section}, [](const IndexEntry& a, const IndexEntry& b) {
+        return indexOrder(a.hash, a.section, b.hash, b.section);
+    });
+    index_.insert(at, IndexEntry{hash, section});
 }
 
 void IniDocument::rebuildIndex() {
     index_.clear();
-    for (std::size_t i = 1; i < sections_.size(); ++i) index_.emplace(upperCased(sections_[i].name), i);
+    index_.reserve(sections_.size() - 1);
+    for (std::size_t i = 1; i < sections_.size(); ++i) index_.push_back(IndexEntry{nameHash(nameOf(sections_[i])), i});
+    std::sort(index_.begin(), index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        return indexOrder(a.hash, a.section, b.hash, b.section);
+    });
 }
 
 const IniDocument::Section* IniDocument::findSection(TextView name) const {
-    const auto it = index_.find(upperCased(name));
-    return it == index_.end() ? nullptr : &sections_[it->second];
+    const std::uint64_t hash = nameHash(name);
+    auto it = std::lower_bound(index_.begin(), index_.end(), hash, [](const IndexEntry& entry, std::uint64_t h) { return entry.hash < h; });
+    for (; it != index_.end() && it->hash == hash; ++it) {
+        if (equalsNoCase(nameOf(sections_[it->section]), name)) return &sections_[it->section];
+    }
+    return nullptr;
 }
 
 IniDocument::Section* IniDocument::findSection(TextView name) {
     return const_cast<Section*>(std::as_const(*this).findSection(name));
 }
 
-std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView key) {
+std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView key) const {
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
-        const Line& line = section.lines[i];
-        if (line.isKey && equalsNoCase(TextView(line.text).substr(line.keyBegin, line.keyEnd - line.keyBegin), key)) return i;
+        const Range found = section.lines[i].key;
+        if (found.size == key.size() && equalsNoCase(textOf(found), key)) return i;
     }
     return std::nullopt;
 }
@@ -139,7 +213,7 @@ std::optional<TextView> IniDocument::value(TextView section, TextView key) const
     if (!found) return std::nullopt;
     const auto line = findKey(*found, key);
     if (!line) return std::nullopt;
-    const TextView text(found->lines[*line].text);
+    const TextView text = textOf(found->lines[*line].text);
     return trimmed(text.substr(text.find(u'=') + 1));
 }
 
@@ -165,28 +239,32 @@ std::int32_t IniDocument::readInt(TextView section, TextView key, std::int32_t f
 }
 
 void IniDocument::write(TextView section, TextView key, TextView value) {
-    Text line = Text(key) + u'=' + withoutLineBreaks(value);
     Section* found = findSection(section);
     if (!found) {
-        sections_.push_back(Section{Text(section), {makeLine(u"[" + Text(section) + u"]")}});
-        index_.emplace(upperCased(section), sections_.size() - 1);
-        sections_.back().lines.push_back(makeLine(std::move(line)));
+        const std::size_t begin = text_.size();
+        text_ += u'[';
+        text_.append(section);
+        text_ += u']';
+        startSection(Range{begin + 1, section.size()}, classified(Range{begin, text_.size() - begin}));
+        addToIndex(sections_.size() - 1);
+        sections_.back().lines.reserve(kNewSectionLines);
+        sections_.back().lines.push_back(appendKeyLine(key, value));
         lastLineEnded_ = true;
         return;
     }
     if (const auto existing = findKey(*found, key)) {
         Line& old = found->lines[*existing];
-        old = makeLine(old.text.substr(old.keyBegin, old.keyEnd - old.keyBegin) + u'=' + withoutLineBreaks(value));
+        old = appendKeyLine(textOf(old.key), value);
         return;
     }
     std::size_t at = found->lines.size();
-    while (at > 1 && trimmed(found->lines[at - 1].text).empty()) --at;
+    while (at > 1 && trimmed(textOf(found->lines[at - 1].text)).empty()) --at;
     if (found == &sections_.back() && at == found->lines.size()) lastLineEnded_ = true;
-    found->lines.insert(found->lines.begin() + static_cast<std::ptrdiff_t>(at), makeLine(std::move(line)));
+    found->lines.insert(found->lines.begin() + static_cast<std::ptrdiff_t>(at), appendKeyLine(key, value));
 }
 
 void IniDocument::writeInt(TextView section, TextView key, std::int32_t value) {
-    write(section, key, formatText(u"%d", {value}));
+    write(section, key, ShortText(u"").appendNumber(value));
 }
 
 void IniDocument::deleteKey(TextView section, TextView key) {
@@ -196,9 +274,9 @@ void IniDocument::deleteKey(TextView section, TextView key) {
 }
 
 void IniDocument::deleteSection(TextView section) {
-    const auto it = index_.find(upperCased(section));
-    if (it == index_.end()) return;
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
+    const Section* found = findSection(section);
+    if (!found) return;
+    sections_.erase(sections_.begin() + (found - sections_.data()));
     rebuildIndex();
 }
 
@@ -207,8 +285,8 @@ bool IniDocument::separateSections() {
     Section* holder = nullptr;  // the section that holds the line before the current one
     for (Section& section : sections_) {
         if (section.lines.empty()) continue;
-        const Text& first = section.lines.front().text;
-        if (holder && !first.empty() && first.front() == u'[' && !holder->lines.back().text.empty()) {
+        const TextView first = textOf(section.lines.front().text);
+        if (holder && !first.empty() && first.front() == u'[' && holder->lines.back().text.size != 0) {
             holder->lines.push_back(Line{});
             added = true;
         }
@@ -219,22 +297,32 @@ bool IniDocument::separateSections() {
 
 std::vector<std::uint8_t> IniDocument::serialise(CodePage& codePage) const {
     Text text;
+    std::size_t size = 0;
+    for (const Section& section : sections_) {
+        for (const Line& line : section.lines) size += line.text.size + 2;
+    }
+    text.reserve(size);
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) {
-            text += line.text;
+            text += textOf(line.text);
             text += u"\r\n";
         }
     }
     if (!lastLineEnded_ && text.size() >= 2) text.resize(text.size() - 2);
-    std::vector<std::uint8_t> bytes;
-    if (unicode_) {
-        bytes.reserve(2 + text.size() * 2);
-        bytes.push_back(0xFF);
-        bytes.push_back(0xFE);
-        appendUtf16(bytes, text);
-    } else {
+    if (!unicode_) {
         const std::string ansi = codePage.encode(text);
-        bytes.assign(ansi.begin(), ansi.end());
+        return std::vector<std::uint8_t>(ansi.begin(), ansi.end());
+    }
+    std::vector<std::uint8_t> bytes(2 + 2 * text.size());
+    bytes[0] = 0xFF;
+    bytes[1] = 0xFE;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(bytes.data() + 2, text.data(), text.size() * 2);
+    } else {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            bytes[2 + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
+            bytes[3 + 2 * i] = static_cast<std::uint8_t>(text[i] >> 8);
+        }
     }
     return bytes;
 }

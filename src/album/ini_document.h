@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "base/platform.h"
@@ -21,7 +20,7 @@ namespace quillory {
 class IniDocument {
 public:
     // A document with no lines at all, as a file that does not exist.
-    explicit IniDocument(bool unicode = true) : unicode_(unicode) {}
+    explicit IniDocument(bool unicode = true);
 
     // UTF-16LE after the FF FE mark (a trailing odd byte is ignored), otherwise ANSI text
     // decoded through `codePage`. Line ends may be CR LF, LF or CR.
@@ -29,12 +28,13 @@ public:
 
     bool isUnicode() const { return unicode_; }
 
-    // The value with surrounding blanks removed, or nothing when the key is missing.
+    // The value with surrounding blanks removed, or nothing when the key is missing. The view
+    // lasts until the document is changed.
     std::optional<TextView> value(TextView section, TextView key) const;
     bool hasSection(TextView section) const;
     // The sections' names in file order, duplicates included.
     std::size_t sectionCount() const { return sections_.size() - 1; }
-    TextView sectionName(std::size_t index) const { return sections_[index + 1].name; }
+    TextView sectionName(std::size_t index) const { return nameOf(sections_[index + 1]); }
     // At most `capacity` code units of the value, or of `fallback` when the key is missing.
     Text readString(TextView section, TextView key, TextView fallback, std::size_t capacity) const;
     // The signed decimal number at the start of the value (wrapping to 32 bits), 0 when there is
@@ -61,28 +61,42 @@ public:
     void resetTo(TextView firstLine, bool unicode);
 
 private:
+    // Lines and names are ranges of text_, which holds the file as it was read followed by every
+    // line written since: a load or a save allocates for the document, not for each line.
+    struct Range {
+        std::size_t begin = 0;
+        std::size_t size = 0;
+    };
     struct Line {
-        Text text;               // as in the file, without the line end
-        std::size_t keyEnd = 0;  // for a key line: the key is text[keyBegin, keyEnd)
-        std::size_t keyBegin = 0;
-        bool isKey = false;
+        Range text;  // without the line end
+        Range key;   // within the line, for a key line; empty otherwise
     };
     struct Section {
-        Text name;                // empty for the lines before the first header
+        Range name;               // empty for the lines before the first header
         std::vector<Line> lines;  // the header line first (except for the lines before it)
     };
+    struct IndexEntry {
+        std::uint64_t hash;  // of the upper-cased name
+        std::size_t section;
+    };
 
-    static Line makeLine(Text text);
-    void addParsedLine(Text text);
+    TextView textOf(Range range) const { return TextView(text_).substr(range.begin, range.size); }
+    TextView nameOf(const Section& section) const { return textOf(section.name); }
+    Line appendLine(TextView text);
+    Line appendKeyLine(TextView key, TextView value);
+    Line classified(Range text) const;
+    void startSection(Range name, Line header);
     const Section* findSection(TextView name) const;
     Section* findSection(TextView name);
-    static std::optional<std::size_t> findKey(const Section& section, TextView key);
+    std::optional<std::size_t> findKey(const Section& section, TextView key) const;
+    void addToIndex(std::size_t section);
     void rebuildIndex();
 
     bool unicode_;
     bool lastLineEnded_ = true;
+    Text text_;
     std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
-    std::unordered_map<Text, std::size_t> index_;  // upper-cased name -> first section of that name
+    std::vector<IndexEntry> index_;  // by hash, then by section: the first of equal names first
 };
 
 }  // namespace quillory

@@ -1,7 +1,6 @@
 #include "album/profile_text.h"
 
 #include "album/hex_twin.h"
-#include "base/format.h"
 
 namespace quillory {
 
@@ -9,15 +8,15 @@ namespace {
 
 constexpr std::size_t kKeyNameCapacity = 31;
 
-Text hexKey(TextView key) {
-    return capped(Text(key) + u"Hex", kKeyNameCapacity);
+ShortText hexKey(TextView key) {
+    return ShortText(key).append(u"Hex").cut(kKeyNameCapacity);
 }
 
 }  // namespace
 
 Text readProfileText(const IniDocument& doc, TextView section, TextView key, TextView fallback) {
-    const Text hex = doc.readString(section, hexKey(key), u"", kHexTwinCapacity);
-    if (!hex.empty()) return decodeHexTwin(hex);
+    const auto hex = doc.value(section, hexKey(key));
+    if (hex && !hex->empty()) return decodeHexTwin(hex->substr(0, kHexTwinCapacity));
     return doc.readString(section, key, fallback, kProfileTextCapacity);
 }
 
@@ -25,8 +24,8 @@ void deleteHexKey(IniDocument& doc, TextView section, TextView key) {
     doc.deleteKey(section, hexKey(key));
 }
 
-Text commentLineKey(int line) {
-    return formatText(u"%s%03d", {u"Comment", line});
+ShortText commentLineKey(int line) {
+    return ShortText(u"Comment").appendNumber(line, 3);
 }
 
 // The line count is replaced where it stands rather than deleted and appended, so that saving an
@@ -35,7 +34,7 @@ void writeComment(IniDocument& doc, TextView section, TextView text) {
     int written = 0;
     while (written < kCommentLineLimit) {
         const std::size_t lineEnd = text.find(u"\r\n");
-        const Text key = commentLineKey(written);
+        const ShortText key = commentLineKey(written);
         doc.write(section, key, text.substr(0, lineEnd));
         deleteHexKey(doc, section, key);
         ++written;
@@ -43,7 +42,7 @@ void writeComment(IniDocument& doc, TextView section, TextView text) {
         text.remove_prefix(lineEnd + 2);
     }
     for (int leftover = written; leftover < kCommentLineLimit; ++leftover) {
-        const Text key = commentLineKey(leftover);
+        const ShortText key = commentLineKey(leftover);
         if (!doc.value(section, key)) break;
         doc.deleteKey(section, key);
     }

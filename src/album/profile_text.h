@@ -2,6 +2,7 @@
 // The album file's text encodings on top of the INI document: texts with a Hex twin, and the
 // Page comment spread over numbered keys.
 #include "album/ini_document.h"
+#include "album/short_text.h"
 
 namespace quillory {
 
@@ -15,7 +16,7 @@ Text readProfileText(const IniDocument& doc, TextView section, TextView key, Tex
 void deleteHexKey(IniDocument& doc, TextView section, TextView key);
 
 // Comment000, Comment001 … for the lines of a comment; the line count is `Comment`.
-Text commentLineKey(int line);
+ShortText commentLineKey(int line);
 // Writes up to five lines of `text` (split at CR LF), removes the lines of a longer earlier
 // comment and stores the line count.
 void writeComment(IniDocument& doc, TextView section, TextView text);

@@ -57,14 +57,27 @@ Text tokenisePath(TextView path, SpecialFolders& folders) {
     return capped(u"%" + Text(match->name) + u"%" + Text(rest), kPathCapacity);
 }
 
+namespace {
+
+// Where "%" + name + "%" first occurs, or npos; looked for without building the token, since
+// every Page's path is tried against every folder of the table.
+std::size_t findToken(TextView stored, TextView name) {
+    for (std::size_t at = stored.find(u'%'); at != TextView::npos; at = stored.find(u'%', at + 1)) {
+        const TextView rest = stored.substr(at + 1);
+        if (rest.size() > name.size() && rest.starts_with(name) && rest[name.size()] == u'%') return at;
+    }
+    return TextView::npos;
+}
+
+}  // namespace
+
 Text expandPath(TextView stored, SpecialFolders& folders) {
     for (const SpecialFolderEntry& entry : kSpecialFolderTable) {
-        const Text token = u"%" + Text(entry.name) + u"%";
-        const std::size_t at = stored.find(token);
+        const std::size_t at = findToken(stored, entry.name);
         if (at == TextView::npos) continue;
         const auto folder = folders.folderPath(entry.csidl);
         if (!folder) continue;
-        return capped(*folder + u"\\" + Text(stored.substr(at + token.size())), kPathCapacity);
+        return capped(*folder + u"\\" + Text(stored.substr(at + entry.name.size() + 2)), kPathCapacity);
     }
     return capped(stored, kPathCapacity);
 }
