@@ -1,6 +1,7 @@
 #include "photoinfo/exif_date.h"
 
 #include <array>
+#include <string_view>
 
 namespace quillory {
 
@@ -37,22 +38,22 @@ bool isValid(const CivilTime& t) {
 }
 
 // The number that starts at `position`, read the way the C runtime's wcstol reads one.
-int numberAt(TextView text, std::size_t position) {
+template <typename Char>
+int numberAt(std::basic_string_view<Char> text, std::size_t position) {
     std::size_t at = position;
-    while (at < text.size() && (text[at] == u' ' || text[at] == u'\t')) ++at;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
     bool negative = false;
-    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) negative = text[at++] == u'-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
     std::int64_t value = 0;
-    for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at) {
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
         // Anything this long is no calendar number; stop growing so it cannot overflow.
-        if (value < 1'000'000'000) value = value * 10 + (text[at] - u'0');
+        if (value < 1'000'000'000) value = value * 10 + (text[at] - '0');
     }
     return static_cast<int>(negative ? -value : value);
 }
 
-}  // namespace
-
-CivilTime parseExifDate(TextView text) {
+template <typename Char>
+CivilTime parseDate(std::basic_string_view<Char> text) {
     CivilTime time;
     time.year = numberAt(text, 0);
     time.month = numberAt(text, 5);
@@ -62,6 +63,10 @@ CivilTime parseExifDate(TextView text) {
     time.second = numberAt(text, 17);
     return time;
 }
+
+}  // namespace
+
+CivilTime parseExifDate(TextView text) { return parseDate(text); }
 
 std::optional<std::int64_t> civilToMilliseconds(const CivilTime& time) {
     if (!isValid(time)) return std::nullopt;
@@ -99,8 +104,8 @@ std::optional<CivilTime> normalisedCivil(const CivilTime& time) {
     return millisecondsToCivil(*milliseconds);
 }
 
-std::uint64_t shootingTimeOf(TextView exifDate) {
-    return static_cast<std::uint64_t>(civilToMilliseconds(parseExifDate(exifDate)).value_or(0));
+std::uint64_t shootingTimeOf(std::string_view exifDate) {
+    return static_cast<std::uint64_t>(civilToMilliseconds(parseDate(exifDate)).value_or(0));
 }
 
 }  // namespace quillory

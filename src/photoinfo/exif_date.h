@@ -3,6 +3,7 @@
 // times to and from milliseconds since 1601-01-01 00:00, the epoch of Windows file times.
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "base/platform.h"
 #include "base/text.h"
@@ -23,7 +24,8 @@ CivilTime millisecondsToCivil(std::int64_t milliseconds);
 // The validated time with its weekday filled in, as a round trip through a file time gives it.
 std::optional<CivilTime> normalisedCivil(const CivilTime& time);
 
-// The folder ordering's shooting time: 0 for a missing or invalid date.
-std::uint64_t shootingTimeOf(TextView exifDate);
+// The folder ordering's shooting time of a DateTimeOriginal's bytes as stored (ASCII digits and
+// colons, read like parseExifDate): 0 for a missing or invalid date.
+std::uint64_t shootingTimeOf(std::string_view exifDate);
 
 }  // namespace quillory

@@ -16,8 +16,10 @@ constexpr int kMaxPngChunks = 100000;
 constexpr std::size_t kEntrySize = 12;
 // Metadata sits at the start of a file; one read of this much serves most pictures whole.
 constexpr std::size_t kHeadSize = 8192;
-// The date ordering reads at most this much of a DateTimeOriginal ("YYYY:MM:DD HH:MM:SS").
-constexpr std::size_t kDateCapacity = 31;
+// The date ordering reads this much first: cameras store DateTimeOriginal in the first kilobyte.
+constexpr std::size_t kDateHeadSize = 1024;
+// Reads up to here widen the cached head; further ones go to the file itself.
+constexpr std::size_t kHeadLimit = 65536;
 
 constexpr std::array<std::uint8_t, 6> kExifPrefix{'E', 'x', 'i', 'f', 0, 0};
 constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
@@ -52,17 +54,22 @@ std::uint32_t bigEndian32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 | static_cast<std::uint32_t>(p[2]) << 8 | p[3];
 }
 
-// The source with its first bytes read once, so the many small reads of the directories cost
-// one system call rather than one each.
+// The source with its first bytes held in a buffer the caller keeps. The head is read in one
+// go and widened with one more read when a read lies further within kHeadLimit, so the many
+// small reads of the directories cost a system call or two rather than one each, and a reader
+// of many files reuses one buffer.
 class HeadCachedSource final : public ByteSource {
 public:
-    explicit HeadCachedSource(ByteSource& source) : source_(source) {
-        head_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(source.size(), kHeadSize)));
-        if (!source_.read(0, head_)) head_.clear();
+    HeadCachedSource(ByteSource& source, std::vector<std::uint8_t>& head, std::size_t firstRead) : source_(source), head_(head) {
+        head_.clear();
+        widen(firstRead);
     }
     std::uint64_t size() const override { return source_.size(); }
     bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
-        if (offset <= head_.size() && out.size() <= head_.size() - offset) {
+        if (offset > size() || out.size() > size() - offset) return false;
+        const std::uint64_t end = offset + out.size();
+        if (end > head_.size() && end <= kHeadLimit) widen(std::max<std::uint64_t>(end, 2 * head_.size()));
+        if (end <= head_.size()) {
             std::copy_n(head_.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());
             return true;
         }
@@ -70,8 +77,14 @@ public:
     }
 
 private:
+    void widen(std::uint64_t wanted) {
+        const std::size_t held = head_.size();
+        head_.resize(static_cast<std::size_t>(std::min({wanted, std::uint64_t{kHeadLimit}, size()})));
+        if (head_.size() > held && !source_.read(held, std::span(head_).subspan(held))) head_.resize(held);
+    }
+
     ByteSource& source_;
-    std::vector<std::uint8_t> head_;
+    std::vector<std::uint8_t>& head_;
 };
 
 // A range of the source, read with offsets relative to its start; nothing outside it is read.
@@ -308,7 +321,8 @@ void walkItems(const TiffReader& reader, std::vector<std::uint8_t>& table, Visit
 }  // namespace
 
 std::vector<PropertyItem> readPropertyItems(ByteSource& file) {
-    HeadCachedSource source(file);
+    std::vector<std::uint8_t> head;
+    HeadCachedSource source(file, head, kHeadSize);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return {};
     std::vector<PropertyItem> items;
@@ -320,26 +334,37 @@ std::vector<PropertyItem> readPropertyItems(ByteSource& file) {
     return items;
 }
 
-std::optional<std::string> readDateTimeOriginal(ByteSource& file) {
-    HeadCachedSource source(file);
+DateTimeOriginalReader::DateTimeOriginalReader() {
+    head_.reserve(kHeadLimit);
+    table_.reserve(64 * kEntrySize);
+}
+
+std::optional<std::string_view> DateTimeOriginalReader::read(ByteSource& file) {
+    HeadCachedSource source(file, head_, kDateHeadSize);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return std::nullopt;
-    std::optional<std::string> date;
-    std::vector<std::uint8_t> table;
-    walkItems(*reader, table, [&](const DirectoryEntry& entry, std::uint32_t length) {
+    std::optional<std::string_view> date;
+    walkItems(*reader, table_, [&](const DirectoryEntry& entry, std::uint32_t length) {
         if (entry.tag != kTagDateTimeOriginal) return false;
         if (entry.type != PropertyTypeAscii) return true;
-        std::array<std::uint8_t, kDateCapacity> bytes{};
-        const auto stored = std::span(bytes).first(std::min<std::size_t>(length, bytes.size()));
+        const auto stored = std::span(date_).first(std::min<std::size_t>(length, date_.size()));
         if (!reader->readValue(entry, length, stored)) return false;
-        date.emplace(stored.begin(), std::find(stored.begin(), stored.end(), std::uint8_t{0}));
+        date.emplace(reinterpret_cast<const char*>(stored.data()), std::find(stored.begin(), stored.end(), std::uint8_t{0}) - stored.begin());
         return true;
     });
     return date;
 }
 
+std::optional<std::string> readDateTimeOriginal(ByteSource& source) {
+    DateTimeOriginalReader reader;
+    const std::optional<std::string_view> date = reader.read(source);
+    if (!date) return std::nullopt;
+    return std::string(*date);
+}
+
 std::optional<std::uint16_t> readOrientation(ByteSource& file) {
-    HeadCachedSource source(file);
+    std::vector<std::uint8_t> head;
+    HeadCachedSource source(file, head, kHeadSize);
     const std::optional<TiffReader> reader = openTiff(source);
     if (!reader) return std::nullopt;
     std::vector<std::uint8_t> table;

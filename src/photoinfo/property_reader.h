@@ -2,9 +2,11 @@
 // Our own reader of a picture's EXIF, TIFF and GPS property items. It reads only the header bytes
 // the metadata needs, never pixels, and treats every file as hostile: each offset and count is
 // checked against the data before use, and a broken file simply yields fewer items.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/platform.h"
@@ -51,5 +53,19 @@ std::optional<std::string> readDateTimeOriginal(ByteSource& source);
 
 // The Orientation of the first directory (a SHORT, 1 to 8 when valid), or nothing.
 std::optional<std::uint16_t> readOrientation(ByteSource& source);
+
+// readDateTimeOriginal for one picture after another: it keeps its buffers, so a folder scan
+// allocates nothing per picture, and reads a file's first kilobyte, more only when the date lies
+// further.
+class DateTimeOriginalReader {
+public:
+    DateTimeOriginalReader();
+    // The date's bytes, valid until the next read.
+    std::optional<std::string_view> read(ByteSource& source);
+
+private:
+    std::vector<std::uint8_t> head_, table_;
+    std::array<std::uint8_t, 31> date_{};  // "YYYY:MM:DD HH:MM:SS" with room to spare
+};
 
 }  // namespace quillory

@@ -1,10 +1,10 @@
 #include "view/folder_scan.h"
 
 #include <algorithm>
+#include <span>
 
 #include "album/page_tabs.h"
 #include "photoinfo/exif_date.h"
-#include "photoinfo/property_reader.h"
 
 namespace quillory {
 
@@ -40,6 +40,12 @@ void storePath(FolderEntry& entry, const Text& folder, TextView name) {
     entry.path.append(name.substr(0, kPathCapacity - entry.path.size()));
 }
 
+void readShootingTimes(const FolderScanContext& context, std::span<FolderEntry> entries) {
+    std::optional<FileShootingTimes> ownReader;
+    ShootingTimeReader& reader = context.shootingTimes != nullptr ? *context.shootingTimes : ownReader.emplace(context.files);
+    for (FolderEntry& entry : entries) entry.shootingTime = reader.shootingTime(entry.path);
+}
+
 }  // namespace
 
 FolderList::FolderList() {
@@ -57,14 +63,11 @@ Text folderOfPath(TextView fullPath) {
     return separator == TextView::npos ? Text() : Text(fullPath.substr(0, separator + 1));
 }
 
-std::uint64_t readShootingTime(FileSystem& files, const Text& path) {
-    const std::unique_ptr<ByteSource> source = files.openForReading(path);
+std::uint64_t FileShootingTimes::shootingTime(const Text& path) {
+    const std::unique_ptr<ByteSource> source = files_.openForReading(path);
     if (!source) return 0;
-    const std::optional<std::string> date = readDateTimeOriginal(*source);
-    if (!date) return 0;
-    // The date is plain ASCII digits and colons; anything else reads as no digits.
-    const Text text(date->begin(), date->begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(date->size(), 31)));
-    return shootingTimeOf(text);
+    const std::optional<std::string_view> date = dates_.read(*source);
+    return date ? shootingTimeOf(*date) : 0;
 }
 
 int scanFolder(const FolderScanContext& context, TextView path, bool store, FolderList& list) {
@@ -87,9 +90,7 @@ int scanFolder(const FolderScanContext& context, TextView path, bool store, Fold
     if (!store) return count;
     const auto end = list.entries.begin() + count;
     if (context.sortByDate) {
-        for (auto it = list.entries.begin(); it != end; ++it) {
-            it->shootingTime = context.gdiplusActive ? readShootingTime(context.files, it->path) : 0;
-        }
+        if (context.gdiplusActive) readShootingTimes(context, std::span(list.entries.begin(), end));
         std::sort(list.entries.begin(), end, earlierShot);
     } else {
         std::sort(list.entries.begin(), end, pathBefore);

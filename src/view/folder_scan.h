@@ -10,6 +10,7 @@
 #include "album/album.h"
 #include "base/platform.h"
 #include "base/text.h"
+#include "photoinfo/property_reader.h"
 
 namespace quillory {
 
@@ -46,11 +47,31 @@ Text folderOfPath(TextView fullPath);
 // The full form of a path (the shell's GetFullPathNameW); nothing when it cannot be formed.
 using FullPathResolver = std::function<std::optional<Text>(TextView path)>;
 
+// Reads the shooting times of one picture after another for the date ordering: DateTimeOriginal
+// as milliseconds since 1601-01-01, 0 without one.
+class ShootingTimeReader {
+public:
+    virtual ~ShootingTimeReader() = default;
+    virtual std::uint64_t shootingTime(const Text& path) = 0;
+};
+
+// Shooting times through FileSystem::openForReading.
+class FileShootingTimes final : public ShootingTimeReader {
+public:
+    explicit FileShootingTimes(FileSystem& files) : files_(files) {}
+    std::uint64_t shootingTime(const Text& path) override;
+
+private:
+    FileSystem& files_;
+    DateTimeOriginalReader dates_;
+};
+
 struct FolderScanContext {
     FileSystem& files;
     bool gdiplusActive = false;
     bool sortByDate = false;    // TabSortByDate
     FullPathResolver fullPath;  // the path as given when empty
+    ShootingTimeReader* shootingTimes = nullptr;  // a FileShootingTimes over `files` when null
 };
 
 // scanFolder: the number of pictures in the folder of `path` (its full form without the last
@@ -63,8 +84,5 @@ int scanFolder(const FolderScanContext& context, TextView path, bool store, Fold
 // is scanned when its FileNum is 0 or `rescan` is set; only the current Page's scan, and only
 // with `rescan`, rebuilds the list. The context's sortByDate is taken from the album.
 int countPictures(Album& album, const FolderScanContext& context, bool rescan, FolderList& list);
-
-// The shooting time of one picture file: DateTimeOriginal read from its header, 0 without one.
-std::uint64_t readShootingTime(FileSystem& files, const Text& path);
 
 }  // namespace quillory

@@ -183,6 +183,26 @@ TEST(PropertyReader, DateOnlyReadTakesTheItemTheTextsShow) {
     }
 }
 
+TEST(PropertyReader, DateReaderReadsTheFirstKilobyteAndMoreOnlyWhenTheDateLiesFurther) {
+    TiffBuilder near;
+    near.exif = {testing::asciiEntry(0x9003, "2020:01:01 00:00:00")};
+    auto nearJpeg = testing::jpegWithExif(near.build());
+    nearJpeg.insert(nearJpeg.end() - 2, 100000, 0x77);
+    TiffBuilder far;  // a long maker value stored before the date pushes it past 5 KB
+    far.exif = {testing::bytesEntry(0x927C, 7, std::vector<std::uint32_t>(5000, 0x11)), testing::asciiEntry(0x9003, "2022:02:02 02:02:02")};
+    const auto farJpeg = testing::jpegWithExif(far.build());
+
+    DateTimeOriginalReader reader;
+    RecordingSource nearSource(nearJpeg);
+    EXPECT_EQ(reader.read(nearSource), "2020:01:01 00:00:00");
+    EXPECT_LE(nearSource.furthest, 1024u);
+    RecordingSource farSource(farJpeg);
+    EXPECT_EQ(reader.read(farSource), "2022:02:02 02:02:02");
+    // The same reader on a copy cut before the date must not find the bytes it held before.
+    RecordingSource cut(std::vector<std::uint8_t>(farJpeg.begin(), farJpeg.end() - 20));
+    EXPECT_EQ(reader.read(cut), std::nullopt);
+}
+
 // Hostile files: each must end without a crash, a hang or a read outside the data (the
 // sanitizers and RecordingSource's bounds check the last).
 TEST(PropertyReaderHostile, EveryTruncationOfAPictureIsSafe) {

@@ -135,8 +135,9 @@ TEST_F(FolderScan, ByDateUndatedFirstThenEarliestWhateverTheNames) {
 
 TEST_F(FolderScan, ShootingTimeOfOneFile) {
     files.put(u"C:\\d\\a.jpg", jpegShotAt("2020:01:01 00:00:00"));
-    EXPECT_EQ(readShootingTime(files, u"C:\\d\\a.jpg"), 13'222'310'400'000u);  // ms from 1601 to 2020
-    EXPECT_EQ(readShootingTime(files, u"C:\\d\\missing.jpg"), 0u);
+    FileShootingTimes reader(files);
+    EXPECT_EQ(reader.shootingTime(u"C:\\d\\a.jpg"), 13'222'310'400'000u);  // ms from 1601 to 2020
+    EXPECT_EQ(reader.shootingTime(u"C:\\d\\missing.jpg"), 0u);
 }
 
 TEST_F(FolderScan, PictureFileTable) {
