@@ -93,17 +93,24 @@ def write_icon(path, canvases, cursor_hotspot=None):
 
 
 def write_bitmap(path, canvas, background=(240, 240, 240, 255)):
-    """A 24-bit BMP with the transparent parts filled by the button-face grey."""
-    n = canvas.size
-    stride = (n * 3 + 3) & ~3
+    write_strip(path, [canvas], background)
+
+
+def write_strip(path, canvases, background=(240, 240, 240, 255)):
+    """A 24-bit BMP of equal square canvases side by side, the transparent parts filled by the
+    button-face grey (a toolbar's image strip is one such row)."""
+    n = canvases[0].size
+    width = n * len(canvases)
+    stride = (width * 3 + 3) & ~3
     rows = bytearray()
     for y in reversed(range(n)):
         row = bytearray()
-        for (r, g, b, a) in canvas.pixels[y]:
-            r, g, b = (r, g, b) if a else background[:3]
-            row += bytes((b, g, r))
+        for canvas in canvases:
+            for (r, g, b, a) in canvas.pixels[y]:
+                r, g, b = (r, g, b) if a else background[:3]
+                row += bytes((b, g, r))
         rows += row + bytes(stride - len(row))
-    header = struct.pack("<IiiHHIIiiII", 40, n, n, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    header = struct.pack("<IiiHHIIiiII", 40, width, n, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
     path.write_bytes(b"BM" + struct.pack("<IHHI", 14 + len(header) + len(rows), 0, 0, 14 + len(header)) + header + rows)
 
 
@@ -175,6 +182,72 @@ def folder_arrow(forward):
     return c
 
 
+INK = (50, 60, 80, 255)
+PAPER = (255, 255, 255, 255)
+
+
+def panel_contents():
+    """Page settings, contents: a labelled sheet with a tag."""
+    c = Canvas(24)
+    c.rect(4, 2, 20, 22, WOOD_DARK)
+    c.rect(5, 3, 19, 21, PAPER)
+    c.rect(7, 6, 17, 8, INK)
+    for y in (11, 14, 17):
+        c.rect(7, y, 16, y + 1, SKY)
+    c.rect(14, 15, 22, 20, SUN)
+    c.rect(15, 16, 16, 17, WOOD_DARK)
+    return c
+
+
+def panel_image_info():
+    """Picture information: an "i" in a blue disc."""
+    c = Canvas(24)
+    c.disc(12, 12, 10.5, (40, 110, 200, 255))
+    c.disc(12, 12, 9, (70, 140, 225, 255))
+    c.rect(11, 5, 14, 8, PAPER)
+    c.rect(11, 10, 14, 19, PAPER)
+    c.rect(9, 18, 16, 20, PAPER)
+    return c
+
+
+def panel_display_size():
+    """Display size: a small picture inside a frame, with corner arrows pointing outwards."""
+    c = Canvas(24)
+    c.rect(1, 3, 23, 21, WOOD_DARK)
+    c.rect(2, 4, 22, 20, PAPER)
+    c.rect(7, 8, 17, 16, SKY)
+    c.disc(14, 10.5, 1.5, SUN)
+    c.hill(7, 11, 17, 16, HILL)
+    for x, y, dx, dy in ((3, 5, 1, 1), (20, 5, -1, 1), (3, 18, 1, -1), (20, 18, -1, -1)):
+        for i in range(3):
+            c.rect(x + dx * i, y, x + dx * i + 1, y + 1, INK)
+            c.rect(x, y + dy * i, x + 1, y + dy * i + 1, INK)
+    return c
+
+
+def panel_text():
+    """Text: a bold letter A with an outline, as the overlay draws it."""
+    c = Canvas(24)
+    red = (200, 50, 40, 255)
+    for y in range(3, 22):
+        half = (y - 3) * 8 // 19
+        c.rect(12 - half - 3, y, 12 - half, y + 1, red)
+        c.rect(12 + half, y, 12 + half + 3, y + 1, red)
+    c.rect(8, 14, 16, 17, red)
+    c.rect(2, 21, 22, 22, INK)
+    return c
+
+
+def panel_colour():
+    """Colours: three overlapping paint discs."""
+    c = Canvas(24)
+    c.disc(9, 9, 6, (220, 60, 60, 255))
+    c.disc(15, 9, 6, (60, 170, 70, 255))
+    c.disc(12, 15, 6, (60, 90, 220, 255))
+    c.disc(12, 11, 1.5, PAPER)
+    return c
+
+
 def background_tile():
     """A quiet 48 x 48 linen tile for the stand window's background."""
     c = Canvas(48)
@@ -199,6 +272,8 @@ def main():
     write_bitmap(ART / "menu_page_settings.bmp", menu_page_settings())
     write_icon(ART / "folder_next.ico", [folder_arrow(True)])
     write_icon(ART / "folder_back.ico", [folder_arrow(False)])
+    write_strip(ART / "page_settings_panels.bmp",
+                [panel_contents(), panel_image_info(), panel_display_size(), panel_text(), panel_colour()])
     return 0
 
 

@@ -34,6 +34,8 @@ struct App {
     bool infoVisible = true;
     bool PagesChanged = false;  // the general settings just replaced the Page records
 
+    int pageSettingsPanel = 0;  // the Page settings reopen on the panel shown last
+
     SlideCountdown countdown;
     bool ModalOpen = false;
 

@@ -1,0 +1,22 @@
+#pragma once
+// The PageSettingsDialog (dialog 141): edits the current Page through five panels, with a sample
+// of its overlay text. OK writes the edited copy into the Page; キャンセル and the close box put
+// the copy taken at opening back (undoing the fit mode shown live and a folder chosen meanwhile).
+#include <windows.h>
+
+#include "app/app_state_win.h"
+#include "dialogs/dialog_host_win.h"
+#include "photoinfo/photo_format.h"
+
+namespace quillory {
+
+struct PageSettingsRequest {
+    HWND pageView = nullptr;      // the current Page's view: repainted live, owner of the choosers
+    PictureMetrics shownPicture;  // of the picture it shows, for the information panel
+};
+
+// Modal; IDOK or IDCANCEL. On IDOK the caller reloads the Page's picture, refreshes its tab and
+// saves it. After IDCANCEL the folder position and FolderList belong to the restored Page again.
+int showPageSettings(App& app, HWND owner, const DialogHost& host, const PageSettingsRequest& request);
+
+}  // namespace quillory

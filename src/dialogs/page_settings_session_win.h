@@ -1,0 +1,47 @@
+#pragma once
+// What the Page settings dialog's frame shares with its panels while it is open: the program's
+// state, the host facts, the two copies of the Page and the windows the panels act on, plus the
+// few things every panel does alike.
+#include <windows.h>
+
+#include "app/app_state_win.h"
+#include "dialogs/dialog_host_win.h"
+#include "dialogs/page_edit.h"
+#include "photoinfo/photo_format.h"
+
+namespace quillory {
+
+struct PageSettingsSession {
+    App& app;
+    DialogHost host;
+    HWND pageView = nullptr;      // repainted by the display panel; owns the choosers
+    PictureMetrics shownPicture;  // of the picture the PageView shows, for the information list
+    PageEdit edit;
+    HWND frame = nullptr;
+
+    PageSettings& livePage() { return app.album.pages[static_cast<std::size_t>(app.album.currentPage)]; }
+    PageSettings& workingPage() { return edit.workingPage; }
+    bool locked() const { return (edit.workingPage.Flag & FlagLocked) != 0; }
+};
+
+// Shows a panel (made hidden): sliding in from above when TabAnimate is set.
+void slideInPanel(HWND panel, const PageSettingsSession& session);
+
+// WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN (and WM_CTLCOLOREDIT where a panel asks):
+// the shared background, continued across the frame.
+INT_PTR panelBackground(const PageSettingsSession& session, HDC dc, HWND control);
+
+// "初期値設定...": asks, and on はい makes the panel's fields of the working Page the DefaultPage's
+// and saves the DefaultPage.
+void setAsDefault(HWND panel, PageSettingsSession& session, DefaultPanel fields);
+
+// Sends SampleRefresh to the frame, so the sample shows the working Page's font and colours.
+void refreshSample(const PageSettingsSession& session);
+
+// Small control helpers the panels share.
+bool isChecked(HWND dialog, int id);
+void setChecked(HWND dialog, int id, bool checked);
+void enableControl(HWND dialog, int id, bool enabled);
+void selectAllText(HWND dialog, int id);
+
+}  // namespace quillory
