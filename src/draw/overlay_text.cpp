@@ -19,9 +19,14 @@ constexpr int kGroupDirection = 5;
 // Collects lines, "\n" only between them.
 class Lines {
 public:
+    // A comment keeps its lines joined with CR LF; the painters break lines at LF alone and some
+    // draw a lone CR as a box, so every CR LF becomes one LF.
     void add(TextView line) {
         if (!empty_) text_ += u'\n';
-        text_ += line;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == u'\r' && i + 1 < line.size() && line[i + 1] == u'\n') continue;
+            text_ += line[i];
+        }
         empty_ = false;
     }
     void addIfAny(const std::optional<Text>& line) {

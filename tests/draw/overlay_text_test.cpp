@@ -101,6 +101,12 @@ TEST_F(OverlayText, WithoutTheDecoderOnlyLabelCommentAndFileName) {
     EXPECT_EQ(build(false), u"旅行\n海辺で\nIMG_0001 (JPG)");
 }
 
+TEST_F(OverlayText, CommentLinesBreakOnceEach) {
+    page_.PhotoFlag = ShowLabel | ShowComment;
+    page_.Comment = u"海辺の夕焼け\r\nSunset";
+    EXPECT_EQ(build(), u"旅行\n海辺の夕焼け\nSunset");
+}
+
 TEST_F(OverlayText, LongTextsAreCutAtTheCapacity) {
     page_.PhotoFlag = ShowComment;
     page_.Comment = Text(2000, u'x');
