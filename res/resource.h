@@ -61,6 +61,7 @@
 #define IDM_PAGE_FIRST 2000
 
 // Commands the PhotoStandWindow sends itself (and the settings dialogs send it)
+#define IDM_SLIDE_TRANSITION 1052
 #define IDM_TAB_FONT 1111
 #define IDM_STATUS_BAR 1112
 

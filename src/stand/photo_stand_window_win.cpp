@@ -8,10 +8,12 @@
 
 #include "app/album_location.h"
 #include "base/wide_win.h"
+#include "base/win_platform_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/big_icon_win.h"
 #include "resource.h"
 #include "stand/current_page.h"
+#include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
 #include "stand/stand_commands_win.h"
 #include "stand/stand_dialogs_win.h"
@@ -60,6 +62,7 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     openPageView(stand);
     hookTabs(stand);
     setIcons(stand);
+    startSlideTimer(stand);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     app.countdown.resetIdleCountdown();
     if (animatesStandFrame(app)) {
@@ -100,7 +103,7 @@ INT_PTR onMove(PhotoStandWindow& stand) {
         stand.app.album.settings.xPosi = frame.left;
         stand.app.album.settings.yPosi = frame.top;
     }
-    stand.app.countdown.resetIdleCountdown();
+    stand.app.countdown.resetCountdown(stand.app.album.settings, winPlatform().random);
     return FALSE;
 }
 
@@ -168,6 +171,7 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_GETMINMAXINFO: return onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         case WM_SYSCOLORCHANGE: stand.background.install(stand.app.instance, window); return FALSE;
         case WM_DISPLAYCHANGE: clampStandToMonitor(stand); return FALSE;
+        case WM_TIMER: return onSlideTimer(stand, wParam);
         case WM_NOTIFY: return onNotify(stand, *reinterpret_cast<NMHDR*>(lParam));
         case WM_COMMAND: return onCommand(stand, wParam, lParam);
         case WM_SYSCOMMAND: return onSysCommand(stand, wParam);

@@ -3,10 +3,12 @@
 #include "album/page_tabs.h"
 #include "base/format.h"
 #include "base/wide_win.h"
+#include "base/win_platform_win.h"
 #include "dialogs/about_box_win.h"
 #include "dialogs/message_dialog_win.h"
 #include "resource.h"
 #include "stand/page_commands.h"
+#include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
 #include "stand/stand_dialogs_win.h"
 #include "stand/stand_page_view_win.h"
@@ -122,6 +124,7 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
         case IDM_TAB_FONT: refreshTabFont(stand); break;
         case IDM_STATUS_BAR: refreshStatusBar(stand); break;
         default:
+            if (runSlideCommand(stand, command)) break;
             if (command >= IDM_PAGE_FIRST && command <= kLastPageCommand) {
                 showPage(stand, command - IDM_PAGE_FIRST, PageViewExit::Up);
             }
@@ -132,14 +135,13 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
 }  // namespace
 
 void holdAndStop(App& app) {
-    // The compact window of a running slide show is restored by the slide show's own window side.
-    if (app.countdown.holdAndStop()) app.countdown.finishLeaving();
+    holdAndStopSlideShow(app);
 }
 
 void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {
     App& app = stand.app;
     if (app.album.pages.empty()) return;
-    app.countdown.resetIdleCountdown();
+    app.countdown.resetCountdown(app.album.settings, winPlatform().random);
     const bool holds = holdsTheSlideShow(command);
     if (holds) holdAndStop(app);
     carryOut(stand, command, droppedPath);

@@ -6,6 +6,7 @@
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
 #include "dialogs/background_brush_win.h"
+#include "stand/slide_show_win.h"
 
 namespace quillory {
 
@@ -25,6 +26,7 @@ struct PhotoStandWindow {
     DialogBackground background;
     Text tooltipText;          // tab tooltips point at it: their own field holds 80 characters
     bool saveFailureTold = false;
+    SlideShowWindow slideShow;
 };
 
 }  // namespace quillory

@@ -1,0 +1,217 @@
+#include "stand/slide_show_win.h"
+
+#include <commctrl.h>
+
+#include "app/album_location.h"
+#include "base/wide_win.h"
+#include "base/win_platform_win.h"
+#include "base/window_state_win.h"
+#include "resource.h"
+#include "stand/compact_window.h"
+#include "stand/slide_history.h"
+#include "stand/slide_transition.h"
+#include "stand/stand_appearance_win.h"
+#include "stand/stand_page_view_win.h"
+#include "stand/stand_state_win.h"
+#include "view/folder_scan_win.h"
+#include "view/page_view_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr UINT_PTR kSlideTimer = 1;
+constexpr UINT kSlidePeriod = 1000;
+constexpr DWORD kCompactPlacing = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+
+Random& slideRandom() { return winPlatform().random; }
+
+void setTitles(const App& app, const Text& title) {
+    if (app.hostWindow != nullptr) SetWindowTextW(app.hostWindow, wide(title));
+    if (app.standWindow != nullptr) SetWindowTextW(app.standWindow, wide(title));
+}
+
+HWND surfaceOf(HWND pageView, int surface) {
+    return GetDlgItem(pageView, surface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
+}
+
+void rememberStyles(PhotoStandWindow& stand) {
+    SlideShowWindow& show = stand.slideShow;
+    show.standStyle = GetWindowLongPtrW(stand.window, GWL_STYLE);
+    show.standExStyle = GetWindowLongPtrW(stand.window, GWL_EXSTYLE);
+    show.pageViewStyle = GetWindowLongPtrW(stand.pageView, GWL_STYLE);
+    show.pageViewExStyle = GetWindowLongPtrW(stand.pageView, GWL_EXSTYLE);
+}
+
+// Only the picture stays: the stand loses caption and frame and sits one pixel around the
+// PageView, which keeps its place on the screen.
+void enterRunningState(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    const PictureNumbering numbering = pictureNumbering(app.album);
+    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
+    forgetHistoryIfRenumbered(app.album, numbering);
+    if (stand.pageView == nullptr) return;
+
+    ShowWindow(stand.window, SW_HIDE);
+    RECT view{};
+    GetWindowRect(stand.pageView, &view);
+    rememberStyles(stand);
+    const CompactPlacement placement = compactPlacement({view.left, view.top, view.right - view.left, view.bottom - view.top});
+    SetWindowLongPtrW(stand.pageView, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER);
+    SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, 0);
+    SetWindowLongPtrW(stand.window, GWL_STYLE, WS_POPUP | WS_SYSMENU);
+    const Rect& frame = placement.standFrame;
+    SetWindowPos(stand.window, nullptr, frame.x, frame.y, frame.dx, frame.dy, kCompactPlacing);
+    const Rect& inside = placement.pageView;
+    SetWindowPos(stand.pageView, nullptr, inside.x, inside.y, inside.dx, inside.dy, kCompactPlacing);
+    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    setTitles(app, runningTitle(app.location.name));
+    stand.slideShow.compactFrame = frame;
+
+    ShowWindow(stand.tabs, SW_HIDE);
+    ShowWindow(stand.pageView, SW_SHOWNOACTIVATE);
+    UpdateWindow(stand.pageView);
+    ShowWindow(stand.window, SW_SHOWNOACTIVATE);
+}
+
+void restoreStyles(PhotoStandWindow& stand) {
+    const SlideShowWindow& show = stand.slideShow;
+    SetWindowLongPtrW(stand.pageView, GWL_STYLE, show.pageViewStyle);
+    SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, show.pageViewExStyle);
+    SetWindowPos(stand.pageView, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | kCompactPlacing);
+    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    SetWindowLongPtrW(stand.window, GWL_STYLE, show.standStyle);
+    SetWindowLongPtrW(stand.window, GWL_EXSTYLE, show.standExStyle);
+    SetWindowPos(stand.window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | kCompactPlacing);
+}
+
+// The window comes back exactly where and as large as the person left it (pulled onto its
+// monitor), with tabs, status bar and the first surface in front. CompactLayout is still set,
+// so none of these moves counts as the person's geometry.
+void leaveRunningState(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    app.frontSurface = 0;
+    ShowWindow(stand.window, SW_HIDE);
+    if (stand.pageView != nullptr) {
+        ShowWindow(surfaceOf(stand.pageView, 1), SW_HIDE);
+        ShowWindow(surfaceOf(stand.pageView, 0), SW_SHOW);
+    }
+    setTitles(app, standWindowTitle(app.location.name));
+    if (stand.pageView != nullptr) restoreStyles(stand);
+    clampStandToMonitor(stand);
+    if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
+    layoutStand(stand);
+    applyTranslucency(app, stand.window);
+    if (stand.pageView != nullptr) loadPicture(stand.pageView, app.album.currentPage, /*rescan=*/false);
+    ShowWindow(stand.tabs, SW_SHOW);
+    ShowWindow(stand.window, SW_SHOW);
+    refreshStatusText(stand);
+    app.countdown.finishLeaving();
+}
+
+// The file name of the step's picture, as the history keeps it.
+Text steppedPicturePath(const App& app, const SlideTarget& target) {
+    const PageSettings& page = app.album.pages[static_cast<std::size_t>(target.position.page)];
+    return slidePicturePath(page, target.position.index, folderList(), app.folderCount);
+}
+
+// The next picture is loaded for the hidden surface; the posted transition shows it.
+void stepSlideShow(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    if (stand.pageView == nullptr) return;
+    const std::optional<SlideTarget> target = stepSlide(app.album, stand.slideShow.step, app.frontSurface, slideRandom());
+    if (!target) return;
+    TabCtrl_SetCurSel(stand.tabs, app.album.settings.TabNumber);
+    app.folderIndex = target->position.index;
+    loadPicture(stand.pageView, app.album.currentPage, target->tabChanged);
+    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
+    recordSlide(app.album, *target, steppedPicturePath(app, *target));
+    PostMessageW(stand.window, WM_COMMAND, IDM_SLIDE_TRANSITION, 0);
+}
+
+DWORD directionFlags(SlideDirection direction) {
+    switch (direction) {
+        case SlideDirection::FromLeft: return AW_HOR_POSITIVE;
+        case SlideDirection::FromRight: return AW_HOR_NEGATIVE;
+        case SlideDirection::FromTop: return AW_VER_POSITIVE;
+        case SlideDirection::FromBottom: return AW_VER_NEGATIVE;
+        case SlideDirection::FromTopLeft: return AW_HOR_POSITIVE | AW_VER_POSITIVE;
+        case SlideDirection::FromBottomLeft: return AW_HOR_POSITIVE | AW_VER_NEGATIVE;
+        case SlideDirection::FromTopRight: return AW_HOR_NEGATIVE | AW_VER_POSITIVE;
+        case SlideDirection::FromBottomRight: return AW_HOR_NEGATIVE | AW_VER_NEGATIVE;
+        case SlideDirection::Centre: return AW_CENTER;
+    }
+    return AW_CENTER;
+}
+
+// Blocks the window for the effect's duration: the new surface comes in over the old one,
+// which then goes at once.
+void runTransition(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    // A show stopped between the step and this message has already put the first surface in front.
+    if (!app.countdown.SlideRunning || stand.pageView == nullptr) return;
+    const SlideTransition transition = chooseTransition(app.album.settings.SlideStyle, slideRandom());
+    const DWORD flags = directionFlags(transition.direction) | (transition.slide ? AW_SLIDE : 0) | AW_ACTIVATE;
+    AnimateWindow(surfaceOf(stand.pageView, app.frontSurface), static_cast<DWORD>(transition.milliseconds), flags);
+    AnimateWindow(surfaceOf(stand.pageView, 1 - app.frontSurface), kHideSurfaceMilliseconds, AW_HIDE | AW_HOR_POSITIVE);
+}
+
+// A Page change like a menu's, to the Page and folder position the entry names.
+void showHistoryEntry(PhotoStandWindow& stand, int entry) {
+    App& app = stand.app;
+    const std::optional<PicturePosition> target = historyTarget(app.album, entry);
+    if (!target) return;
+    holdAndStopSlideShow(app);
+    // The leaving PageView stores its own folder position, so the entry's is set after it went.
+    closePageView(stand, PageViewExit::Up);
+    app.album.pages[static_cast<std::size_t>(target->page)].FolderFileNo = target->index;
+    showPage(stand, target->page, PageViewExit::Cut);
+    app.countdown.resetIdleCountdown();
+}
+
+TickConditions tickConditions(const PhotoStandWindow& stand) {
+    TickConditions conditions;
+    conditions.modalOpen = stand.app.ModalOpen;
+    conditions.minimised = IsIconic(stand.window) != FALSE;
+    conditions.uptimeMilliseconds = GetTickCount();
+    return conditions;
+}
+
+}  // namespace
+
+void startSlideTimer(PhotoStandWindow& stand) { SetTimer(stand.window, kSlideTimer, kSlidePeriod, nullptr); }
+
+INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer) {
+    if (timer != kSlideTimer) return FALSE;
+    App& app = stand.app;
+    switch (app.countdown.tick(app.album.settings, tickConditions(stand), slideRandom())) {
+        case TickAction::EnterRunning: enterRunningState(stand); break;
+        case TickAction::Step: stepSlideShow(stand); break;
+        case TickAction::Nothing: break;
+    }
+    return TRUE;
+}
+
+bool runSlideCommand(PhotoStandWindow& stand, WORD command) {
+    if (command == IDM_SLIDE_TRANSITION) {
+        runTransition(stand);
+    } else if (command == IDM_SLIDE_SHOW) {
+        stand.app.album.settings.SlideStyle ^= SlideOn;
+    } else if (command >= IDM_HISTORY_FIRST && command <= IDM_HISTORY_LAST) {
+        showHistoryEntry(stand, command - IDM_HISTORY_FIRST);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void holdAndStopSlideShow(App& app) {
+    if (!app.countdown.holdAndStop()) return;
+    if (app.standWindow == nullptr) {
+        app.countdown.finishLeaving();
+        return;
+    }
+    leaveRunningState(*windowState<PhotoStandWindow>(app.standWindow));
+}
+
+}  // namespace quillory

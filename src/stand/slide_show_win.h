@@ -1,0 +1,38 @@
+#pragma once
+// The slide show's side of the PhotoStandWindow: timer 1, the compact running window and the way
+// back from it, the picture step, the transition between the two picture surfaces, the history
+// commands and the on/off toggle. The decisions are the core's (slide_countdown, slide_step,
+// slide_history, slide_transition, compact_window); this file applies them to the windows.
+#include <windows.h>
+
+#include "base/geometry.h"
+#include "stand/slide_step.h"
+
+namespace quillory {
+
+struct App;
+struct PhotoStandWindow;
+
+// What the running state changes and must give back, and the step's memory.
+struct SlideShowWindow {
+    LONG_PTR standStyle = 0;
+    LONG_PTR standExStyle = 0;
+    LONG_PTR pageViewStyle = 0;
+    LONG_PTR pageViewExStyle = 0;
+    Rect compactFrame;  // the stand's own rectangle while the show runs
+    SlideStepState step;
+};
+
+// Timer 1 drives the show once a second for the life of the stand.
+void startSlideTimer(PhotoStandWindow& stand);
+INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer);
+
+// The stand's commands that belong to the show (the transition the step posts, the history,
+// the toggle); false for any other command.
+bool runSlideCommand(PhotoStandWindow& stand, WORD command);
+
+// HoldAndStop: nothing advances until the next countdown reset, and a running show gives the
+// window its tabs, frame and stored geometry back.
+void holdAndStopSlideShow(App& app);
+
+}  // namespace quillory
