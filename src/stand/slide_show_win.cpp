@@ -43,6 +43,15 @@ void rememberStyles(PhotoStandWindow& stand) {
     show.pageViewExStyle = GetWindowLongPtrW(stand.pageView, GWL_EXSTYLE);
 }
 
+// The PageView with a thin border over the whole frameless stand.
+void fillCompactWindow(PhotoStandWindow& stand) {
+    const Rect& frame = stand.slideShow.compactFrame;
+    SetWindowLongPtrW(stand.pageView, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER);
+    SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, 0);
+    SetWindowPos(stand.pageView, nullptr, 0, 0, frame.dx, frame.dy, kCompactPlacing);
+    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+}
+
 // Only the picture stays: the stand loses caption and frame and sits one pixel around the
 // PageView, which keeps its place on the screen.
 void enterRunningState(PhotoStandWindow& stand) {
@@ -50,23 +59,24 @@ void enterRunningState(PhotoStandWindow& stand) {
     const PictureNumbering numbering = pictureNumbering(app.album);
     app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
     forgetHistoryIfRenumbered(app.album, numbering);
-    if (stand.pageView == nullptr) return;
+    if (stand.pageView == nullptr) {
+        // Without a picture to shrink around, the show stays idle.
+        app.countdown.SlideRunning = false;
+        app.countdown.finishLeaving();
+        return;
+    }
 
     ShowWindow(stand.window, SW_HIDE);
     RECT view{};
     GetWindowRect(stand.pageView, &view);
     rememberStyles(stand);
     const CompactPlacement placement = compactPlacement({view.left, view.top, view.right - view.left, view.bottom - view.top});
-    SetWindowLongPtrW(stand.pageView, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER);
-    SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, 0);
     SetWindowLongPtrW(stand.window, GWL_STYLE, WS_POPUP | WS_SYSMENU);
     const Rect& frame = placement.standFrame;
     SetWindowPos(stand.window, nullptr, frame.x, frame.y, frame.dx, frame.dy, kCompactPlacing);
-    const Rect& inside = placement.pageView;
-    SetWindowPos(stand.pageView, nullptr, inside.x, inside.y, inside.dx, inside.dy, kCompactPlacing);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
-    setTitles(app, runningTitle(app.location.name));
     stand.slideShow.compactFrame = frame;
+    fillCompactWindow(stand);
+    setTitles(app, runningTitle(app.location.name));
 
     ShowWindow(stand.tabs, SW_HIDE);
     ShowWindow(stand.pageView, SW_SHOWNOACTIVATE);
@@ -190,6 +200,10 @@ INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer) {
         case TickAction::Nothing: break;
     }
     return TRUE;
+}
+
+void keepPageViewCompact(PhotoStandWindow& stand) {
+    if (stand.app.countdown.SlideRunning && stand.pageView != nullptr) fillCompactWindow(stand);
 }
 
 bool runSlideCommand(PhotoStandWindow& stand, WORD command) {

@@ -27,6 +27,10 @@ struct SlideShowWindow {
 void startSlideTimer(PhotoStandWindow& stand);
 INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer);
 
+// A PageView made while the show runs (the keyboard changes Pages without stopping it) fills the
+// compact window as its predecessor did.
+void keepPageViewCompact(PhotoStandWindow& stand);
+
 // The stand's commands that belong to the show (the transition the step posts, the history,
 // the toggle); false for any other command.
 bool runSlideCommand(PhotoStandWindow& stand, WORD command);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "stand/current_page.h"
+#include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
 #include "view/page_view_win.h"
 
@@ -37,6 +38,7 @@ void openPageView(PhotoStandWindow& stand) {
     // Above the tab control, which would otherwise paint its display area over the view.
     SetWindowPos(stand.pageView, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     layoutPageView(stand);
+    keepPageViewCompact(stand);
     refreshStatusText(stand);
 }
 

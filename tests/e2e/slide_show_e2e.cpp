@@ -1,0 +1,87 @@
+// The slide show's wiring: the quiet ticks turn the stand into the compact running window, and a
+// click on the picture brings the window back as the person left it. Time is driven by posting
+// the stand's timer messages, never by waiting for it.
+#include "stand_test.h"
+
+#include "input.h"
+#include "resource.h"
+
+namespace quillory::e2e {
+namespace {
+
+constexpr int kSlideOn = 0x1;
+constexpr int kStatusBar = 0x10000;
+constexpr UINT_PTR kSlideTimer = 1;
+constexpr int kIdleTicks = 18;
+const RECT kStoredFrame{120, 90, 120 + 520, 90 + 380};
+
+Bytes slideShowAlbum() {
+    return AlbumText()
+        .section(L"Quillory", {{L"PageCount", L"2"},
+                               {L"TabStyle", std::to_wstring(kStatusBar)},
+                               {L"SlideStyle", std::to_wstring(kSlideOn)},
+                               {L"SlideInterval", L"1"},
+                               {L"xPosi", std::to_wstring(kStoredFrame.left)},
+                               {L"yPosi", std::to_wstring(kStoredFrame.top)},
+                               {L"xSize", std::to_wstring(kStoredFrame.right - kStoredFrame.left)},
+                               {L"ySize", std::to_wstring(kStoredFrame.bottom - kStoredFrame.top)}})
+        .section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"一"}})
+        .section(L"Page2", {{L"PageVer", L"100"}, {L"Label", L"二"}})
+        .bytes();
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+HWND pageViewOf(HWND stand) {
+    for (HWND child : childWindows(stand)) {
+        if (GetParent(child) == stand && GetDlgItem(child, IDC_PICTURE_SURFACE1) != nullptr) return child;
+    }
+    return nullptr;
+}
+
+bool postQuietTicks(HWND stand, int ticks) {
+    for (int tick = 0; tick < ticks; ++tick) {
+        if (!PostMessageW(stand, WM_TIMER, kSlideTimer, 0)) return false;
+    }
+    return true;
+}
+
+class SlideShowTest : public StandTest {};
+
+TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactAndAClickBringsItBack) {
+    ASSERT_TRUE(writeFileBytes(sandbox_.file(L"show.qalbum"), slideShowAlbum()));
+    std::optional<AppProcess> app = launch(L"show");
+    ASSERT_TRUE(app.has_value());
+    HWND stand = waitForStand(*app, L"show");
+    ASSERT_NE(stand, nullptr);
+    HWND pageView = waitFor([&] { return pageViewOf(stand); });
+    ASSERT_NE(pageView, nullptr);
+    ASSERT_TRUE(sameRect(windowRect(stand), kStoredFrame));
+
+    ASSERT_TRUE(postQuietTicks(stand, kIdleTicks + 1));
+    const std::wstring running = standCaption(L"show") + L" (スライドショー動作中...)";
+    ASSERT_TRUE(waitUntil([&] { return windowText(stand) == running; }));
+    EXPECT_EQ(windowText(findHost(*app)), running);
+    EXPECT_EQ(windowStyle(stand) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), WS_POPUP);
+    EXPECT_FALSE(IsWindowVisible(tabControl(stand)));
+    RECT compact = windowRect(pageView);
+    InflateRect(&compact, 1, 1);
+    EXPECT_TRUE(sameRect(windowRect(stand), compact));
+
+    // Steps come before the click and change nothing of this.
+    ASSERT_TRUE(postQuietTicks(stand, 4));
+    ASSERT_TRUE(clickInClient(pageView, {20, 20}));
+    ASSERT_TRUE(waitUntil([&] { return windowText(stand) == standCaption(L"show"); }));
+    EXPECT_TRUE(waitUntil([&] { return sameRect(windowRect(stand), kStoredFrame); }));
+    EXPECT_NE(windowStyle(stand) & WS_CAPTION, 0);
+    EXPECT_TRUE(IsWindowVisible(tabControl(stand)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(stand, IDC_STATUSBAR)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(pageView, IDC_PICTURE_SURFACE1)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(pageView, IDC_PICTURE_SURFACE2)));
+    EXPECT_EQ(closeStand(*app, stand), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace quillory::e2e
