@@ -1,5 +1,5 @@
-// The slide show's wiring: the quiet ticks turn the stand into the compact running window, and a
-// click on the picture brings the window back as the person left it. Time is driven by posting
+// The slide show's wiring: the quiet ticks turn the stand into the compact running window, its
+// steps fill the history, and a click on the picture brings the window back as the person left it. Time is driven by posting
 // the stand's timer messages, never by waiting for it.
 #include "stand_test.h"
 
@@ -51,7 +51,7 @@ bool postQuietTicks(HWND stand, int ticks) {
 
 class SlideShowTest : public StandTest {};
 
-TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactAndAClickBringsItBack) {
+TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactStepsFillTheHistoryAndAClickBringsItBack) {
     ASSERT_TRUE(writeFileBytes(sandbox_.file(L"show.qalbum"), slideShowAlbum()));
     std::optional<AppProcess> app = launch(L"show");
     ASSERT_TRUE(app.has_value());
@@ -71,7 +71,7 @@ TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactAndAClickBringsItBack) {
     // The picture fills the frameless stand.
     EXPECT_EQ(corners(windowRect(pageView)), corners(windowRect(stand)));
 
-    // Steps come before the click and change nothing of this.
+    // Two steps (a wait of one tick must be exceeded) come before the click: 0 → 1 → 0.
     ASSERT_TRUE(postQuietTicks(stand, 4));
     ASSERT_TRUE(clickInClient(pageView, {20, 20}));
     // The tabs come back last.
@@ -82,7 +82,15 @@ TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactAndAClickBringsItBack) {
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(stand, IDC_STATUSBAR)));
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(pageView, IDC_PICTURE_SURFACE1)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(pageView, IDC_PICTURE_SURFACE2)));
+
+    // The second newest picture of the history is the second Page's.
+    ASSERT_TRUE(postCommand(stand, IDM_HISTORY_FIRST + 1));
+    EXPECT_EQ(waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(1)), std::optional<int>(1));
     EXPECT_EQ(closeStand(*app, stand), std::optional<DWORD>(0));
+    const std::wstring album = albumText(L"show.qalbum").value_or(L"");
+    for (const wchar_t* entry : {L"HistoryFileNumber01=0\r\n", L"HistoryFileNumber02=1\r\n", L"HistoryFileNumber03=-1\r\n"}) {
+        EXPECT_NE(album.find(entry), std::wstring::npos) << entry;
+    }
 }
 
 }  // namespace
