@@ -12,6 +12,7 @@
 #include "base/window_state_win.h"
 #include "photoinfo/photo_info_win.h"
 #include "resource.h"
+#include "stand/slide_show_win.h"
 #include "view/dropped_file.h"
 #include "view/folder_bar_timing.h"
 #include "view/folder_scan_win.h"
@@ -59,8 +60,6 @@ bool hasCurrentPage(const App& app) {
 bool isFolderPage(const PageSettings& page) { return (page.Flag & FlagFolder) != 0; }
 
 bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnimate) != 0; }
-
-void holdAndStop(App& app) { app.countdown.SlideHold = true; }
 
 HWND frontSurfaceOf(HWND view, const App& app) {
     return GetDlgItem(view, app.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
@@ -244,7 +243,7 @@ INT_PTR onTimer(PageViewState& state, UINT_PTR timer) {
 }
 
 INT_PTR onClick(App& app) {
-    holdAndStop(app);
+    holdAndStopSlideShow(app);
     app.countdown.resetIdleCountdown();
     return TRUE;
 }
@@ -252,7 +251,7 @@ INT_PTR onClick(App& app) {
 INT_PTR onDoubleClick(HWND view, App& app) {
     switch (TabDoubleClick.get(app.album.settings.TabStyle)) {
         case 0:  // the stand runs the Page settings and reloads this view after OK
-            holdAndStop(app);
+            holdAndStopSlideShow(app);
             if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_PAGE_SETTINGS, 0);
             break;
         case 1:
@@ -298,7 +297,7 @@ void showDroppedPath(HWND view, PageViewState& state, const Text& path, bool isF
     } else {
         page.Flag &= ~FlagFolder;
     }
-    holdAndStop(app);
+    holdAndStopSlideShow(app);
     SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
     savePictureFields(state);
     HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);
