@@ -8,6 +8,7 @@
 #include "base/window_state_win.h"
 #include "resource.h"
 #include "stand/compact_window.h"
+#include "stand/current_page.h"
 #include "stand/slide_history.h"
 #include "stand/slide_transition.h"
 #include "stand/stand_appearance_win.h"
@@ -131,7 +132,7 @@ void stepSlideShow(PhotoStandWindow& stand) {
     if (stand.pageView == nullptr) return;
     const std::optional<SlideTarget> target = stepSlide(app.album, stand.slideShow.step, app.frontSurface, slideRandom());
     if (!target) return;
-    TabCtrl_SetCurSel(stand.tabs, app.album.settings.TabNumber);
+    TabCtrl_SetCurSel(stand.tabs, currentTab(app.album));
     app.folderIndex = target->position.index;
     loadPicture(stand.pageView, app.album.currentPage, target->tabChanged);
     SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
