@@ -6,6 +6,8 @@
 #include "base/win_platform_win.h"
 #include "dialogs/about_box_win.h"
 #include "dialogs/message_dialog_win.h"
+#include "dialogs/page_settings_dialog_win.h"
+#include "dialogs/picture_chooser_win.h"
 #include "resource.h"
 #include "stand/page_commands.h"
 #include "stand/slide_show_win.h"
@@ -71,10 +73,54 @@ void deletePage(PhotoStandWindow& stand) {
     clearHistory(app.album);
 }
 
+void setCurrentTabText(PhotoStandWindow& stand) {
+    Text label = currentPageOf(stand.app).Label;
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = wide(label);
+    SendMessageW(stand.tabs, TCM_SETITEMW, static_cast<WPARAM>(pageToTab(stand.app.album, stand.app.album.currentPage)), reinterpret_cast<LPARAM>(&item));
+}
+
+// The view shows the Page's picture as it is now, with its background, and the status bar its place.
+void showChangedPicture(PhotoStandWindow& stand, bool rescan) {
+    App& app = stand.app;
+    if (stand.pageView != nullptr) {
+        loadPicture(stand.pageView, app.album.currentPage, rescan);
+        SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
+        SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+        InvalidateRect(stand.pageView, nullptr, FALSE);
+    }
+    refreshStatusText(stand);
+}
+
+void pageSettings(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView)};
+    int result = IDCANCEL;
+    runModal(stand, [&] { result = showPageSettings(app, stand.window, dialogHostOf(stand), request); });
+    if (result != IDOK) return;
+    showChangedPicture(stand, /*rescan=*/true);
+    setCurrentTabText(stand);
+    app.albumFile->savePage(app.album, app.album.currentPage, SaveText | SavePicture);
+    tellIfSaveFailed(stand);
+}
+
 void choosePicture(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    PageSettings& page = currentPageOf(app);
     // A system menu opened before the Page was locked may still offer the command.
-    if (currentPageOf(stand.app).Flag & FlagLocked) return;
-    // The file and folder choosers come with the Page settings.
+    if (page.Flag & FlagLocked) return;
+    HWND owner = stand.pageView != nullptr ? stand.pageView : stand.window;
+    bool chosen = false;
+    runModal(stand, [&] {
+        chosen = (page.Flag & FlagFolder) ? chooseFolder(app, page, owner, dialogHostOf(stand)) : chooseFile(app, page, owner);
+    });
+    if (!chosen) return;
+    clearHistory(app.album);
+    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    // A chosen folder is already listed; its first picture shows under the new counter.
+    showChangedPicture(stand, /*rescan=*/false);
+    tellIfSaveFailed(stand);
 }
 
 void fitMode(PhotoStandWindow& stand, WORD command) {
@@ -114,6 +160,7 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
         case IDM_NEW_PAGE: newPage(stand, droppedPath); break;
         case IDM_DUPLICATE_PAGE: duplicatePage(stand); break;
         case IDM_DELETE_PAGE: deletePage(stand); break;
+        case IDM_PAGE_SETTINGS: pageSettings(stand); break;
         case IDM_CHOOSE_PICTURE: choosePicture(stand); break;
         case IDM_FIT_SHORTER:
         case IDM_FIT_LONGER:

@@ -392,6 +392,11 @@ void loadPicture(HWND pageView, int page, bool rescan) {
     loadPictureInto(*state, page, rescan);
 }
 
+PictureMetrics shownPictureMetrics(HWND pageView) {
+    const PageViewState* state = windowState<PageViewState>(pageView);
+    return state != nullptr && state->picture ? metricsOf(*state->picture) : PictureMetrics{};
+}
+
 void drawPageView(HWND pageView) {
     PageViewState* state = windowState<PageViewState>(pageView);
     if (state == nullptr) return;

@@ -11,6 +11,8 @@
 //   position in the Page and saves the Page's picture fields (unless `app.PagesChanged`).
 #include <windows.h>
 
+#include "photoinfo/photo_format.h"
+
 namespace quillory {
 
 struct App;
@@ -21,6 +23,9 @@ HWND createPageView(App& app, HWND stand);
 // loadPicture: the Page's picture becomes the view's current picture. For a folder Page it is
 // FolderList entry `app.folderIndex`; with `rescan` the folder is listed and ordered first.
 void loadPicture(HWND pageView, int page, bool rescan);
+
+// The size numbers of the picture the view shows (none without one), for the Page settings.
+PictureMetrics shownPictureMetrics(HWND pageView);
 
 // Paints the current picture on the front surface (`app.frontSurface`) now, without waiting for
 // the next paint message.
