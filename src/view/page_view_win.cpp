@@ -14,10 +14,12 @@
 #include "resource.h"
 #include "stand/slide_show_win.h"
 #include "view/dropped_file.h"
+#include "view/folder_bar_win.h"
 #include "view/folder_bar_timing.h"
 #include "view/folder_scan_win.h"
 #include "view/picture_load_win.h"
 #include "view/picture_open.h"
+#include "view/popup_menu_win.h"
 
 namespace quillory {
 
@@ -40,7 +42,8 @@ struct PictureFields {
 
 PictureFields pictureFieldsOf(const PageSettings& page) { return {page.File, page.FileNum, page.FolderFileNo, page.PhotoFlag}; }
 
-// Everything the view owns; the FolderBar, an owned window, goes with the view by itself.
+// Everything the view owns. The FolderBar is destroyed by the view: a window owned by a child
+// window is owned by its top-level window, so it would outlive the view.
 struct PageViewState {
     explicit PageViewState(App& owner) : app(owner) {}
     App& app;
@@ -140,11 +143,9 @@ void placeFolderBar(const PageViewState& state, HWND view) {
     sendToFolderBar(state, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
 }
 
-// The FolderBar (dialog 154) arrives with the folder stepping; until then a folder Page has
-// no bar, and the hover and hide timing below run with nothing to show.
-void createFolderBar(PageViewState& state, HWND view) {
+void recreateFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
-    state.folderBar = nullptr;
+    state.folderBar = createFolderBar(state.app, view);
     const Size size = windowSizeOf(view);
     sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
     placeFolderBar(state, view);
@@ -194,6 +195,8 @@ INT_PTR onDestroy(HWND view, PageViewState& state) {
         if (pictureFieldsOf(currentPageOf(app)) != state.savedPicture) savePictureFields(state);
     }
     KillTimer(view, kFolderBarTimer);
+    if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
+    state.folderBar = nullptr;
     DragAcceptFiles(view, FALSE);
     // The stand has already forgotten itself when it goes: the program is ending, and the kept
     // pictures must go before the decoder does.
@@ -205,7 +208,7 @@ INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM paramete
     switch (command) {
         case IDM_VIEW_LAYOUT: layOut(view); break;
         case IDM_VIEW_BACKGROUND: rebuildBackground(state); break;
-        case IDM_FOLDERBAR_CREATE: createFolderBar(state, view); break;
+        case IDM_FOLDERBAR_CREATE: recreateFolderBar(state, view); break;
         case IDM_FOLDERBAR_POSITION: sendToFolderBar(state, IDM_FOLDERBAR_POSITION, parameter); break;
         case IDM_FOLDERBAR_SIZE: hideFolderBar(state, view); break;
         case IDM_FOLDERBAR_STEPPED: state.folderBarTiming.stepped(); break;
@@ -244,6 +247,16 @@ INT_PTR onTimer(PageViewState& state, UINT_PTR timer) {
 
 INT_PTR onClick(App& app) {
     holdAndStopSlideShow(app);
+    app.countdown.resetIdleCountdown();
+    return TRUE;
+}
+
+// The stand carries out the menu's command.
+INT_PTR onRightClick(HWND view, App& app, LPARAM position) {
+    holdAndStop(app);
+    POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    ClientToScreen(view, &point);
+    if (app.standWindow != nullptr) buildPopupMenu(app, app.standWindow, point);
     app.countdown.resetIdleCountdown();
     return TRUE;
 }
@@ -374,6 +387,7 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN: return onClick(state.app);
         case WM_LBUTTONDBLCLK: return onDoubleClick(view, state.app);
+        case WM_RBUTTONDOWN: return onRightClick(view, state.app, lParam);
         case WM_DROPFILES: return onDropFiles(view, state, reinterpret_cast<HDROP>(wParam));
         case kShowPlacedView: onShowPlacedView(view, state.app); return TRUE;
         default: return FALSE;

@@ -1,0 +1,176 @@
+#include "view/folder_bar_win.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/app_state_win.h"
+#include "resource.h"
+#include "view/page_view_win.h"
+
+namespace quillory {
+namespace {
+
+// Stands in for the PageView and the stand: records the commands the bar sends them.
+std::vector<std::pair<HWND, WORD>>& receivedCommands() {
+    static std::vector<std::pair<HWND, WORD>> commands;
+    return commands;
+}
+
+LRESULT CALLBACK recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) receivedCommands().emplace_back(window, LOWORD(wParam));
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+const wchar_t* recordingClass() {
+    static const ATOM atom = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = recordingProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"QuilloryFolderBarTestPeer";
+        return RegisterClassW(&windowClass);
+    }();
+    return atom != 0 ? L"QuilloryFolderBarTestPeer" : nullptr;
+}
+
+RECT windowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+std::wstring counterOf(HWND bar) {
+    wchar_t text[64] = {};
+    GetDlgItemTextW(bar, IDC_FOLDER_COUNTER, text, 64);
+    return text;
+}
+
+class FolderBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        receivedCommands().clear();
+        app.instance = GetModuleHandleW(nullptr);
+        app.OsVersionCode = 1000;
+        app.album.pages.resize(1);
+        app.album.pages[0].Flag = FlagFolder;
+        app.folderCount = 8;
+        app.folderIndex = 2;
+        app.standWindow = CreateWindowExW(0, recordingClass(), L"stand", WS_OVERLAPPEDWINDOW, 100, 100, 640, 480, nullptr,
+                                          nullptr, app.instance, nullptr);
+        view = CreateWindowExW(0, recordingClass(), L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, app.standWindow,
+                               nullptr, app.instance, nullptr);
+        ASSERT_NE(view, nullptr);
+        bar = createFolderBar(app, view);
+        ASSERT_NE(bar, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(bar);
+        DestroyWindow(app.standWindow);
+    }
+
+    void pumpMessages() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+
+    App app;
+    HWND view = nullptr;
+    HWND bar = nullptr;
+};
+
+TEST_F(FolderBarTest, StartsHiddenTranslucentAndCountingFromTheShownPicture) {
+    EXPECT_FALSE(IsWindowVisible(bar));
+    EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(bar, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 192);
+    EXPECT_EQ(counterOf(bar), L" 3 / 8 ");
+}
+
+TEST_F(FolderBarTest, SizesToTheViewsWidthAndCentresOverIt) {
+    SendMessageW(bar, WM_COMMAND, IDM_FOLDERBAR_SIZE, MAKELPARAM(500, 300));
+    const RECT size = windowRectOf(bar);
+    EXPECT_EQ(size.right - size.left, 500);
+    EXPECT_EQ(size.bottom - size.top, 51);
+    const RECT next = windowRectOf(GetDlgItem(bar, IDC_FOLDER_NEXT));
+    EXPECT_EQ(next.left - size.left, 500 - 33);
+    EXPECT_EQ(next.right - next.left, 30);
+
+    POINT corner{40, 30};
+    SendMessageW(bar, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+    const RECT placed = windowRectOf(bar);
+    EXPECT_EQ(placed.left, 40 + 600 / 2 - 500 / 2);
+    EXPECT_EQ(placed.top, 30 + 400 / 2 - 51 / 2);
+}
+
+TEST_F(FolderBarTest, AStepMovesTheCounterAndTellsTheViewAndTheStatusBar) {
+    SendMessageW(bar, WM_COMMAND, IDC_FOLDER_NEXT, 0);
+    EXPECT_EQ(app.folderIndex, 3);
+    EXPECT_EQ(counterOf(bar), L" 4 / 8 ");
+    const std::vector<std::pair<HWND, WORD>> expected{{view, IDM_FOLDERBAR_STEPPED}, {app.standWindow, IDM_STATUS_BAR}};
+    EXPECT_EQ(receivedCommands(), expected);
+    EXPECT_FALSE(app.countdown.SlideHold) << "the idle countdown starts again after the step";
+}
+
+TEST_F(FolderBarTest, WheelStepsLikeTheButtons) {
+    SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    pumpMessages();
+    EXPECT_EQ(app.folderIndex, 3) << "towards the person: next";
+    SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    pumpMessages();
+    EXPECT_EQ(app.folderIndex, 1);
+    SendMessageW(bar, WM_MOUSEWHEEL, 0, 0);
+    pumpMessages();
+    EXPECT_EQ(app.folderIndex, 1);
+}
+
+TEST_F(FolderBarTest, CloseLeavesTheBarToItsView) {
+    SendMessageW(bar, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(bar));
+}
+
+BOOL CALLBACK collectTopLevel(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> threadWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), collectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The view is a child window, so the bar it owns is owned by the stand: the view must end it.
+TEST(FolderBarOfPageView, GoesWithItsView) {
+    App app;
+    app.instance = GetModuleHandleW(nullptr);
+    app.album.pages.resize(1);
+    app.album.pages[0].File = u"C:\\nowhere\\picture.bmp";
+    app.album.settings.TabStyle &= ~TabAnimate;
+    app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
+    const std::vector<HWND> before = threadWindows();
+    HWND view = createPageView(app, app.standWindow);
+    ASSERT_NE(view, nullptr);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    std::vector<HWND> bars;
+    for (HWND window : threadWindows()) {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        const bool isNew = std::find(before.begin(), before.end(), window) == before.end();
+        if (isNew && std::wstring(className) == L"#32770") bars.push_back(window);
+    }
+    ASSERT_EQ(bars.size(), 1u) << "the view made its FolderBar";
+    EXPECT_EQ(GetWindow(bars[0], GW_OWNER), app.standWindow);
+
+    DestroyWindow(view);
+    EXPECT_FALSE(IsWindow(bars[0]));
+    DestroyWindow(app.standWindow);
+}
+
+}  // namespace
+}  // namespace quillory
