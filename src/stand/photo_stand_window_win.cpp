@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/album_location.h"
+#include "app/system_menu_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "base/window_state_win.h"
@@ -175,6 +176,8 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_NOTIFY: return onNotify(stand, *reinterpret_cast<NMHDR*>(lParam));
         case WM_COMMAND: return onCommand(stand, wParam, lParam);
         case WM_SYSCOMMAND: return onSysCommand(stand, wParam);
+        // However the system menu is reached, it must not offer what the current Page forbids.
+        case WM_INITMENU: refreshSystemPageMenu(stand.app); return FALSE;
         case WM_CTLCOLORDLG: return onControlColour(stand, reinterpret_cast<HDC>(wParam), window);
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:

@@ -1,0 +1,102 @@
+// A folder Page's FolderBar and the right-click menu, driven through the real program's windows.
+#include "stand_test.h"
+
+#include "input.h"
+#include "resource.h"
+#include "wait_until.h"
+
+#include <filesystem>
+#include <string>
+
+namespace quillory::e2e {
+namespace {
+
+constexpr unsigned kFlagLocked = 0x1;
+constexpr unsigned kFlagFolder = 0x10000000;
+constexpr int kStatusBarNoAnimation = 0x10000;
+
+// A one-pixel 24-bit bitmap file.
+Bytes onePixelBitmap() {
+    const unsigned char bytes[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                     1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 0x40, 0x80, 0xC0, 0};
+    return Bytes(reinterpret_cast<const char*>(bytes), sizeof(bytes));
+}
+
+class FolderBarTest : public StandTest {
+protected:
+    // One Page, a folder of three pictures, the first shown.
+    HWND start(unsigned flag, int pages = 1) {
+        const std::filesystem::path folder = sandbox_.file(L"trip");
+        std::filesystem::create_directories(folder);
+        for (const wchar_t* name : {L"a.bmp", L"b.bmp", L"c.bmp"}) EXPECT_TRUE(writeFileBytes(folder / name, onePixelBitmap()));
+        AlbumText album;
+        album.section(L"Quillory", {{L"TabStyle", std::to_wstring(kStatusBarNoAnimation)}, {L"PageCount", std::to_wstring(pages)}});
+        album.section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"旅"}, {L"Flag", std::to_wstring(flag)},
+                                 {L"File", folder.wstring() + L"\\"}, {L"FileNum", L"3"}, {L"FolderFileNo", L"0"}});
+        for (int page = 2; page <= pages; ++page) album.section(L"Page" + std::to_wstring(page), {{L"PageVer", L"100"}});
+        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"bar.qalbum"), album.bytes()));
+        app_ = launch(L"bar");
+        return app_ ? waitForStand(*app_, L"bar") : nullptr;
+    }
+    // The process's FolderBar: the dialog holding the counter.
+    HWND folderBar() {
+        return waitFor([&]() -> HWND {
+            for (HWND window : topLevelWindows({L"#32770", std::nullopt, app_->id()})) {
+                if (GetDlgItem(window, IDC_FOLDER_COUNTER) != nullptr) return window;
+            }
+            return nullptr;
+        });
+    }
+    HWND pageView(HWND stand) {
+        return waitFor([&]() -> HWND {
+            for (HWND child : childWindows(stand)) {
+                if (GetDlgItem(child, IDC_PICTURE_SURFACE1) != nullptr) return child;
+            }
+            return nullptr;
+        });
+    }
+    std::wstring counter(HWND bar) { return windowText(GetDlgItem(bar, IDC_FOLDER_COUNTER)); }
+    std::wstring counterAfter(HWND bar, const std::wstring& expected) {
+        return waitForValue([&] { return counter(bar); }, expected);
+    }
+    std::optional<AppProcess> app_;
+};
+
+TEST_F(FolderBarTest, StepsThroughTheFolderWithoutWrappingAndKeepsThePlace) {
+    HWND stand = start(kFlagFolder);
+    ASSERT_NE(stand, nullptr);
+    HWND bar = folderBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(windowOwner(bar), stand);
+    EXPECT_EQ(counterAfter(bar, L" 1 / 3 "), L" 1 / 3 ");
+
+    ASSERT_TRUE(postCommand(bar, IDC_FOLDER_BACK));
+    ASSERT_TRUE(postCommand(bar, IDC_FOLDER_NEXT));
+    EXPECT_EQ(counterAfter(bar, L" 2 / 3 "), L" 2 / 3 ") << "back on the first picture stays there";
+    const std::optional<std::wstring> location = statusBarText(GetDlgItem(stand, IDC_STATUSBAR));
+    EXPECT_NE(location.value_or(L"").find(L"trip"), std::wstring::npos) << location.value_or(L"(none)");
+
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+    EXPECT_NE(sectionBody(albumText(L"bar.qalbum").value_or(L""), L"Page1").value_or(L"").find(L"FolderFileNo=1\r\n"),
+              std::wstring::npos);
+}
+
+// What the menu holds is checked by the menu's own tests: Wine keeps menus in their process, so
+// another program cannot read their items.
+TEST_F(FolderBarTest, ARightClickOnTheViewOpensTheMenuForTheStand) {
+    HWND stand = start(kFlagFolder | kFlagLocked, 2);
+    ASSERT_NE(stand, nullptr);
+    HWND view = pageView(stand);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(activate(stand));
+    ASSERT_TRUE(clickInClient(view, {60, 60}, MouseButton::Right));
+    HWND menuWindow = waitForTopLevelWindow({L"#32768", std::nullopt, app_->id(), true});
+    ASSERT_NE(menuWindow, nullptr);
+    ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menuWindow); }));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace quillory::e2e
