@@ -11,6 +11,7 @@
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/tooltips_win.h"
 #include "resource.h"
+#include "stand/slide_show_win.h"
 #include "view/folder_step.h"
 #include "view/page_view_win.h"
 
@@ -96,8 +97,7 @@ void showFolderPicture(App& app, HWND pageView) {
 
 void step(HWND bar, FolderBarState& state, StepDirection direction) {
     App& app = state.app;
-    // The bar is hidden while the slide show runs, so there is no running state to leave.
-    app.countdown.SlideHold = true;
+    holdAndStopSlideShow(app);
     SendMessageW(state.pageView, WM_COMMAND, IDM_FOLDERBAR_STEPPED, 0);
     app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, heldModifiers());
     refreshCounter(bar, app);

@@ -253,7 +253,7 @@ INT_PTR onClick(App& app) {
 
 // The stand carries out the menu's command.
 INT_PTR onRightClick(HWND view, App& app, LPARAM position) {
-    holdAndStop(app);
+    holdAndStopSlideShow(app);
     POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     ClientToScreen(view, &point);
     if (app.standWindow != nullptr) buildPopupMenu(app, app.standWindow, point);

@@ -2,6 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "resource.h"
+#include "stand/slide_show_win.h"
 #include "view/menu_captions.h"
 #include "view/menu_items_win.h"
 #include "view/menu_state.h"
@@ -74,8 +75,7 @@ PopupMenu preparePopupMenu(const App& app) {
 }
 
 void buildPopupMenu(App& app, HWND owner, POINT screenPoint) {
-    // The caller has left the running slide show: the menu is opened from the normal window.
-    app.countdown.SlideHold = true;
+    holdAndStopSlideShow(app);
     const PopupMenu menu = preparePopupMenu(app);
     if (menu.popup == nullptr) return;
     DrawMenuBar(owner);
