@@ -248,6 +248,63 @@ def panel_colour():
     return c
 
 
+def general_panel():
+    """General settings, general: a window with its tabs along the top."""
+    c = Canvas(24)
+    c.rect(2, 4, 22, 21, WOOD_DARK)
+    c.rect(3, 8, 21, 20, PAPER)
+    c.rect(3, 5, 9, 8, SKY)
+    c.rect(10, 5, 16, 8, PAPER)
+    c.rect(5, 11, 19, 12, INK)
+    c.rect(5, 14, 15, 15, INK)
+    return c
+
+
+def slide_show_panel():
+    """Slide show: a frame with a play triangle."""
+    c = Canvas(24)
+    c.rect(2, 3, 22, 21, WOOD_DARK)
+    c.rect(3, 4, 21, 20, SKY)
+    green = (40, 150, 70, 255)
+    for y in range(7, 18):
+        half = 5 - abs(y - 12)
+        c.rect(9, y, 10 + half * 2, y + 1, green)
+    return c
+
+
+def page_list_panel():
+    """Pages: three stacked sheets with check marks."""
+    c = Canvas(24)
+    for i, y in enumerate((3, 10, 17)):
+        c.rect(3, y, 21, y + 5, WOOD_DARK)
+        c.rect(4, y + 1, 20, y + 4, PAPER)
+        c.rect(6, y + 2, 8, y + 3, (40, 150, 70, 255) if i != 1 else INK)
+        c.rect(10, y + 2, 18, y + 3, INK)
+    return c
+
+
+def other_panel():
+    """Other settings: a gear."""
+    c = Canvas(24)
+    grey = (110, 115, 125, 255)
+    for dx, dy in ((0, -8), (0, 8), (-8, 0), (8, 0), (-6, -6), (6, 6), (-6, 6), (6, -6)):
+        c.disc(12 + dx, 12 + dy, 2.5, grey)
+    c.disc(12, 12, 7, grey)
+    c.disc(12, 12, 3, PAPER)
+    return c
+
+
+def arrow(up):
+    """The page list's move buttons: a blue arrow pointing up or down."""
+    c = Canvas(16)
+    blue = (40, 100, 200, 255)
+    for i in range(6):
+        y = 2 + i if up else 13 - i
+        c.rect(8 - i - 1, y, 8 + i + 1, y + 1, blue)
+    c.rect(6, 8 if up else 2, 10, 14 if up else 8, blue)
+    return c
+
+
 def background_tile():
     """A quiet 48 x 48 linen tile for the stand window's background."""
     c = Canvas(48)
@@ -274,6 +331,10 @@ def main():
     write_icon(ART / "folder_back.ico", [folder_arrow(False)])
     write_strip(ART / "page_settings_panels.bmp",
                 [panel_contents(), panel_image_info(), panel_display_size(), panel_text(), panel_colour()])
+    write_strip(ART / "general_settings_panels.bmp",
+                [general_panel(), slide_show_panel(), page_list_panel(), other_panel()])
+    write_icon(ART / "move_up.ico", [arrow(True)])
+    write_icon(ART / "move_down.ico", [arrow(False)])
     return 0
 
 

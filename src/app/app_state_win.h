@@ -34,7 +34,8 @@ struct App {
     bool infoVisible = true;
     bool PagesChanged = false;  // the general settings just replaced the Page records
 
-    int pageSettingsPanel = 0;  // the Page settings reopen on the panel shown last
+    int pageSettingsPanel = 0;     // the Page settings reopen on the panel shown last
+    int generalSettingsPanel = 0;  // and so do the general settings
 
     SlideCountdown countdown;
     bool ModalOpen = false;

@@ -1,0 +1,57 @@
+#include "dialogs/general_settings_session_win.h"
+
+#include "base/wide_win.h"
+#include "dialogs/background_brush_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr DWORD kSlideMilliseconds = 95;
+
+}  // namespace
+
+void GeneralSettingsSession::tellStand(int command) const {
+    if (host.standWindow != nullptr) SendMessageW(host.standWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+void applyOpacity(HWND stand, const AlbumSettings& settings) {
+    if (stand == nullptr) return;
+    SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
+}
+
+void applyTranslucency(HWND stand, const AlbumSettings& settings) {
+    if (stand == nullptr) return;
+    const bool translucent = (settings.TabStyle & TabTranslucent) != 0;
+    const LONG_PTR style = GetWindowLongPtrW(stand, GWL_EXSTYLE);
+    SetWindowLongPtrW(stand, GWL_EXSTYLE, translucent ? style | WS_EX_LAYERED : style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    if (translucent) applyOpacity(stand, settings);
+}
+
+void slideInPanel(HWND panel, const GeneralSettingsSession& session) {
+    if (session.host.tabAnimate) {
+        AnimateWindow(panel, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+        InvalidateRect(panel, nullptr, TRUE);
+    } else {
+        ShowWindow(panel, SW_SHOW);
+    }
+}
+
+INT_PTR panelBackground(const GeneralSettingsSession& session, HDC dc, HWND control) {
+    return reinterpret_cast<INT_PTR>(backgroundForControl(session.host, session.frame, control, dc));
+}
+
+void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected) {
+    for (TextView entry : entries) {
+        const Text text(entry);
+        SendDlgItemMessageW(panel, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text)));
+    }
+    SendDlgItemMessageW(panel, id, CB_SETCURSEL, selected < entries.size() ? selected : static_cast<WPARAM>(-1), 0);
+}
+
+unsigned selectedEntry(HWND panel, int id) {
+    const LRESULT selected = SendDlgItemMessageW(panel, id, CB_GETCURSEL, 0, 0);
+    return selected == CB_ERR ? 0u : static_cast<unsigned>(selected);
+}
+
+}  // namespace quillory

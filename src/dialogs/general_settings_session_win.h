@@ -1,0 +1,44 @@
+#pragma once
+// What the general settings dialog's frame shares with its panels while it is open. The panels
+// write straight into the live AlbumSettings, so that the stand shows opacity and fonts at once;
+// the frame keeps the six values it restores on キャンセル.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <span>
+
+#include "app/app_state_win.h"
+#include "base/text.h"
+#include "dialogs/dialog_host_win.h"
+#include "dialogs/page_list.h"
+
+namespace quillory {
+
+struct GeneralSettingsSession {
+    App& app;
+    DialogHost host;
+    PageListEdit& pageList;  // every Page, edited by the page list panel
+    AlbumSettings savedSettings;
+    HWND frame = nullptr;
+
+    AlbumSettings& settings() { return app.album.settings; }
+    // Commands 1111 (tab font and layout) and 1112 (status bar) to the stand, when there is one.
+    void tellStand(int command) const;
+};
+
+// The stand's layered style follows TabTranslucent; when translucent, it takes LayerWindowLevel.
+void applyTranslucency(HWND stand, const AlbumSettings& settings);
+// The opacity alone, while the slider moves.
+void applyOpacity(HWND stand, const AlbumSettings& settings);
+
+// Shows a panel (made hidden): sliding in from above when TabAnimate is set.
+void slideInPanel(HWND panel, const GeneralSettingsSession& session);
+// The colour messages of every panel: the shared background, continued across the frame.
+INT_PTR panelBackground(const GeneralSettingsSession& session, HDC dc, HWND control);
+
+// Fills a drop-down list with `entries` and selects entry `selected`.
+void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected);
+// The selected entry of a drop-down list; 0 when none is.
+unsigned selectedEntry(HWND panel, int id);
+
+}  // namespace quillory
