@@ -157,8 +157,6 @@
 
 // General settings dialog, its panels and their controls
 #define IDD_GENERAL_SETTINGS 140
-#define IDM_TAB_FONT 1111
-#define IDM_STATUS_BAR 1112
 #define IDD_SLIDE_SHOW_PANEL 143
 #define IDD_GENERAL_PANEL 144
 #define IDD_OTHER_PANEL 145
