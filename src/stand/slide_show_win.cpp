@@ -172,7 +172,7 @@ void showHistoryEntry(PhotoStandWindow& stand, int entry) {
     App& app = stand.app;
     const std::optional<PicturePosition> target = historyTarget(app.album, entry);
     if (!target) return;
-    holdAndStopSlideShow(app);
+    holdAndStop(app);
     // The leaving PageView stores its own folder position, so the entry's is set after it went.
     closePageView(stand, PageViewExit::Up);
     app.album.pages[static_cast<std::size_t>(target->page)].FolderFileNo = target->index;
@@ -220,7 +220,7 @@ bool runSlideCommand(PhotoStandWindow& stand, WORD command) {
     return true;
 }
 
-void holdAndStopSlideShow(App& app) {
+void holdAndStop(App& app) {
     if (!app.countdown.holdAndStop()) return;
     if (app.standWindow == nullptr) {
         app.countdown.finishLeaving();

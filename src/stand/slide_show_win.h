@@ -37,6 +37,6 @@ bool runSlideCommand(PhotoStandWindow& stand, WORD command);
 
 // HoldAndStop: nothing advances until the next countdown reset, and a running show gives the
 // window its tabs, frame and stored geometry back.
-void holdAndStopSlideShow(App& app);
+void holdAndStop(App& app);
 
 }  // namespace quillory

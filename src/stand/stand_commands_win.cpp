@@ -181,10 +181,6 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
 
 }  // namespace
 
-void holdAndStop(App& app) {
-    holdAndStopSlideShow(app);
-}
-
 void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {
     App& app = stand.app;
     if (app.album.pages.empty()) return;

@@ -13,7 +13,4 @@ namespace quillory {
 // `droppedPath` is the path the PageView posts with a new-Page command; menus carry none.
 void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath);
 
-// Everything a user action on the stand does before its work: the slide show is held.
-void holdAndStop(App& app);
-
 }  // namespace quillory

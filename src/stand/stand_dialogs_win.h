@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "dialogs/dialog_host_win.h"
-#include "stand/stand_commands_win.h"
+#include "stand/slide_show_win.h"
 #include "stand/stand_state_win.h"
 
 namespace quillory {

@@ -97,7 +97,7 @@ void showFolderPicture(App& app, HWND pageView) {
 
 void step(HWND bar, FolderBarState& state, StepDirection direction) {
     App& app = state.app;
-    holdAndStopSlideShow(app);
+    holdAndStop(app);
     SendMessageW(state.pageView, WM_COMMAND, IDM_FOLDERBAR_STEPPED, 0);
     app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, heldModifiers());
     refreshCounter(bar, app);

@@ -246,14 +246,14 @@ INT_PTR onTimer(PageViewState& state, UINT_PTR timer) {
 }
 
 INT_PTR onClick(App& app) {
-    holdAndStopSlideShow(app);
+    holdAndStop(app);
     app.countdown.resetIdleCountdown();
     return TRUE;
 }
 
 // The stand carries out the menu's command.
 INT_PTR onRightClick(HWND view, App& app, LPARAM position) {
-    holdAndStopSlideShow(app);
+    holdAndStop(app);
     POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     ClientToScreen(view, &point);
     if (app.standWindow != nullptr) buildPopupMenu(app, app.standWindow, point);
@@ -264,7 +264,7 @@ INT_PTR onRightClick(HWND view, App& app, LPARAM position) {
 INT_PTR onDoubleClick(HWND view, App& app) {
     switch (TabDoubleClick.get(app.album.settings.TabStyle)) {
         case 0:  // the stand runs the Page settings and reloads this view after OK
-            holdAndStopSlideShow(app);
+            holdAndStop(app);
             if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_PAGE_SETTINGS, 0);
             break;
         case 1:
@@ -310,7 +310,7 @@ void showDroppedPath(HWND view, PageViewState& state, const Text& path, bool isF
     } else {
         page.Flag &= ~FlagFolder;
     }
-    holdAndStopSlideShow(app);
+    holdAndStop(app);
     SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
     savePictureFields(state);
     HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);

@@ -2,7 +2,6 @@
 
 #include "app/app_state_win.h"
 #include "resource.h"
-#include "stand/slide_show_win.h"
 #include "view/menu_captions.h"
 #include "view/menu_items_win.h"
 #include "view/menu_state.h"
@@ -74,8 +73,7 @@ PopupMenu preparePopupMenu(const App& app) {
     return menu;
 }
 
-void buildPopupMenu(App& app, HWND owner, POINT screenPoint) {
-    holdAndStopSlideShow(app);
+void buildPopupMenu(const App& app, HWND owner, POINT screenPoint) {
     const PopupMenu menu = preparePopupMenu(app);
     if (menu.popup == nullptr) return;
     DrawMenuBar(owner);

@@ -20,7 +20,7 @@ struct PopupMenu {
 PopupMenu preparePopupMenu(const App& app);
 
 // buildPopupMenu: makes the menu, tracks it at `screenPoint` with `owner` (the stand) receiving
-// its command, and destroys it. The slide show waits while it is open.
-void buildPopupMenu(App& app, HWND owner, POINT screenPoint);
+// its command, and destroys it. The caller has held the slide show, which waits while it is open.
+void buildPopupMenu(const App& app, HWND owner, POINT screenPoint);
 
 }  // namespace quillory
