@@ -9,6 +9,7 @@
 #include "dialogs/win_geometry_win.h"
 #include "photoinfo/photo_format.h"
 #include "resource.h"
+#include "stand/compact_window.h"
 #include "stand/monitor_clamp.h"
 #include "stand/stand_layout.h"
 
@@ -143,8 +144,11 @@ void layoutPageView(PhotoStandWindow& stand) {
 
 void clampStandToMonitor(PhotoStandWindow& stand) {
     const AlbumSettings& settings = stand.app.album.settings;
-    const Rect window{settings.xPosi, settings.yPosi, settings.xSize, settings.ySize};
+    // The running show's window stays compact: the stored geometry is the one it goes back to.
+    const bool compact = stand.app.countdown.SlideRunning;
+    const Rect window = compact ? stand.slideShow.compactFrame : storedGeometry(settings);
     const Point origin = clampedWindowOrigin(window, {settings.xSize, settings.ySize}, monitorAround(window));
+    if (compact) stand.slideShow.compactFrame = {origin.x, origin.y, window.dx, window.dy};
     SetWindowPos(stand.window, nullptr, origin.x, origin.y, window.dx, window.dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 

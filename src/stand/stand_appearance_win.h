@@ -29,7 +29,8 @@ void refreshTabFont(PhotoStandWindow& stand);
 void layoutStand(PhotoStandWindow& stand);
 void layoutPageView(PhotoStandWindow& stand);
 
-// Moves the window (at xPosi, yPosi with xSize, ySize) back onto its nearest monitor.
+// Moves the window back onto its nearest monitor: the stored geometry (xPosi, yPosi with xSize,
+// ySize), or while the slide show runs the compact window where it is.
 void clampStandToMonitor(PhotoStandWindow& stand);
 
 }  // namespace quillory

@@ -1,6 +1,7 @@
-// The slide show's wiring: the quiet ticks turn the stand into the compact running window, its
-// steps fill the history, and a click on the picture brings the window back as the person left it. Time is driven by posting
-// the stand's timer messages, never by waiting for it.
+// The slide show's wiring: the quiet ticks turn the stand into the compact running window, which a
+// display change leaves compact, its steps fill the history, and a click on the picture brings the
+// window back as the person left it. Time is driven by posting the stand's timer messages, never
+// by waiting for it.
 #include "stand_test.h"
 
 #include "input.h"
@@ -69,7 +70,14 @@ TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactStepsFillTheHistoryAndAClickB
     EXPECT_EQ(windowStyle(stand) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), WS_POPUP);
     EXPECT_FALSE(IsWindowVisible(tabControl(stand)));
     // The picture fills the frameless stand.
-    EXPECT_EQ(corners(windowRect(pageView)), corners(windowRect(stand)));
+    const RECT compact = windowRect(stand);
+    EXPECT_EQ(corners(windowRect(pageView)), corners(compact));
+
+    // A display change keeps the window compact, and brings it back onto the screen.
+    ASSERT_TRUE(SetWindowPos(stand, nullptr, -3000, compact.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    SendMessageW(stand, WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_EQ(corners(windowRect(stand)), corners(compact));
+    EXPECT_EQ(corners(windowRect(pageView)), corners(compact));
 
     // Two steps (a wait of one tick must be exceeded) come before the click: 0 → 1 → 0.
     ASSERT_TRUE(postQuietTicks(stand, 4));
