@@ -98,8 +98,16 @@ void selectAndShow(HWND panel, const PageListPanelState& state) {
     showMoveButtons(panel, state.edit);
 }
 
+// A tree made with check boxes makes their images only when it is first painted, and empties
+// every box then, marks set before included; given the style before it is filled, it makes them
+// at once (the resource leaves the style out for this reason).
+void giveCheckBoxes(HWND tree) {
+    SetWindowLongPtrW(tree, GWL_STYLE, GetWindowLongPtrW(tree, GWL_STYLE) | TVS_CHECKBOXES);
+}
+
 void fillTree(HWND panel, PageListPanelState& state) {
     HWND tree = treeOf(panel);
+    giveCheckBoxes(tree);
     for (std::size_t i = 0; i < state.edit.workingPageList.size(); ++i) {
         Text label = state.edit.workingPageList[i].Label;
         TVINSERTSTRUCTW insert{};

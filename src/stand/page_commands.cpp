@@ -11,10 +11,6 @@ int pageCount(const Album& album) {
     return static_cast<int>(album.pages.size());
 }
 
-void saveEveryPage(const Album& album, AlbumFile& file) {
-    for (int page = 0; page < pageCount(album); ++page) file.savePage(album, page, kSaveAllGroups);
-}
-
 void savePagesFrom(const Album& album, AlbumFile& file, int first) {
     for (int page = first; page < pageCount(album); ++page) file.savePage(album, page, kSaveAllGroups);
 }
@@ -37,6 +33,11 @@ void givePicture(PageSettings& page, const NewPagePicture& picture) {
 }
 
 }  // namespace
+
+void saveEveryPage(const Album& album, AlbumFile& file) {
+    AlbumFile::Batch batch(file);
+    for (int page = 0; page < pageCount(album); ++page) file.savePage(album, page, kSaveAllGroups);
+}
 
 Text labelForPath(TextView path) {
     while (path.size() > 1 && (path.back() == u'\\' || path.back() == u'/')) path.remove_suffix(1);

@@ -34,6 +34,9 @@ bool deleteCurrentPage(Album& album, AlbumFile& file);
 // The current Page's FitMode becomes `mode` (0 to 3); saves its picture fields.
 void setFitMode(Album& album, AlbumFile& file, unsigned mode);
 
+// Writes every Page's section whole, in one write of the file.
+void saveEveryPage(const Album& album, AlbumFile& file);
+
 // A Page's tab text and new-Page label for a path: its last component, cut to the label's size.
 Text labelForPath(TextView path);
 

@@ -50,10 +50,7 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     stand.tabs = GetDlgItem(window, IDC_TABS);
     app.standWindow = window;
     SetWindowTextW(window, wide(standWindowTitle(app.location.name)));
-    if (app.album.settings.TabStyle & TabStatusBar) {
-        createStatusBar(stand);
-        refreshStatusBar(stand);
-    }
+    applyStatusBarSetting(stand);
     placeWindow(stand);
     refreshTabFont(stand);
     applyTabStyle(stand);

@@ -52,6 +52,21 @@ TabPlacement tabPlacement(HWND tabs) {
     return (style & TCS_BOTTOM) ? TabPlacement::Bottom : TabPlacement::Top;
 }
 
+void createStatusBar(PhotoStandWindow& stand) {
+    stand.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L" ", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0,
+                                      stand.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)),
+                                      stand.app.instance, nullptr);
+    if (stand.statusBar == nullptr) return;
+    int parts[2] = {kStatusFirstPartRight, -1};
+    SendMessageW(stand.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+void destroyStatusBar(PhotoStandWindow& stand) {
+    DestroyWindow(stand.statusBar);
+    stand.statusBar = nullptr;
+    stand.statusFont.reset();
+}
+
 }  // namespace
 
 void applyTranslucency(const App& app, HWND stand) {
@@ -82,13 +97,19 @@ void applyTabStyle(PhotoStandWindow& stand) {
     SetWindowLongPtrW(stand.tabs, GWL_STYLE, style);
 }
 
-void createStatusBar(PhotoStandWindow& stand) {
-    stand.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L" ", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0,
-                                      stand.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)),
-                                      stand.app.instance, nullptr);
-    if (stand.statusBar == nullptr) return;
-    int parts[2] = {kStatusFirstPartRight, -1};
-    SendMessageW(stand.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+
+void applyStatusBarSetting(PhotoStandWindow& stand) {
+    const bool wanted = (stand.app.album.settings.TabStyle & TabStatusBar) != 0;
+    if (wanted == (stand.statusBar != nullptr)) return;
+    if (wanted) {
+        createStatusBar(stand);
+        refreshStatusBar(stand);
+        // A new bar places itself at the bottom only when told the size of its parent.
+        if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
+    } else {
+        destroyStatusBar(stand);
+    }
+    layoutStand(stand);
 }
 
 void refreshStatusBar(PhotoStandWindow& stand) {

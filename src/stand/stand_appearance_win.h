@@ -17,7 +17,9 @@ void applyTopmost(const App& app, HWND stand, bool refreshFrame);
 bool animatesStandFrame(const App& app);
 
 void applyTabStyle(PhotoStandWindow& stand);
-void createStatusBar(PhotoStandWindow& stand);
+// The status bar is there exactly when TabStatusBar is set: made with its font and text, or
+// removed, and the window laid out again around it.
+void applyStatusBarSetting(PhotoStandWindow& stand);
 // A new status-bar font from TabStatusFontSize, then the location text; nothing without a bar.
 void refreshStatusBar(PhotoStandWindow& stand);
 // The location of the current Page's picture in the status bar's first part.

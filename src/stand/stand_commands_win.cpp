@@ -5,7 +5,9 @@
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "dialogs/about_box_win.h"
+#include "dialogs/general_settings_dialog_win.h"
 #include "dialogs/message_dialog_win.h"
+#include "dialogs/page_list.h"
 #include "dialogs/page_settings_dialog_win.h"
 #include "dialogs/picture_chooser_win.h"
 #include "resource.h"
@@ -105,6 +107,25 @@ void pageSettings(PhotoStandWindow& stand) {
     tellIfSaveFailed(stand);
 }
 
+// The dialog has already put the tabs' position and rows and the topmost band on the stand; the
+// status bar and the Pages follow here. Replaced Pages are all saved and get new tabs; the old
+// PageView must not store its folder place into the record that now sits where its Page was.
+void generalSettings(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    PageListEdit pageList = beginPageList(app.album, app.folderIndex);
+    int result = IDCANCEL;
+    runModal(stand, [&] { result = showGeneralSettings(app, stand.window, dialogHostOf(stand), pageList); });
+    if (result != IDOK) return;
+    applyStatusBarSetting(stand);
+    if (!commitPageList(app.album, pageList)) return;
+    saveEveryPage(app.album, *app.albumFile);
+    app.PagesChanged = true;
+    closePageView(stand, PageViewExit::Cut);
+    app.PagesChanged = false;
+    InvalidateRect(stand.tabs, nullptr, TRUE);
+    showRebuiltPages(stand);
+}
+
 void choosePicture(PhotoStandWindow& stand) {
     App& app = stand.app;
     PageSettings& page = currentPageOf(app);
@@ -161,6 +182,7 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
         case IDM_DUPLICATE_PAGE: duplicatePage(stand); break;
         case IDM_DELETE_PAGE: deletePage(stand); break;
         case IDM_PAGE_SETTINGS: pageSettings(stand); break;
+        case IDM_GENERAL_SETTINGS: generalSettings(stand); break;
         case IDM_CHOOSE_PICTURE: choosePicture(stand); break;
         case IDM_FIT_SHORTER:
         case IDM_FIT_LONGER:

@@ -210,6 +210,7 @@ TEST_F(GeneralSettingsDialogTest, AnUncheckedPageStaysUncheckedAcrossPanelsAndIs
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);  // LoadMarks
         HTREEITEM third = TreeView_GetNextSibling(tree, TreeView_GetNextSibling(tree, TreeView_GetRoot(tree)));
+        EXPECT_EQ(TreeView_GetCheckState(tree, third), 1u);  // marked in the record
         TreeView_SetCheckState(tree, third, FALSE);
         showPanel(frame, IDM_PANEL_OTHER);
         showPanel(frame, IDM_PANEL_PAGE_LIST);

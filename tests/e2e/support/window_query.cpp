@@ -159,4 +159,40 @@ std::optional<int> selectedTab(HWND tabControl) {
     return static_cast<int>(*selected);
 }
 
+std::vector<HTREEITEM> treeRoots(HWND tree) {
+    std::vector<HTREEITEM> items;
+    std::optional<LRESULT> item = sendMessage(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    while (item && *item != 0) {
+        items.push_back(reinterpret_cast<HTREEITEM>(*item));
+        item = sendMessage(tree, TVM_GETNEXTITEM, TVGN_NEXT, *item);
+    }
+    return items;
+}
+
+bool setTreeCheck(HWND tree, HTREEITEM item, bool checked) {
+    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, windowProcess(tree)));
+    if (!process) {
+        return false;
+    }
+    RemoteBuffer remote(process.get(), sizeof(TVITEMW));
+    TVITEMW state{};
+    state.mask = TVIF_STATE;
+    state.hItem = item;
+    state.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    state.stateMask = TVIS_STATEIMAGEMASK;
+    const std::optional<LRESULT> done =
+        remote && WriteProcessMemory(process.get(), remote.address(), &state, sizeof state, nullptr)
+            ? sendMessage(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(remote.address()))
+            : std::nullopt;
+    return done && *done != 0;
+}
+
+std::optional<bool> treeCheck(HWND tree, HTREEITEM item) {
+    const std::optional<LRESULT> state = sendMessage(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_STATEIMAGEMASK);
+    if (!state) {
+        return std::nullopt;
+    }
+    return (*state & TVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+}
+
 }  // namespace quillory::e2e

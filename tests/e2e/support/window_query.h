@@ -5,6 +5,7 @@
 #include "wait_until.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -44,5 +45,11 @@ std::optional<std::wstring> statusBarText(HWND statusBar, int part = 0);
 // The tab control's item texts, read through a buffer in the control's own process.
 std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl);
 std::optional<int> selectedTab(HWND tabControl);
+
+// A tree view's items in order (roots only), and the check box of one set as a click would leave it
+// (state image 2 checked, 1 not), through a TVITEMW in the control's own process.
+std::vector<HTREEITEM> treeRoots(HWND tree);
+bool setTreeCheck(HWND tree, HTREEITEM item, bool checked);
+std::optional<bool> treeCheck(HWND tree, HTREEITEM item);
 
 }  // namespace quillory::e2e
