@@ -14,6 +14,7 @@ namespace {
 constexpr unsigned kFlagLocked = 0x1;
 constexpr unsigned kFlagFolder = 0x10000000;
 constexpr int kStatusBarNoAnimation = 0x10000;
+constexpr UINT_PTR kFolderBarTimer = 21;
 
 // A one-pixel 24-bit bitmap file.
 Bytes onePixelBitmap() {
@@ -80,6 +81,34 @@ TEST_F(FolderBarTest, StepsThroughTheFolderWithoutWrappingAndKeepsThePlace) {
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
     EXPECT_NE(sectionBody(albumText(L"bar.qalbum").value_or(L""), L"Page1").value_or(L"").find(L"FolderFileNo=1\r\n"),
               std::wstring::npos);
+}
+
+// The view's one-second timer is driven by sending its ticks, which also come on their own; the
+// counting itself is the unit tests'.
+TEST_F(FolderBarTest, TheMouseAtAnEdgeOfTheViewShowsTheBarAndItsTicksHideIt) {
+    HWND stand = start(kFlagFolder);
+    ASSERT_NE(stand, nullptr);
+    HWND view = pageView(stand);
+    HWND bar = folderBar();
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(bar); }));
+    RECT client{};
+    ASSERT_TRUE(GetClientRect(view, &client));
+
+    ASSERT_TRUE(moveMouseInClient(view, {10, client.bottom / 2}));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(bar); }));
+    const RECT barFrame = windowRect(bar);
+    const RECT viewFrame = windowRect(view);
+    EXPECT_NEAR(barFrame.top + barFrame.bottom, viewFrame.top + viewFrame.bottom, 2) << "centred over the view";
+    EXPECT_EQ(counter(bar), L" 1 / 3 ");
+    for (int second = 0; second < 5; ++second) ASSERT_TRUE(sendMessage(view, WM_TIMER, kFolderBarTimer).has_value());
+    EXPECT_FALSE(IsWindowVisible(bar));
+
+    // Another point in the band, at the other edge, shows it again.
+    ASSERT_TRUE(moveMouseInClient(view, {client.right - 10, client.bottom / 2}));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(bar); }));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 
 // What the menu holds is checked by the menu's own tests: Wine keeps menus in their process, so

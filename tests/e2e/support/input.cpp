@@ -68,4 +68,9 @@ bool clickInClient(HWND window, POINT clientPoint, MouseButton button, int click
     return ClientToScreen(window, &screenPoint) && clickAt(screenPoint, button, clicks);
 }
 
+bool moveMouseInClient(HWND window, POINT clientPoint) {
+    POINT screenPoint = clientPoint;
+    return ClientToScreen(window, &screenPoint) && SetCursorPos(screenPoint.x, screenPoint.y);
+}
+
 }  // namespace quillory::e2e

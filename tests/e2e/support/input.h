@@ -19,5 +19,7 @@ bool pressKeys(std::initializer_list<WORD> virtualKeys);
 enum class MouseButton { Left, Right };
 bool clickAt(POINT screenPoint, MouseButton button = MouseButton::Left, int clicks = 1);
 bool clickInClient(HWND window, POINT clientPoint, MouseButton button = MouseButton::Left, int clicks = 1);
+// Moves the mouse there without a click.
+bool moveMouseInClient(HWND window, POINT clientPoint);
 
 }  // namespace quillory::e2e
