@@ -7,7 +7,6 @@
 #include "base/window_state_win.h"
 #include "dialogs/font_list_win.h"
 #include "dialogs/general_settings_panels_win.h"
-#include "dialogs/page_settings_session_win.h"
 #include "dialogs/settings_ranges.h"
 #include "resource.h"
 
@@ -60,7 +59,7 @@ INT_PTR onInitDialog(HWND panel, GeneralPanelState& state) {
     SendDlgItemMessageW(panel, IDC_LAYER_LEVEL, TBM_SETRANGE, FALSE, MAKELPARAM(kLayerLevelRange.low, kLayerLevelRange.high));
     SendDlgItemMessageW(panel, IDC_LAYER_LEVEL, TBM_SETPOS, TRUE, settings.LayerWindowLevel);
     enableStatusFont(panel, (settings.TabStyle & TabStatusBar) != 0);
-    slideInPanel(panel, state.session);
+    slideInPanel(panel, state.session.host);
     return TRUE;
 }
 
@@ -145,10 +144,11 @@ INT_PTR generalPanelProc(HWND panel, GeneralPanelState& state, UINT message, WPA
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_TAB_FONT_SIZE_ARROWS)) onFontSizeArrows(panel, state.session);
             return TRUE;
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: storeBoxes(panel, state.session.settings()); return FALSE;
         default: return FALSE;
     }

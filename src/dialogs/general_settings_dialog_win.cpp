@@ -56,13 +56,7 @@ INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
     session.pageList.PagesChanged = false;
     frame.panels.open(dialog, session.host, kToolbarLayout);
     frame.icons = setDialogIcons(dialog, session.host);
-    layoutStrips(dialog);
-    extendGlass(dialog, session.host);
-    if (session.host.animatesFrames()) {
-        AnimateWindow(dialog, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
-        if (frame.panels.panel() != nullptr) InvalidateRect(frame.panels.panel(), nullptr, TRUE);
-        InvalidateRect(dialog, nullptr, TRUE);
-    }
+    frame.panels.showFrame(session.host);
     ShowWindow(GetDlgItem(dialog, IDC_BIG_ICON), SW_SHOW);
     return TRUE;
 }
@@ -108,7 +102,7 @@ void finish(HWND dialog, GeneralSettingsFrame& frame, bool accepted) {
         restoreSaved(session);
     }
     applyTopmost(session);
-    if (session.host.animatesFrames()) AnimateWindow(dialog, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
+    frame.panels.hideFrame(session.host);
     EndDialog(dialog, accepted ? IDOK : IDCANCEL);
 }
 
@@ -125,22 +119,16 @@ INT_PTR onCommand(HWND dialog, GeneralSettingsFrame& frame, int command) {
     }
 }
 
-INT_PTR onNotify(HWND dialog, GeneralSettingsFrame& frame, NMHDR& notice) {
-    if (!frame.panels.onNotify(notice)) return FALSE;
-    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
-    return TRUE;
-}
-
 INT_PTR onControlColour(const GeneralSettingsFrame& frame, HDC dc, HWND control) {
     if (HBRUSH strip = stripBrush(frame.session.host, control)) return reinterpret_cast<INT_PTR>(strip);
-    return panelBackground(frame.session, dc, control);
+    return panelBackground(frame.session.host, frame.session.frame, dc, control);
 }
 
 INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(dialog, frame);
         case WM_COMMAND: return onCommand(dialog, frame, LOWORD(wParam));
-        case WM_NOTIFY: return onNotify(dialog, frame, *reinterpret_cast<NMHDR*>(lParam));
+        case WM_NOTIFY: return frame.panels.onNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_CTLCOLORDLG: return onControlColour(frame, reinterpret_cast<HDC>(wParam), dialog);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:

@@ -1,15 +1,8 @@
 #include "dialogs/general_settings_session_win.h"
 
 #include "base/wide_win.h"
-#include "dialogs/background_brush_win.h"
 
 namespace quillory {
-
-namespace {
-
-constexpr DWORD kSlideMilliseconds = 95;
-
-}  // namespace
 
 void GeneralSettingsSession::tellStand(int command) const {
     if (host.standWindow != nullptr) SendMessageW(host.standWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
@@ -26,19 +19,6 @@ void applyTranslucency(HWND stand, const AlbumSettings& settings) {
     const LONG_PTR style = GetWindowLongPtrW(stand, GWL_EXSTYLE);
     SetWindowLongPtrW(stand, GWL_EXSTYLE, translucent ? style | WS_EX_LAYERED : style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
     if (translucent) applyOpacity(stand, settings);
-}
-
-void slideInPanel(HWND panel, const GeneralSettingsSession& session) {
-    if (session.host.tabAnimate) {
-        AnimateWindow(panel, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
-        InvalidateRect(panel, nullptr, TRUE);
-    } else {
-        ShowWindow(panel, SW_SHOW);
-    }
-}
-
-INT_PTR panelBackground(const GeneralSettingsSession& session, HDC dc, HWND control) {
-    return reinterpret_cast<INT_PTR>(backgroundForControl(session.host, session.frame, control, dc));
 }
 
 void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected) {

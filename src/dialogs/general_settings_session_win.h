@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "dialogs/dialog_host_win.h"
 #include "dialogs/page_list.h"
+#include "dialogs/settings_panel_win.h"
 
 namespace quillory {
 
@@ -30,11 +31,6 @@ struct GeneralSettingsSession {
 void applyTranslucency(HWND stand, const AlbumSettings& settings);
 // The opacity alone, while the slider moves.
 void applyOpacity(HWND stand, const AlbumSettings& settings);
-
-// Shows a panel (made hidden): sliding in from above when TabAnimate is set.
-void slideInPanel(HWND panel, const GeneralSettingsSession& session);
-// The colour messages of every panel: the shared background, continued across the frame.
-INT_PTR panelBackground(const GeneralSettingsSession& session, HDC dc, HWND control);
 
 // Fills a drop-down list with `entries` and selects entry `selected`.
 void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected);

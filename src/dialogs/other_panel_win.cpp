@@ -5,7 +5,6 @@
 
 #include "base/window_state_win.h"
 #include "dialogs/general_settings_panels_win.h"
-#include "dialogs/page_settings_session_win.h"
 #include "dialogs/settings_ranges.h"
 #include "resource.h"
 
@@ -25,7 +24,7 @@ INT_PTR onInitDialog(HWND panel, OtherPanelState& state) {
     setChecked(panel, IDC_DROP_NEW_PAGE, (style & TabDropNewPage) != 0);
     setChecked(panel, IDC_SORT_BY_DATE, (style & TabSortByDate) != 0);
     fillList(panel, IDC_DOUBLE_CLICK, kDoubleClickActions, TabDoubleClick.get(style));
-    slideInPanel(panel, state.session);
+    slideInPanel(panel, state.session.host);
     return TRUE;
 }
 
@@ -40,10 +39,11 @@ void storeControls(HWND panel, AlbumSettings& settings) {
 INT_PTR otherPanelProc(HWND panel, OtherPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: storeControls(panel, state.session.settings()); return FALSE;
         default: return FALSE;
     }

@@ -11,7 +11,6 @@
 #include "base/window_state_win.h"
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/general_settings_panels_win.h"
-#include "dialogs/page_settings_session_win.h"
 #include "dialogs/tooltips_win.h"
 #include "resource.h"
 
@@ -148,7 +147,7 @@ INT_PTR onInitDialog(HWND panel, PageListPanelState& state) {
                                 {IDC_SET_MAIN_PAGE, u"選択されているページをメインページに設定"}};
     state.tips = addToolTips(panel, tips);
     SetTimer(panel, kLoadMarksTimer, USER_TIMER_MINIMUM, nullptr);
-    slideInPanel(panel, state.session);
+    slideInPanel(panel, state.session.host);
     return FALSE;  // the tree has the focus
 }
 
@@ -242,10 +241,11 @@ INT_PTR pageListPanelProc(HWND panel, PageListPanelState& state, UINT message, W
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), lParam);
         case WM_NOTIFY: return onNotify(panel, state, *reinterpret_cast<NMHDR*>(lParam));
         case WM_TIMER: onTimer(panel, wParam); return TRUE;
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: onDestroy(panel, state); return FALSE;
         default: return FALSE;
     }

@@ -123,7 +123,7 @@ INT_PTR onInitDialog(HWND panel, ColourPanelState& state) {
     setUpSwatches(panel, state);
     state.hand = static_cast<HCURSOR>(
         LoadImageW(GetModuleHandleW(nullptr), L"handcur", IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    slideInPanel(panel, session);
+    slideInPanel(panel, session.host);
     return TRUE;
 }
 
@@ -233,7 +233,7 @@ INT_PTR onControlColour(ColourPanelState& state, UINT message, HDC dc, HWND cont
     if (id >= IDC_COLOUR_LABEL_FIRST && id < IDC_COLOUR_LABEL_FIRST + kColourBarCount) {
         SetTextColor(dc, colourModeLook(state.model.mode).labelColours[static_cast<std::size_t>(id - IDC_COLOUR_LABEL_FIRST)]);
     }
-    return panelBackground(state.session, dc, control);
+    return panelBackground(state.session.host, state.session.frame, dc, control);
 }
 
 void onDestroy(HWND panel, ColourPanelState& state) {
@@ -253,7 +253,8 @@ INT_PTR colourPanelProc(HWND panel, ColourPanelState& state, UINT message, WPARA
         case WM_LBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: return onPickerMouse(panel, state, message, lParam);
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam), panel);
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:

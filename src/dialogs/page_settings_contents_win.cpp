@@ -62,7 +62,7 @@ INT_PTR onInitDialog(HWND panel, ContentsPanelState& state) {
     setChecked(panel, IDC_CONTENTS_LOCKED, session.locked());
     const std::array<ToolTipPair, 1> tips{{{IDC_CONTENTS_PATH, path}}};
     state.tooltips = addToolTips(panel, tips);
-    slideInPanel(panel, session);
+    slideInPanel(panel, session.host);
     return TRUE;
 }
 
@@ -103,10 +103,11 @@ INT_PTR contentsPanelProc(HWND panel, ContentsPanelState& state, UINT message, W
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY:
             state.tooltips.reset();
             storeControls(panel, state.session);

@@ -21,8 +21,6 @@ namespace quillory {
 
 namespace {
 
-constexpr DWORD kSlideMilliseconds = 95;
-
 constexpr std::array<PanelButton, 5> kPanelButtons{{
     {IDM_PANEL_CONTENTS, 0, u"ページ", u"ページの設定\nラベル、コメントの設定"},
     {IDM_PANEL_IMAGE_INFO, 1, u"画像情報", u"画像の情報\n撮影日時、条件の表示"},
@@ -73,18 +71,13 @@ INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
     SetWindowTextW(dialog, wide(frameCaption(session.edit.workingPage)));
     SetDlgItemTextW(dialog, IDC_SAMPLE_TEXT, L"");
     setSmallIconAsBig(dialog, frame);
-    layoutStrips(dialog);
-    extendGlass(dialog, session.host);
-    if (session.host.animatesFrames()) {
-        AnimateWindow(dialog, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
-        if (frame.panels.panel() != nullptr) InvalidateRect(frame.panels.panel(), nullptr, TRUE);
-        InvalidateRect(dialog, nullptr, TRUE);
-    }
+    frame.panels.showFrame(session.host);
     return TRUE;
 }
 
-void finish(HWND dialog, const PageSettingsSession& session, int result) {
-    if (session.host.animatesFrames()) AnimateWindow(dialog, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
+void finish(HWND dialog, PageSettingsFrame& frame, int result) {
+    const PageSettingsSession& session = frame.session;
+    frame.panels.hideFrame(session.host);
     if (session.pageView != nullptr) {
         InvalidateRect(session.pageView, nullptr, TRUE);
         UpdateWindow(session.pageView);
@@ -95,7 +88,7 @@ void finish(HWND dialog, const PageSettingsSession& session, int result) {
 void accept(HWND dialog, PageSettingsFrame& frame) {
     frame.panels.closePanel();
     frame.session.livePage() = frame.session.edit.workingPage;
-    finish(dialog, frame.session, IDOK);
+    finish(dialog, frame, IDOK);
 }
 
 // The restored Page shows again what it showed: a folder chosen meanwhile was scanned into the
@@ -106,7 +99,7 @@ void cancel(HWND dialog, PageSettingsFrame& frame) {
     const CancelledView view = cancelPageEdit(session.edit, session.livePage());
     if (view.rescanFolder) app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true);
     app.folderIndex = view.folderIndex;
-    finish(dialog, session, IDCANCEL);
+    finish(dialog, frame, IDCANCEL);
 }
 
 Text currentSampleText(PageSettingsSession& session) {
@@ -138,17 +131,11 @@ INT_PTR onCommand(HWND dialog, PageSettingsFrame& frame, int command) {
     }
 }
 
-INT_PTR onNotify(HWND dialog, PageSettingsFrame& frame, NMHDR& notice) {
-    if (!frame.panels.onNotify(notice)) return FALSE;
-    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
-    return TRUE;
-}
-
 INT_PTR pageSettingsProc(HWND dialog, PageSettingsFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(dialog, frame);
         case WM_COMMAND: return onCommand(dialog, frame, LOWORD(wParam));
-        case WM_NOTIFY: return onNotify(dialog, frame, *reinterpret_cast<NMHDR*>(lParam));
+        case WM_NOTIFY: return frame.panels.onNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_CTLCOLORDLG: return onControlColour(dialog, frame, reinterpret_cast<HDC>(wParam), dialog);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:

@@ -58,7 +58,7 @@ INT_PTR onInitDialog(HWND panel, DisplaySizePanelState& state) {
         enableControl(panel, IDC_FIT_MODE, false);
         enableControl(panel, IDC_FIT_CAPTION, false);
     }
-    slideInPanel(panel, session);
+    slideInPanel(panel, session.host);
     return TRUE;
 }
 
@@ -89,11 +89,12 @@ INT_PTR displaySizePanelProc(HWND panel, DisplaySizePanelState& state, UINT mess
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), HIWORD(wParam));
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: storeMode(panel, state.session); return FALSE;
         default: return FALSE;
     }

@@ -59,7 +59,7 @@ INT_PTR onInitDialog(HWND panel, ImageInfoPanelState& state) {
     std::vector<InfoLine> lines = imageInfoLines(shownPhotoInfo(session));
     for (std::size_t i = 0; i < lines.size(); ++i) addLine(list, static_cast<int>(i), lines[i]);
     SetWindowTheme(list, L"EXPLORER", nullptr);
-    slideInPanel(panel, session);
+    slideInPanel(panel, session.host);
     return TRUE;
 }
 

@@ -7,6 +7,7 @@
 #include "app/app_state_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "dialogs/page_edit.h"
+#include "dialogs/settings_panel_win.h"
 #include "photoinfo/photo_format.h"
 
 namespace quillory {
@@ -24,24 +25,11 @@ struct PageSettingsSession {
     bool locked() const { return (edit.workingPage.Flag & FlagLocked) != 0; }
 };
 
-// Shows a panel (made hidden): sliding in from above when TabAnimate is set.
-void slideInPanel(HWND panel, const PageSettingsSession& session);
-
-// WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN (and WM_CTLCOLOREDIT where a panel asks):
-// the shared background, continued across the frame.
-INT_PTR panelBackground(const PageSettingsSession& session, HDC dc, HWND control);
-
 // "初期値設定...": asks, and on はい makes the panel's fields of the working Page the DefaultPage's
 // and saves the DefaultPage.
 void setAsDefault(HWND panel, PageSettingsSession& session, DefaultPanel fields);
 
 // Sends SampleRefresh to the frame, so the sample shows the working Page's font and colours.
 void refreshSample(const PageSettingsSession& session);
-
-// Small control helpers the panels share.
-bool isChecked(HWND dialog, int id);
-void setChecked(HWND dialog, int id, bool checked);
-void enableControl(HWND dialog, int id, bool enabled);
-void selectAllText(HWND dialog, int id);
 
 }  // namespace quillory

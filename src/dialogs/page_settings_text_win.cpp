@@ -125,7 +125,7 @@ INT_PTR onInitDialog(HWND panel, TextPanelState& state) {
     if (session.locked()) {
         for (int id : kFontAndCornerControls) enableControl(panel, id, false);
     }
-    slideInPanel(panel, session);
+    slideInPanel(panel, session.host);
     return TRUE;
 }
 
@@ -171,11 +171,12 @@ INT_PTR textPanelProc(HWND panel, TextPanelState& state, UINT message, WPARAM wP
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_TEXT_SIZE_ARROWS)) onSizeArrows(panel, state.session);
             return TRUE;
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: onDestroy(panel, state.session); return FALSE;
         default: return FALSE;
     }

@@ -4,6 +4,7 @@
 
 #include "base/wide_win.h"
 #include "dialogs/dialog_font_win.h"
+#include "dialogs/glass_strips_win.h"
 #include "dialogs/panel_toolbar_win.h"
 
 namespace quillory {
@@ -92,16 +93,30 @@ bool PanelSwitcher::onCommand(int command, bool slide) {
     return false;
 }
 
-bool PanelSwitcher::onNotify(NMHDR& notice) {
-    if (notice.code != TTN_GETDISPINFOW) return false;
+void PanelSwitcher::showFrame(const DialogHost& host) {
+    layoutStrips(frame_);
+    extendGlass(frame_, host);
+    if (!host.animatesFrames()) return;
+    AnimateWindow(frame_, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+    if (panel_ != nullptr) InvalidateRect(panel_, nullptr, TRUE);
+    InvalidateRect(frame_, nullptr, TRUE);
+}
+
+void PanelSwitcher::hideFrame(const DialogHost& host) {
+    if (host.animatesFrames()) AnimateWindow(frame_, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
+}
+
+INT_PTR PanelSwitcher::onNotify(NMHDR& notice) {
+    if (notice.code != TTN_GETDISPINFOW) return FALSE;
     auto& info = reinterpret_cast<NMTTDISPINFOW&>(notice);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         if (static_cast<UINT_PTR>(buttons_[i].command) != notice.idFrom) continue;
         info.lpszText = const_cast<wchar_t*>(wide(tooltips_[i]));
         info.hinst = nullptr;
-        return true;
+        SetWindowLongPtrW(frame_, DWLP_MSGRESULT, 0);
+        return TRUE;
     }
-    return false;
+    return FALSE;
 }
 
 void PanelSwitcher::closePanel() {

@@ -49,8 +49,15 @@ public:
     // False when `command` is none of the buttons.
     bool onCommand(int command, bool slide);
 
-    // TTN_GETDISPINFOW from the toolbar's tooltip: the button's tooltip text. False for other notices.
-    bool onNotify(NMHDR& notice);
+    // The frame's strips and glass, then, before Vista with TabAnimate, its slide in; the last
+    // step of opening the frame.
+    void showFrame(const DialogHost& host);
+    // Before Vista with TabAnimate, the frame slides out upwards; the step before ending it.
+    void hideFrame(const DialogHost& host);
+
+    // The frame's WM_NOTIFY: the toolbar's tooltip asks for a button's text (TRUE, answered);
+    // FALSE for every other notice.
+    INT_PTR onNotify(NMHDR& notice);
 
     // Destroys the panel shown, so that it stores its controls; the frame then reads them.
     void closePanel();

@@ -5,7 +5,6 @@
 
 #include "base/window_state_win.h"
 #include "dialogs/general_settings_panels_win.h"
-#include "dialogs/page_settings_session_win.h"
 #include "dialogs/settings_ranges.h"
 #include "resource.h"
 
@@ -54,7 +53,7 @@ INT_PTR onInitDialog(HWND panel, SlideShowPanelState& state) {
     SendMessageW(arrows, UDM_SETRANGE32, kSlideIntervalRange.low, kSlideIntervalRange.high);
     SendMessageW(arrows, UDM_SETPOS32, 0, kSlideIntervalRange.clamp(settings.SlideInterval));
     showEnabling(panel, style);
-    slideInPanel(panel, state.session);
+    slideInPanel(panel, state.session.host);
     return TRUE;
 }
 
@@ -89,11 +88,12 @@ INT_PTR slideShowPanelProc(HWND panel, SlideShowPanelState& state, UINT message,
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_SLIDE_INTERVAL_ARROWS)) onIntervalArrows(panel, state);
             return TRUE;
-        case WM_CTLCOLORDLG: return panelBackground(state.session, reinterpret_cast<HDC>(wParam), panel);
+        case WM_CTLCOLORDLG:  // lParam: the panel itself
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return panelBackground(state.session, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         default: return FALSE;
     }
 }

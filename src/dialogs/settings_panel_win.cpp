@@ -1,0 +1,33 @@
+#include "dialogs/settings_panel_win.h"
+
+#include "dialogs/background_brush_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr DWORD kSlideMilliseconds = 95;
+
+}  // namespace
+
+void slideInPanel(HWND panel, const DialogHost& host) {
+    if (host.tabAnimate) {
+        AnimateWindow(panel, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+    } else {
+        ShowWindow(panel, SW_SHOW);
+    }
+}
+
+INT_PTR panelBackground(const DialogHost& host, HWND frame, HDC dc, HWND control) {
+    return reinterpret_cast<INT_PTR>(backgroundForControl(host, frame, control, dc));
+}
+
+bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void setChecked(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+
+void enableControl(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
+
+void selectAllText(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, EM_SETSEL, 0, -1); }
+
+}  // namespace quillory
