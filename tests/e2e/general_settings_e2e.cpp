@@ -115,9 +115,11 @@ TEST_F(GeneralSettingsTest, TheStandShowsWhatOkKeepsAndCancelPutsBack) {
     view = FindWindowExW(stand, nullptr, L"#32770", nullptr);
     ASSERT_NE(view, nullptr);
     EXPECT_LT(windowRect(view).top - windowRect(tabs).top, 10) << "the view should now sit above the tab row";
-    HWND statusBar = GetDlgItem(stand, IDC_STATUSBAR);
+    // The stand makes the bar and lays itself out once the dialog has gone.
+    HWND statusBar = waitFor([&] { return GetDlgItem(stand, IDC_STATUSBAR); });
     ASSERT_NE(statusBar, nullptr);
-    EXPECT_LE(windowRect(tabs).bottom, windowRect(statusBar).top);
+    EXPECT_TRUE(waitUntil([&] { return windowRect(tabs).bottom <= windowRect(statusBar).top; }))
+        << windowRect(tabs).bottom << " > " << windowRect(statusBar).top;
 
     const std::wstring album = closedAlbum(stand);
     EXPECT_EQ(number(album, L"Quillory", L"TabStyle"), kTranslucent | kBottomAndStatusBar);
@@ -160,7 +162,7 @@ TEST_F(GeneralSettingsTest, ThePageListReachesTheTabsTheAlbumAndTheNextStart) {
     ASSERT_TRUE(close(dialog, IDOK));
     const std::vector<std::wstring> reordered{L"B", L"A"};
     EXPECT_EQ(waitForValue([&] { return tabs(stand); }, reordered), reordered);
-    EXPECT_EQ(selectedTab(tabControl(stand)), std::optional<int>(1));
+    EXPECT_EQ(waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(1)), std::optional<int>(1));
 
     const std::wstring album = closedAlbum(stand);
     EXPECT_EQ(key(album, L"Page1", L"Label"), L"B");
