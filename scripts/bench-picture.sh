@@ -1,14 +1,30 @@
 #!/usr/bin/env bash
-# Makes the benchmark's 6000 x 4000 JPEG (kept outside the repository) and prints its path.
+# Makes the benchmarks' 6000 x 4000 JPEGs (kept outside the repository) and prints the path of
+# the one picture; with a count, also a folder of that many distinct pictures
+# (folder-6000x4000/, for stepping through a folder Page).
 # A smooth gradient with coloured noise, so the decoder and the scaler do real work.
 set -euo pipefail
 
 readonly dir="${QUILLORY_BENCH_DIR:-/var/tmp/quillory-bench}"
 readonly picture="$dir/page-6000x4000.jpg"
-mkdir -p "$dir"
-if [[ ! -f "$picture" ]]; then
-    convert -size 6000x4000 gradient:'#3060a0-#e0c080' \
+readonly count="${1:-0}"
+readonly colours=('#3060a0-#e0c080' '#a03040-#40c0e0' '#208040-#f0e060' '#602080-#80f0a0' '#c06020-#2040c0'
+                  '#404040-#f0f0f0' '#00a0a0-#a00060' '#806000-#6080ff')
+
+# make_picture PATH GRADIENT
+make_picture() {
+    [[ -f "$1" ]] && return 0
+    convert -size 6000x4000 gradient:"$2" \
         \( -size 6000x4000 xc: +noise Random -channel RGB -evaluate multiply 0.25 \) \
-        -compose plus -composite -quality 90 "$picture"
+        -compose plus -composite -quality 90 "$1"
+}
+
+mkdir -p "$dir"
+make_picture "$picture" "${colours[0]}"
+if ((count > 0)); then
+    mkdir -p "$dir/folder-6000x4000"
+    for ((i = 0; i < count; i++)); do
+        make_picture "$(printf '%s/folder-6000x4000/picture-%02d.jpg' "$dir" "$i")" "${colours[i % ${#colours[@]}]}"
+    done
 fi
 echo "$picture"

@@ -121,23 +121,34 @@ Size PagePainter::virtualScreenSize() { return {GetSystemMetrics(SM_CXVIRTUALSCR
 
 void PagePainter::paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
     if (dc == nullptr || area.dx <= 0 || area.dy <= 0) return;
-    const BaseKey key{picture.generation(), path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
-    if (baseKey_ != key) {
-        const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->path == key.path;
-        if (!samePicture) reduced_.forget();
-        const bool resized = samePicture && baseKey_->area != key.area;
-        baseKey_.reset();
-        frameText_.reset();
-        if (!base_.fit(dc, area)) return;
-        composeBase(key, picture, resized);
-        baseKey_ = key;
-    }
+    if (!prepareBase(dc, area, scene, picture, path)) return;
     HDC shown = base_.dc();
     if (!scene.overlay.empty()) {
         if (!composeFrame(dc, area, scene, path)) return;
         shown = frame_.dc();
     }
     BitBlt(dc, 0, 0, area.dx, area.dy, shown, 0, 0, SRCCOPY);
+}
+
+void PagePainter::prepare(Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
+    if (area.dx <= 0 || area.dy <= 0) return;
+    const MemoryContext screen(nullptr);
+    if (screen.get() == nullptr || !prepareBase(screen.get(), area, scene, picture, path)) return;
+    if (!scene.overlay.empty()) composeFrame(screen.get(), area, scene, path);
+}
+
+bool PagePainter::prepareBase(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path) {
+    const BaseKey key{picture.generation(), path, area, scene.fit, scene.backgroundLeft, scene.backgroundRight};
+    if (baseKey_ == key) return true;
+    const bool samePicture = baseKey_ && baseKey_->picture == key.picture && baseKey_->path == key.path;
+    if (!samePicture) reduced_.forget();
+    const bool resized = samePicture && baseKey_->area != key.area;
+    baseKey_.reset();
+    frameText_.reset();
+    if (!base_.fit(dc, area)) return false;
+    composeBase(key, picture, resized);
+    baseKey_ = key;
+    return true;
 }
 
 void PagePainter::composeBase(const BaseKey& key, const PagePicture& picture, bool resized) {

@@ -54,6 +54,11 @@ public:
     // The same into any context whose drawable area is `area` (a window, a memory bitmap).
     void paintArea(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path);
 
+    // Composes what the first paint of `scene` in `area` shows before it comes, so the paint is
+    // one copy: the fitted picture on the background and the text over it. Any thread may do it
+    // while no other uses the painter; a picture the decoder has not yet decoded is decoded by it.
+    void prepare(Size area, const PageScene& scene, const PagePicture& picture, PaintPath path);
+
 private:
     // One off-screen 32-bit bitmap with its own memory context.
     class Layer {
@@ -84,6 +89,8 @@ private:
         bool operator==(const TextKey&) const = default;
     };
 
+    // The base layer for this area, scene and picture, composed unless it already is.
+    bool prepareBase(HDC dc, Size area, const PageScene& scene, const PagePicture& picture, PaintPath path);
     void composeBase(const BaseKey& key, const PagePicture& picture, bool resized);
     bool composeFrame(HDC dc, Size area, const PageScene& scene, PaintPath path);
 

@@ -42,16 +42,21 @@ PictureMetrics pictureMetrics(HBITMAP bitmap) {
     return metrics;
 }
 
-PhotoInfo currentPhotoInfo(const PageSettings& page, int folderIndex, int folderCount, bool gdiplusActive,
-                           const PictureMetrics& metrics, PathDisplay pathDisplay) {
+PhotoInfo photoInfoOf(const Text& pictureFile, const PageSettings& page, bool gdiplusActive, const PictureMetrics& metrics,
+                      PathDisplay pathDisplay) {
     WinPlatform& platform = winPlatform();
-    const Text picture = CurrentPictureFile(page, folderIndex, folderCount);
     PhotoSourceRequest request;
-    request.pictureFile = fullPathName(picture).value_or(Text());
+    request.pictureFile = pictureFile;
     request.pageFile = fullPathName(page.File).value_or(Text());
     request.decoderRunning = gdiplusActive;
     request.picture = metrics;
     return gatherPhotoInfo(PhotoServices{platform.files, platform.clock, platform.codePage}, request, std::move(pathDisplay));
+}
+
+PhotoInfo currentPhotoInfo(const PageSettings& page, int folderIndex, int folderCount, bool gdiplusActive,
+                           const PictureMetrics& metrics, PathDisplay pathDisplay) {
+    const Text picture = CurrentPictureFile(page, folderIndex, folderCount);
+    return photoInfoOf(fullPathName(picture).value_or(Text()), page, gdiplusActive, metrics, std::move(pathDisplay));
 }
 
 }  // namespace quillory

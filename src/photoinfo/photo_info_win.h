@@ -17,6 +17,11 @@ Text CurrentPictureFile(const PageSettings& page, int folderIndex, int folderCou
 PictureMetrics pictureMetrics(gp::GpImage* image);
 PictureMetrics pictureMetrics(HBITMAP bitmap);
 
+// The PhotoInfo of the picture whose full path is `pictureFile`, shown for `page`. Without the
+// decoder there are no items. Any thread may ask.
+PhotoInfo photoInfoOf(const Text& pictureFile, const PageSettings& page, bool gdiplusActive, const PictureMetrics& metrics,
+                      PathDisplay pathDisplay);
+
 // The PhotoInfo of the picture shown for `page`. Without the decoder there are no items.
 PhotoInfo currentPhotoInfo(const PageSettings& page, int folderIndex, int folderCount, bool gdiplusActive,
                            const PictureMetrics& metrics, PathDisplay pathDisplay);

@@ -53,6 +53,13 @@ void fillCompactWindow(PhotoStandWindow& stand) {
     SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
 }
 
+// The next step's picture is decoded while this one shows.
+void decodeNextSlideAhead(PhotoStandWindow& stand) {
+    if (stand.pageView == nullptr) return;
+    const std::optional<PicturePosition> next = upcomingSlide(stand.app.album, stand.slideShow.step, slideRandom());
+    if (next) decodeAheadFor(stand.pageView, std::span(&*next, 1));
+}
+
 // Only the picture stays: the stand loses caption and frame and sits one pixel around the
 // PageView, which keeps its place on the screen.
 void enterRunningState(PhotoStandWindow& stand) {
@@ -83,6 +90,7 @@ void enterRunningState(PhotoStandWindow& stand) {
     ShowWindow(stand.pageView, SW_SHOWNOACTIVATE);
     UpdateWindow(stand.pageView);
     ShowWindow(stand.window, SW_SHOWNOACTIVATE);
+    decodeNextSlideAhead(stand);
 }
 
 void restoreStyles(PhotoStandWindow& stand) {
@@ -138,6 +146,7 @@ void stepSlideShow(PhotoStandWindow& stand) {
     SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
     recordSlide(app.album, *target, steppedPicturePath(app, *target));
     PostMessageW(stand.window, WM_COMMAND, IDM_SLIDE_TRANSITION, 0);
+    decodeNextSlideAhead(stand);
 }
 
 DWORD directionFlags(SlideDirection direction) {

@@ -26,12 +26,21 @@ std::int64_t randomNumber(std::int64_t total, std::int64_t current, std::int64_t
     return number;
 }
 
-std::int64_t nextNumber(unsigned order, std::int64_t total, std::int64_t current, std::int64_t last, Random& random) {
+// Random order draws once per step, early or at the step; a number drawn early stands while the
+// pictures and the exclusions still allow it.
+std::int64_t randomChoice(std::int64_t total, std::int64_t current, SlideStepState& state, Random& random) {
+    const std::optional<std::int64_t> drawn = state.drawnNext;
+    if (drawn && *drawn < total && *drawn != current && *drawn != state.LastSlideNumber) return *drawn;
+    state.drawnNext = randomNumber(total, current, state.LastSlideNumber, random);
+    return *state.drawnNext;
+}
+
+std::int64_t nextNumber(unsigned order, std::int64_t total, std::int64_t current, SlideStepState& state, Random& random) {
     switch (order) {
-        case OrderRandom: return randomNumber(total, current, last, random);
+        case OrderRandom: return randomChoice(total, current, state, random);
         case OrderForward: return current + 1;
         case OrderReverse: return current - 1;
-        default: return last;
+        default: return state.LastSlideNumber;
     }
 }
 
@@ -55,6 +64,14 @@ PicturePosition positionOf(const Album& album, std::int64_t number) {
     return pictureAt(album, number).value_or(PicturePosition{tabToPage(album, 0), 0});
 }
 
+// The number the next step shows.
+std::int64_t chosenNumber(const Album& album, SlideStepState& state, Random& random) {
+    const std::int64_t total = visiblePictureTotal(album);
+    // Below three pictures a random choice could find no number free of both exclusions.
+    const unsigned order = total <= 2 ? OrderForward : SlideOrder.get(album.settings.SlideStyle);
+    return wrapped(nextNumber(order, total, currentPictureNumber(album), state, random), total);
+}
+
 }  // namespace
 
 std::int64_t visiblePictureTotal(const Album& album) {
@@ -68,11 +85,8 @@ std::int64_t currentPictureNumber(const Album& album) {
 
 std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& frontSurface, Random& random) {
     if (album.pages.empty()) return std::nullopt;
-    const std::int64_t total = visiblePictureTotal(album);
-    // Below three pictures a random choice could find no number free of both exclusions.
-    const unsigned order = total <= 2 ? OrderForward : SlideOrder.get(album.settings.SlideStyle);
-    const std::int64_t number =
-        wrapped(nextNumber(order, total, currentPictureNumber(album), state.LastSlideNumber, random), total);
+    const std::int64_t number = chosenNumber(album, state, random);
+    state.drawnNext.reset();
     const PicturePosition position = positionOf(album, number);
 
     frontSurface = 1 - frontSurface;
@@ -81,6 +95,11 @@ std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& f
     album.pages[static_cast<std::size_t>(album.currentPage)].FolderFileNo = position.index;
     state.LastSlideNumber = number;
     return SlideTarget{position, number, currentTab(album) != previousTab};
+}
+
+std::optional<PicturePosition> upcomingSlide(const Album& album, SlideStepState& state, Random& random) {
+    if (album.pages.empty()) return std::nullopt;
+    return positionOf(album, chosenNumber(album, state, random));
 }
 
 }  // namespace quillory

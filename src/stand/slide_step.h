@@ -12,6 +12,9 @@ namespace quillory {
 
 struct SlideStepState {
     std::int64_t LastSlideNumber = -1;  // chosen by the previous step
+    // Random order's next number, drawn early so its picture can be decoded ahead; the step
+    // takes it while it is still a valid choice.
+    std::optional<std::int64_t> drawnNext;
 };
 
 // Pictures over the visible Pages as their FileNum now says (a folder rescanned while the show
@@ -31,5 +34,9 @@ struct SlideTarget {
 // FolderFileNo and TabNumber. The window then selects that tab, sets folderIndex to the target's
 // index and loads the picture. Nothing when the Album has no Pages.
 std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& frontSurface, Random& random);
+
+// The picture the next step will show if nothing changes before it. Random order draws that
+// step's number now and keeps it in `state`, so the step shows this very picture.
+std::optional<PicturePosition> upcomingSlide(const Album& album, SlideStepState& state, Random& random);
 
 }  // namespace quillory

@@ -89,4 +89,10 @@ int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan) {
     return countPictures(album, diskContext(album, gdiplusActive), rescan, folderList());
 }
 
+int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive) {
+    DiskShootingTimes dates;
+    return scanFolder(FolderScanContext{winPlatform().files, gdiplusActive, sortByDate, fullPathName, &dates}, path,
+                      /*store=*/true, list);
+}
+
 }  // namespace quillory

@@ -19,4 +19,8 @@ std::optional<Text> fullPathName(TextView path);
 int scanFolderOnDisk(const Album& album, bool gdiplusActive, TextView path, bool store);
 int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan);
 
+// The same scan (with the store flag) into a list of the caller's rather than the FolderList,
+// with a date reader of its own, so that a thread other than the window's may list a folder.
+int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive);
+
 }  // namespace quillory

@@ -13,6 +13,8 @@
 #include "photoinfo/photo_info_win.h"
 #include "resource.h"
 #include "stand/slide_show_win.h"
+#include "view/decode_ahead.h"
+#include "view/decode_ahead_win.h"
 #include "view/dropped_file.h"
 #include "view/folder_bar_win.h"
 #include "view/folder_bar_timing.h"
@@ -91,16 +93,20 @@ PictureMetrics metricsOf(const LoadedPicture& picture) {
     return shown.image() != nullptr ? pictureMetrics(shown.image()) : pictureMetrics(shown.bitmap());
 }
 
+OverlayState overlayStateOf(const App& app) {
+    OverlayState overlay;
+    overlay.infoVisible = app.infoVisible;
+    overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
+    overlay.gdiplusActive = app.gdiplusActive;
+    return overlay;
+}
+
 void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     App& app = state.app;
     if (!state.picture || !hasCurrentPage(app)) return;
     const PageSettings& page = currentPageOf(app);
     const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
-    OverlayState overlay;
-    overlay.infoVisible = app.infoVisible;
-    overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
-    overlay.gdiplusActive = app.gdiplusActive;
-    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlay);
+    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app));
 }
 
 void savePictureFields(PageViewState& state) {
@@ -158,7 +164,20 @@ void hideFolderBar(PageViewState& state, HWND view) {
     sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(client.dx, client.dy));
 }
 
+// Outside the slide show, which asks for its own next picture, a click on the FolderBar's
+// buttons finds its picture decoded.
+void decodeNeighboursAhead(HWND view, const App& app) {
+    if (app.countdown.SlideRunning) return;
+    std::vector<PicturePosition> positions;
+    if (hasCurrentPage(app) && isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)])) {
+        for (const int index : folderNeighbours(app.folderIndex, app.folderCount)) positions.push_back({app.album.currentPage, index});
+    }
+    decodeAheadFor(view, positions);
+}
+
+// Placed by now, so the neighbours are fitted to the area they will be shown in.
 void onShowPlacedView(HWND view, const App& app) {
+    decodeNeighboursAhead(view, app);
     if (IsWindowVisible(view)) return;
     if (!tabAnimate(app)) {
         ShowWindow(view, SW_SHOW);
@@ -198,6 +217,7 @@ INT_PTR onDestroy(HWND view, PageViewState& state) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
     state.folderBar = nullptr;
     DragAcceptFiles(view, FALSE);
+    decodeAhead({});
     // The stand has already forgotten itself when it goes: the program is ending, and the kept
     // pictures must go before the decoder does.
     if (app.standWindow == nullptr) forgetKeptPictures();
@@ -404,6 +424,21 @@ void loadPicture(HWND pageView, int page, bool rescan) {
     PageViewState* state = windowState<PageViewState>(pageView);
     if (state == nullptr || page < 0 || page >= static_cast<int>(state->app.album.pages.size())) return;
     loadPictureInto(*state, page, rescan);
+    decodeNeighboursAhead(pageView, state->app);
+}
+
+void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions) {
+    const PageViewState* state = windowState<PageViewState>(pageView);
+    if (state == nullptr || !state->app.gdiplusActive) return;
+    const App& app = state->app;
+    std::vector<AheadRequest> requests;
+    for (const PicturePosition& position : positions) {
+        if (position.page < 0 || position.page >= static_cast<int>(app.album.pages.size())) continue;
+        const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
+        requests.push_back({aheadPictureAt(app.album, position, folderList(), app.folderCount), clientSizeOf(pageView), page,
+                            overlayStateOf(app)});
+    }
+    decodeAhead(std::move(requests));
 }
 
 PictureMetrics shownPictureMetrics(HWND pageView) {

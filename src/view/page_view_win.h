@@ -11,6 +11,9 @@
 //   position in the Page and saves the Page's picture fields (unless `app.PagesChanged`).
 #include <windows.h>
 
+#include <span>
+
+#include "album/page_tabs.h"
 #include "photoinfo/photo_format.h"
 
 namespace quillory {
@@ -23,6 +26,12 @@ HWND createPageView(App& app, HWND stand);
 // loadPicture: the Page's picture becomes the view's current picture. For a folder Page it is
 // FolderList entry `app.folderIndex`; with `rescan` the folder is listed and ordered first.
 void loadPicture(HWND pageView, int page, bool rescan);
+
+// Has the pictures at `positions`, most wanted first, decoded ahead for this view's area and
+// their Pages' look (decode_ahead_win.h), in place of what was asked before. A folder Page's
+// view asks for the FolderBar's neighbours itself whenever it shows a picture outside the
+// slide show.
+void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions);
 
 // The size numbers of the picture the view shows (none without one), for the Page settings.
 PictureMetrics shownPictureMetrics(HWND pageView);

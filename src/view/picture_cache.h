@@ -3,9 +3,11 @@
 // instead of a decode (seconds for a large photo). A picture is known by its path and its
 // file's write time and size: a file changed on disk is decoded afresh, and its old picture
 // dropped. Kept pictures are bounded in number and in bytes; the least recently used go first.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <span>
 #include <utility>
 
 #include "base/text.h"
@@ -32,32 +34,52 @@ public:
     // The picture kept for `path` when its file still has `stamp` (it becomes the most recently
     // used), else nothing; a picture of another version of the file is dropped.
     const Picture* find(TextView path, const FileStamp& stamp) {
-        for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
-            if (entry->path != path) continue;
-            if (entry->stamp != stamp) {
-                drop(entry);
-                return nullptr;
-            }
-            entries_.splice(entries_.begin(), entries_, entry);
-            return &entries_.front().picture;
+        const Position entry = entryOf(path, entries_.begin());
+        if (entry == entries_.end()) return nullptr;
+        if (entry->stamp != stamp) {
+            drop(entry);
+            return nullptr;
         }
-        return nullptr;
+        entries_.splice(entries_.begin(), entries_, entry);
+        return &entries_.front().picture;
+    }
+
+    // Whether the picture kept for `path` is of the file's version `stamp`; changes nothing.
+    bool holds(TextView path, const FileStamp& stamp) const {
+        for (const Entry& entry : entries_) {
+            if (entry.path == path) return entry.stamp == stamp;
+        }
+        return false;
     }
 
     // Keeps `picture` as the most recently used, replacing one kept for the same path, then drops
     // the least recently used until both limits hold. A picture over the byte limit by itself is
     // not kept.
     void insert(Text path, const FileStamp& stamp, Picture picture, std::size_t bytes) {
-        for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
-            if (entry->path == path) {
-                drop(entry);
-                break;
-            }
-        }
+        insertBehind(std::move(path), stamp, std::move(picture), bytes, {});
+    }
+
+    // The same for a picture decoded before anyone asked for it, which must not push out the
+    // pictures named in `ahead` (the one on screen, those wanted sooner): they become the most
+    // recently used, in that order, and `picture` comes right behind them. The least recently
+    // used then go until both limits hold, `picture` itself before any of `ahead`.
+    void insertBehind(Text path, const FileStamp& stamp, Picture picture, std::size_t bytes, std::span<const Text> ahead) {
+        erase(path);
         if (bytes > limits_.bytes || limits_.pictures == 0) return;
-        entries_.push_front(Entry{std::move(path), stamp, std::move(picture), bytes});
+        std::size_t protectedCount = 0;
+        for (auto name = ahead.rbegin(); name != ahead.rend(); ++name) {
+            const auto entry = entryOf(*name, std::next(entries_.begin(), static_cast<std::ptrdiff_t>(protectedCount)));
+            if (entry == entries_.end()) continue;  // not kept, or named twice
+            entries_.splice(entries_.begin(), entries_, entry);
+            ++protectedCount;
+        }
+        entries_.insert(std::next(entries_.begin(), static_cast<std::ptrdiff_t>(protectedCount)),
+                        Entry{std::move(path), stamp, std::move(picture), bytes});
         bytes_ += bytes;
-        while (entries_.size() > limits_.pictures || bytes_ > limits_.bytes) drop(std::prev(entries_.end()));
+        // What was kept before fitted, and `ahead` is part of it: dropping all else always fits.
+        while ((entries_.size() > limits_.pictures || bytes_ > limits_.bytes) && entries_.size() > protectedCount) {
+            drop(std::prev(entries_.end()));
+        }
     }
 
     void clear() {
@@ -77,7 +99,17 @@ private:
         std::size_t bytes = 0;
     };
 
-    void drop(typename std::list<Entry>::iterator entry) {
+    using Position = typename std::list<Entry>::iterator;
+
+    Position entryOf(TextView path, Position from) {
+        return std::find_if(from, entries_.end(), [&](const Entry& entry) { return entry.path == path; });
+    }
+
+    void erase(TextView path) {
+        if (const Position entry = entryOf(path, entries_.begin()); entry != entries_.end()) drop(entry);
+    }
+
+    void drop(Position entry) {
         bytes_ -= entry->bytes;
         entries_.erase(entry);
     }

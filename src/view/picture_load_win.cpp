@@ -8,6 +8,7 @@
 #include "draw/orientation.h"
 #include "photoinfo/photo_format.h"
 #include "photoinfo/property_reader.h"
+#include "view/decode_ahead_win.h"
 
 namespace quillory {
 
@@ -19,12 +20,10 @@ PictureCache<SharedPicture>& keptPictures() {
     return *cache;
 }
 
-std::optional<FileStamp> fileStampOf(const Text& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data)) return std::nullopt;
-    const auto joined = [](DWORD high, DWORD low) { return static_cast<std::uint64_t>(high) << 32 | low; };
-    return FileStamp{joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
-                     joined(data.nFileSizeHigh, data.nFileSizeLow)};
+// The path of the picture last loaded, the one on screen: pictures decoded ahead go behind it.
+Text& shownPicturePath() {
+    static auto* path = new Text;
+    return *path;
 }
 
 gp::RotateFlipType rotateFlipOf(const UprightTurn& turn) {
@@ -60,6 +59,14 @@ SharedPicture bitmapPicture(const Text& path) {
 
 }  // namespace
 
+std::optional<FileStamp> pictureFileStamp(const Text& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data)) return std::nullopt;
+    const auto joined = [](DWORD high, DWORD low) { return static_cast<std::uint64_t>(high) << 32 | low; };
+    return FileStamp{joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
+                     joined(data.nFileSizeHigh, data.nFileSizeLow)};
+}
+
 ImageOwner decodeUpright(const Text& path) {
     std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
     if (!bytes || bytes->empty() || bytes->size() > UINT_MAX) return {};
@@ -78,7 +85,9 @@ ImageOwner decodeUpright(const Text& path) {
 
 SharedPicture loadPictureFile(const Text& path, bool gdiplusActive) {
     if (!gdiplusActive) return bitmapPicture(path);
-    const std::optional<FileStamp> stamp = fileStampOf(path);
+    collectDecodedAhead(path);
+    shownPicturePath() = path;
+    const std::optional<FileStamp> stamp = pictureFileStamp(path);
     if (!stamp) return std::make_shared<LoadedPicture>();
     PictureCache<SharedPicture>& cache = keptPictures();
     if (const SharedPicture* kept = cache.find(path, *stamp)) return *kept;
@@ -88,7 +97,24 @@ SharedPicture loadPictureFile(const Text& path, bool gdiplusActive) {
     return picture;
 }
 
-void forgetKeptPictures() { keptPictures().clear(); }
+void forgetKeptPictures() {
+    stopDecodingAhead();
+    keptPictures().clear();
+}
+
+bool isPictureKept(const Text& path) {
+    const std::optional<FileStamp> stamp = pictureFileStamp(path);
+    return stamp && keptPictures().holds(path, *stamp);
+}
+
+void keepPictureDecodedAhead(Text path, const FileStamp& stamp, SharedPicture picture, std::span<const Text> wantedSooner) {
+    gp::GpImage* image = picture->picture.image();
+    if (image == nullptr) return;
+    std::vector<Text> ahead{shownPicturePath()};
+    ahead.insert(ahead.end(), wantedSooner.begin(), wantedSooner.end());
+    const std::size_t bytes = heldBytes(image, stamp.size);
+    keptPictures().insertBehind(std::move(path), stamp, std::move(picture), bytes, ahead);
+}
 
 std::size_t keptPictureCount() { return keptPictures().pictureCount(); }
 

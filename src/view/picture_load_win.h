@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <span>
 
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
@@ -31,8 +33,19 @@ inline constexpr PictureCacheLimits kPictureCacheLimits{4, std::size_t{384} << 2
 // is unchanged, and kept there after a decode.
 SharedPicture loadPictureFile(const Text& path, bool gdiplusActive);
 
-// Lets go of every kept picture; must run before the decoder is shut down.
+// Lets go of every kept picture and of the work decoding ahead (decode_ahead_win.h); must run
+// before the decoder is shut down.
 void forgetKeptPictures();
+
+// The version of the file a picture is kept for; nothing when the file cannot be found.
+std::optional<FileStamp> pictureFileStamp(const Text& path);
+
+// Whether the picture of `path`, as the file is now, is kept.
+bool isPictureKept(const Text& path);
+
+// Keeps a picture decoded ahead of its step, with the stamp its file had before it was read,
+// behind the picture last loaded (on screen) and `wantedSooner`, which it never pushes out.
+void keepPictureDecodedAhead(Text path, const FileStamp& stamp, SharedPicture picture, std::span<const Text> wantedSooner);
 
 // What the cache holds now.
 std::size_t keptPictureCount();

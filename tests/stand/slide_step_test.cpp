@@ -174,5 +174,42 @@ TEST(SlideStep, WithoutAnyPictureEveryStepShowsTheFirstTab) {
     EXPECT_FALSE(stepSlide(empty, state, front, random));
 }
 
+// The picture decoded ahead is the picture the step then shows, and looking ahead does not
+// change which pictures come up.
+TEST(SlideStep, TheUpcomingPictureIsTheOneTheNextStepShows) {
+    for (unsigned order : {0u, 1u, 2u}) {
+        Album album = sixPicturesOnThreePages();
+        setOrder(album, order);
+        SlideStepState state;
+        int front = 0;
+        SeededRandom random(order + 7);
+        for (int step = 0; step < 200; ++step) {
+            const auto upcoming = upcomingSlide(album, state, random);
+            ASSERT_TRUE(upcoming);
+            const auto again = upcomingSlide(album, state, random);
+            EXPECT_EQ(again->page, upcoming->page) << "asked twice, drawn once";
+            EXPECT_EQ(again->index, upcoming->index);
+            const auto target = stepSlide(album, state, front, random);
+            ASSERT_EQ(target->position.page, upcoming->page) << "order " << order << ", step " << step;
+            ASSERT_EQ(target->position.index, upcoming->index) << "order " << order << ", step " << step;
+        }
+    }
+}
+
+TEST(SlideStep, ANumberDrawnEarlyGivesWayWhenThePersonMovedThere) {
+    Album album = sixPicturesOnThreePages();
+    SlideStepState state;
+    int front = 0;
+    ScriptedRandom random;
+    random.values = {4, 2};
+    ASSERT_EQ(upcomingSlide(album, state, random)->page, 1);  // number 4: the folder's index 3
+    showPicture(album, 1, 3);  // a Tab key went there first
+    const auto target = stepSlide(album, state, front, random);
+    EXPECT_EQ(target->number, 2) << "never the picture on screen";
+    album.pages[1].FileNum = 1;  // a rescan shrank the folder: number 4 is gone
+    state.drawnNext = 4;
+    EXPECT_NE(stepSlide(album, state, front, random)->number, 4);
+}
+
 }  // namespace
 }  // namespace quillory::testing

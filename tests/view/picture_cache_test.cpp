@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace quillory {
 namespace {
@@ -72,6 +73,35 @@ TEST(PictureCache, APictureInUseOutlivesItsEviction) {
     EXPECT_EQ(alive, 1);
     cache.clear();
     EXPECT_EQ(alive, 0);
+}
+
+// Pictures decoded ahead of a step: the one on screen and those wanted sooner stay, whatever the
+// limits, and a picture that does not fit beside them is the one not kept.
+TEST(PictureCache, APictureDecodedAheadNeverPushesOutThoseAheadOfIt) {
+    int alive = 0;
+    PictureCache<Picture> cache({3, 100});
+    cache.insert(u"shown.jpg", kStamp, std::make_shared<Counted>(&alive), 40);
+    cache.insert(u"old.jpg", kStamp, std::make_shared<Counted>(&alive), 40);  // more recent than shown
+    const std::vector<Text> shown{u"shown.jpg"};
+    cache.insertBehind(u"next.jpg", kStamp, std::make_shared<Counted>(&alive), 40, shown);
+    EXPECT_TRUE(cache.holds(u"shown.jpg", kStamp)) << "the least recently used, but on screen";
+    EXPECT_TRUE(cache.holds(u"next.jpg", kStamp));
+    EXPECT_FALSE(cache.holds(u"old.jpg", kStamp));
+
+    const std::vector<Text> wantedSooner{u"shown.jpg", u"next.jpg", u"shown.jpg", u"gone.jpg"};
+    cache.insertBehind(u"back.jpg", kStamp, std::make_shared<Counted>(&alive), 40, wantedSooner);
+    EXPECT_TRUE(cache.holds(u"shown.jpg", kStamp));
+    EXPECT_TRUE(cache.holds(u"next.jpg", kStamp)) << "wanted sooner than the one that came later";
+    EXPECT_FALSE(cache.holds(u"back.jpg", kStamp)) << "no room beside them";
+    EXPECT_EQ(cache.byteCount(), 80u);
+    EXPECT_EQ(alive, 2);
+
+    cache.insertBehind(u"small.jpg", kStamp, std::make_shared<Counted>(&alive), 20, wantedSooner);
+    EXPECT_EQ(cache.pictureCount(), 3u);
+    EXPECT_FALSE(cache.holds(u"small.jpg", {kStamp.writeTime + 1, kStamp.size})) << "holds only that version";
+    cache.insert(u"later.jpg", kStamp, std::make_shared<Counted>(&alive), 10);
+    EXPECT_TRUE(cache.holds(u"next.jpg", kStamp));
+    EXPECT_FALSE(cache.holds(u"small.jpg", kStamp)) << "came behind next, so goes first";
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#pragma once
+// Decoding ahead: which pictures the next FolderBar or slide-show step will show, and the queue
+// of them a worker thread decodes, so that the step finds its picture kept (picture_cache.h)
+// instead of waiting seconds for a large photo. The queue holds no lock; its owner guards it.
+#include <deque>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "album/album.h"
+#include "album/page_tabs.h"
+#include "base/text.h"
+#include "view/folder_scan.h"
+
+namespace quillory {
+
+// The FolderBar's neighbours of the picture shown: what a plain click on "next" shows, then what
+// "back" shows; none past either end, since the bar never wraps round.
+std::vector<int> folderNeighbours(int folderIndex, int folderCount);
+
+// A picture named as the step that shows it will name it: by its path, or, in a folder Page
+// other than the one shown (whose list the step will make anew), by its place in that folder.
+struct AheadPicture {
+    Text path;             // the picture, or the folder Page's File; empty: nothing to decode
+    int folderIndex = -1;  // -1: `path` is the picture
+    bool byDate = false;   // the folder's order (TabSortByDate)
+    bool operator==(const AheadPicture&) const = default;
+};
+
+// The picture at `position` as a step from the current Page would load it: the Page's File, the
+// entry of `list` (the current folder's, with `folderCount` entries) or the place in another folder.
+AheadPicture aheadPictureAt(const Album& album, PicturePosition position, const FolderList& list, int folderCount);
+
+// The jobs wanted next and the one a worker has in hand. A new wish replaces the old one; work
+// no longer wished for is dropped, and the result of a job in hand then counts as stale.
+template <typename Job>
+class DecodeAheadQueue {
+public:
+    // `jobs`, most wanted first. One already in hand is not queued again.
+    void want(std::vector<Job> jobs) {
+        wanted_ = std::move(jobs);
+        queued_.clear();
+        for (const Job& job : wanted_) {
+            if (!inHand_ || !(*inHand_ == job)) queued_.push_back(job);
+        }
+    }
+
+    // For the worker: the next job, in hand until finished.
+    std::optional<Job> take() {
+        if (inHand_ || queued_.empty()) return std::nullopt;
+        inHand_ = std::move(queued_.front());
+        queued_.pop_front();
+        return inHand_;
+    }
+
+    // The worker is done with the job in hand: true when its result is still wanted.
+    bool finish() {
+        if (!inHand_) return false;
+        bool stillWanted = false;
+        for (const Job& job : wanted_) stillWanted = stillWanted || job == *inHand_;
+        inHand_.reset();
+        return stillWanted;
+    }
+
+    void clear() { want({}); }
+
+    const std::optional<Job>& inHand() const { return inHand_; }
+    bool idle() const { return !inHand_ && queued_.empty(); }
+
+private:
+    std::vector<Job> wanted_;
+    std::deque<Job> queued_;
+    std::optional<Job> inHand_;
+};
+
+}  // namespace quillory

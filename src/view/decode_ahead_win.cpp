@@ -1,0 +1,204 @@
+#include "view/decode_ahead_win.h"
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "draw/page_painter_win.h"
+#include "photoinfo/photo_info_win.h"
+#include "view/folder_scan_win.h"
+#include "view/picture_load_win.h"
+
+namespace quillory {
+
+namespace {
+
+constexpr UINT kPicturesDecoded = WM_APP + 1;
+constexpr wchar_t kNoticeClass[] = L"QuilloryDecodeAhead";
+
+// A picture the worker finished, with the stamp its file had before it was read.
+struct DecodedAhead {
+    Text path;
+    FileStamp stamp;
+    SharedPicture picture;
+};
+
+// The path a step will load: a folder other than the one shown is listed here, off the window's thread.
+Text resolvedPath(const AheadPicture& picture) {
+    if (picture.folderIndex < 0) return picture.path;
+    if (picture.folderIndex >= kFolderListCapacity) return {};
+    const auto list = std::make_unique<FolderList>();
+    const int count = scanFolderInto(*list, picture.path, picture.byDate, /*gdiplusActive=*/true);
+    return picture.folderIndex < count ? list->entries[static_cast<std::size_t>(picture.folderIndex)].path : Text();
+}
+
+// The worker and what it shares with the window's thread, all guarded by `mutex`.
+class AheadWorker {
+public:
+    void want(std::vector<AheadRequest> requests) {
+        if (requests.empty() && !thread_.joinable()) return;
+        start();
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.want(std::move(requests));
+        }
+        keptThisWish_.clear();
+        wake_.notify_all();
+    }
+
+    void collect(const Text& path) {
+        std::vector<DecodedAhead> done;
+        {
+            std::unique_lock lock(mutex_);
+            finished_.wait(lock, [&] { return pathInHand_ != path; });
+            done.swap(done_);
+        }
+        for (DecodedAhead& decoded : done) {
+            keepPictureDecodedAhead(decoded.path, decoded.stamp, std::move(decoded.picture), keptThisWish_);
+            keptThisWish_.push_back(std::move(decoded.path));
+        }
+    }
+
+    void stop() {
+        if (!thread_.joinable()) return;
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+            queue_.clear();
+        }
+        wake_.notify_all();
+        thread_.join();
+        std::vector<DecodedAhead> dropped;
+        {
+            const std::lock_guard lock(mutex_);
+            dropped.swap(done_);
+            stopping_ = false;
+        }
+        keptThisWish_.clear();
+        if (notice_ != nullptr) DestroyWindow(notice_);
+        notice_ = nullptr;
+    }
+
+    bool busy() {
+        const std::lock_guard lock(mutex_);
+        return !queue_.idle() || !done_.empty();
+    }
+
+private:
+    static LRESULT CALLBACK noticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void start() {
+        if (thread_.joinable()) return;
+        notice_ = CreateWindowExW(0, noticeClass(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+        thread_ = std::thread([this] { run(); });
+    }
+
+    static const wchar_t* noticeClass() {
+        static const ATOM atom = [] {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = noticeProc;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.lpszClassName = kNoticeClass;
+            return RegisterClassW(&windowClass);
+        }();
+        return atom != 0 ? kNoticeClass : nullptr;
+    }
+
+    void run() {
+        std::unique_lock lock(mutex_);
+        while (!stopping_) {
+            const std::optional<AheadRequest> job = queue_.take();
+            if (!job) {
+                wake_.wait(lock);
+                continue;
+            }
+            lock.unlock();
+            std::optional<DecodedAhead> decoded = decode(*job);
+            lock.lock();
+            const bool wanted = queue_.finish() && !stopping_;
+            pathInHand_.reset();
+            if (wanted && decoded) {
+                done_.push_back(std::move(*decoded));
+                PostMessageW(notice_, kPicturesDecoded, 0, 0);
+            }
+            finished_.notify_all();
+            if (decoded) {  // stale or failed: let go outside the lock
+                lock.unlock();
+                decoded.reset();
+                lock.lock();
+            }
+        }
+    }
+
+    // Decoded and fitted, or nothing: a file that vanished or cannot be decoded is left to the
+    // step, which decodes it on demand as it always did.
+    std::optional<DecodedAhead> decode(const AheadRequest& job) {
+        const Text path = resolvedPath(job.picture);
+        if (path.empty() || !handOver(path)) return std::nullopt;
+        const std::optional<FileStamp> stamp = pictureFileStamp(path);
+        if (!stamp) return std::nullopt;
+        auto picture = std::make_shared<LoadedPicture>();
+        picture->picture = PagePicture(decodeUpright(path));
+        if (picture->picture.image() == nullptr || !handOver(path)) return std::nullopt;
+        const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, pictureMetrics(picture->picture.image()), {});
+        const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay));
+        picture->painter.prepare(job.area, scene, picture->picture, PaintPath::GdiPlus);
+        return DecodedAhead{path, *stamp, std::move(picture)};
+    }
+
+    // Names the picture in hand, so the window's thread waits for it rather than decoding it a
+    // second time; false once the worker is to stop.
+    bool handOver(const Text& path) {
+        const std::lock_guard lock(mutex_);
+        pathInHand_ = path;
+        return !stopping_;
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;      // the worker: work to do, or stop
+    std::condition_variable finished_;  // the window's thread: the job in hand is done
+    DecodeAheadQueue<AheadRequest> queue_;
+    std::optional<Text> pathInHand_;
+    std::vector<DecodedAhead> done_;
+    bool stopping_ = false;
+    std::thread thread_;
+    HWND notice_ = nullptr;             // receives kPicturesDecoded on the window's thread
+    std::vector<Text> keptThisWish_;    // the window's thread only: kept since the last wish
+};
+
+// Never destroyed at exit, like the kept pictures; forgetKeptPictures has stopped it by then.
+AheadWorker& aheadWorker() {
+    static auto* worker = new AheadWorker;
+    return *worker;
+}
+
+LRESULT CALLBACK AheadWorker::noticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kPicturesDecoded) return DefWindowProcW(window, message, wParam, lParam);
+    aheadWorker().collect(Text());
+    return 0;
+}
+
+}  // namespace
+
+void decodeAhead(std::vector<AheadRequest> requests) {
+    std::vector<AheadRequest> wanted;
+    for (AheadRequest& request : requests) {
+        AheadPicture& picture = request.picture;
+        if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
+        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path))) continue;
+        wanted.push_back(std::move(request));
+    }
+    aheadWorker().want(std::move(wanted));
+}
+
+void collectDecodedAhead(const Text& path) { aheadWorker().collect(path); }
+
+void stopDecodingAhead() { aheadWorker().stop(); }
+
+bool decodingAhead() { return aheadWorker().busy(); }
+
+}  // namespace quillory

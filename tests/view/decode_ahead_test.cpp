@@ -1,0 +1,65 @@
+#include "view/decode_ahead.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quillory {
+namespace {
+
+using Neighbours = std::vector<int>;
+
+TEST(DecodeAhead, FolderNeighboursAreWhatTheBarsButtonsShowNextFirst) {
+    EXPECT_EQ(folderNeighbours(3, 8), (Neighbours{4, 2}));
+    EXPECT_EQ(folderNeighbours(0, 8), (Neighbours{1})) << "back on the first picture stays";
+    EXPECT_EQ(folderNeighbours(7, 8), (Neighbours{6})) << "no wrap-around";
+    EXPECT_EQ(folderNeighbours(0, 1), Neighbours{});
+    EXPECT_EQ(folderNeighbours(0, 0), Neighbours{});
+    EXPECT_EQ(folderNeighbours(12, 8), (Neighbours{7})) << "a stored index past the end comes back to the last";
+}
+
+Album albumOfThreePages() {
+    Album album;
+    album.pages.resize(3);
+    album.pages[0].File = u"C:\\one.jpg";
+    album.pages[1].File = u"D:\\trip\\";
+    album.pages[1].Flag = FlagFolder;
+    album.pages[2].File = u"E:\\cats\\";
+    album.pages[2].Flag = FlagFolder;
+    album.settings.TabStyle = TabSortByDate;
+    album.currentPage = 1;
+    return album;
+}
+
+TEST(DecodeAhead, APictureIsNamedAsTheStepThatShowsItWillLoadIt) {
+    const Album album = albumOfThreePages();
+    const auto list = std::make_unique<FolderList>();
+    list->entries[2].path = u"D:\\trip\\c.jpg";
+    EXPECT_EQ(aheadPictureAt(album, {0, 0}, *list, 3), AheadPicture{u"C:\\one.jpg"});
+    EXPECT_EQ(aheadPictureAt(album, {1, 2}, *list, 3), AheadPicture{u"D:\\trip\\c.jpg"}) << "the shown folder's list";
+    EXPECT_EQ(aheadPictureAt(album, {1, 3}, *list, 3), AheadPicture{}) << "past the list: nothing";
+    EXPECT_EQ(aheadPictureAt(album, {2, 5}, *list, 3), (AheadPicture{u"E:\\cats\\", 5, true}))
+        << "another folder is listed anew, in its order";
+    EXPECT_EQ(aheadPictureAt(album, {3, 0}, *list, 3), AheadPicture{});
+}
+
+TEST(DecodeAhead, ANewWishDropsQueuedWorkAndMakesTheJobInHandStale) {
+    DecodeAheadQueue<int> queue;
+    EXPECT_TRUE(queue.idle());
+    queue.want({4, 2});
+    EXPECT_EQ(queue.take(), 4);
+    EXPECT_EQ(queue.take(), std::nullopt) << "one job in hand at a time";
+    queue.want({5, 4, 3});  // a step to 4 while 4 is decoded
+    EXPECT_TRUE(queue.finish()) << "4 is still wanted";
+    EXPECT_EQ(queue.take(), 5) << "4 was not queued a second time; 2 was dropped";
+    queue.want({6});
+    EXPECT_FALSE(queue.finish()) << "5 is stale";
+    EXPECT_EQ(queue.take(), 6);
+    queue.clear();
+    EXPECT_FALSE(queue.finish());
+    EXPECT_TRUE(queue.idle());
+    EXPECT_FALSE(queue.finish()) << "nothing in hand";
+}
+
+}  // namespace
+}  // namespace quillory

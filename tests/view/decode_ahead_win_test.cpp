@@ -1,0 +1,134 @@
+// Decoding ahead on Windows: the worker's pictures reach the kept pictures on the window's
+// thread, pictures it cannot decode are left to the step, and stopping lets go of everything.
+#include "view/decode_ahead_win.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/wide_win.h"
+#include "draw/gdiplus_win.h"
+#include "photoinfo/photo_info_win.h"
+#include "view/picture_load_win.h"
+
+namespace quillory {
+namespace {
+
+// A 24-bit bitmap file of one colour.
+std::vector<std::uint8_t> bitmapFile(int width, int height, std::uint8_t red) {
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * height);
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::vector<std::uint8_t> bytes(file.bfSize, 0);
+    std::memcpy(bytes.data(), &file, sizeof(file));
+    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    for (int row = 0; row < height; ++row) {
+        for (int x = 0; x < width; ++x) bytes[file.bfOffBits + static_cast<std::size_t>(row * stride + x * 3 + 2)] = red;
+    }
+    return bytes;
+}
+
+class DecodeAheadWin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(gdiplus_.started());
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = fromWide(temp) + u"quillory_ahead_" + textFromUtf8(std::to_string(GetCurrentProcessId())) + u"\\";
+        CreateDirectoryW(wide(folder_), nullptr);
+    }
+    void TearDown() override {
+        forgetKeptPictures();
+        for (const Text& path : written_) DeleteFileW(wide(path));
+        RemoveDirectoryW(wide(folder_));
+    }
+
+    Text write(const char16_t* name, const std::vector<std::uint8_t>& bytes) {
+        const Text path = folder_ + name;
+        HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD done = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+        CloseHandle(file);
+        written_.push_back(path);
+        return path;
+    }
+
+    static AheadRequest requestFor(AheadPicture picture) {
+        return AheadRequest{std::move(picture), {160, 120}, makeDefaultPage(), OverlayState{}};
+    }
+
+    // The window's thread keeps the worker's pictures as their notices arrive.
+    static void waitForWorkAhead() {
+        for (int round = 0; round < 1000 && decodingAhead(); ++round) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            Sleep(10);
+        }
+        ASSERT_FALSE(decodingAhead());
+    }
+
+    GdiplusSession gdiplus_;
+    Text folder_;
+    std::vector<Text> written_;
+};
+
+TEST_F(DecodeAheadWin, PicturesDecodedAheadAreKeptBehindTheOneOnScreen) {
+    const Text shown = write(u"a.bmp", bitmapFile(40, 30, 10));
+    const Text next = write(u"b.bmp", bitmapFile(40, 30, 200));
+    const Text inFolder = write(u"c.bmp", bitmapFile(30, 40, 90));
+    const SharedPicture onScreen = loadPictureFile(shown, /*gdiplusActive=*/true);
+    decodeAhead({requestFor({next}), requestFor({folder_, 2, false}), requestFor({shown})});
+    waitForWorkAhead();
+    EXPECT_TRUE(isPictureKept(next));
+    EXPECT_TRUE(isPictureKept(inFolder)) << "the third picture of the folder, listed by the worker";
+    EXPECT_EQ(keptPictureCount(), 3u) << "the picture on screen was not decoded again";
+    EXPECT_EQ(loadPictureFile(shown, true), onScreen);
+
+    const SharedPicture stepped = loadPictureFile(next, true);
+    ASSERT_NE(stepped->picture.image(), nullptr);
+    EXPECT_EQ(pictureMetrics(stepped->picture.image()).width, 40u);
+    EXPECT_EQ(keptPictureCount(), 3u) << "the step found its picture kept";
+}
+
+TEST_F(DecodeAheadWin, WhatCannotBeDecodedAheadIsLeftToTheStep) {
+    std::vector<std::uint8_t> truncated = bitmapFile(40, 30, 10);
+    truncated.resize(20);
+    const Text broken = write(u"broken.bmp", truncated);
+    decodeAhead({requestFor({broken}), requestFor({folder_ + u"gone.bmp"}), requestFor({folder_ + u"none\\", 0, true}),
+                 requestFor({folder_, 7, false})});
+    waitForWorkAhead();
+    EXPECT_EQ(keptPictureCount(), 0u);
+    EXPECT_EQ(loadPictureFile(broken, true)->picture.image(), nullptr) << "decoded on demand, and failing, as always";
+}
+
+TEST_F(DecodeAheadWin, StoppingLetsGoOfTheWorkAndTheNextRequestStartsAgain) {
+    const Text next = write(u"b.bmp", bitmapFile(400, 300, 200));
+    decodeAhead({requestFor({next})});
+    stopDecodingAhead();
+    EXPECT_FALSE(decodingAhead());
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    EXPECT_EQ(keptPictureCount(), 0u) << "a picture finished before the stop went with it";
+
+    decodeAhead({requestFor({next})});
+    waitForWorkAhead();
+    EXPECT_TRUE(isPictureKept(next));
+    forgetKeptPictures();
+    EXPECT_EQ(keptPictureCount(), 0u);
+    EXPECT_FALSE(decodingAhead());
+}
+
+}  // namespace
+}  // namespace quillory
