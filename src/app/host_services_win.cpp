@@ -1,5 +1,7 @@
 #include "app/host_services_win.h"
 
+#include "view/picture_load_win.h"
+
 namespace quillory {
 
 namespace {
@@ -13,5 +15,9 @@ bool plainGdiRequested(KeyStateReader keyState) {
 }
 
 HostServices::HostServices(KeyStateReader keyState) : gdiplus_(!plainGdiRequested(keyState)) {}
+
+// The stand's view lets go of them when it goes; whatever way the run ends, nothing decoded and
+// no work decoding ahead may outlive the decoder.
+HostServices::~HostServices() { forgetKeptPictures(); }
 
 }  // namespace quillory

@@ -19,6 +19,9 @@ bool plainGdiRequested(KeyStateReader keyState);
 class HostServices {
 public:
     explicit HostServices(KeyStateReader keyState = GetAsyncKeyState);
+    ~HostServices();
+    HostServices(const HostServices&) = delete;
+    HostServices& operator=(const HostServices&) = delete;
 
     // The gdiplusActive switch of the whole run.
     bool gdiplusActive() const { return gdiplus_.started(); }
