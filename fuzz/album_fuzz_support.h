@@ -30,7 +30,7 @@ public:
         return true;
     }
     bool exists(const Text& path) override { return files.contains(path); }
-    std::vector<FolderItem> listFolder(const Text&) override { return {}; }
+    void listFolder(const Text&, FolderListing& listing) override { listing.clear(); }
     std::optional<std::uint64_t> lastWriteTime(const Text&) override { return std::nullopt; }
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/folder_listing.h"
 #include "base/text.h"
 
 namespace quillory {
@@ -18,11 +19,6 @@ public:
     virtual ~ByteSource() = default;
     virtual std::uint64_t size() const = 0;
     virtual bool read(std::uint64_t offset, std::span<std::uint8_t> out) = 0;
-};
-
-struct FolderItem {
-    Text name;  // without the folder
-    bool isDirectory = false;
 };
 
 class FileSystem {
@@ -37,8 +33,9 @@ public:
     // Copies `from` to `to`, failing when `to` exists or `from` does not.
     virtual bool copyFileNew(const Text& from, const Text& to) = 0;
     virtual bool exists(const Text& path) = 0;
-    // The entries of a folder (path ending in a backslash or not), without "." and "..".
-    virtual std::vector<FolderItem> listFolder(const Text& folder) = 0;
+    // Fills `listing` with the entries of a folder (path ending in a backslash or not), without
+    // "." and "..".
+    virtual void listFolder(const Text& folder, FolderListing& listing) = 0;
     // Last-write time in 100-ns units since 1601-01-01 UTC.
     virtual std::optional<std::uint64_t> lastWriteTime(const Text& path) = 0;
 };

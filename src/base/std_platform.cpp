@@ -96,14 +96,15 @@ bool StdFileSystem::exists(const Text& path) {
     return fs::exists(toPath(path), error);
 }
 
-std::vector<FolderItem> StdFileSystem::listFolder(const Text& folder) {
-    std::vector<FolderItem> items;
+void StdFileSystem::listFolder(const Text& folder, FolderListing& listing) {
+    listing.clear();
     std::error_code error;
     for (fs::directory_iterator it(toPath(folder), error), end; !error && it != end; it.increment(error)) {
         const std::u8string name = it->path().filename().u8string();
-        items.push_back({textFromUtf8(std::string(name.begin(), name.end())), it->is_directory(error)});
+        std::error_code sizeError;
+        const std::uintmax_t size = it->is_regular_file(sizeError) ? it->file_size(sizeError) : 0;
+        listing.add(textFromUtf8(std::string(name.begin(), name.end())), it->is_directory(error), sizeError ? 0 : size);
     }
-    return items;
 }
 
 std::optional<std::uint64_t> StdFileSystem::lastWriteTime(const Text& path) {

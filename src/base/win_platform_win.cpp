@@ -101,22 +101,22 @@ bool WinFileSystem::exists(const Text& path) {
     return GetFileAttributesW(wide(path)) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<FolderItem> WinFileSystem::listFolder(const Text& folder) {
-    std::vector<FolderItem> items;
+void WinFileSystem::listFolder(const Text& folder, FolderListing& listing) {
+    listing.clear();
     Text pattern = folder;
     if (!pattern.empty() && pattern.back() != u'\\') pattern += u'\\';
     pattern += u'*';
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileExW(wide(pattern), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
                                      FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) return items;
+    if (search == INVALID_HANDLE_VALUE) return;
     do {
-        const Text name = fromWide(found.cFileName);
+        const TextView name = wideView(found.cFileName);
         if (name == u"." || name == u"..") continue;
-        items.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        const std::uint64_t size = static_cast<std::uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+        listing.add(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, size);
     } while (FindNextFileW(search, &found));
     FindClose(search);
-    return items;
 }
 
 std::optional<std::uint64_t> WinFileSystem::lastWriteTime(const Text& path) {

@@ -22,6 +22,7 @@ void clearList(FolderList& list) {
     for (FolderEntry& entry : list.entries) {
         entry.path.clear();
         entry.shootingTime = 0;
+        entry.listedSize = 0;
     }
 }
 
@@ -35,15 +36,16 @@ bool earlierShot(const FolderEntry& a, const FolderEntry& b) {
 bool pathBefore(const FolderEntry& a, const FolderEntry& b) { return a.path < b.path; }
 
 // Fills the entry's own buffer, cut at the path capacity, without a new allocation.
-void storePath(FolderEntry& entry, const Text& folder, TextView name) {
+void storeEntry(FolderEntry& entry, const Text& folder, const FolderListing::Item& item) {
     entry.path.assign(folder, 0, kPathCapacity);
-    entry.path.append(name.substr(0, kPathCapacity - entry.path.size()));
+    entry.path.append(item.name.substr(0, kPathCapacity - entry.path.size()));
+    entry.listedSize = item.size;
 }
 
 void readShootingTimes(const FolderScanContext& context, std::span<FolderEntry> entries) {
     std::optional<FileShootingTimes> ownReader;
     ShootingTimeReader& reader = context.shootingTimes != nullptr ? *context.shootingTimes : ownReader.emplace(context.files);
-    for (FolderEntry& entry : entries) entry.shootingTime = reader.shootingTime(entry.path);
+    for (FolderEntry& entry : entries) entry.shootingTime = reader.shootingTime(entry);
 }
 
 }  // namespace
@@ -63,8 +65,8 @@ Text folderOfPath(TextView fullPath) {
     return separator == TextView::npos ? Text() : Text(fullPath.substr(0, separator + 1));
 }
 
-std::uint64_t FileShootingTimes::shootingTime(const Text& path) {
-    const std::unique_ptr<ByteSource> source = files_.openForReading(path);
+std::uint64_t FileShootingTimes::shootingTime(const FolderEntry& picture) {
+    const std::unique_ptr<ByteSource> source = files_.openForReading(picture.path);
     if (!source) return 0;
     const std::optional<std::string_view> date = dates_.read(*source);
     return date ? shootingTimeOf(*date) : 0;
@@ -76,14 +78,16 @@ int scanFolder(const FolderScanContext& context, TextView path, bool store, Fold
     const Text folder = folderOfPath(*fullPath);
     if (folder.empty()) return 0;
     if (store) clearList(list);
-    const std::vector<FolderItem> items = context.files.listFolder(folder);
+    FolderListing& listing = list.listing;
+    context.files.listFolder(folder, listing);
     int count = 0;
     // Table order decides which pictures are kept when the folder holds more than the list.
     for (const PictureFileType& row : kPictureFileTable) {
         if (!rowApplies(row, context.gdiplusActive)) continue;
-        for (const FolderItem& item : items) {
-            if (count >= kFolderListCapacity || !hasExtension(item.name, row.extension)) continue;
-            if (store) storePath(list.entries[static_cast<std::size_t>(count)], folder, item.name);
+        for (std::size_t i = 0; i < listing.size() && count < kFolderListCapacity; ++i) {
+            const FolderListing::Item item = listing[i];
+            if (!hasExtension(item.name, row.extension)) continue;
+            if (store) storeEntry(list.entries[static_cast<std::size_t>(count)], folder, item);
             ++count;
         }
     }

@@ -19,6 +19,7 @@ inline constexpr int kFolderListCapacity = 5000;
 struct FolderEntry {
     Text path;                    // full path of the picture
     std::uint64_t shootingTime = 0;  // ms since 1601-01-01; 0 = no date or not read
+    std::uint64_t listedSize = 0;    // bytes as the folder listing gave them, so no reader asks the file
 };
 
 // The one list of the current folder Page, allocated once with room for every path and reused
@@ -26,6 +27,7 @@ struct FolderEntry {
 struct FolderList {
     FolderList();
     std::array<FolderEntry, kFolderListCapacity> entries;
+    FolderListing listing;  // the folder as last listed, kept for its buffers; counting scans use it too
 };
 
 // The picture-file table, searched in this order; the decoder rows only while GDI+ runs.
@@ -52,14 +54,14 @@ using FullPathResolver = std::function<std::optional<Text>(TextView path)>;
 class ShootingTimeReader {
 public:
     virtual ~ShootingTimeReader() = default;
-    virtual std::uint64_t shootingTime(const Text& path) = 0;
+    virtual std::uint64_t shootingTime(const FolderEntry& picture) = 0;
 };
 
 // Shooting times through FileSystem::openForReading.
 class FileShootingTimes final : public ShootingTimeReader {
 public:
     explicit FileShootingTimes(FileSystem& files) : files_(files) {}
-    std::uint64_t shootingTime(const Text& path) override;
+    std::uint64_t shootingTime(const FolderEntry& picture) override;
 
 private:
     FileSystem& files_;

@@ -51,17 +51,16 @@ bool FakeFileSystem::exists(const Text& path) {
     return files.contains(path) || folders.contains(withoutTrailingSlash(path));
 }
 
-std::vector<FolderItem> FakeFileSystem::listFolder(const Text& folder) {
+void FakeFileSystem::listFolder(const Text& folder, FolderListing& listing) {
+    listing.clear();
     const Text prefix = withoutTrailingSlash(folder) + u'\\';
-    std::vector<FolderItem> items;
-    auto addChild = [&](const Text& path, bool isDirectory) {
+    auto addChild = [&](const Text& path, bool isDirectory, std::uint64_t size) {
         if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) return;
-        const Text rest = path.substr(prefix.size());
-        if (rest.find(u'\\') == Text::npos) items.push_back({rest, isDirectory});
+        const TextView rest = TextView(path).substr(prefix.size());
+        if (rest.find(u'\\') == TextView::npos) listing.add(rest, isDirectory, size);
     };
-    for (const auto& [path, bytes] : files) addChild(path, false);
-    for (const auto& path : folders) addChild(path, true);
-    return items;
+    for (const auto& [path, bytes] : files) addChild(path, false, bytes.size());
+    for (const auto& path : folders) addChild(path, true, 0);
 }
 
 std::optional<std::uint64_t> FakeFileSystem::lastWriteTime(const Text& path) {

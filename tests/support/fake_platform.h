@@ -24,7 +24,7 @@ public:
     bool replaceFile(const Text& path, std::span<const std::uint8_t> content) override;
     bool copyFileNew(const Text& from, const Text& to) override;
     bool exists(const Text& path) override;
-    std::vector<FolderItem> listFolder(const Text& folder) override;
+    void listFolder(const Text& folder, FolderListing& listing) override;
     std::optional<std::uint64_t> lastWriteTime(const Text& path) override;
 };
 

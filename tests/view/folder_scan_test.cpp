@@ -136,8 +136,8 @@ TEST_F(FolderScan, ByDateUndatedFirstThenEarliestWhateverTheNames) {
 TEST_F(FolderScan, ShootingTimeOfOneFile) {
     files.put(u"C:\\d\\a.jpg", jpegShotAt("2020:01:01 00:00:00"));
     FileShootingTimes reader(files);
-    EXPECT_EQ(reader.shootingTime(u"C:\\d\\a.jpg"), 13'222'310'400'000u);  // ms from 1601 to 2020
-    EXPECT_EQ(reader.shootingTime(u"C:\\d\\missing.jpg"), 0u);
+    EXPECT_EQ(reader.shootingTime(FolderEntry{.path = u"C:\\d\\a.jpg"}), 13'222'310'400'000u);  // ms from 1601 to 2020
+    EXPECT_EQ(reader.shootingTime(FolderEntry{.path = u"C:\\d\\missing.jpg"}), 0u);
 }
 
 TEST_F(FolderScan, PictureFileTable) {

@@ -19,6 +19,20 @@ std::vector<std::uint8_t> jpegShotAt(std::string_view date) {
     return testing::jpegWithExif(b.build());
 }
 
+// Its Exif lies after 100 KB of image data, past what the date reader caches, so the reader
+// moves about the file with reads of its own.
+std::vector<std::uint8_t> pngShotAtAfterImageData(std::string_view date) {
+    testing::TiffBuilder b;
+    b.bigEndian = true;
+    b.exif = {testing::asciiEntry(0x9003, date)};
+    std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    testing::appendPngChunk(png, "IHDR", std::vector<std::uint8_t>(13, 0));
+    testing::appendPngChunk(png, "IDAT", std::vector<std::uint8_t>(100'000, 0x55));
+    testing::appendPngChunk(png, "eXIf", b.build());
+    testing::appendPngChunk(png, "IEND", {});
+    return png;
+}
+
 class WinFolderScan : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -73,9 +87,10 @@ TEST_F(WinFolderScan, OrdersARealFolderByShootingDate) {
     write(u"a.jpg", jpegShotAt("2023:06:30 12:00:00"));
     write(u"b.jpg", jpegShotAt("2020:01:01 12:00:00"));
     write(u"c.jpg", {0xFF, 0xD8, 0xFF, 0xD9});
+    write(u"d.png", pngShotAtAfterImageData("2021:03:04 05:06:07"));
     album.settings.TabStyle = TabSortByDate;
-    EXPECT_EQ(scanFolderOnDisk(album, true, folder_, true), 3);
-    EXPECT_EQ(names(3), (std::vector<Text>{u"c.jpg", u"b.jpg", u"a.jpg"}));
+    EXPECT_EQ(scanFolderOnDisk(album, true, folder_, true), 4);
+    EXPECT_EQ(names(4), (std::vector<Text>{u"c.jpg", u"b.jpg", u"d.png", u"a.jpg"}));
 }
 
 TEST_F(WinFolderScan, CurrentPictureAndItsInformation) {
