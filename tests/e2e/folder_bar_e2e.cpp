@@ -49,14 +49,6 @@ protected:
             return nullptr;
         });
     }
-    HWND pageView(HWND stand) {
-        return waitFor([&]() -> HWND {
-            for (HWND child : childWindows(stand)) {
-                if (GetDlgItem(child, IDC_PICTURE_SURFACE1) != nullptr) return child;
-            }
-            return nullptr;
-        });
-    }
     std::wstring counter(HWND bar) { return windowText(GetDlgItem(bar, IDC_FOLDER_COUNTER)); }
     std::wstring counterAfter(HWND bar, const std::wstring& expected) {
         return waitForValue([&] { return counter(bar); }, expected);

@@ -36,13 +36,6 @@ std::wstring corners(const RECT& rect) {
            std::to_wstring(rect.bottom);
 }
 
-HWND pageViewOf(HWND stand) {
-    for (HWND child : childWindows(stand)) {
-        if (GetParent(child) == stand && GetDlgItem(child, IDC_PICTURE_SURFACE1) != nullptr) return child;
-    }
-    return nullptr;
-}
-
 bool postQuietTicks(HWND stand, int ticks) {
     for (int tick = 0; tick < ticks; ++tick) {
         if (!PostMessageW(stand, WM_TIMER, kSlideTimer, 0)) return false;
@@ -58,8 +51,8 @@ TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactStepsFillTheHistoryAndAClickB
     ASSERT_TRUE(app.has_value());
     HWND stand = waitForStand(*app, L"show");
     ASSERT_NE(stand, nullptr);
-    HWND pageView = waitFor([&] { return pageViewOf(stand); });
-    ASSERT_NE(pageView, nullptr);
+    HWND view = pageView(stand);
+    ASSERT_NE(view, nullptr);
     ASSERT_EQ(corners(windowRect(stand)), corners(kStoredFrame));
 
     ASSERT_TRUE(postQuietTicks(stand, kIdleTicks + 1));
@@ -71,25 +64,25 @@ TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactStepsFillTheHistoryAndAClickB
     EXPECT_FALSE(IsWindowVisible(tabControl(stand)));
     // The picture fills the frameless stand.
     const RECT compact = windowRect(stand);
-    EXPECT_EQ(corners(windowRect(pageView)), corners(compact));
+    EXPECT_EQ(corners(windowRect(view)), corners(compact));
 
     // A display change keeps the window compact, and brings it back onto the screen.
     ASSERT_TRUE(SetWindowPos(stand, nullptr, -3000, compact.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     SendMessageW(stand, WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
     EXPECT_EQ(corners(windowRect(stand)), corners(compact));
-    EXPECT_EQ(corners(windowRect(pageView)), corners(compact));
+    EXPECT_EQ(corners(windowRect(view)), corners(compact));
 
     // Two steps (a wait of one tick must be exceeded) come before the click: 0 → 1 → 0.
     ASSERT_TRUE(postQuietTicks(stand, 4));
-    ASSERT_TRUE(clickInClient(pageView, {20, 20}));
+    ASSERT_TRUE(clickInClient(view, {20, 20}));
     // The tabs come back last.
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(stand) && IsWindowVisible(tabControl(stand)); }));
     EXPECT_EQ(windowText(stand), standCaption(L"show"));
     EXPECT_EQ(corners(windowRect(stand)), corners(kStoredFrame));
     EXPECT_NE(windowStyle(stand) & WS_CAPTION, 0);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(stand, IDC_STATUSBAR)));
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(pageView, IDC_PICTURE_SURFACE1)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(pageView, IDC_PICTURE_SURFACE2)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(view, IDC_PICTURE_SURFACE1)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(view, IDC_PICTURE_SURFACE2)));
 
     // The second newest picture of the history is the second Page's.
     ASSERT_TRUE(postCommand(stand, IDM_HISTORY_FIRST + 1));

@@ -13,6 +13,8 @@ std::filesystem::path testProgramFolder() {
     return std::filesystem::path(path.data()).parent_path();
 }
 
+std::filesystem::path fixtureFile(std::wstring_view name) { return testProgramFolder() / L"e2e-fixtures" / name; }
+
 Sandbox::Sandbox() {
     static unsigned sequence = 0;
     std::error_code error;

@@ -9,6 +9,8 @@ namespace quillory::e2e {
 
 // The folder of the running test program, where the build puts quillory.exe as well.
 std::filesystem::path testProgramFolder();
+// A committed test picture (tests/e2e/fixtures), which the build copies beside the test program.
+std::filesystem::path fixtureFile(std::wstring_view name);
 
 class Sandbox {
 public:

@@ -27,6 +27,15 @@ HWND StandTest::findHost(const AppProcess& app) {
 
 HWND StandTest::tabControl(HWND stand) { return GetDlgItem(stand, IDC_TABS); }
 
+HWND StandTest::pageView(HWND stand) {
+    return waitFor([&]() -> HWND {
+        for (HWND child : childWindows(stand)) {
+            if (GetParent(child) == stand && GetDlgItem(child, IDC_PICTURE_SURFACE1) != nullptr) return child;
+        }
+        return nullptr;
+    });
+}
+
 std::vector<std::wstring> StandTest::tabs(HWND stand) {
     return tabTexts(tabControl(stand)).value_or(std::vector<std::wstring>{});
 }

@@ -30,6 +30,8 @@ protected:
     // The process's hidden HostWindow (class "Quillory").
     HWND findHost(const AppProcess& app);
     HWND tabControl(HWND stand);
+    // The stand's PageView (the child dialog holding the picture surfaces) once it exists.
+    HWND pageView(HWND stand);
     std::vector<std::wstring> tabs(HWND stand);
     // Asks the PhotoStandWindow to close, as its close box would, and waits for the exit code.
     std::optional<DWORD> closeStand(const AppProcess& app, HWND stand);
