@@ -152,12 +152,21 @@ void onBarScrolled(HWND panel, ColourPanelState& state, int k, WPARAM request) {
     PostMessageW(state.session.frame, WM_COMMAND, IDM_SAMPLE_REFRESH, 0);
 }
 
+// A disabled button loses the focus, and a dialog without one hears no Esc or Enter: the focus
+// moves to the edited slot's button, which stays usable while picking.
+void moveFocusOffPickButton(HWND panel, const ColourPanelState& state) {
+    if (GetFocus() != GetDlgItem(panel, IDC_COLOUR_PICK)) return;
+    HWND slot = GetDlgItem(panel, IDC_COLOUR_SLOT_FIRST + static_cast<int>(state.model.slotIndex));
+    SendMessageW(state.session.frame, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slot), TRUE);
+}
+
 void startPicker(HWND panel, ColourPanelState& state) {
     state.picker = ScreenPickerHook::install(panel);
     if (!state.picker) return;
     if (state.hand != nullptr) SetCursor(state.hand);
     GetDlgItemTextW(panel, IDC_COLOUR_PICK, state.pickCaption.data(), static_cast<int>(state.pickCaption.size()));
     SetDlgItemTextW(panel, IDC_COLOUR_PICK, kPickingCaption);
+    moveFocusOffPickButton(panel, state);
     enableControl(panel, IDC_COLOUR_PICK, false);
     state.pickerBackup = state.model.edited();
 }

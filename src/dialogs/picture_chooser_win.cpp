@@ -87,27 +87,26 @@ void widenBrowser(HWND browser, BrowseSession& session) {
     }
     session.statusLine = findChild(browser, u"Static", kBrowseStatusMarker);
     grow(browser, session.statusLine, kWiden, 0);
-    shift(browser, findChild(browser, u"Button", TextView(u"開く")), kWiden, kDeepen);
-    shift(browser, findChild(browser, u"Button", TextView(u"キャンセル")), kWiden, kDeepen);
+    // By identifier: the Cancel button carries the system's own language.
+    shift(browser, GetDlgItem(browser, IDOK), kWiden, kDeepen);
+    shift(browser, GetDlgItem(browser, IDCANCEL), kWiden, kDeepen);
 }
 
-// The Page's folder (a file Page's picture's folder) selected and opened.
-void selectPagesFolder(HWND browser, const PageSettings& page) {
+// The folder the browser starts on: the Page's folder, or a file Page's picture's folder.
+std::optional<Text> pagesFolder(const PageSettings& page) {
     const std::optional<Text> full = fullPathName(page.File);
-    if (!full) return;
+    if (!full) return std::nullopt;
     const std::size_t separator = full->find_last_of(u'\\');
-    const Text folder = separator == Text::npos ? *full : full->substr(0, separator + 1);
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide(folder)));
-    SendMessageW(browser, BFFM_SETEXPANDED, TRUE, reinterpret_cast<LPARAM>(wide(folder)));
+    return separator == Text::npos ? *full : full->substr(0, separator + 1);
 }
 
-void onBrowserReady(HWND browser, BrowseSession& session) {
-    SetWindowTextW(browser, wide(folderChooserTitle(session.app.location.name, session.page.Label)));
-    SendMessageW(browser, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"開く"));
-    const bool larger = session.host.osVersionCode >= kLargerBrowser;
-    if (larger) widenBrowser(browser, session);
-    placeDialogNearStand(browser, session.host);
-    selectPagesFolder(browser, session.page);
+// The status line for a folder the browser shows: its name and its number of pictures.
+Text folderStatus(const App& app, const std::optional<Text>& folder) {
+    if (!folder) return u" ";
+    Text path = *folder;
+    if (path.size() > 3 && endsWith(path, u"\\")) path.pop_back();  // a drive root keeps its backslash
+    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, path + u"\\*.*", false);
+    return folderStatusLine(path, count);
 }
 
 void setStatus(HWND browser, const BrowseSession& session, const Text& text) {
@@ -118,17 +117,27 @@ void setStatus(HWND browser, const BrowseSession& session, const Text& text) {
     }
 }
 
+// The status line is filled here too: not every system reports the selection made here as a
+// change, and the prompt's marker text must never show.
+void onBrowserReady(HWND browser, BrowseSession& session) {
+    SetWindowTextW(browser, wide(folderChooserTitle(session.app.location.name, session.page.Label)));
+    SendMessageW(browser, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"開く"));
+    const bool larger = session.host.osVersionCode >= kLargerBrowser;
+    if (larger) widenBrowser(browser, session);
+    placeDialogNearStand(browser, session.host);
+    const std::optional<Text> folder = pagesFolder(session.page);
+    if (folder) {
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide(*folder)));
+        SendMessageW(browser, BFFM_SETEXPANDED, TRUE, reinterpret_cast<LPARAM>(wide(*folder)));
+    }
+    setStatus(browser, session, folderStatus(session.app, folder));
+}
+
 void onSelectionChanged(HWND browser, const BrowseSession& session, PCIDLIST_ABSOLUTE item) {
     std::array<wchar_t, MAX_PATH> path{};
     const std::optional<Text> full =
         SHGetPathFromIDListW(item, path.data()) ? fullPathName(fromWide(path.data())) : std::nullopt;
-    if (!full) {
-        setStatus(browser, session, u" ");
-        return;
-    }
-    const App& app = session.app;
-    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, *full + u"\\*.*", false);
-    setStatus(browser, session, folderStatusLine(*full, count));
+    setStatus(browser, session, folderStatus(session.app, full));
 }
 
 int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {

@@ -204,7 +204,10 @@ TEST_F(PageSettingsDialogTest, EscapeWhilePickingRemovesTheHook) {
     const int result = run([&](HWND frame) {
         click(panelOf(frame), IDC_COLOUR_PICK);
         EXPECT_TRUE(ScreenPickerHook::active());
+        // The click gave the picker's button the focus, which it loses when it is disabled; keys
+        // go to the focus, and with none the dialog hears no Esc.
         HWND focus = GetFocus();
+        EXPECT_NE(focus, nullptr);
         PostMessageW(focus != nullptr ? focus : frame, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     EXPECT_EQ(result, IDCANCEL);

@@ -6,7 +6,6 @@
 #include "resource.h"
 #include "screen.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -19,11 +18,6 @@ constexpr unsigned kShowLabelFileNameDate = 0x10 | 0x40 | 0x80;  // fit the shor
 
 // The fixture's four quadrants; none is near the gradient's greys.
 constexpr COLORREF kQuadrants[] = {RGB(255, 0, 0), RGB(0, 192, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
-
-bool looksLike(COLORREF shown, COLORREF expected) {
-    return std::abs(GetRValue(shown) - GetRValue(expected)) < 40 && std::abs(GetGValue(shown) - GetGValue(expected)) < 40 &&
-           std::abs(GetBValue(shown) - GetBValue(expected)) < 40;
-}
 
 double shareOf(const ScreenArea& area, COLORREF colour) {
     std::size_t count = 0;

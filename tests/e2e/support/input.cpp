@@ -49,6 +49,15 @@ bool pressKeys(std::initializer_list<WORD> virtualKeys) {
     return send(inputs);
 }
 
+bool moveTo(POINT screenPoint) {
+    // Absolute positions run from 0 to 65535 across the primary screen.
+    INPUT input = mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    input.mi.dx = MulDiv(screenPoint.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screenPoint.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    std::vector<INPUT> inputs{input};
+    return send(inputs);
+}
+
 bool clickAt(POINT screenPoint, MouseButton button, int clicks) {
     if (!SetCursorPos(screenPoint.x, screenPoint.y)) {
         return false;

@@ -16,6 +16,9 @@ bool activate(HWND window);
 // Presses the keys in order and releases them in reverse, as a chord such as Ctrl+Tab.
 bool pressKeys(std::initializer_list<WORD> virtualKeys);
 
+// Moves the pointer as the mouse does, so that mouse hooks see the move.
+bool moveTo(POINT screenPoint);
+
 enum class MouseButton { Left, Right };
 bool clickAt(POINT screenPoint, MouseButton button = MouseButton::Left, int clicks = 1);
 bool clickInClient(HWND window, POINT clientPoint, MouseButton button = MouseButton::Left, int clicks = 1);

@@ -2,6 +2,7 @@
 
 #include "owned_handles.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -83,6 +84,13 @@ std::optional<COLORREF> clientPixel(HWND window, POINT clientPoint) {
         return std::nullopt;
     }
     return screenPixel(screenPoint);
+}
+
+bool looksLike(COLORREF shown, COLORREF expected) {
+    constexpr int kTolerance = 40;
+    return std::abs(GetRValue(shown) - GetRValue(expected)) < kTolerance &&
+           std::abs(GetGValue(shown) - GetGValue(expected)) < kTolerance &&
+           std::abs(GetBValue(shown) - GetBValue(expected)) < kTolerance;
 }
 
 std::optional<ScreenArea> captureScreen(const RECT& area) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -17,8 +18,12 @@ struct ScreenArea {
     int width = 0;
     int height = 0;
     std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     bool operator==(const ScreenArea&) const = default;
 };
+// Whether a shown colour is the expected one, allowing for a JPEG's and the display's rounding.
+bool looksLike(COLORREF shown, COLORREF expected);
+
 std::optional<ScreenArea> captureScreen(const RECT& area);
 // The window's client area in screen coordinates.
 RECT clientRectOnScreen(HWND window);

@@ -29,6 +29,10 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM list) {
     return TRUE;
 }
 
+OwnedHandle openForBuffers(HWND window) {
+    return OwnedHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, windowProcess(window)));
+}
+
 }  // namespace
 
 std::vector<HWND> topLevelWindows(const WindowMatch& match) {
@@ -97,8 +101,7 @@ std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 std::optional<std::wstring> remoteText(HWND control, UINT message, WPARAM wParam) {
-    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                    windowProcess(control)));
+    OwnedHandle process = openForBuffers(control);
     constexpr size_t kTextCapacity = 1024;
     std::array<wchar_t, kTextCapacity> text{};
     if (!process) {
@@ -119,8 +122,7 @@ std::optional<std::wstring> statusBarText(HWND statusBar, int part) {
 
 std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl) {
     std::optional<LRESULT> count = sendMessage(tabControl, TCM_GETITEMCOUNT);
-    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                    windowProcess(tabControl)));
+    OwnedHandle process = openForBuffers(tabControl);
     if (!count || !process) {
         return std::nullopt;
     }
@@ -170,7 +172,7 @@ std::vector<HTREEITEM> treeRoots(HWND tree) {
 }
 
 bool setTreeCheck(HWND tree, HTREEITEM item, bool checked) {
-    OwnedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, windowProcess(tree)));
+    OwnedHandle process = openForBuffers(tree);
     if (!process) {
         return false;
     }
@@ -193,6 +195,52 @@ std::optional<bool> treeCheck(HWND tree, HTREEITEM item) {
         return std::nullopt;
     }
     return (*state & TVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+}
+
+std::optional<RECT> tabItemRect(HWND tabControl, int index) {
+    OwnedHandle process = openForBuffers(tabControl);
+    RECT rect{};
+    if (!process) {
+        return std::nullopt;
+    }
+    RemoteBuffer remote(process.get(), sizeof rect);
+    const std::optional<LRESULT> found =
+        remote ? sendMessage(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.address()))
+               : std::nullopt;
+    if (!found || *found == 0 || !ReadProcessMemory(process.get(), remote.address(), &rect, sizeof rect, nullptr)) {
+        return std::nullopt;
+    }
+    return rect;
+}
+
+std::optional<std::vector<std::wstring>> listViewTexts(HWND listView, int column) {
+    std::optional<LRESULT> count = sendMessage(listView, LVM_GETITEMCOUNT);
+    OwnedHandle process = openForBuffers(listView);
+    if (!count || !process) {
+        return std::nullopt;
+    }
+    constexpr int kTextCapacity = 260;
+    RemoteBuffer remote(process.get(), sizeof(LVITEMW) + kTextCapacity * sizeof(wchar_t));
+    if (!remote) {
+        return std::nullopt;
+    }
+    auto* remoteItem = static_cast<char*>(remote.address());
+    auto* remoteText = reinterpret_cast<wchar_t*>(remoteItem + sizeof(LVITEMW));
+    std::vector<std::wstring> texts;
+    for (LRESULT index = 0; index < *count; ++index) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = remoteText;
+        item.cchTextMax = kTextCapacity;
+        std::array<wchar_t, kTextCapacity> text{};
+        if (!WriteProcessMemory(process.get(), remoteItem, &item, sizeof item, nullptr) ||
+            !sendMessage(listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remoteItem)) ||
+            !ReadProcessMemory(process.get(), remoteText, text.data(), (text.size() - 1) * sizeof(wchar_t), nullptr)) {
+            return std::nullopt;
+        }
+        texts.emplace_back(text.data());
+    }
+    return texts;
 }
 
 }  // namespace quillory::e2e

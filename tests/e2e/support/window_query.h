@@ -45,6 +45,11 @@ std::optional<std::wstring> statusBarText(HWND statusBar, int part = 0);
 // The tab control's item texts, read through a buffer in the control's own process.
 std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl);
 std::optional<int> selectedTab(HWND tabControl);
+// A tab's rectangle in the tab control's client coordinates.
+std::optional<RECT> tabItemRect(HWND tabControl, int index);
+
+// The texts of one column of a report list view, line by line.
+std::optional<std::vector<std::wstring>> listViewTexts(HWND listView, int column);
 
 // A tree view's items in order (roots only), and the check box of one set as a click would leave it
 // (state image 2 checked, 1 not), through a TVITEMW in the control's own process.
