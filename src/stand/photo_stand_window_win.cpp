@@ -95,11 +95,20 @@ bool recordsGeometry(const PhotoStandWindow& stand) {
     return !IsIconic(stand.window) && !IsZoomed(stand.window) && stand.app.countdown.recordsGeometry();
 }
 
+// The FolderBar is a window of its own: it follows the view only when told where the view went.
+void placeFolderBarOverView(const PhotoStandWindow& stand) {
+    RECT view{};
+    if (stand.pageView == nullptr || !GetWindowRect(stand.pageView, &view)) return;
+    POINT corner{view.left, view.top};
+    SendMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+}
+
 INT_PTR onMove(PhotoStandWindow& stand) {
     RECT frame{};
     if (recordsGeometry(stand) && GetWindowRect(stand.window, &frame)) {
         stand.app.album.settings.xPosi = frame.left;
         stand.app.album.settings.yPosi = frame.top;
+        placeFolderBarOverView(stand);
     }
     stand.app.countdown.resetCountdown(stand.app.album.settings, winPlatform().random);
     return FALSE;

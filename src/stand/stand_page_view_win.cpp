@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "resource.h"
 #include "stand/current_page.h"
 #include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
@@ -35,6 +36,8 @@ void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
 
 void openPageView(PhotoStandWindow& stand) {
     stand.pageView = createPageView(stand.app, stand.window);
+    // The slide show's first transition can only bring in a surface that is hidden.
+    ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
     // Above the tab control, which would otherwise paint its display area over the view.
     SetWindowPos(stand.pageView, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     layoutPageView(stand);

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "wait_until.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -94,6 +95,16 @@ TEST_F(FolderBarTest, TheMouseAtAnEdgeOfTheViewShowsTheBarAndItsTicksHideIt) {
     const RECT viewFrame = windowRect(view);
     EXPECT_NEAR(barFrame.top + barFrame.bottom, viewFrame.top + viewFrame.bottom, 2) << "centred over the view";
     EXPECT_EQ(counter(bar), L" 1 / 3 ");
+
+    // The bar goes along when the stand is moved.
+    const RECT standFrame = windowRect(stand);
+    ASSERT_TRUE(SetWindowPos(stand, nullptr, standFrame.left + 40, standFrame.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    EXPECT_TRUE(waitUntil([&] {
+        const RECT movedBar = windowRect(bar);
+        const RECT movedView = windowRect(view);
+        return movedView.top == viewFrame.top + 30 && std::abs((movedBar.top + movedBar.bottom) - (movedView.top + movedView.bottom)) <= 2 &&
+               std::abs((movedBar.left + movedBar.right) - (movedView.left + movedView.right)) <= 2;
+    }));
     for (int second = 0; second < 5; ++second) ASSERT_TRUE(sendMessage(view, WM_TIMER, kFolderBarTimer).has_value());
     EXPECT_FALSE(IsWindowVisible(bar));
 
