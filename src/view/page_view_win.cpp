@@ -250,7 +250,8 @@ int folderBarHeight(const PageViewState& state) {
 
 INT_PTR onMouseMove(HWND view, PageViewState& state, LPARAM position) {
     const App& app = state.app;
-    if (!hasCurrentPage(app) || !isFolderPage(currentPageOf(state.app))) return TRUE;
+    // The running slide show's picture is not the folder Page's place the bar would step from.
+    if (app.countdown.SlideRunning || !hasCurrentPage(app) || !isFolderPage(currentPageOf(state.app))) return TRUE;
     const Point point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (!state.folderBarTiming.hover(point, clientSizeOf(view), folderBarHeight(state))) return TRUE;
     placeFolderBar(state, view);
@@ -363,6 +364,7 @@ INT_PTR onDropFiles(HWND view, PageViewState& state, HDROP drop) {
     context.pageLocked = (currentPageOf(app).Flag & FlagLocked) != 0;
     context.dropNewPage = (app.album.settings.TabStyle & TabDropNewPage) != 0;
     context.gdiplusActive = app.gdiplusActive;
+    context.slideRunning = app.countdown.SlideRunning;
     const DropAction action = dropActionFor(*path, context);
     if (action == DropAction::OpenAlbum) {
         openAlbumInNewProcess(*path);
