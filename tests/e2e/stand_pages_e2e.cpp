@@ -156,5 +156,53 @@ TEST_F(StandPagesTest, FitModesAreSavedWithTheirPage) {
     EXPECT_TRUE(has(section(album, L"Page3"), L"PhotoFlag=65728"));
 }
 
+// The tab row's hook, reached with the messages a mouse sends it (real clicks land unreliably on
+// Wine's desktop while the stand settles).
+TEST_F(StandPagesTest, OnATabADoubleClickOpensItsPageSettingsAndTheRightButtonTheMenu) {
+    HWND stand = start(albumOfFive(0));
+    ASSERT_NE(stand, nullptr);
+    HWND tabs = tabControl(stand);
+    ASSERT_TRUE(PostMessageW(tabs, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 8)));
+    HWND settings = waitForTopLevelWindow({L"#32770", L"Quillory - ページ \"A\" の設定", app_->id(), true});
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(postCommand(settings, IDCANCEL));
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(settings); }));
+
+    ASSERT_TRUE(activate(stand));
+    ASSERT_TRUE(PostMessageW(tabs, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 8)));
+    HWND menu = waitForTopLevelWindow({L"#32768", std::nullopt, app_->id(), true});
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); }));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
+TEST_F(StandPagesTest, TheWheelScrollsAOneRowTabStripThatDoesNotFit) {
+    AlbumText album;
+    album.section(L"Quillory", {{L"TabNumber", L"0"}, {L"PageCount", L"12"}});
+    for (int page = 1; page <= 12; ++page) {
+        album.section(L"Page" + std::to_wstring(page), {{L"PageVer", L"100"}, {L"Label", L"A rather long label " + std::to_wstring(page)}});
+    }
+    HWND stand = start(album.bytes());
+    ASSERT_NE(stand, nullptr);
+    HWND tabs = tabControl(stand);
+    HWND arrows = waitFor([&] { return FindWindowExW(tabs, nullptr, L"msctls_updown32", nullptr); });
+    ASSERT_NE(arrows, nullptr);
+    const auto position = [&] { return sendMessage(arrows, UDM_GETPOS32); };
+    ASSERT_EQ(position(), std::optional<LRESULT>(0));
+    const RECT frame = windowRect(tabs);
+    const LPARAM at = MAKELPARAM(frame.left + 20, frame.top + 10);
+    ASSERT_TRUE(PostMessageW(tabs, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at));
+    EXPECT_EQ(waitForValue(position, std::optional<LRESULT>(1)), std::optional<LRESULT>(1)) << "towards the person: on";
+    ASSERT_TRUE(PostMessageW(tabs, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(WHEEL_DELTA)), at));
+    ASSERT_TRUE(PostMessageW(tabs, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(WHEEL_DELTA)), at));
+    ASSERT_EQ(waitForValue(position, std::optional<LRESULT>(0)), std::optional<LRESULT>(0));
+    ASSERT_TRUE(PostMessageW(tabs, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at));
+    // The second turn away found the first tab in front and did nothing; had it gone past, this
+    // turn would only come back to the first.
+    EXPECT_EQ(waitForValue(position, std::optional<LRESULT>(1)), std::optional<LRESULT>(1));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
 }  // namespace
 }  // namespace quillory::e2e
