@@ -48,7 +48,7 @@ PhotoInfo photoInfoOf(const Text& pictureFile, const PageSettings& page, bool gd
     PhotoSourceRequest request;
     request.pictureFile = pictureFile;
     request.pageFile = fullPathName(page.File).value_or(Text());
-    request.decoderRunning = gdiplusActive;
+    request.gdiplusActive = gdiplusActive;
     request.picture = metrics;
     return gatherPhotoInfo(PhotoServices{platform.files, platform.clock, platform.codePage}, request, std::move(pathDisplay));
 }

@@ -10,7 +10,7 @@ std::vector<PropertyItem> readAllProperties(FileSystem& files, const Text& path)
 
 PhotoInfo gatherPhotoInfo(const PhotoServices& services, const PhotoSourceRequest& request, PathDisplay pathDisplay) {
     PhotoInfo info;
-    if (request.decoderRunning) info.items = readAllProperties(services.files, request.pictureFile);
+    if (request.gdiplusActive) info.items = readAllProperties(services.files, request.pictureFile);
     info.fileWriteTime = readFileWriteTime(services.files, services.clock, request.pictureFile);
     info.picture = request.picture;
     info.pictureFile = request.pictureFile;

@@ -8,7 +8,7 @@ namespace quillory {
 struct PhotoSourceRequest {
     Text pictureFile;             // full path of the picture shown (CurrentPictureFile)
     Text pageFile;                // full path of the Page's File
-    bool decoderRunning = false;  // without the decoder there are no property items
+    bool gdiplusActive = false;   // GDI+ was started; without it there are no property items
     PictureMetrics picture;
 };
 
