@@ -55,7 +55,7 @@ TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactStepsFillTheHistoryAndAClickB
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(corners(windowRect(stand)), corners(kStoredFrame));
     // Only a hidden surface can come in with the first step's effect.
-    EXPECT_EQ(windowStyle(GetDlgItem(pageView, IDC_PICTURE_SURFACE2)) & WS_VISIBLE, 0);
+    EXPECT_EQ(windowStyle(GetDlgItem(view, IDC_PICTURE_SURFACE2)) & WS_VISIBLE, 0);
 
     ASSERT_TRUE(postQuietTicks(stand, kIdleTicks + 1));
     const std::wstring running = standCaption(L"show") + L" (スライドショー動作中...)";
