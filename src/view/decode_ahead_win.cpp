@@ -36,7 +36,8 @@ Text resolvedPath(const AheadPicture& picture) {
     return picture.folderIndex < count ? list->entries[static_cast<std::size_t>(picture.folderIndex)].path : Text();
 }
 
-// The worker and what it shares with the window's thread, all guarded by `mutex`.
+// The worker and what it shares with the window's thread, guarded by `mutex_` (the notice window
+// and the pictures kept since the last wish belong to the window's thread alone).
 class AheadWorker {
 public:
     void want(std::vector<AheadRequest> requests) {
