@@ -25,15 +25,19 @@ int visibleTabCount(const Album& album) {
     return count;
 }
 
+// Falling back to Page 0 for a stale TabNumber would make a hidden Page current: its tab reads as
+// tab 0, so the next start opens on another Page.
 int tabToPage(const Album& album, int tab) {
     if (markedMenu(album)) return tab >= 0 && tab < pageCount(album) ? tab : 0;
     int seen = 0;
+    int firstVisible = -1;
     for (int page = 0; page < pageCount(album); ++page) {
         if (!isVisiblePage(album, page)) continue;
         if (seen == tab) return page;
+        if (firstVisible < 0) firstVisible = page;
         ++seen;
     }
-    return 0;
+    return firstVisible >= 0 ? firstVisible : 0;
 }
 
 int pageToTab(const Album& album, int page) {

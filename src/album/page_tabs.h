@@ -11,7 +11,7 @@ namespace quillory {
 // A Page is shown as a tab when TabMarkedMenu is set or when it is not FlagUnmarked.
 bool isVisiblePage(const Album& album, int page);
 int visibleTabCount(const Album& album);
-// The Page of a tab: 0 when there are no Pages or no Page has that tab.
+// The Page of a tab; for a tab that does not exist, the first tab's Page (0 when nothing is shown).
 int tabToPage(const Album& album, int tab);
 // The tab of a Page: 0 when there are no Pages or the Page is not shown as a tab.
 int pageToTab(const Album& album, int page);

@@ -22,7 +22,7 @@ TEST(PageTabs, UnmarkedPagesAreNotTabs) {
     EXPECT_EQ(visibleTabCount(album), 2);
     EXPECT_EQ(tabToPage(album, 0), 1);
     EXPECT_EQ(tabToPage(album, 1), 3);
-    EXPECT_EQ(tabToPage(album, 2), 0) << "no such tab";
+    EXPECT_EQ(tabToPage(album, 2), 1) << "no such tab: the first tab's Page, never a hidden one";
     EXPECT_EQ(pageToTab(album, 2), 0) << "an unmarked Page has tab 0";
     EXPECT_EQ(pageToTab(album, 3), 1);
 }
