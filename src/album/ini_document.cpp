@@ -38,6 +38,21 @@ std::optional<TextView> headerName(TextView line) {
     return trimmed(line.substr(0, close));
 }
 
+// Hands visit(begin, end) every line of the text without its line end; returns whether the
+// last line had one.
+template <typename Visit>
+bool forEachLine(TextView text, Visit visit) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = start;
+        while (end < text.size() && !isLineEnd(text[end])) ++end;
+        visit(start, end);
+        if (end == text.size()) return false;
+        start = end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
+    }
+    return true;
+}
+
 // FNV-1a over the upper-cased name, so that names differing only in case meet.
 std::uint64_t nameHash(TextView name) {
     std::uint64_t hash = 14695981039346656037ull;
@@ -110,6 +125,8 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
     IniDocument doc(unicode);
     if (unicode) {
         const auto units = bytes.subspan(2);
+        // Room for the lines a save adds, so the first of them does not copy the whole text.
+        doc.text_.reserve(units.size() / 2 + units.size() / 8 + 64);
         doc.text_.resize(units.size() / 2);
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(doc.text_.data(), units.data(), doc.text_.size() * 2);
@@ -122,35 +139,29 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
         doc.text_ = codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
 
-    // Every line first, then each section takes its own lines at their exact number.
+    // The headers first, so that each section then takes its lines at their exact number.
     const TextView text(doc.text_);
-    std::vector<Line> lines;
-    lines.reserve(text.size() / 16 + 1);  // about the length of a line
     std::vector<std::pair<std::size_t, Range>> headers;  // line index and section name
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !isLineEnd(text[end])) ++end;
-        const Range line{start, end - start};
-        if (const auto name = headerName(text.substr(start, end - start))) {
-            headers.emplace_back(lines.size(), Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
+    std::size_t lineCount = 0;
+    doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t end) {
+        if (const auto name = headerName(text.substr(begin, end - begin))) {
+            headers.emplace_back(lineCount, Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
         }
-        lines.push_back(doc.classified(line));
-        if (end == text.size()) {
-            doc.lastLineEnded_ = false;
-            break;
-        }
-        start = end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
-    }
+        ++lineCount;
+    });
     doc.sections_.reserve(headers.size() + 1);
-    auto linesUpTo = [&](std::size_t first, std::size_t end) {
-        return std::vector<Line>(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.begin() + static_cast<std::ptrdiff_t>(end));
-    };
-    doc.sections_[0].lines = linesUpTo(0, headers.empty() ? lines.size() : headers.front().first);
+    doc.sections_[0].lines.reserve(headers.empty() ? lineCount : headers.front().first);
     for (std::size_t h = 0; h < headers.size(); ++h) {
-        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].first : lines.size();
-        doc.sections_.push_back(Section{headers[h].second, linesUpTo(headers[h].first, end)});
+        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].first : lineCount;
+        doc.sections_.push_back(Section{headers[h].second, {}});
+        doc.sections_.back().lines.reserve(end - headers[h].first);
     }
+    std::size_t line = 0, section = 0;
+    forEachLine(text, [&](std::size_t begin, std::size_t end) {
+        if (section < headers.size() && headers[section].first == line) ++section;
+        doc.sections_[section].lines.push_back(doc.classified(Range{begin, end - begin}));
+        ++line;
+    });
     doc.rebuildIndex();
     return doc;
 }
@@ -254,13 +265,21 @@ void IniDocument::write(TextView section, TextView key, TextView value) {
     }
     if (const auto existing = findKey(*found, key)) {
         Line& old = found->lines[*existing];
-        old = appendKeyLine(textOf(old.key), value);
+        // Most saves write back what was read: such a line stays as it is, byte for byte.
+        if (!reads(old, value)) old = appendKeyLine(textOf(old.key), value);
         return;
     }
     std::size_t at = found->lines.size();
     while (at > 1 && trimmed(textOf(found->lines[at - 1].text)).empty()) --at;
     if (found == &sections_.back() && at == found->lines.size()) lastLineEnded_ = true;
     found->lines.insert(found->lines.begin() + static_cast<std::ptrdiff_t>(at), appendKeyLine(key, value));
+}
+
+bool IniDocument::reads(const Line& line, TextView value) const {
+    const TextView text = textOf(line.text);
+    const std::size_t keySize = line.key.size;
+    return line.key.begin == line.text.begin && text.size() == keySize + 1 + value.size() && text[keySize] == u'=' &&
+           text.substr(keySize + 1) == value;
 }
 
 void IniDocument::writeInt(TextView section, TextView key, std::int32_t value) {
@@ -295,35 +314,47 @@ bool IniDocument::separateSections() {
     return added;
 }
 
+template <typename Put>
+void IniDocument::forEachPiece(Put put) const {
+    for (const Section& section : sections_) {
+        for (const Line& line : section.lines) {
+            put(textOf(line.text));
+            put(TextView(u"\r\n"));
+        }
+    }
+}
+
 std::vector<std::uint8_t> IniDocument::serialise(CodePage& codePage) const {
-    Text text;
     std::size_t size = 0;
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) size += line.text.size + 2;
     }
-    text.reserve(size);
-    for (const Section& section : sections_) {
-        for (const Line& line : section.lines) {
-            text += textOf(line.text);
-            text += u"\r\n";
-        }
-    }
-    if (!lastLineEnded_ && text.size() >= 2) text.resize(text.size() - 2);
+    if (!lastLineEnded_ && size >= 2) size -= 2;
     if (!unicode_) {
+        Text text;
+        text.reserve(size + 2);
+        forEachPiece([&](TextView piece) { text += piece; });
+        text.resize(size);
         const std::string ansi = codePage.encode(text);
         return std::vector<std::uint8_t>(ansi.begin(), ansi.end());
     }
-    std::vector<std::uint8_t> bytes(2 + 2 * text.size());
+    // Written straight into the bytes: the file's text is never held twice.
+    std::vector<std::uint8_t> bytes(2 + 2 * size);
     bytes[0] = 0xFF;
     bytes[1] = 0xFE;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(bytes.data() + 2, text.data(), text.size() * 2);
-    } else {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            bytes[2 + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
-            bytes[3 + 2 * i] = static_cast<std::uint8_t>(text[i] >> 8);
+    std::uint8_t* at = bytes.data() + 2;
+    forEachPiece([&](TextView piece) {
+        piece = piece.substr(0, static_cast<std::size_t>(bytes.data() + bytes.size() - at) / 2);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(at, piece.data(), piece.size() * 2);
+            at += piece.size() * 2;
+        } else {
+            for (const char16_t unit : piece) {
+                *at++ = static_cast<std::uint8_t>(unit & 0xFF);
+                *at++ = static_cast<std::uint8_t>(unit >> 8);
+            }
         }
-    }
+    });
     return bytes;
 }
 

@@ -85,6 +85,9 @@ private:
     Line appendLine(TextView text);
     Line appendKeyLine(TextView key, TextView value);
     Line classified(Range text) const;
+    bool reads(const Line& line, TextView value) const;  // writing the value would change nothing
+    template <typename Put>
+    void forEachPiece(Put put) const;  // the file's text, piece by piece: each line, then CR LF
     void startSection(Range name, Line header);
     const Section* findSection(TextView name) const;
     Section* findSection(TextView name);
