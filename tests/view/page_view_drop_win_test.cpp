@@ -182,6 +182,18 @@ TEST_F(PageViewDropTest, ALockedPageTakesNothing) {
     EXPECT_EQ(readText(album), before);
 }
 
+TEST_F(PageViewDropTest, TheRunningSlideShowTakesNothing) {
+    startStand(kNoAnimation);
+    const std::string before = readText(album);
+    app.countdown.SlideRunning = true;
+    const std::filesystem::path picture = folder / L"wide.bmp";
+    writeText(picture, twoPixelBitmap());
+    drop(picture);
+    app.countdown.SlideRunning = false;
+    EXPECT_EQ(app.album.pages[0].File, u"");
+    EXPECT_EQ(readText(album), before);
+}
+
 TEST_F(PageViewDropTest, AFolderDroppedForANewPageMakesAFolderPageNamedAfterIt) {
     startStand(TabDropNewPage);
     std::filesystem::create_directories(folder / L"海の旅");
