@@ -37,17 +37,7 @@ protected:
         return app_ ? waitForStand(*app_, L"general") : nullptr;
     }
     HWND waitForDialog() { return waitForTopLevelWindow({L"#32770", L"Quillory - 全般設定", app_->id(), true}); }
-    // The panel the dialog shows once it holds control `id`.
-    HWND panelWith(HWND dialog, int id) {
-        HWND found = nullptr;
-        waitUntil([&] {
-            HWND panel = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
-            found = panel != nullptr && GetDlgItem(panel, id) != nullptr ? panel : nullptr;
-            return found != nullptr;
-        });
-        return found;
-    }
-    HWND showPanel(HWND dialog, WORD button, int probe) { return postCommand(dialog, button) ? panelWith(dialog, probe) : nullptr; }
+    HWND showPanel(HWND dialog, WORD button, int probe) { return postCommand(dialog, button) ? waitForPanelWith(dialog, probe) : nullptr; }
     bool close(HWND dialog, WORD button) { return postCommand(dialog, button) && waitUntil([&] { return !IsWindow(dialog); }); }
     static bool click(HWND panel, int id) { return sendMessage(GetDlgItem(panel, id), BM_CLICK).has_value(); }
     std::wstring closedAlbum(HWND stand) {
@@ -100,7 +90,7 @@ TEST_F(GeneralSettingsTest, TheStandShowsWhatOkKeepsAndCancelPutsBack) {
     ASSERT_TRUE(postCommand(stand, IDM_GENERAL_SETTINGS));
     dialog = waitForDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_NE(panelWith(dialog, IDC_SLIDE_ORDER), nullptr);
+    EXPECT_NE(waitForPanelWith(dialog, IDC_SLIDE_ORDER), nullptr);
     HWND tabs = tabControl(stand);
     const LONG tabsTop = windowRect(tabs).top;
     HWND view = FindWindowExW(stand, nullptr, L"#32770", nullptr);
@@ -148,7 +138,7 @@ TEST_F(GeneralSettingsTest, ThePageListReachesTheTabsTheAlbumAndTheNextStart) {
     ASSERT_TRUE(postCommand(stand, IDM_GENERAL_SETTINGS));
     dialog = waitForDialog();
     ASSERT_NE(dialog, nullptr);
-    list = panelWith(dialog, IDC_PAGE_TREE);
+    list = waitForPanelWith(dialog, IDC_PAGE_TREE);
     ASSERT_NE(list, nullptr);
     HWND tree = GetDlgItem(list, IDC_PAGE_TREE);
     const std::vector<HTREEITEM> items = treeRoots(tree);

@@ -57,19 +57,9 @@ protected:
         if (!postCommand(stand, IDM_PAGE_SETTINGS)) return nullptr;
         return waitForTopLevelWindow({L"#32770", L"Quillory - ページ \"" + label + L"\" の設定", app_->id(), true});
     }
-    // The panel the dialog shows once it holds control `id`.
-    HWND panelWith(HWND dialog, int id) {
-        HWND found = nullptr;
-        waitUntil([&] {
-            HWND panel = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
-            found = panel != nullptr && GetDlgItem(panel, id) != nullptr ? panel : nullptr;
-            return found != nullptr;
-        });
-        return found;
-    }
     bool chooseFitMode(HWND dialog, int mode) {
         if (!postCommand(dialog, IDM_PANEL_DISPLAY_SIZE)) return false;
-        HWND panel = panelWith(dialog, IDC_FIT_MODE);
+        HWND panel = waitForPanelWith(dialog, IDC_FIT_MODE);
         HWND combo = GetDlgItem(panel, IDC_FIT_MODE);
         return panel != nullptr && sendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(mode)) &&
                sendMessage(panel, WM_COMMAND, MAKEWPARAM(IDC_FIT_MODE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -118,11 +108,11 @@ TEST_F(PageSettingsTest, ALabelTypedBeforeSwitchingPanelsReachesTheTabAndTheAlbu
     ASSERT_NE(stand, nullptr);
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
-    HWND contents = panelWith(dialog, IDC_CONTENTS_LABEL);
+    HWND contents = waitForPanelWith(dialog, IDC_CONTENTS_LABEL);
     ASSERT_NE(contents, nullptr);
     ASSERT_TRUE(sendMessage(GetDlgItem(contents, IDC_CONTENTS_LABEL), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Beach")));
     ASSERT_TRUE(postCommand(dialog, IDM_PANEL_TEXT));
-    ASSERT_NE(panelWith(dialog, IDC_TEXT_FONT), nullptr);
+    ASSERT_NE(waitForPanelWith(dialog, IDC_TEXT_FONT), nullptr);
     ASSERT_TRUE(postCommand(dialog, IDOK));
     const std::vector<std::wstring> expected{L"Beach", L"B"};
     EXPECT_EQ(waitForValue([&] { return tabs(stand); }, expected), expected);
@@ -147,7 +137,7 @@ TEST_F(PageSettingsTest, SetAsDefaultAnsweredYesGivesNewPagesTheMode) {
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(chooseFitMode(dialog, 3));
-    ASSERT_TRUE(PostMessageW(panelWith(dialog, IDC_FIT_MODE), WM_COMMAND, IDC_SET_AS_DEFAULT, 0));
+    ASSERT_TRUE(PostMessageW(waitForPanelWith(dialog, IDC_FIT_MODE), WM_COMMAND, IDC_SET_AS_DEFAULT, 0));
     ASSERT_TRUE(answer(stand, dialog, IDYES));
     ASSERT_TRUE(postCommand(dialog, IDOK));
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
@@ -165,7 +155,7 @@ TEST_F(PageSettingsTest, TheLivePicturesInformationAndTheLiveLockReachThePanels)
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(postCommand(dialog, IDM_PANEL_IMAGE_INFO));
-    HWND list = GetDlgItem(panelWith(dialog, IDC_INFO_LIST), IDC_INFO_LIST);
+    HWND list = GetDlgItem(waitForPanelWith(dialog, IDC_INFO_LIST), IDC_INFO_LIST);
     std::vector<std::wstring> labels;
     waitUntil([&] { return !(labels = listViewTexts(list, 0).value_or(std::vector<std::wstring>{})).empty(); });
     auto listed = [&](const wchar_t* label) { return std::find(labels.begin(), labels.end(), label) != labels.end(); };
@@ -173,7 +163,7 @@ TEST_F(PageSettingsTest, TheLivePicturesInformationAndTheLiveLockReachThePanels)
     EXPECT_FALSE(listed(L"画像更新日")) << "the picture was changed when it was taken";
     EXPECT_FALSE(listed(L"画像加工ソフト"));
     ASSERT_TRUE(postCommand(dialog, IDM_PANEL_DISPLAY_SIZE));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panelWith(dialog, IDC_FIT_MODE), IDC_FIT_MODE)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(waitForPanelWith(dialog, IDC_FIT_MODE), IDC_FIT_MODE)));
     ASSERT_TRUE(postCommand(dialog, IDCANCEL));
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
 
@@ -181,7 +171,7 @@ TEST_F(PageSettingsTest, TheLivePicturesInformationAndTheLiveLockReachThePanels)
     ASSERT_EQ(waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(1)), std::optional<int>(1));
     dialog = openSettings(stand, L"B");
     ASSERT_NE(dialog, nullptr);
-    HWND display = panelWith(dialog, IDC_FIT_MODE);
+    HWND display = waitForPanelWith(dialog, IDC_FIT_MODE);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(display, IDC_FIT_MODE))) << "the locked Page's mode can be changed";
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(display, IDC_SET_AS_DEFAULT)));
     ASSERT_TRUE(postCommand(dialog, IDCANCEL));
@@ -197,7 +187,7 @@ TEST_F(PageSettingsTest, TheColourPanelSetsTheBackgroundAndThePickerLetsGoOfTheM
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(postCommand(dialog, IDM_PANEL_COLOUR));
-    HWND panel = panelWith(dialog, IDC_COLOUR_PICK);
+    HWND panel = waitForPanelWith(dialog, IDC_COLOUR_PICK);
     ASSERT_NE(panel, nullptr);
     auto values = [&] { return windowText(GetDlgItem(panel, IDC_COLOUR_VALUES)); };
 
@@ -236,7 +226,7 @@ TEST_F(PageSettingsTest, TheColourPanelSetsTheBackgroundAndThePickerLetsGoOfTheM
     // Esc while picking: afterwards a click selects a tab again.
     dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
-    pick = GetDlgItem(panelWith(dialog, IDC_COLOUR_PICK), IDC_COLOUR_PICK);
+    pick = GetDlgItem(waitForPanelWith(dialog, IDC_COLOUR_PICK), IDC_COLOUR_PICK);
     ASSERT_TRUE(sendMessage(pick, BM_CLICK));
     ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(pick); }));
     ASSERT_TRUE(activate(dialog));
@@ -267,7 +257,7 @@ TEST_F(PageSettingsTest, TheFolderChooserStartsOnThePagesFolderAndCountsItsPictu
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(postCommand(dialog, IDM_PANEL_CONTENTS));
-    HWND contents = panelWith(dialog, IDC_CONTENTS_CHOOSE);
+    HWND contents = waitForPanelWith(dialog, IDC_CONTENTS_CHOOSE);
     ASSERT_NE(contents, nullptr);
     ASSERT_TRUE(sendMessage(GetDlgItem(contents, IDC_CONTENTS_FOLDER), BM_CLICK));
     ASSERT_TRUE(PostMessageW(contents, WM_COMMAND, MAKEWPARAM(IDC_CONTENTS_CHOOSE, BN_CLICKED), 0));

@@ -92,6 +92,17 @@ std::vector<HWND> childWindows(HWND parent) {
     return children;
 }
 
+HWND waitForPanelWith(HWND dialog, int id) {
+    HWND found = nullptr;
+    waitUntil([&] {
+        HWND panel = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
+        // Visible only once every control is made: the tree may exist before the buttons below it.
+        found = panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, id) != nullptr ? panel : nullptr;
+        return found != nullptr;
+    });
+    return found;
+}
+
 std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result)) {

@@ -33,6 +33,8 @@ HWND windowOwner(HWND window);
 DWORD windowProcess(HWND window);
 RECT windowRect(HWND window);
 std::vector<HWND> childWindows(HWND parent);
+// The panel a settings dialog shows, once it is the one holding control `id`.
+HWND waitForPanelWith(HWND dialog, int id);
 
 // Sends a message with a time limit, so a hung program fails the test instead of hanging it.
 std::optional<LRESULT> sendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
