@@ -19,8 +19,9 @@ bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
+// Most units are past both line ends, and one comparison tells them so.
 bool isLineEnd(char16_t c) {
-    return c == u'\r' || c == u'\n';
+    return c <= u'\r' && (c == u'\r' || c == u'\n');
 }
 
 TextView trimmed(TextView text) {
@@ -53,11 +54,13 @@ bool forEachLine(TextView text, Visit visit) {
     return true;
 }
 
-// FNV-1a over the upper-cased name, so that names differing only in case meet.
+// FNV-1a over the name with bit 5 of every unit cleared, so that names differing only in ASCII
+// case meet. Other names may meet too; a lookup tells them apart by comparing the names. There is
+// no branch per unit: the fuzzers trace every comparison, and a name is hashed once per lookup.
 std::uint64_t nameHash(TextView name) {
     std::uint64_t hash = 14695981039346656037ull;
     for (const char16_t c : name) {
-        hash ^= asciiUpper(c);
+        hash ^= static_cast<std::uint64_t>(c & ~0x20u);
         hash *= 1099511628211ull;
     }
     return hash;
@@ -82,6 +85,7 @@ IniDocument::Line IniDocument::classified(Range text) const {
     while (end > begin && isBlank(view[end - 1])) --end;
     if (end == begin || view[begin] == u';') return line;
     line.key = Range{text.begin + begin, end - begin};
+    line.keyHash = nameHash(view.substr(begin, end - begin));
     return line;
 }
 
@@ -139,29 +143,29 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
         doc.text_ = codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
 
-    // The headers first, so that each section then takes its lines at their exact number.
+    // The lines and headers first, so that each section then takes its lines at their exact number.
     const TextView text(doc.text_);
+    std::vector<Range> lines;
+    lines.reserve(text.size() / 24 + 4);  // about the size of a saved line
     std::vector<std::pair<std::size_t, Range>> headers;  // line index and section name
-    std::size_t lineCount = 0;
     doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t end) {
         if (const auto name = headerName(text.substr(begin, end - begin))) {
-            headers.emplace_back(lineCount, Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
+            headers.emplace_back(lines.size(), Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
         }
-        ++lineCount;
+        lines.push_back(Range{begin, end - begin});
     });
     doc.sections_.reserve(headers.size() + 1);
-    doc.sections_[0].lines.reserve(headers.empty() ? lineCount : headers.front().first);
+    doc.sections_[0].lines.reserve(headers.empty() ? lines.size() : headers.front().first);
     for (std::size_t h = 0; h < headers.size(); ++h) {
-        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].first : lineCount;
+        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].first : lines.size();
         doc.sections_.push_back(Section{headers[h].second, {}});
         doc.sections_.back().lines.reserve(end - headers[h].first);
     }
-    std::size_t line = 0, section = 0;
-    forEachLine(text, [&](std::size_t begin, std::size_t end) {
+    std::size_t section = 0;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
         if (section < headers.size() && headers[section].first == line) ++section;
-        doc.sections_[section].lines.push_back(doc.classified(Range{begin, end - begin}));
-        ++line;
-    });
+        doc.sections_[section].lines.push_back(doc.classified(lines[line]));
+    }
     doc.rebuildIndex();
     return doc;
 }
@@ -212,9 +216,10 @@ IniDocument::Section* IniDocument::findSection(TextView name) {
 }
 
 std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView key) const {
+    const std::uint64_t hash = nameHash(key);
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
-        const Range found = section.lines[i].key;
-        if (found.size == key.size() && equalsNoCase(textOf(found), key)) return i;
+        const Line& line = section.lines[i];
+        if (line.keyHash == hash && line.key.size != 0 && equalsNoCase(textOf(line.key), key)) return i;
     }
     return std::nullopt;
 }

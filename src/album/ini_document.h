@@ -70,13 +70,14 @@ private:
     struct Line {
         Range text;  // without the line end
         Range key;   // within the line, for a key line; empty otherwise
+        std::uint64_t keyHash = 0;  // of the key, so that a lookup passes other keys at one compare each
     };
     struct Section {
         Range name;               // empty for the lines before the first header
         std::vector<Line> lines;  // the header line first (except for the lines before it)
     };
     struct IndexEntry {
-        std::uint64_t hash;  // of the upper-cased name
+        std::uint64_t hash;  // of the name, blind to ASCII case
         std::size_t section;
     };
 

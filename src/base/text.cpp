@@ -96,7 +96,8 @@ char16_t asciiUpper(char16_t c) {
 bool equalsNoCase(TextView a, TextView b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
+        // Names are mostly looked up as they are spelled, and equal units need no folding.
+        if (a[i] != b[i] && asciiUpper(a[i]) != asciiUpper(b[i])) return false;
     }
     return true;
 }
