@@ -11,7 +11,6 @@
 #include "base/window_state_win.h"
 #include "dialogs/about_text.h"
 #include "dialogs/animate_random_win.h"
-#include "dialogs/background_brush_win.h"
 #include "dialogs/big_icon_win.h"
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/dialog_placement_win.h"
@@ -149,11 +148,10 @@ INT_PTR onCommand(HWND dialog, AboutBoxState& state, int id, int notification) {
 }
 
 INT_PTR onControlColour(HWND dialog, const AboutBoxState& state, HDC dc, HWND control) {
-    if (HBRUSH strip = stripBrush(state.host, control)) return reinterpret_cast<INT_PTR>(strip);
     const int id = GetDlgCtrlID(control);
     if (id == IDC_ABOUT_TITLE) SetTextColor(dc, kTitleColour);
     if (id == IDC_HOME_LINK) SetTextColor(dc, kLinkColour);
-    return reinterpret_cast<INT_PTR>(backgroundForControl(state.host, dialog, control, dc));
+    return reinterpret_cast<INT_PTR>(stripOrBackground(state.host, dialog, control, dc));
 }
 
 INT_PTR onSetCursor(HWND dialog, const AboutBoxState& state, HWND under) {

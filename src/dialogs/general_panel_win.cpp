@@ -135,6 +135,7 @@ void storeBoxes(HWND panel, AlbumSettings& settings) {
 }
 
 INT_PTR generalPanelProc(HWND panel, GeneralPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SystemColours, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
@@ -144,11 +145,6 @@ INT_PTR generalPanelProc(HWND panel, GeneralPanelState& state, UINT message, WPA
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_TAB_FONT_SIZE_ARROWS)) onFontSizeArrows(panel, state.session);
             return TRUE;
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: storeBoxes(panel, state.session.settings()); return FALSE;
         default: return FALSE;
     }

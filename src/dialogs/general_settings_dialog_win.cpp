@@ -119,9 +119,8 @@ INT_PTR onCommand(HWND dialog, GeneralSettingsFrame& frame, int command) {
     }
 }
 
-INT_PTR onControlColour(const GeneralSettingsFrame& frame, HDC dc, HWND control) {
-    if (HBRUSH strip = stripBrush(frame.session.host, control)) return reinterpret_cast<INT_PTR>(strip);
-    return panelBackground(frame.session.host, frame.session.frame, dc, control);
+INT_PTR onControlColour(HWND dialog, const GeneralSettingsFrame& frame, HDC dc, HWND control) {
+    return reinterpret_cast<INT_PTR>(stripOrBackground(frame.session.host, dialog, control, dc));
 }
 
 INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -129,10 +128,10 @@ INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT messa
         case WM_INITDIALOG: return onInitDialog(dialog, frame);
         case WM_COMMAND: return onCommand(dialog, frame, LOWORD(wParam));
         case WM_NOTIFY: return frame.panels.onNotify(*reinterpret_cast<NMHDR*>(lParam));
-        case WM_CTLCOLORDLG: return onControlColour(frame, reinterpret_cast<HDC>(wParam), dialog);
+        case WM_CTLCOLORDLG: return onControlColour(dialog, frame, reinterpret_cast<HDC>(wParam), dialog);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return onControlColour(frame, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return onControlColour(dialog, frame, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, frame.session.host); return TRUE;
         default: return FALSE;
     }

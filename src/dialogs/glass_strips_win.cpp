@@ -2,6 +2,7 @@
 
 #include <dwmapi.h>
 
+#include "dialogs/background_brush_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -9,6 +10,13 @@ namespace quillory {
 namespace {
 
 constexpr int kStripHeight = 11;
+
+// Black, which the glass shows through; none for other controls or without glass.
+HBRUSH stripBrush(const DialogHost& host, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if ((id != IDC_TOP_STRIP && id != IDC_BOTTOM_STRIP) || !glassActive(host)) return nullptr;
+    return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+}
 
 }  // namespace
 
@@ -32,10 +40,9 @@ void extendGlass(HWND dialog, const DialogHost& host) {
     DwmExtendFrameIntoClientArea(dialog, &margins);
 }
 
-HBRUSH stripBrush(const DialogHost& host, HWND control) {
-    const int id = GetDlgCtrlID(control);
-    if ((id != IDC_TOP_STRIP && id != IDC_BOTTOM_STRIP) || !glassActive(host)) return nullptr;
-    return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+HBRUSH stripOrBackground(const DialogHost& host, HWND dialog, HWND control, HDC dc) {
+    if (HBRUSH strip = stripBrush(host, control)) return strip;
+    return backgroundForControl(host, dialog, control, dc);
 }
 
 }  // namespace quillory

@@ -16,7 +16,9 @@ bool glassActive(const DialogHost& host);
 // Extends the glass frame over the strips when glass is active; also on composition changes.
 void extendGlass(HWND dialog, const DialogHost& host);
 
-// The brush for a strip: black, which the glass shows through, or none when there is no glass.
-HBRUSH stripBrush(const DialogHost& host, HWND control);
+// The brush for a control of such a dialog (or the dialog itself): a strip's is black, which the
+// glass shows through; everything else, and the strips without glass, the shared background
+// continued across the dialog.
+HBRUSH stripOrBackground(const DialogHost& host, HWND dialog, HWND control, HDC dc);
 
 }  // namespace quillory

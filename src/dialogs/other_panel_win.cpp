@@ -37,13 +37,9 @@ void storeControls(HWND panel, AlbumSettings& settings) {
 }
 
 INT_PTR otherPanelProc(HWND panel, OtherPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SystemColours, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: storeControls(panel, state.session.settings()); return FALSE;
         default: return FALSE;
     }

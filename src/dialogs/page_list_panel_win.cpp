@@ -236,16 +236,12 @@ void onDestroy(HWND panel, PageListPanelState& state) {
 }
 
 INT_PTR pageListPanelProc(HWND panel, PageListPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SystemColours, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), lParam);
         case WM_NOTIFY: return onNotify(panel, state, *reinterpret_cast<NMHDR*>(lParam));
         case WM_TIMER: onTimer(panel, wParam); return TRUE;
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: onDestroy(panel, state); return FALSE;
         default: return FALSE;
     }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
@@ -232,17 +233,26 @@ INT_PTR onScroll(HWND panel, ColourPanelState& state, UINT message, WPARAM reque
     return TRUE;
 }
 
-INT_PTR onControlColour(ColourPanelState& state, UINT message, HDC dc, HWND control) {
+// A bar shows the colour it sets; any other scroll bar keeps the system's colours.
+INT_PTR barBrush(const ColourPanelState& state, HWND control) {
     const int id = GetDlgCtrlID(control);
+    if (id < IDC_COLOUR_BAR_FIRST || id >= IDC_COLOUR_BAR_FIRST + kColourBarCount) return FALSE;
     const auto mode = static_cast<std::size_t>(state.model.mode);
-    if (message == WM_CTLCOLORSCROLLBAR && id >= IDC_COLOUR_BAR_FIRST && id < IDC_COLOUR_BAR_FIRST + kColourBarCount) {
-        return reinterpret_cast<INT_PTR>(state.barBrushes[mode][static_cast<std::size_t>(id - IDC_COLOUR_BAR_FIRST)].get());
-    }
-    if (message == WM_CTLCOLORSCROLLBAR) return FALSE;
-    if (id >= IDC_COLOUR_LABEL_FIRST && id < IDC_COLOUR_LABEL_FIRST + kColourBarCount) {
-        SetTextColor(dc, colourModeLook(state.model.mode).labelColours[static_cast<std::size_t>(id - IDC_COLOUR_LABEL_FIRST)]);
-    }
-    return panelBackground(state.session.host, state.session.frame, dc, control);
+    return reinterpret_cast<INT_PTR>(state.barBrushes[mode][static_cast<std::size_t>(id - IDC_COLOUR_BAR_FIRST)].get());
+}
+
+void colourLabel(const ColourPanelState& state, HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id < IDC_COLOUR_LABEL_FIRST || id >= IDC_COLOUR_LABEL_FIRST + kColourBarCount) return;
+    SetTextColor(dc, colourModeLook(state.model.mode).labelColours[static_cast<std::size_t>(id - IDC_COLOUR_LABEL_FIRST)]);
+}
+
+// Each bar and its label in the bar's own colour, the rest on the shared background.
+std::optional<INT_PTR> onControlColour(const ColourPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (message == WM_CTLCOLORSCROLLBAR) return barBrush(state, control);
+    if (message == WM_CTLCOLORSTATIC) colourLabel(state, reinterpret_cast<HDC>(wParam), control);
+    return panelControlColour(state.session, PanelEdits::SharedBackground, message, wParam, lParam);
 }
 
 void onDestroy(HWND panel, ColourPanelState& state) {
@@ -253,6 +263,7 @@ void onDestroy(HWND panel, ColourPanelState& state) {
 }
 
 INT_PTR colourPanelProc(HWND panel, ColourPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = onControlColour(state, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
@@ -262,13 +273,6 @@ INT_PTR colourPanelProc(HWND panel, ColourPanelState& state, UINT message, WPARA
         case WM_LBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: return onPickerMouse(panel, state, message, lParam);
-        case WM_CTLCOLORDLG:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam), panel);
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORSCROLLBAR:
-            return onControlColour(state, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: onDestroy(panel, state); return FALSE;
         default: return FALSE;
     }

@@ -100,14 +100,10 @@ INT_PTR onCommand(HWND panel, ContentsPanelState& state, int id) {
 }
 
 INT_PTR contentsPanelProc(HWND panel, ContentsPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SystemColours, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY:
             state.tooltips.reset();
             storeControls(panel, state.session);

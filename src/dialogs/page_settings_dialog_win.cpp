@@ -6,7 +6,6 @@
 #include "base/format.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/background_brush_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/glass_strips_win.h"
 #include "dialogs/page_settings_panels_win.h"
@@ -118,8 +117,7 @@ INT_PTR onControlColour(HWND dialog, PageSettingsFrame& frame, HDC dc, HWND cont
         // The strip is painted: the static must not fill over it.
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     }
-    if (HBRUSH strip = stripBrush(session.host, control)) return reinterpret_cast<INT_PTR>(strip);
-    return reinterpret_cast<INT_PTR>(backgroundForControl(session.host, dialog, control, dc));
+    return reinterpret_cast<INT_PTR>(stripOrBackground(session.host, dialog, control, dc));
 }
 
 INT_PTR onCommand(HWND dialog, PageSettingsFrame& frame, int command) {

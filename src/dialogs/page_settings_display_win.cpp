@@ -86,15 +86,10 @@ INT_PTR onCommand(HWND panel, DisplaySizePanelState& state, int id, int notifica
 }
 
 INT_PTR displaySizePanelProc(HWND panel, DisplaySizePanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SharedBackground, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), HIWORD(wParam));
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: storeMode(panel, state.session); return FALSE;
         default: return FALSE;
     }

@@ -165,18 +165,13 @@ void onDestroy(HWND panel, PageSettingsSession& session) {
 }
 
 INT_PTR textPanelProc(HWND panel, TextPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SharedBackground, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), HIWORD(wParam));
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_TEXT_SIZE_ARROWS)) onSizeArrows(panel, state.session);
             return TRUE;
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         case WM_DESTROY: onDestroy(panel, state.session); return FALSE;
         default: return FALSE;
     }

@@ -18,8 +18,13 @@ void slideInPanel(HWND panel, const DialogHost& host) {
     }
 }
 
-INT_PTR panelBackground(const DialogHost& host, HWND frame, HDC dc, HWND control) {
-    return reinterpret_cast<INT_PTR>(backgroundForControl(host, frame, control, dc));
+std::optional<INT_PTR> panelControlColour(const DialogHost& host, HWND frame, PanelEdits edits, UINT message,
+                                          WPARAM wParam, LPARAM lParam) {
+    const bool answered = message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN ||
+                          (message == WM_CTLCOLOREDIT && edits == PanelEdits::SharedBackground);
+    if (!answered) return std::nullopt;
+    return reinterpret_cast<INT_PTR>(
+        backgroundForControl(host, frame, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
 }
 
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }

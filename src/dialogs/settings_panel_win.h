@@ -3,6 +3,8 @@
 // background continued across its frame, and reads and sets its controls.
 #include <windows.h>
 
+#include <optional>
+
 #include "dialogs/dialog_host_win.h"
 
 namespace quillory {
@@ -11,9 +13,21 @@ namespace quillory {
 // switcher repaints every new panel afterwards.
 void slideInPanel(HWND panel, const DialogHost& host);
 
-// WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN (and WM_CTLCOLOREDIT where a panel asks):
-// the shared background, continued across the frame.
-INT_PTR panelBackground(const DialogHost& host, HWND frame, HDC dc, HWND control);
+// Whether a panel's edit boxes sit on the shared background or keep the system's colours.
+enum class PanelEdits { SystemColours, SharedBackground };
+
+// A panel's answer to WM_CTLCOLORDLG (lParam: the panel itself), WM_CTLCOLORSTATIC,
+// WM_CTLCOLORBTN, and WM_CTLCOLOREDIT when `edits` asks: the shared background. Nothing for any
+// other message, which the panel handles itself.
+std::optional<INT_PTR> panelControlColour(const DialogHost& host, HWND frame, PanelEdits edits, UINT message,
+                                          WPARAM wParam, LPARAM lParam);
+
+// The same for a panel of either settings dialog, whose session holds the host and the frame.
+template <typename Session>
+std::optional<INT_PTR> panelControlColour(const Session& session, PanelEdits edits, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    return panelControlColour(session.host, session.frame, edits, message, wParam, lParam);
+}
 
 bool isChecked(HWND dialog, int id);
 void setChecked(HWND dialog, int id, bool checked);

@@ -82,18 +82,13 @@ void onIntervalArrows(HWND panel, SlideShowPanelState& state) {
 }
 
 INT_PTR slideShowPanelProc(HWND panel, SlideShowPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto brush = panelControlColour(state.session, PanelEdits::SharedBackground, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
         case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_SLIDE_INTERVAL_ARROWS)) onIntervalArrows(panel, state);
             return TRUE;
-        case WM_CTLCOLORDLG:  // lParam: the panel itself
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return panelBackground(state.session.host, state.session.frame, reinterpret_cast<HDC>(wParam),
-                                   reinterpret_cast<HWND>(lParam));
         default: return FALSE;
     }
 }
