@@ -26,7 +26,13 @@ public:
     virtual ~FileSystem() = default;
     virtual std::unique_ptr<ByteSource> openForReading(const Text& path) = 0;
     // Whole file, or nothing when it is missing or unreadable.
-    virtual std::optional<std::vector<std::uint8_t>> readFile(const Text& path) = 0;
+    virtual std::optional<std::vector<std::uint8_t>> readFile(const Text& path) {
+        const std::unique_ptr<ByteSource> source = openForReading(path);
+        if (!source) return std::nullopt;
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->size()));
+        if (!source->read(0, bytes)) return std::nullopt;
+        return bytes;
+    }
     // Writes the whole content to a temporary file in the same folder, then replaces `path`
     // with it, so the old content stays intact until the new one is complete.
     virtual bool replaceFile(const Text& path, std::span<const std::uint8_t> content) = 0;

@@ -62,14 +62,6 @@ std::unique_ptr<ByteSource> StdFileSystem::openForReading(const Text& path) {
     return std::make_unique<DescriptorSource>(descriptor, static_cast<std::uint64_t>(status.st_size));
 }
 
-std::optional<std::vector<std::uint8_t>> StdFileSystem::readFile(const Text& path) {
-    auto source = openForReading(path);
-    if (!source) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->size()));
-    if (!source->read(0, bytes)) return std::nullopt;
-    return bytes;
-}
-
 bool StdFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> content) {
     const fs::path target = toPath(path);
     fs::path temporary = target;

@@ -9,7 +9,6 @@ namespace quillory {
 class StdFileSystem final : public FileSystem {
 public:
     std::unique_ptr<ByteSource> openForReading(const Text& path) override;
-    std::optional<std::vector<std::uint8_t>> readFile(const Text& path) override;
     bool replaceFile(const Text& path, std::span<const std::uint8_t> content) override;
     bool copyFileNew(const Text& from, const Text& to) override;
     bool exists(const Text& path) override;

@@ -71,14 +71,6 @@ std::unique_ptr<ByteSource> WinFileSystem::openForReading(const Text& path) {
     return std::make_unique<HandleSource>(file, static_cast<std::uint64_t>(size.QuadPart));
 }
 
-std::optional<std::vector<std::uint8_t>> WinFileSystem::readFile(const Text& path) {
-    auto source = openForReading(path);
-    if (!source) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->size()));
-    if (!bytes.empty() && !source->read(0, bytes)) return std::nullopt;
-    return bytes;
-}
-
 bool WinFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> content) {
     // A read-only file is never replaced, as on Windows (Wine's MoveFileExW would replace it).
     const DWORD attributes = GetFileAttributesW(wide(path));
