@@ -3,6 +3,8 @@
 // painting code reads straight through and every early return still frees what was made.
 #include <windows.h>
 
+#include <optional>
+
 #include "base/geometry.h"
 #include "base/gdi_handles_win.h"
 
@@ -11,24 +13,15 @@ namespace quillory {
 // The caller's context, or the window's own for the duration of the paint.
 class WindowContext {
 public:
-    WindowContext(HWND window, HDC given) : window_(window), dc_(given) {
-        if (dc_ == nullptr) {
-            dc_ = GetDC(window_);
-            owned_ = true;
-        }
+    WindowContext(HWND window, HDC given) : dc_(given) {
+        if (dc_ == nullptr) dc_ = own_.emplace(window).get();
     }
-    ~WindowContext() {
-        if (owned_ && dc_ != nullptr) ReleaseDC(window_, dc_);
-    }
-    WindowContext(const WindowContext&) = delete;
-    WindowContext& operator=(const WindowContext&) = delete;
 
     HDC get() const { return dc_; }
 
 private:
-    HWND window_;
+    std::optional<WindowDc> own_;
     HDC dc_;
-    bool owned_ = false;
 };
 
 class MemoryContext {
