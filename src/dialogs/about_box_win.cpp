@@ -86,26 +86,27 @@ void setControlFont(HWND dialog, int control, HFONT font) {
     SendDlgItemMessageW(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+// The dialog's face changed as asked, set on the control, which is made as large as its text.
+UniqueFont fittedFont(HWND dialog, int id, const FontChange& change, int widthLimit) {
+    UniqueFont font = createDialogFont(dialog, change);
+    if (font) {
+        setControlFont(dialog, id, font.get());
+        fitToText(dialog, id, font.get(), widthLimit);
+    }
+    return font;
+}
+
 void makeFonts(HWND dialog, AboutBoxState& state) {
     FontChange title;
-    title.height = kTitleHeight * state.host.dpiX / USER_DEFAULT_SCREEN_DPI;
+    title.height = state.host.scaledX(kTitleHeight);
     title.weight = kTitleWeight;
-    state.titleFont = createDialogFont(dialog, title);
-    if (state.titleFont) {
-        setControlFont(dialog, IDC_ABOUT_TITLE, state.titleFont.get());
-        setControlFont(dialog, IDOK, state.titleFont.get());
-        const Rect title = childRect(dialog, GetDlgItem(dialog, IDC_ABOUT_TITLE));
-        const Rect button = childRect(dialog, GetDlgItem(dialog, IDOK));
-        fitToText(dialog, IDC_ABOUT_TITLE, state.titleFont.get(), button.x - title.x);
-    }
+    const int titleLimit = childRect(dialog, GetDlgItem(dialog, IDOK)).x - childRect(dialog, GetDlgItem(dialog, IDC_ABOUT_TITLE)).x;
+    state.titleFont = fittedFont(dialog, IDC_ABOUT_TITLE, title, titleLimit);
+    if (state.titleFont) setControlFont(dialog, IDOK, state.titleFont.get());
     FontChange link;
-    link.height = kLinkHeight * state.host.dpiX / USER_DEFAULT_SCREEN_DPI;
+    link.height = state.host.scaledX(kLinkHeight);
     link.underline = true;
-    state.linkFont = createDialogFont(dialog, link);
-    if (state.linkFont) {
-        setControlFont(dialog, IDC_HOME_LINK, state.linkFont.get());
-        fitToText(dialog, IDC_HOME_LINK, state.linkFont.get(), kUnlimited);
-    }
+    state.linkFont = fittedFont(dialog, IDC_HOME_LINK, link, kUnlimited);
 }
 
 INT_PTR onInitDialog(HWND dialog, AboutBoxState& state) {
