@@ -48,20 +48,30 @@ inline const Text kAlbumPath = u"C:\\a.qalbum";
 // without sections of their own.
 struct FuzzedAlbum {
     FuzzedAlbum(const std::uint8_t* data, std::size_t size, std::int32_t pageCap)
-        : file(kAlbumPath, files, codePage, folders, pageCap) {
+        : pageCap(pageCap), file(kAlbumPath, files, codePage, folders, pageCap) {
         files.files[kAlbumPath].assign(data, data + size);
     }
 
-    Album load() {
-        Album album;
-        file.startAlbum(album);
-        return album;
+    Album load() { return startOn(file); }
+    // The next start of the program: a new AlbumFile, so the saved bytes themselves are parsed.
+    Album loadAgain() {
+        AlbumFile restarted(kAlbumPath, files, codePage, folders, pageCap);
+        return startOn(restarted);
     }
+
+    std::int32_t pageCap;
 
     MemoryFileSystem files;
     Latin1CodePage codePage;
     OneSpecialFolder folders;
     AlbumFile file;
+
+private:
+    static Album startOn(AlbumFile& albumFile) {
+        Album album;
+        albumFile.startAlbum(album);
+        return album;
+    }
 };
 
 inline void check(bool condition) {

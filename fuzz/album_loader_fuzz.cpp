@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzed.file.saveAlbumSettings(album, true);
         fuzzed.file.savePage(album, static_cast<int>(album.pages.size()) - 1, kSaveAllGroups);
     }
-    const Album again = fuzzed.load();
+    const Album again = fuzzed.loadAgain();
     check(again.unicodeAlbum);
     check(again.pages.size() == album.pages.size() && again.currentPage == album.currentPage);
     check(again.settings.TabStyle == album.settings.TabStyle && again.settings.SlideStyle == album.settings.SlideStyle &&

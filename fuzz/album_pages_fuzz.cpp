@@ -29,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PageSettings& added = album.pages.back();
     check(added.File.empty() && added.FileNum == 0 && added.FontName == album.defaultPage.FontName &&
           added.PhotoFlag == album.defaultPage.PhotoFlag);
-    check(fuzzed.load().pages.size() == pages + 1);
+    check(fuzzed.loadAgain().pages.size() == pages + 1);
     return 0;
 }

@@ -96,13 +96,17 @@ IniDocument& AlbumFile::document() {
         // Only a file that is not there is missing; one that is there but unreadable (locked,
         // access denied, a short read) must not be taken for an empty album.
         unreadable_ = !bytes && files_.exists(path_);
-        if (bytes) {
+        if (bytes && keptDocument_ && *bytes == keptBytes_) {
+            document_ = std::move(keptDocument_);
+        } else if (bytes) {
             document_ = IniDocument::parse(*bytes, codePage_);
         } else {
             // A file that vanished is started anew as a Unicode album when something is saved.
             document_.emplace();
             if (!unreadable_) document_->resetTo(kUnicodeMark, true);
         }
+        keptDocument_.reset();
+        keptBytes_ = bytes ? std::move(*bytes) : std::vector<std::uint8_t>();
     }
     return *document_;
 }
@@ -110,13 +114,29 @@ IniDocument& AlbumFile::document() {
 void AlbumFile::finishBatch() {
     if (dirty_) {
         const bool mayWrite = !unreadable_ && !runsFromMemory_;
-        lastSaveFailed_ = !(mayWrite && files_.replaceFile(path_, document_->serialise(codePage_)));
+        std::vector<std::uint8_t> bytes = document_->serialise(codePage_);
+        lastSaveFailed_ = !(mayWrite && files_.replaceFile(path_, bytes));
+        if (lastSaveFailed_) {
+            keptBytes_.clear();
+        } else {
+            keptBytes_ = std::move(bytes);
+        }
     }
     // Running from memory, the document is the album's only copy and lives on.
-    if (!runsFromMemory_) document_.reset();
+    if (!runsFromMemory_) keepDocument();
     dirty_ = false;
     unreadable_ = false;
     folders_.clear();
+}
+
+// The next Batch takes the document again while the file holds the bytes it stands for. A saved
+// ANSI document stands for nothing: the code page may have lost characters. Nor does one whose
+// replaced lines outweigh the file, so a stand that saves all day does not grow it.
+void AlbumFile::keepDocument() {
+    const bool standsForFile = !keptBytes_.empty() && (!dirty_ || document_->isUnicode()) &&
+                               document_->heldUnits() <= keptBytes_.size();
+    if (standsForFile) keptDocument_ = std::move(document_);
+    document_.reset();
 }
 
 void AlbumFile::startAlbum(Album& album) {

@@ -1,11 +1,13 @@
 #pragma once
 // Loading the Album from its file and saving it back. Every save reads the file as it is now
 // (so keys written by others survive), changes it in memory and writes it whole, once, through
-// a temporary file. A failed write is remembered but not reported: the program goes on from
+// a temporary file. The file is parsed again only when its bytes differ from those last read
+// or written. A failed write is remembered but not reported: the program goes on from
 // memory. An album that exists but cannot be read is never written: what memory would put in
 // its place could hold less than the file does.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "album/album.h"
 #include "album/album_keys.h"
@@ -72,6 +74,7 @@ public:
 
 private:
     IniDocument& document();
+    void keepDocument();
     void finishBatch();
     void loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage);
     Text readComment(const IniDocument& doc, TextView section, int page) const;
@@ -94,6 +97,8 @@ private:
     int batchDepth_ = 0;
     std::optional<IniDocument> document_;  // the file's content while a Batch is open (for good when
                                            // the album runs from memory)
+    std::optional<IniDocument> keptDocument_;  // the last Batch's document, and the bytes it was read
+    std::vector<std::uint8_t> keptBytes_;      // from or written as: taken again while the file holds them
     bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
     bool dirty_ = false;                    // document_ holds changes not yet written
     bool unreadable_ = false;               // this Batch found the file but could not read it

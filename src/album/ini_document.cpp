@@ -32,6 +32,8 @@ TextView trimmed(TextView text) {
 
 // The name of a header line ("[Name]" with blanks allowed around it), or nothing.
 std::optional<TextView> headerName(TextView line) {
+    // Most lines start with a key: neither a blank nor a bracket.
+    if (line.empty() || (line.front() != u'[' && !isBlank(line.front()))) return std::nullopt;
     line = trimmed(line);
     if (line.empty() || line.front() != u'[') return std::nullopt;
     line.remove_prefix(1);
@@ -39,15 +41,18 @@ std::optional<TextView> headerName(TextView line) {
     return trimmed(line.substr(0, close));
 }
 
-// Hands visit(begin, end) every line of the text without its line end; returns whether the
-// last line had one.
+// Hands visit(begin, equals, end) every line of the text without its line end, `equals` being
+// where its first "=" stands (`end` when it has none); returns whether the last line had one.
 template <typename Visit>
 bool forEachLine(TextView text, Visit visit) {
     std::size_t start = 0;
     while (start < text.size()) {
+        // Before the "=", one comparison passes a letter; after it, one passes all but a line end.
         std::size_t end = start;
+        while (end < text.size() && (text[end] > u'=' || (text[end] != u'=' && !isLineEnd(text[end])))) ++end;
+        const std::size_t equals = end;
         while (end < text.size() && !isLineEnd(text[end])) ++end;
-        visit(start, end);
+        visit(start, equals, end);
         if (end == text.size()) return false;
         start = end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
     }
@@ -66,6 +71,15 @@ std::uint64_t nameHash(TextView name) {
     return hash;
 }
 
+// A key hash's bit among a section's 512: the word and the bit within it, from the hash's top nine bits.
+std::size_t keyWord(std::uint64_t hash) {
+    return static_cast<std::size_t>(hash >> 61);
+}
+
+std::uint64_t keyBit(std::uint64_t hash) {
+    return 1ull << ((hash >> 55) & 63);
+}
+
 bool indexOrder(std::uint64_t hashA, std::size_t sectionA, std::uint64_t hashB, std::size_t sectionB) {
     return hashA != hashB ? hashA < hashB : sectionA < sectionB;
 }
@@ -75,10 +89,14 @@ bool indexOrder(std::uint64_t hashA, std::size_t sectionA, std::uint64_t hashB, 
 IniDocument::IniDocument(bool unicode) : unicode_(unicode), sections_(1) {}
 
 IniDocument::Line IniDocument::classified(Range text) const {
+    const TextView view = textOf(text);
+    return headerName(view) ? Line{text, {}} : keyLineOf(text, std::min(view.find(u'='), view.size()));
+}
+
+IniDocument::Line IniDocument::keyLineOf(Range text, std::size_t equals) const {
     Line line{text, {}};
     const TextView view = textOf(text);
-    const std::size_t equals = view.find(u'=');
-    if (equals == TextView::npos || headerName(view)) return line;
+    if (equals == view.size()) return line;
     std::size_t begin = 0;
     while (begin < equals && isBlank(view[begin])) ++begin;
     std::size_t end = equals;
@@ -97,12 +115,12 @@ IniDocument::Line IniDocument::appendLine(TextView text) {
 
 // The key may be spelled as it stands in the file (a view into text_), so it is copied by
 // position once there is room for the whole line.
-IniDocument::Line IniDocument::appendKeyLine(TextView key, TextView value) {
+IniDocument::Line IniDocument::appendKeyLine(TextView key, std::uint64_t keyHash, TextView value) {
     const std::less<const char16_t*> before;
     const auto inText = [&](TextView part) {
         return !part.empty() && !before(part.data(), text_.data()) && before(part.data(), text_.data() + text_.size());
     };
-    if (inText(value)) return appendKeyLine(key, Text(value));
+    if (inText(value)) return appendKeyLine(key, keyHash, Text(value));
     const bool keyInText = inText(key);
     const std::size_t keyAt = keyInText ? static_cast<std::size_t>(key.data() - text_.data()) : 0;
     const std::size_t begin = text_.size();
@@ -116,7 +134,7 @@ IniDocument::Line IniDocument::appendKeyLine(TextView key, TextView value) {
     const std::size_t valueAt = text_.size();
     text_.append(value);
     std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(valueAt), text_.end(), isLineEnd, u' ');
-    return classified(Range{begin, text_.size() - begin});
+    return Line{Range{begin, text_.size() - begin}, Range{begin, key.size()}, keyHash};
 }
 
 void IniDocument::startSection(Range name, Line header) {
@@ -145,14 +163,18 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
 
     // The lines and headers first, so that each section then takes its lines at their exact number.
     const TextView text(doc.text_);
-    std::vector<Range> lines;
+    struct ScannedLine {
+        Range text;
+        std::size_t equals;  // within the line
+    };
+    std::vector<ScannedLine> lines;
     lines.reserve(text.size() / 24 + 4);  // about the size of a saved line
     std::vector<std::pair<std::size_t, Range>> headers;  // line index and section name
-    doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t end) {
+    doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t equals, std::size_t end) {
         if (const auto name = headerName(text.substr(begin, end - begin))) {
             headers.emplace_back(lines.size(), Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
         }
-        lines.push_back(Range{begin, end - begin});
+        lines.push_back(ScannedLine{Range{begin, end - begin}, equals - begin});
     });
     doc.sections_.reserve(headers.size() + 1);
     doc.sections_[0].lines.reserve(headers.empty() ? lines.size() : headers.front().first);
@@ -163,8 +185,10 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
     }
     std::size_t section = 0;
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        if (section < headers.size() && headers[section].first == line) ++section;
-        doc.sections_[section].lines.push_back(doc.classified(lines[line]));
+        const bool header = section < headers.size() && headers[section].first == line;
+        if (header) ++section;
+        const ScannedLine& scanned = lines[line];
+        doc.takeParsedLine(doc.sections_[section], header ? Line{scanned.text, {}} : doc.keyLineOf(scanned.text, scanned.equals));
     }
     doc.rebuildIndex();
     return doc;
@@ -175,12 +199,13 @@ void IniDocument::resetTo(TextView firstLine, bool unicode) {
     text_.clear();
     sections_.assign(1, Section{});
     index_.clear();
+    lastFound_ = 0;
     const Line line = appendLine(firstLine);
     if (const auto name = headerName(firstLine)) {
         startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line);
         addToIndex(sections_.size() - 1);
     } else {
-        sections_[0].lines.push_back(line);
+        takeParsedLine(sections_[0], line);
     }
     lastLineEnded_ = false;
 }
@@ -195,6 +220,7 @@ void IniDocument::addToIndex(std::size_t section) {
 
 void IniDocument::rebuildIndex() {
     index_.clear();
+    lastFound_ = 0;
     index_.reserve(sections_.size() - 1);
     for (std::size_t i = 1; i < sections_.size(); ++i) index_.push_back(IndexEntry{nameHash(nameOf(sections_[i])), i});
     std::sort(index_.begin(), index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
@@ -203,10 +229,16 @@ void IniDocument::rebuildIndex() {
 }
 
 const IniDocument::Section* IniDocument::findSection(TextView name) const {
+    // Sections are mostly read and written key after key; sections added since stand after it, so
+    // the one found last is still the first of its name.
+    if (lastFound_ != 0 && equalsNoCase(nameOf(sections_[lastFound_]), name)) return &sections_[lastFound_];
     const std::uint64_t hash = nameHash(name);
     auto it = std::lower_bound(index_.begin(), index_.end(), hash, [](const IndexEntry& entry, std::uint64_t h) { return entry.hash < h; });
     for (; it != index_.end() && it->hash == hash; ++it) {
-        if (equalsNoCase(nameOf(sections_[it->section]), name)) return &sections_[it->section];
+        if (equalsNoCase(nameOf(sections_[it->section]), name)) {
+            lastFound_ = it->section;
+            return &sections_[it->section];
+        }
     }
     return nullptr;
 }
@@ -215,22 +247,59 @@ IniDocument::Section* IniDocument::findSection(TextView name) {
     return const_cast<Section*>(std::as_const(*this).findSection(name));
 }
 
-std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView key) const {
-    const std::uint64_t hash = nameHash(key);
-    for (std::size_t i = 0; i < section.lines.size(); ++i) {
+std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView key, std::uint64_t hash) const {
+    if ((section.keyBits[keyWord(hash)] & keyBit(hash)) == 0) return std::nullopt;
+    const std::size_t count = section.lines.size();
+    const std::size_t start = section.uniqueKeys ? std::min(section.nextLookup, count) : 0;
+    auto found = findKeyIn(section, key, hash, start, count);
+    if (!found) found = findKeyIn(section, key, hash, 0, start);
+    if (found) section.nextLookup = *found + 1;
+    return found;
+}
+
+std::optional<std::size_t> IniDocument::findKeyIn(const Section& section, TextView key, std::uint64_t hash,
+                                                  std::size_t begin, std::size_t end) const {
+    for (std::size_t i = begin; i < end; ++i) {
         const Line& line = section.lines[i];
         if (line.keyHash == hash && line.key.size != 0 && equalsNoCase(textOf(line.key), key)) return i;
     }
     return std::nullopt;
 }
 
+// A line read from the file, in file order: a key seen before makes the section's keys not unique.
+void IniDocument::takeParsedLine(Section& section, const Line& line) {
+    if (line.key.size != 0) {
+        const bool seen = (section.keyBits[keyWord(line.keyHash)] & keyBit(line.keyHash)) != 0;
+        if (seen && section.uniqueKeys && findKeyIn(section, textOf(line.key), line.keyHash, 0, section.lines.size())) {
+            section.uniqueKeys = false;
+        }
+        section.keyBits[keyWord(line.keyHash)] |= keyBit(line.keyHash);
+    }
+    section.lines.push_back(line);
+}
+
+// A key the program names may not read back as that key (one starting with "[" would make a
+// header), so its line is classified like a line read; a key taken from a key line always does.
+IniDocument::Line IniDocument::newKeyLine(TextView key, std::uint64_t keyHash, TextView value) {
+    return classified(appendKeyLine(key, keyHash, value).text);
+}
+
+// A key line the section does not hold yet.
+void IniDocument::addKeyLine(Section& section, std::size_t at, const Line& line) {
+    section.keyBits[keyWord(line.keyHash)] |= keyBit(line.keyHash);
+    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), line);
+}
+
 std::optional<TextView> IniDocument::value(TextView section, TextView key) const {
     const Section* found = findSection(section);
     if (!found) return std::nullopt;
-    const auto line = findKey(*found, key);
+    const auto line = findKey(*found, key, nameHash(key));
     if (!line) return std::nullopt;
-    const TextView text = textOf(found->lines[*line].text);
-    return trimmed(text.substr(text.find(u'=') + 1));
+    const Line& keyLine = found->lines[*line];
+    const TextView text = textOf(keyLine.text);
+    // Only blanks stand between the key and its "=".
+    const std::size_t keyEnd = keyLine.key.begin + keyLine.key.size - keyLine.text.begin;
+    return trimmed(text.substr(text.find(u'=', keyEnd) + 1));
 }
 
 bool IniDocument::hasSection(TextView section) const {
@@ -255,6 +324,7 @@ std::int32_t IniDocument::readInt(TextView section, TextView key, std::int32_t f
 }
 
 void IniDocument::write(TextView section, TextView key, TextView value) {
+    const std::uint64_t hash = nameHash(key);
     Section* found = findSection(section);
     if (!found) {
         const std::size_t begin = text_.size();
@@ -264,20 +334,20 @@ void IniDocument::write(TextView section, TextView key, TextView value) {
         startSection(Range{begin + 1, section.size()}, classified(Range{begin, text_.size() - begin}));
         addToIndex(sections_.size() - 1);
         sections_.back().lines.reserve(kNewSectionLines);
-        sections_.back().lines.push_back(appendKeyLine(key, value));
+        addKeyLine(sections_.back(), sections_.back().lines.size(), newKeyLine(key, hash, value));
         lastLineEnded_ = true;
         return;
     }
-    if (const auto existing = findKey(*found, key)) {
+    if (const auto existing = findKey(*found, key, hash)) {
         Line& old = found->lines[*existing];
         // Most saves write back what was read: such a line stays as it is, byte for byte.
-        if (!reads(old, value)) old = appendKeyLine(textOf(old.key), value);
+        if (!reads(old, value)) old = appendKeyLine(textOf(old.key), old.keyHash, value);
         return;
     }
     std::size_t at = found->lines.size();
     while (at > 1 && trimmed(textOf(found->lines[at - 1].text)).empty()) --at;
     if (found == &sections_.back() && at == found->lines.size()) lastLineEnded_ = true;
-    found->lines.insert(found->lines.begin() + static_cast<std::ptrdiff_t>(at), appendKeyLine(key, value));
+    addKeyLine(*found, at, newKeyLine(key, hash, value));
 }
 
 bool IniDocument::reads(const Line& line, TextView value) const {
@@ -294,7 +364,7 @@ void IniDocument::writeInt(TextView section, TextView key, std::int32_t value) {
 void IniDocument::deleteKey(TextView section, TextView key) {
     Section* found = findSection(section);
     if (!found) return;
-    if (const auto line = findKey(*found, key)) found->lines.erase(found->lines.begin() + static_cast<std::ptrdiff_t>(*line));
+    if (const auto line = findKey(*found, key, nameHash(key))) found->lines.erase(found->lines.begin() + static_cast<std::ptrdiff_t>(*line));
 }
 
 void IniDocument::deleteSection(TextView section) {

@@ -5,7 +5,9 @@
 //
 // Section and key names match without regard to ASCII case; the first of duplicate sections or
 // keys is the one read and written. Lines without "=" and keys before the first section are
-// kept but never read.
+// kept but never read. Lookups remember where they last found something, so even a const
+// document is used by one thread at a time.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -57,6 +59,9 @@ public:
     // CR LF after every line (after the last one only when it had a line end).
     std::vector<std::uint8_t> serialise(CodePage& codePage) const;
 
+    // The text held: every line's, those replaced since the load included.
+    std::size_t heldUnits() const { return text_.size(); }
+
     // Replaces everything with a single line that has no line end yet.
     void resetTo(TextView firstLine, bool unicode);
 
@@ -75,24 +80,39 @@ private:
     struct Section {
         Range name;               // empty for the lines before the first header
         std::vector<Line> lines;  // the header line first (except for the lines before it)
+        // One bit per key hash seen (of 512): a key whose bit is clear is missing, so a write that
+        // adds a key need not pass every line first.
+        std::array<std::uint64_t, 8> keyBits{};
+        // With no key standing twice, a lookup may start anywhere: it starts after the previous
+        // hit, since keys are mostly read and written in the order they stand in the file.
+        bool uniqueKeys = true;
+        mutable std::size_t nextLookup = 0;
     };
     struct IndexEntry {
         std::uint64_t hash;  // of the name, blind to ASCII case
         std::size_t section;
     };
 
-    TextView textOf(Range range) const { return TextView(text_).substr(range.begin, range.size); }
+    // Ranges are made within the text, so they are taken without checking.
+    TextView textOf(Range range) const { return TextView(text_.data() + range.begin, range.size); }
     TextView nameOf(const Section& section) const { return textOf(section.name); }
     Line appendLine(TextView text);
-    Line appendKeyLine(TextView key, TextView value);
+    // "key=value" at the end of the text, the key taken as it is given.
+    Line appendKeyLine(TextView key, std::uint64_t keyHash, TextView value);
+    Line newKeyLine(TextView key, std::uint64_t keyHash, TextView value);
     Line classified(Range text) const;
+    Line keyLineOf(Range text, std::size_t equals) const;  // a line that is no header, and its first "="
     bool reads(const Line& line, TextView value) const;  // writing the value would change nothing
     template <typename Put>
     void forEachPiece(Put put) const;  // the file's text, piece by piece: each line, then CR LF
     void startSection(Range name, Line header);
     const Section* findSection(TextView name) const;
     Section* findSection(TextView name);
-    std::optional<std::size_t> findKey(const Section& section, TextView key) const;
+    std::optional<std::size_t> findKey(const Section& section, TextView key, std::uint64_t hash) const;
+    std::optional<std::size_t> findKeyIn(const Section& section, TextView key, std::uint64_t hash, std::size_t begin,
+                                         std::size_t end) const;
+    void addKeyLine(Section& section, std::size_t at, const Line& line);
+    void takeParsedLine(Section& section, const Line& line);
     void addToIndex(std::size_t section);
     void rebuildIndex();
 
@@ -101,6 +121,7 @@ private:
     Text text_;
     std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
     std::vector<IndexEntry> index_;  // by hash, then by section: the first of equal names first
+    mutable std::size_t lastFound_ = 0;  // the section found last (0: none), tried first
 };
 
 }  // namespace quillory

@@ -1,6 +1,7 @@
 #pragma once
 // Section names, key names and numbers built on the stack: one is made for nearly every lookup
 // and write while an album loads or saves, and they are all short.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -16,10 +17,9 @@ public:
     explicit ShortText(TextView text) { append(text); }
 
     ShortText& append(TextView text) {
-        for (const char16_t c : text) {
-            if (size_ == kCapacity) break;
-            buffer_[size_++] = c;
-        }
+        const std::size_t count = std::min(text.size(), kCapacity - size_);
+        std::copy_n(text.data(), count, buffer_.data() + size_);
+        size_ += count;
         return *this;
     }
     // The number in decimal, with leading zeros up to `minDigits` digits.

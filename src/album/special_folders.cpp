@@ -51,6 +51,7 @@ std::optional<FolderMatch> matchFolder(TextView path, SpecialFolders& folders) {
 }  // namespace
 
 Text tokenisePath(TextView path, SpecialFolders& folders) {
+    if (path.empty()) return Text();  // a Page without a picture asks no folder
     const auto match = matchFolder(path, folders);
     if (!match) return capped(path, kPathCapacity);
     const TextView rest = match->rest.empty() || match->rest.front() != u'\\' ? match->rest : match->rest.substr(1);

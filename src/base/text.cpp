@@ -1,5 +1,7 @@
 #include "base/text.h"
 
+#include <cstring>
+
 namespace quillory {
 
 namespace {
@@ -95,8 +97,10 @@ char16_t asciiUpper(char16_t c) {
 
 bool equalsNoCase(TextView a, TextView b) {
     if (a.size() != b.size()) return false;
+    // Names are mostly looked up as they are spelled: one block compare settles those.
+    if (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0) return true;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        // Names are mostly looked up as they are spelled, and equal units need no folding.
+        // Equal units need no folding.
         if (a[i] != b[i] && asciiUpper(a[i]) != asciiUpper(b[i])) return false;
     }
     return true;

@@ -180,6 +180,27 @@ TEST_F(AlbumFileTest, SavesKeepWhatOthersWroteAndUnknownLines) {
     EXPECT_NE(files.contentOf(kPath).find(unicodeFile(u"; a note").substr(2)), std::string::npos);
 }
 
+TEST_F(AlbumFileTest, ASaveAfterOurOwnWriteKeepsWhatOthersWroteSince) {
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\n");
+    start();
+    file.saveAlbumSettings(album, false);
+    const std::string ours = files.contentOf(kPath);
+    files.put(kPath, ours + unicodeFile(u"[Other]\r\nx=1\r\n").substr(2));
+    album.settings.xPosi = 42;
+    file.saveAlbumSettings(album, false);
+    EXPECT_EQ(stored().readInt(u"Other", u"x", 0), 1);
+    EXPECT_EQ(stored().readInt(u"Quillory", u"xPosi", 0), 42);
+    // With the file as we left it, our document is taken again: it must save as a fresh parse does.
+    const std::string before = files.contentOf(kPath);
+    album.settings.yPosi = 7;
+    file.saveAlbumSettings(album, false);
+    const std::string viaKept = files.contentOf(kPath);
+    files.put(kPath, before);
+    AlbumFile fresh(kPath, files, codePage, folders);
+    fresh.saveAlbumSettings(album, false);
+    EXPECT_EQ(files.contentOf(kPath), viaKept);
+}
+
 TEST_F(AlbumFileTest, BatchWritesOnceAndLoadsSeeUnwrittenSaves) {
     putUnicode(u";Quillory");
     start();
