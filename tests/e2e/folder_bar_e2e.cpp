@@ -37,9 +37,7 @@ protected:
         album.section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"旅"}, {L"Flag", std::to_wstring(flag)},
                                  {L"File", folder.wstring() + L"\\"}, {L"FileNum", L"3"}, {L"FolderFileNo", L"0"}});
         for (int page = 2; page <= pages; ++page) album.section(L"Page" + std::to_wstring(page), {{L"PageVer", L"100"}});
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"bar.qalbum"), album.bytes()));
-        app_ = launch(L"bar");
-        return app_ ? waitForStand(*app_, L"bar") : nullptr;
+        return startAlbum(L"bar", album.bytes());
     }
     // The process's FolderBar: the dialog holding the counter.
     HWND folderBar() {
@@ -54,7 +52,6 @@ protected:
     std::wstring counterAfter(HWND bar, const std::wstring& expected) {
         return waitForValue([&] { return counter(bar); }, expected);
     }
-    std::optional<AppProcess> app_;
 };
 
 TEST_F(FolderBarTest, StepsThroughTheFolderWithoutWrappingAndKeepsThePlace) {

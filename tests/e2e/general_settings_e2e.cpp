@@ -29,21 +29,13 @@ protected:
         for (std::size_t i = 0; i < labels.size(); ++i) {
             album.section(L"Page" + std::to_wstring(i + 1), {{L"PageVer", L"100"}, {L"Label", labels[i]}});
         }
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"general.qalbum"), album.bytes()));
-        return restart();
+        return startAlbum(L"general", album.bytes());
     }
-    HWND restart() {
-        app_ = launch(L"general");
-        return app_ ? waitForStand(*app_, L"general") : nullptr;
-    }
+    HWND restart() { return startStand(L"general"); }
     HWND waitForDialog() { return waitForTopLevelWindow({L"#32770", L"Quillory - 全般設定", app_->id(), true}); }
     HWND showPanel(HWND dialog, WORD button, int probe) { return postCommand(dialog, button) ? waitForPanelWith(dialog, probe) : nullptr; }
     bool close(HWND dialog, WORD button) { return postCommand(dialog, button) && waitUntil([&] { return !IsWindow(dialog); }); }
     static bool click(HWND panel, int id) { return sendMessage(GetDlgItem(panel, id), BM_CLICK).has_value(); }
-    std::wstring closedAlbum(HWND stand) {
-        EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
-        return albumText(L"general.qalbum").value_or(L"");
-    }
     static std::wstring key(const std::wstring& album, const std::wstring& section, const std::wstring& name) {
         const std::wstring body = L"\n" + sectionBody(album, section).value_or(L"");
         const std::size_t at = body.find(L"\n" + name + L"=");
@@ -60,8 +52,6 @@ protected:
         DWORD flags = 0;
         return GetLayeredWindowAttributes(stand, nullptr, &alpha, &flags) ? alpha : 0;
     }
-
-    std::optional<AppProcess> app_;
 };
 
 // From the system menu and from the menu: opacity and interval are live and come back on

@@ -27,10 +27,7 @@ class HostWindowTest : public StandTest {
 protected:
     // Starts the album, waits for its stand and makes it the foreground window.
     HWND start(const Bytes& album) {
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"keys.qalbum"), album));
-        app_ = launch(L"keys");
-        if (!app_) return nullptr;
-        HWND stand = waitForStand(*app_, L"keys");
+        HWND stand = startAlbum(L"keys", album);
         if (stand != nullptr) activate(stand);
         return stand;
     }
@@ -40,8 +37,6 @@ protected:
         EXPECT_TRUE(pressKeys(keys));
         return waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(expected));
     }
-
-    std::optional<AppProcess> app_;
 };
 
 TEST_F(HostWindowTest, CtrlTabWrapsFromTheLastTabToTheFirstAndBack) {

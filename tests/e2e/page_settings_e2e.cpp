@@ -47,11 +47,7 @@ constexpr unsigned kFlagLocked = 0x1;
 
 class PageSettingsTest : public StandTest {
 protected:
-    HWND start(const Bytes& album = albumOfTwo()) {
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"pages.qalbum"), album));
-        app_ = launch(L"pages");
-        return app_ ? waitForStand(*app_, L"pages") : nullptr;
-    }
+    HWND start(const Bytes& album = albumOfTwo()) { return startAlbum(L"pages", album); }
     // The dialog for the current Page, opened as the menu command does.
     HWND openSettings(HWND stand, const std::wstring& label) {
         if (!postCommand(stand, IDM_PAGE_SETTINGS)) return nullptr;
@@ -64,21 +60,6 @@ protected:
         return panel != nullptr && sendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(mode)) &&
                sendMessage(panel, WM_COMMAND, MAKEWPARAM(IDC_FIT_MODE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
     }
-    // The program's own question, once it shows over the dialog.
-    HWND waitForQuestion(HWND stand, HWND dialog) {
-        HWND found = nullptr;
-        waitUntil([&] {
-            for (HWND window : topLevelWindows({L"#32770", L"Quillory", app_->id(), true})) {
-                if (window != stand && window != dialog) found = window;
-            }
-            return found != nullptr;
-        });
-        return found;
-    }
-    std::wstring closedAlbum(HWND stand) {
-        EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
-        return albumText(L"pages.qalbum").value_or(L"");
-    }
     // Page A shows the four-colour picture (its DateTime and DateTimeOriginal are equal, and it
     // names its software); Page B is locked.
     Bytes albumWithPictureAndLock() {
@@ -90,17 +71,9 @@ protected:
         album.section(L"Page2", {{L"PageVer", L"100"}, {L"Label", L"B"}, {L"Flag", std::to_wstring(kFlagLocked)}});
         return album.bytes();
     }
-    // Answers the program's question over the dialog and waits until it has gone.
-    bool answer(HWND stand, HWND dialog, int button) {
-        HWND question = waitForQuestion(stand, dialog);
-        return question != nullptr && PostMessageW(question, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) &&
-               waitUntil([&] { return !IsWindow(question); });
-    }
     static bool has(const std::wstring& album, const std::wstring& section, const std::wstring& line) {
         return sectionBody(album, section).value_or(L"").find(line + L"\r\n") != std::wstring::npos;
     }
-
-    std::optional<AppProcess> app_;
 };
 
 TEST_F(PageSettingsTest, ALabelTypedBeforeSwitchingPanelsReachesTheTabAndTheAlbum) {
@@ -138,7 +111,7 @@ TEST_F(PageSettingsTest, SetAsDefaultAnsweredYesGivesNewPagesTheMode) {
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(chooseFitMode(dialog, 3));
     ASSERT_TRUE(PostMessageW(waitForPanelWith(dialog, IDC_FIT_MODE), WM_COMMAND, IDC_SET_AS_DEFAULT, 0));
-    ASSERT_TRUE(answer(stand, dialog, IDYES));
+    ASSERT_TRUE(answer({stand, dialog}, IDYES));
     ASSERT_TRUE(postCommand(dialog, IDOK));
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));
@@ -207,7 +180,7 @@ TEST_F(PageSettingsTest, TheColourPanelSetsTheBackgroundAndThePickerLetsGoOfTheM
 
     // いいえ leaves the defaults alone.
     ASSERT_TRUE(PostMessageW(panel, WM_COMMAND, IDC_SET_AS_DEFAULT, 0));
-    ASSERT_TRUE(answer(stand, dialog, IDNO));
+    ASSERT_TRUE(answer({stand, dialog}, IDNO));
 
     // The picker takes the red of the picture under the pointer, and a right click puts the green back.
     const std::optional<POINT> red = patchOf(clientRectOnScreen(view), kRed);

@@ -48,11 +48,8 @@ protected:
         album.section(L"Quillory", {{L"PageCount", L"1"}, {L"TabStyle", std::to_wstring(kStatusBar | kDoubleClickToggles)}});
         album.section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"四色"}, {L"File", picture.wstring()},
                                  {L"PhotoFlag", std::to_wstring(kShowLabelFileNameDate)}});
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"view.qalbum"), album.bytes()));
-        app_ = launch(L"view");
-        return app_ ? waitForStand(*app_, L"view") : nullptr;
+        return startAlbum(L"view", album.bytes());
     }
-    std::optional<AppProcess> app_;
 };
 
 TEST_F(PageViewTest, ThePictureIsInFrontAndADoubleClickTogglesTheOverlayText) {

@@ -26,19 +26,8 @@ Bytes albumWith(std::vector<AlbumKey> mainKeys, const std::wstring& firstFile = 
 
 class StandAppearanceTest : public StandTest {
 protected:
-    HWND start(const Bytes& album) {
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"look.qalbum"), album));
-        app_ = launch(L"look");
-        return app_ ? waitForStand(*app_, L"look") : nullptr;
-    }
-    std::vector<HWND> notices(HWND stand) {
-        std::vector<HWND> found;
-        for (HWND window : topLevelWindows({L"#32770", L"Quillory", app_->id(), true})) {
-            if (window != stand) found.push_back(window);
-        }
-        return found;
-    }
-    std::optional<AppProcess> app_;
+    HWND start(const Bytes& album) { return startAlbum(L"look", album); }
+    std::vector<HWND> notices(HWND stand) { return messageBoxes({stand}); }
 };
 
 TEST_F(StandAppearanceTest, TheStatusBarShowsWhereTheCurrentPicturesAre) {
@@ -110,9 +99,7 @@ TEST_F(StandAppearanceTest, AnAlbumThatCannotBeWrittenIsToldOnce) {
         const std::filesystem::path& file;
         ~Writable() { SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); }
     } writableAtEnd{file};
-    app_ = launch(L"look");
-    ASSERT_TRUE(app_.has_value());
-    HWND stand = waitForStand(*app_, L"look");
+    HWND stand = startStand(L"look");
     ASSERT_NE(stand, nullptr);
 
     ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));

@@ -28,43 +28,15 @@ Bytes albumOfFive(int tabNumber) {
 
 class StandPagesTest : public StandTest {
 protected:
-    HWND start(const Bytes& album) {
-        EXPECT_TRUE(writeFileBytes(sandbox_.file(L"pages.qalbum"), album));
-        app_ = launch(L"pages");
-        return app_ ? waitForStand(*app_, L"pages") : nullptr;
-    }
+    HWND start(const Bytes& album) { return startAlbum(L"pages", album); }
     Tabs tabsAfter(HWND stand, const Tabs& expected) {
         return waitForValue([&] { return tabs(stand); }, expected);
     }
     std::optional<int> selected(HWND stand) { return selectedTab(tabControl(stand)); }
-    // The program's own question box, once it shows.
-    HWND waitForQuestion(HWND stand) {
-        HWND found = nullptr;
-        waitUntil([&] {
-            for (HWND window : topLevelWindows({L"#32770", L"Quillory", app_->id(), true})) {
-                if (window != stand) found = window;
-            }
-            return found != nullptr;
-        });
-        return found;
-    }
-    // Answers the question and waits until it has gone, so the next question is a new one.
-    bool answer(HWND stand, int button) {
-        HWND question = waitForQuestion(stand);
-        return question != nullptr && PostMessageW(question, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) &&
-               waitUntil([&] { return !IsWindowVisible(question); });
-    }
-    // The album's text once the program has closed.
-    std::wstring closedAlbum(HWND stand) {
-        EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
-        return albumText(L"pages.qalbum").value_or(L"");
-    }
     static std::wstring section(const std::wstring& album, const std::wstring& name) {
         return sectionBody(album, name).value_or(L"<no section>");
     }
     static bool has(const std::wstring& body, const std::wstring& line) { return body.find(line + L"\r\n") != std::wstring::npos; }
-
-    std::optional<AppProcess> app_;
 };
 
 TEST_F(StandPagesTest, AChosenTabIsCurrentWhenTheAlbumCloses) {
@@ -119,16 +91,16 @@ TEST_F(StandPagesTest, DeletingAsksFirstAndSelectsTheTabBefore) {
     HWND stand = start(albumOfFive(0));
     ASSERT_NE(stand, nullptr);
     ASSERT_TRUE(postCommand(stand, IDM_DELETE_PAGE));
-    ASSERT_TRUE(answer(stand, IDYES));
+    ASSERT_TRUE(answer({stand}, IDYES));
     EXPECT_EQ(tabsAfter(stand, {L"B", L"C", L"D", L"E"}), (Tabs{L"B", L"C", L"D", L"E"}));
     EXPECT_EQ(selected(stand), std::optional<int>(0)) << "tab 0 stays selected, now the next Page";
 
     ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST + 2));  // D, from the Page menu
     EXPECT_EQ(waitForValue([&] { return selected(stand); }, std::optional<int>(2)), std::optional<int>(2));
     ASSERT_TRUE(postCommand(stand, IDM_DELETE_PAGE));
-    ASSERT_TRUE(answer(stand, IDNO));
+    ASSERT_TRUE(answer({stand}, IDNO));
     ASSERT_TRUE(postCommand(stand, IDM_DELETE_PAGE));
-    ASSERT_TRUE(answer(stand, IDYES));
+    ASSERT_TRUE(answer({stand}, IDYES));
     // Had いいえ deleted, the second はい would have left two Pages.
     EXPECT_EQ(tabsAfter(stand, {L"B", L"C", L"E"}), (Tabs{L"B", L"C", L"E"}));
     EXPECT_EQ(selected(stand), std::optional<int>(1));

@@ -3,6 +3,8 @@
 #include "input.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace quillory::e2e {
 
 std::wstring standCaption(const std::wstring& albumName) {
@@ -50,6 +52,39 @@ std::optional<DWORD> StandTest::closeStand(const AppProcess& app, HWND stand) {
 std::optional<std::wstring> StandTest::albumText(std::wstring_view fileName) {
     std::optional<Bytes> bytes = albumBytes(fileName);
     return bytes ? decodeUtf16le(*bytes) : std::nullopt;
+}
+
+HWND StandTest::startAlbum(const std::wstring& albumName, const Bytes& album) {
+    EXPECT_TRUE(writeFileBytes(sandbox_.file(albumName + L".qalbum"), album));
+    return startStand(albumName);
+}
+
+HWND StandTest::startStand(const std::wstring& albumName) {
+    albumName_ = albumName;
+    app_ = launch(albumName);
+    return app_ ? waitForStand(*app_, albumName) : nullptr;
+}
+
+std::wstring StandTest::closedAlbum(HWND stand) {
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+    return albumText(albumName_ + L".qalbum").value_or(L"");
+}
+
+std::vector<HWND> StandTest::messageBoxes(std::initializer_list<HWND> others) {
+    std::vector<HWND> found;
+    for (HWND window : topLevelWindows({L"#32770", L"Quillory", app_->id(), true})) {
+        if (std::find(others.begin(), others.end(), window) == others.end()) found.push_back(window);
+    }
+    return found;
+}
+
+bool StandTest::answer(std::initializer_list<HWND> others, int button) {
+    HWND box = waitFor([&] {
+        const std::vector<HWND> boxes = messageBoxes(others);
+        return boxes.empty() ? HWND{} : boxes.back();
+    });
+    return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) &&
+           waitUntil([&] { return !IsWindow(box); });
 }
 
 }  // namespace quillory::e2e

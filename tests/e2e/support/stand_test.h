@@ -1,5 +1,5 @@
 // The fixture end-to-end tests derive from: a sandbox with its own quillory.exe, and the steps every
-// test takes with the PhotoStandWindow (start, find, read the tabs, close).
+// test takes with the PhotoStandWindow (start, find, read the tabs, answer, close).
 #pragma once
 
 #include "album_bytes.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,7 +40,24 @@ protected:
     std::optional<Bytes> albumBytes(std::wstring_view fileName) { return readFileBytes(sandbox_.file(fileName)); }
     std::optional<std::wstring> albumText(std::wstring_view fileName);
 
+    // Writes the album into the sandbox as "<albumName>.qalbum" and starts the program on it.
+    HWND startAlbum(const std::wstring& albumName, const Bytes& album);
+    // Starts the program on the album (kept in app_) and returns its stand once shown; nothing
+    // when the program did not start.
+    HWND startStand(const std::wstring& albumName);
+    // The started album's text once its program has closed, which it must do with exit code 0.
+    std::wstring closedAlbum(HWND stand);
+    // The started program's own message boxes that show (dialogs titled "Quillory"), apart from `others`.
+    std::vector<HWND> messageBoxes(std::initializer_list<HWND> others);
+    // Answers the message box, once one shows apart from `others`, and waits until it has gone, so
+    // that the next one is a new box.
+    bool answer(std::initializer_list<HWND> others, int button);
+
     Sandbox sandbox_;
+    std::optional<AppProcess> app_;  // the program startStand started
+
+private:
+    std::wstring albumName_;
 };
 
 }  // namespace quillory::e2e
