@@ -13,6 +13,7 @@
 #include "base/wide_win.h"
 #include "draw/gdiplus_win.h"
 #include "photoinfo/photo_info_win.h"
+#include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
 
 namespace quillory {
@@ -44,26 +45,8 @@ class DecodeAheadWin : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(gdiplus_.started());
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = fromWide(temp) + u"quillory_ahead_" + textFromUtf8(std::to_string(GetCurrentProcessId())) + u"\\";
-        CreateDirectoryW(wide(folder_), nullptr);
     }
-    void TearDown() override {
-        forgetKeptPictures();
-        for (const Text& path : written_) DeleteFileW(wide(path));
-        RemoveDirectoryW(wide(folder_));
-    }
-
-    Text write(const char16_t* name, const std::vector<std::uint8_t>& bytes) {
-        const Text path = folder_ + name;
-        HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD done = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-        CloseHandle(file);
-        written_.push_back(path);
-        return path;
-    }
+    void TearDown() override { forgetKeptPictures(); }
 
     static AheadRequest requestFor(AheadPicture picture) {
         return AheadRequest{std::move(picture), {160, 120}, makeDefaultPage(), OverlayState{}};
@@ -80,16 +63,15 @@ protected:
     }
 
     GdiplusSession gdiplus_;
-    Text folder_;
-    std::vector<Text> written_;
+    testing::ScratchFolder folder_{u"quillory_ahead"};
 };
 
 TEST_F(DecodeAheadWin, PicturesDecodedAheadAreKeptBehindTheOneOnScreen) {
-    const Text shown = write(u"a.bmp", bitmapFile(40, 30, 10));
-    const Text next = write(u"b.bmp", bitmapFile(40, 30, 200));
-    const Text inFolder = write(u"c.bmp", bitmapFile(30, 40, 90));
+    const Text shown = folder_.write(u"a.bmp", bitmapFile(40, 30, 10));
+    const Text next = folder_.write(u"b.bmp", bitmapFile(40, 30, 200));
+    const Text inFolder = folder_.write(u"c.bmp", bitmapFile(30, 40, 90));
     const SharedPicture onScreen = loadPictureFile(shown, /*gdiplusActive=*/true);
-    decodeAhead({requestFor({next}), requestFor({folder_, 2, false}), requestFor({shown})});
+    decodeAhead({requestFor({next}), requestFor({folder_.path(), 2, false}), requestFor({shown})});
     waitForWorkAhead();
     EXPECT_TRUE(isPictureKept(next));
     EXPECT_TRUE(isPictureKept(inFolder)) << "the third picture of the folder, listed by the worker";
@@ -105,16 +87,17 @@ TEST_F(DecodeAheadWin, PicturesDecodedAheadAreKeptBehindTheOneOnScreen) {
 TEST_F(DecodeAheadWin, WhatCannotBeDecodedAheadIsLeftToTheStep) {
     std::vector<std::uint8_t> truncated = bitmapFile(40, 30, 10);
     truncated.resize(20);
-    const Text broken = write(u"broken.bmp", truncated);
-    decodeAhead({requestFor({broken}), requestFor({folder_ + u"gone.bmp"}), requestFor({folder_ + u"none\\", 0, true}),
-                 requestFor({folder_, 7, false})});
+    const Text broken = folder_.write(u"broken.bmp", truncated);
+    const Text& folder = folder_.path();
+    decodeAhead({requestFor({broken}), requestFor({folder + u"gone.bmp"}), requestFor({folder + u"none\\", 0, true}),
+                 requestFor({folder, 7, false})});
     waitForWorkAhead();
     EXPECT_EQ(keptPictureCount(), 0u);
     EXPECT_EQ(loadPictureFile(broken, true)->picture.image(), nullptr) << "decoded on demand, and failing, as always";
 }
 
 TEST_F(DecodeAheadWin, StoppingLetsGoOfTheWorkAndTheNextRequestStartsAgain) {
-    const Text next = write(u"b.bmp", bitmapFile(400, 300, 200));
+    const Text next = folder_.write(u"b.bmp", bitmapFile(400, 300, 200));
     decodeAhead({requestFor({next})});
     stopDecodingAhead();
     EXPECT_FALSE(decodingAhead());

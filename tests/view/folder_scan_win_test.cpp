@@ -7,6 +7,7 @@
 #include "base/win_platform_win.h"
 #include "photoinfo/exif_builder.h"
 #include "photoinfo/photo_info_win.h"
+#include "support/scratch_folder_win.h"
 #include "view/folder_scan_win.h"
 
 namespace quillory {
@@ -35,88 +36,61 @@ std::vector<std::uint8_t> pngShotAtAfterImageData(std::string_view date) {
 
 class WinFolderScan : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = fromWide(temp) + u"quillory_scan_" + textFromUtf8(std::to_string(GetCurrentProcessId())) + u"\\";
-        CreateDirectoryW(wide(folder_), nullptr);
-    }
-    void TearDown() override {
-        for (const Text& path : created_) {
-            if (!DeleteFileW(wide(path))) RemoveDirectoryW(wide(path));
-        }
-        RemoveDirectoryW(wide(folder_));
-    }
-    void write(const Text& name, const std::vector<std::uint8_t>& bytes) {
-        const Text path = folder_ + name;
-        HANDLE file = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        created_.push_back(path);
-    }
-    void makeFolder(const Text& name) {
-        const Text path = folder_ + name;
-        CreateDirectoryW(wide(path), nullptr);
-        created_.push_back(path);
-    }
     std::vector<Text> names(int count) const {
         std::vector<Text> out;
-        for (int i = 0; i < count; ++i) out.push_back(folderList().entries[static_cast<std::size_t>(i)].path.substr(folder_.size()));
+        for (int i = 0; i < count; ++i) out.push_back(folderList().entries[static_cast<std::size_t>(i)].path.substr(folder_.path().size()));
         return out;
     }
 
-    Text folder_;
-    std::vector<Text> created_;
+    testing::ScratchFolder folder_{u"quillory_scan"};
     Album album;
 };
 
 TEST_F(WinFolderScan, ListsARealFolderInNameOrder) {
-    write(u"b.JPG", {1});
-    write(u"A.png", {1});
-    write(u"a.bmp", {1});
-    write(u"readme.txt", {1});
-    makeFolder(u"holiday.jpg");
-    EXPECT_EQ(scanFolderOnDisk(album, true, folder_, true), 4);
+    folder_.write(u"b.JPG", {1});
+    folder_.write(u"A.png", {1});
+    folder_.write(u"a.bmp", {1});
+    folder_.write(u"readme.txt", {1});
+    folder_.makeFolder(u"holiday.jpg");
+    EXPECT_EQ(scanFolderOnDisk(album, true, folder_.path(), true), 4);
     EXPECT_EQ(names(4), (std::vector<Text>{u"A.png", u"a.bmp", u"b.JPG", u"holiday.jpg"}));
-    EXPECT_EQ(scanFolderOnDisk(album, false, folder_ + u"a.bmp", false), 1);
+    EXPECT_EQ(scanFolderOnDisk(album, false, folder_.path() + u"a.bmp", false), 1);
 }
 
 TEST_F(WinFolderScan, OrdersARealFolderByShootingDate) {
-    write(u"a.jpg", jpegShotAt("2023:06:30 12:00:00"));
-    write(u"b.jpg", jpegShotAt("2020:01:01 12:00:00"));
-    write(u"c.jpg", {0xFF, 0xD8, 0xFF, 0xD9});
-    write(u"d.png", pngShotAtAfterImageData("2021:03:04 05:06:07"));
+    folder_.write(u"a.jpg", jpegShotAt("2023:06:30 12:00:00"));
+    folder_.write(u"b.jpg", jpegShotAt("2020:01:01 12:00:00"));
+    folder_.write(u"c.jpg", {0xFF, 0xD8, 0xFF, 0xD9});
+    folder_.write(u"d.png", pngShotAtAfterImageData("2021:03:04 05:06:07"));
     album.settings.TabStyle = TabSortByDate;
-    EXPECT_EQ(scanFolderOnDisk(album, true, folder_, true), 4);
+    EXPECT_EQ(scanFolderOnDisk(album, true, folder_.path(), true), 4);
     EXPECT_EQ(names(4), (std::vector<Text>{u"c.jpg", u"b.jpg", u"d.png", u"a.jpg"}));
 }
 
 TEST_F(WinFolderScan, CurrentPictureAndItsInformation) {
-    write(u"x.jpg", jpegShotAt("2023:05:07 14:03:09"));
+    folder_.write(u"x.jpg", jpegShotAt("2023:05:07 14:03:09"));
     PageSettings page;
-    page.File = folder_;
+    page.File = folder_.path();
     page.Flag = FlagFolder;
     const int count = scanFolderOnDisk(album, true, page.File, true);
     ASSERT_EQ(count, 1);
-    EXPECT_EQ(CurrentPictureFile(page, 0, count), folder_ + u"x.jpg");
+    EXPECT_EQ(CurrentPictureFile(page, 0, count), folder_.path() + u"x.jpg");
     EXPECT_EQ(CurrentPictureFile(page, 1, count), u"");
     const PhotoInfo info = currentPhotoInfo(page, 0, count, true, PictureMetrics{}, {});
     EXPECT_EQ(infoRow(info, 2).text, u"2023年5月7日 日曜日 午後2時03分09秒");
     EXPECT_EQ(infoRow(info, 5).text, u"x (jpg)");
     EXPECT_TRUE(infoRow(info, 0).hasValue);
-    EXPECT_EQ(infoRow(info, 4).text, folder_);
+    EXPECT_EQ(infoRow(info, 4).text, folder_.path());
     const PhotoInfo withoutDecoder = currentPhotoInfo(page, 0, count, false, PictureMetrics{}, {});
     EXPECT_FALSE(infoRow(withoutDecoder, 2).hasValue);
 }
 
 TEST_F(WinFolderScan, AFolderNamedLikeAPictureHasNoWriteTime) {
-    makeFolder(u"holiday.jpg");
+    folder_.makeFolder(u"holiday.jpg");
     WinPlatform& platform = winPlatform();
-    EXPECT_FALSE(readFileWriteTime(platform.files, platform.clock, folder_ + u"holiday.jpg"));
-    write(u"real.jpg", {1});
-    EXPECT_TRUE(readFileWriteTime(platform.files, platform.clock, folder_ + u"real.jpg"));
+    EXPECT_FALSE(readFileWriteTime(platform.files, platform.clock, folder_.path() + u"holiday.jpg"));
+    folder_.write(u"real.jpg", {1});
+    EXPECT_TRUE(readFileWriteTime(platform.files, platform.clock, folder_.path() + u"real.jpg"));
 }
 
 TEST(WinFullPath, ResolvesRelativePathsAndRejectsOverlongOnes) {

@@ -8,6 +8,7 @@
 
 #include "base/wide_win.h"
 #include "draw/gdiplus_win.h"
+#include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
 
 namespace quillory {
@@ -64,24 +65,12 @@ class PictureLoad : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(gdiplus_.started());
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        path_ = fromWide(temp) + u"quillory_load_" + textFromUtf8(std::to_string(GetCurrentProcessId())) + u".jpg";
-        write(kSidewaysJpeg);
+        path_ = folder_.write(u"sideways.jpg", kSidewaysJpeg);
     }
-    void TearDown() override {
-        forgetKeptPictures();
-        DeleteFileW(wide(path_));
-    }
-    void write(const std::vector<std::uint8_t>& bytes) {
-        HANDLE file = CreateFileW(wide(path_), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
+    void TearDown() override { forgetKeptPictures(); }
 
     GdiplusSession gdiplus_;
+    testing::ScratchFolder folder_{u"quillory_load"};
     Text path_;
 };
 
@@ -115,7 +104,7 @@ TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
     EXPECT_TRUE(DeleteFileW(wide(path_)));  // the decoded picture holds no lock on its file
     std::vector<std::uint8_t> rewritten = kSidewaysJpeg;
     rewritten.push_back(0);  // another size, whatever the clock's resolution
-    write(rewritten);
+    folder_.write(u"sideways.jpg", rewritten);
     const SharedPicture second = loadPictureFile(path_, true);
     EXPECT_NE(second, first);
     EXPECT_NE(second->picture.image(), nullptr);
