@@ -86,7 +86,7 @@ TEST(SlideStep, BelowThreePicturesTheOrderIsForward) {
         Album album = slideAlbum({{1}, {1}});
         setOrder(album, order);
         SlideStepState state;
-    int front = 0;
+        int front = 0;
         ScriptedRandom random;  // a random choice would draw 0 forever
         EXPECT_EQ(stepSlide(album, state, front, random)->number, 1) << order;
         EXPECT_EQ(stepSlide(album, state, front, random)->number, 0) << order;
@@ -97,7 +97,7 @@ TEST(SlideStep, RandomNeverRepeatsTheCurrentOrThePreviousChoice) {
     for (int pictures : {3, 4, 9}) {
         Album album = slideAlbum({{1}, {pictures - 1, true}});
         SlideStepState state;
-    int front = 0;
+        int front = 0;
         SeededRandom random(static_cast<unsigned>(pictures));
         std::vector<int> seen(static_cast<std::size_t>(pictures));
         for (int step = 0; step < 2000; ++step) {
