@@ -131,30 +131,35 @@ std::optional<std::wstring> statusBarText(HWND statusBar, int part) {
     return remoteText(statusBar, SB_GETTEXTW, static_cast<WPARAM>(part));
 }
 
-std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl) {
-    std::optional<LRESULT> count = sendMessage(tabControl, TCM_GETITEMCOUNT);
-    OwnedHandle process = openForBuffers(tabControl);
+namespace {
+
+// The text of every item of another process's tab control or list view. The item (`blank` with
+// the text buffer filled in) and its text buffer are placed in the control's process for
+// `getMessage` to fill. The control may answer with a pointer to its own copy of the text instead
+// of filling ours, so the text is read where the item points afterwards.
+template <typename Item>
+std::optional<std::vector<std::wstring>> remoteItemTexts(HWND control, UINT countMessage, UINT getMessage, Item blank) {
+    std::optional<LRESULT> count = sendMessage(control, countMessage);
+    OwnedHandle process = openForBuffers(control);
     if (!count || !process) {
         return std::nullopt;
     }
     constexpr int kTextCapacity = 260;
-    RemoteBuffer remote(process.get(), sizeof(TCITEMW) + kTextCapacity * sizeof(wchar_t));
+    RemoteBuffer remote(process.get(), sizeof(Item) + kTextCapacity * sizeof(wchar_t));
     if (!remote) {
         return std::nullopt;
     }
     auto* remoteItem = static_cast<char*>(remote.address());
-    auto* remoteText = reinterpret_cast<wchar_t*>(remoteItem + sizeof(TCITEMW));
+    auto* remoteText = reinterpret_cast<wchar_t*>(remoteItem + sizeof(Item));
     std::vector<std::wstring> texts;
     for (LRESULT index = 0; index < *count; ++index) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
+        Item item = blank;
         item.pszText = remoteText;
         item.cchTextMax = kTextCapacity;
         std::array<wchar_t, kTextCapacity> text{};
         if (!WriteProcessMemory(process.get(), remoteItem, &item, sizeof item, nullptr) ||
             !WriteProcessMemory(process.get(), remoteText, text.data(), sizeof(wchar_t), nullptr) ||
-            !sendMessage(tabControl, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remoteItem)) ||
-            // The control may answer with a pointer to its own copy of the text instead of filling ours.
+            !sendMessage(control, getMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remoteItem)) ||
             !ReadProcessMemory(process.get(), remoteItem, &item, sizeof item, nullptr) ||
             !ReadProcessMemory(process.get(), item.pszText, text.data(), (text.size() - 1) * sizeof(wchar_t), nullptr)) {
             return std::nullopt;
@@ -162,6 +167,14 @@ std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl) {
         texts.emplace_back(text.data());
     }
     return texts;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::wstring>> tabTexts(HWND tabControl) {
+    TCITEMW blank{};
+    blank.mask = TCIF_TEXT;
+    return remoteItemTexts(tabControl, TCM_GETITEMCOUNT, TCM_GETITEMW, blank);
 }
 
 std::optional<int> selectedTab(HWND tabControl) {
@@ -225,33 +238,9 @@ std::optional<RECT> tabItemRect(HWND tabControl, int index) {
 }
 
 std::optional<std::vector<std::wstring>> listViewTexts(HWND listView, int column) {
-    std::optional<LRESULT> count = sendMessage(listView, LVM_GETITEMCOUNT);
-    OwnedHandle process = openForBuffers(listView);
-    if (!count || !process) {
-        return std::nullopt;
-    }
-    constexpr int kTextCapacity = 260;
-    RemoteBuffer remote(process.get(), sizeof(LVITEMW) + kTextCapacity * sizeof(wchar_t));
-    if (!remote) {
-        return std::nullopt;
-    }
-    auto* remoteItem = static_cast<char*>(remote.address());
-    auto* remoteText = reinterpret_cast<wchar_t*>(remoteItem + sizeof(LVITEMW));
-    std::vector<std::wstring> texts;
-    for (LRESULT index = 0; index < *count; ++index) {
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = remoteText;
-        item.cchTextMax = kTextCapacity;
-        std::array<wchar_t, kTextCapacity> text{};
-        if (!WriteProcessMemory(process.get(), remoteItem, &item, sizeof item, nullptr) ||
-            !sendMessage(listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remoteItem)) ||
-            !ReadProcessMemory(process.get(), remoteText, text.data(), (text.size() - 1) * sizeof(wchar_t), nullptr)) {
-            return std::nullopt;
-        }
-        texts.emplace_back(text.data());
-    }
-    return texts;
+    LVITEMW blank{};
+    blank.iSubItem = column;
+    return remoteItemTexts(listView, LVM_GETITEMCOUNT, LVM_GETITEMTEXTW, blank);
 }
 
 }  // namespace quillory::e2e
