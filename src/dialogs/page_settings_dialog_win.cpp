@@ -6,6 +6,7 @@
 #include "base/format.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
+#include "dialogs/big_icon_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/glass_strips_win.h"
 #include "dialogs/page_settings_panels_win.h"
@@ -49,17 +50,11 @@ struct PageSettingsFrame {
 
     PageSettingsSession session;
     PanelSwitcher panels;
-    UniqueIcon icon;
+    DialogIcons icons;
 };
 
 Text frameCaption(const PageSettings& page) {
     return formatText(u"%s - ページ \"%0.32s\" の設定", {u"Quillory", page.Label});
-}
-
-void setSmallIconAsBig(HWND dialog, PageSettingsFrame& frame) {
-    frame.icon.reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLORY), IMAGE_ICON, 16, 16, 0)));
-    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame.icon.get()));
 }
 
 INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
@@ -69,7 +64,7 @@ INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
     frame.panels.open(dialog, session.host, kToolbarLayout);
     SetWindowTextW(dialog, wide(frameCaption(session.edit.workingPage)));
     SetDlgItemTextW(dialog, IDC_SAMPLE_TEXT, L"");
-    setSmallIconAsBig(dialog, frame);
+    frame.icons = setDialogIcons(dialog, session.host);
     frame.panels.showFrame(session.host);
     return TRUE;
 }
