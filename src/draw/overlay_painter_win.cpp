@@ -35,6 +35,13 @@ void drawStringAt(gp::GpGraphics* graphics, const Text& text, gp::GpFont* font, 
 }
 
 // The outline is the text repeated at every offset up to two pixels away, then the text on top.
+template <typename DrawAt>
+void forEachOutlineOffset(DrawAt drawAt) {
+    for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
+        for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) drawAt(dx, dy);
+    }
+}
+
 // Fully transparent passes are skipped: they could not change a pixel.
 void drawOutlinedString(gp::GpGraphics* graphics, HDC fontContext, const OverlayStyle& style, const Text& text, gp::PointF at,
                         gp::StringAlignment horizontal, gp::StringAlignment vertical) {
@@ -45,12 +52,10 @@ void drawOutlinedString(gp::GpGraphics* graphics, HDC fontContext, const Overlay
     const StringFormatOwner format = stringFormat(horizontal, vertical);
     if (!font || !textBrush || !outlineBrush || !format) return;
     if (outlineAlphaOf(style.alpha) != 0) {
-        for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
-            for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) {
-                drawStringAt(graphics, text, font.get(), gp::PointF(at.X + static_cast<float>(dx), at.Y + static_cast<float>(dy)),
-                             format.get(), outlineBrush.get());
-            }
-        }
+        forEachOutlineOffset([&](int dx, int dy) {
+            drawStringAt(graphics, text, font.get(), gp::PointF(at.X + static_cast<float>(dx), at.Y + static_cast<float>(dy)),
+                         format.get(), outlineBrush.get());
+        });
     }
     drawStringAt(graphics, text, font.get(), at, format.get(), textBrush.get());
 }
@@ -71,21 +76,39 @@ int measuredTextHeight(HDC dc, const Text& text, Size area, UINT flags) {
     return box.bottom - box.top;
 }
 
+// The overlay's font selected on a transparent background for one drawing; the context's own
+// font and modes come back with the scope's end.
+class GdiTextScope {
+public:
+    GdiTextScope(HDC dc, const OverlayStyle& style) : font_(fontOf(style)), saved_(dc), selection_(dc, font_.get()) {
+        SetBkMode(dc, TRANSPARENT);
+    }
+
+private:
+    static UniqueFont fontOf(const OverlayStyle& style) {
+        const LOGFONTW request = fontRequestOf(style);
+        return UniqueFont(CreateFontIndirectW(&request));
+    }
+
+    UniqueFont font_;
+    SavedContext saved_;
+    SelectedObject selection_;
+};
+
+template <typename DrawAt>
+void drawOutlinedWithGdi(HDC dc, const OverlayStyle& style, DrawAt drawAt) {
+    SetTextColor(dc, style.outlineColour);
+    forEachOutlineOffset(drawAt);
+    SetTextColor(dc, style.textColour);
+    drawAt(0, 0);
+}
+
 void drawCentredWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text& text) {
-    const LOGFONTW request = fontRequestOf(style);
-    const UniqueFont font(CreateFontIndirectW(&request));
-    const SavedContext saved(dc);
-    const SelectedObject selection(dc, font.get());
+    const GdiTextScope scope(dc, style);
     SetTextAlign(dc, TA_BASELINE | TA_CENTER);
-    SetBkMode(dc, TRANSPARENT);
     const Point centre{area.dx / 2, area.dy / 2 + style.fontHeight / 2};
     const int length = static_cast<int>(text.size());
-    SetTextColor(dc, style.outlineColour);
-    for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
-        for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) TextOutW(dc, centre.x + dx, centre.y + dy, wide(text), length);
-    }
-    SetTextColor(dc, style.textColour);
-    TextOutW(dc, centre.x, centre.y, wide(text), length);
+    drawOutlinedWithGdi(dc, style, [&](int dx, int dy) { TextOutW(dc, centre.x + dx, centre.y + dy, wide(text), length); });
 }
 
 }  // namespace
@@ -113,25 +136,15 @@ void drawOverlayWithGdiPlus(gp::GpGraphics* graphics, HDC fontContext, Size area
 
 void drawOverlayWithGdi(HDC dc, Size area, const OverlayStyle& style, const Text& text) {
     if (text.empty()) return;
-    const LOGFONTW request = fontRequestOf(style);
-    const UniqueFont font(CreateFontIndirectW(&request));
-    const SavedContext saved(dc);
-    const SelectedObject selection(dc, font.get());
-    SetBkMode(dc, TRANSPARENT);
+    const GdiTextScope scope(dc, style);
     const UINT flags = drawTextFlagsOf(style.corner);
     const Rect box = textBoxOf(style.corner, area, isBottomCorner(style.corner) ? measuredTextHeight(dc, text, area, flags) : 0);
     const int length = static_cast<int>(text.size());
-    SetTextColor(dc, style.outlineColour);
-    for (int dx = -kOutlineReach; dx <= kOutlineReach; ++dx) {
-        for (int dy = -kOutlineReach; dy <= kOutlineReach; ++dy) {
-            RECT grown = toRECT(box);
-            InflateRect(&grown, dx, dy);
-            DrawTextW(dc, wide(text), length, &grown, flags);
-        }
-    }
-    SetTextColor(dc, style.textColour);
-    RECT final = toRECT(box);
-    DrawTextW(dc, wide(text), length, &final, flags);
+    drawOutlinedWithGdi(dc, style, [&](int dx, int dy) {
+        RECT grown = toRECT(box);
+        InflateRect(&grown, dx, dy);
+        DrawTextW(dc, wide(text), length, &grown, flags);
+    });
 }
 
 void DrawSampleText(HWND window, HDC dc, const Text* text, const PageSettings& page, bool gdiplusActive) {
