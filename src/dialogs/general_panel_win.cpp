@@ -40,14 +40,6 @@ void enableStatusFont(HWND panel, bool enabled) {
     enableControl(panel, IDC_STATUS_FONT_SIZE, enabled);
 }
 
-void setUpDown(HWND panel, int arrowsId, int buddyId, IntRange range, int position) {
-    SendDlgItemMessageW(panel, buddyId, EM_LIMITTEXT, 3, 0);
-    HWND arrows = GetDlgItem(panel, arrowsId);
-    SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(panel, buddyId)), 0);
-    SendMessageW(arrows, UDM_SETRANGE32, range.low, range.high);
-    SendMessageW(arrows, UDM_SETPOS32, 0, range.clamp(position));
-}
-
 INT_PTR onInitDialog(HWND panel, GeneralPanelState& state) {
     const AlbumSettings& settings = state.session.settings();
     fillFontList(panel, IDC_TAB_FONT_NAME, settings.TabFontName);

@@ -70,14 +70,6 @@ void enableBars(HWND panel, const PageSettingsSession& session) {
     }
 }
 
-void setUpOpacity(HWND panel, int alpha) {
-    HWND arrows = GetDlgItem(panel, IDC_COLOUR_ALPHA_ARROWS);
-    SendDlgItemMessageW(panel, IDC_COLOUR_ALPHA, EM_LIMITTEXT, 3, 0);
-    SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(panel, IDC_COLOUR_ALPHA)), 0);
-    SendMessageW(arrows, UDM_SETRANGE32, kFontAlphaRange.low, kFontAlphaRange.high);
-    SendMessageW(arrows, UDM_SETPOS32, 0, alpha);
-}
-
 std::uint8_t opacityShown(HWND panel) {
     return static_cast<std::uint8_t>(SendDlgItemMessageW(panel, IDC_COLOUR_ALPHA_ARROWS, UDM_GETPOS32, 0, 0) & 0xFF);
 }
@@ -112,7 +104,7 @@ void makeLabelFontAndBrushes(HWND panel, ColourPanelState& state) {
 INT_PTR onInitDialog(HWND panel, ColourPanelState& state) {
     PageSettingsSession& session = state.session;
     state.model = loadColourPanel(session.workingPage());
-    setUpOpacity(panel, session.workingPage().FontAlpha);
+    setUpDown(panel, IDC_COLOUR_ALPHA_ARROWS, IDC_COLOUR_ALPHA, kFontAlphaRange, session.workingPage().FontAlpha);
     setChecked(panel, IDC_COLOUR_SLOT_FIRST + static_cast<int>(state.model.slotIndex), true);
     showSlot(panel, state.model);
     setChecked(panel, IDC_COLOUR_RGB + static_cast<int>(state.model.mode), true);

@@ -91,14 +91,6 @@ void storeItems(HWND panel, PageSettings& page) {
     page.PhotoFlag = withTextItems(page.PhotoFlag, checkedItems(panel), checkedCorner(panel));
 }
 
-void setUpSize(HWND panel, int fontSize) {
-    HWND arrows = GetDlgItem(panel, IDC_TEXT_SIZE_ARROWS);
-    SendDlgItemMessageW(panel, IDC_TEXT_SIZE, EM_LIMITTEXT, 3, 0);
-    SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(panel, IDC_TEXT_SIZE)), 0);
-    SendMessageW(arrows, UDM_SETRANGE32, kFontSizeRange.low, kFontSizeRange.high);
-    SendMessageW(arrows, UDM_SETPOS32, 0, kFontSizeRange.clamp(fontSize));
-}
-
 // Each style box is written in its own style.
 void styleBoxes(HWND panel, TextPanelState& state) {
     FontChange bold;
@@ -115,7 +107,7 @@ INT_PTR onInitDialog(HWND panel, TextPanelState& state) {
     PageSettingsSession& session = state.session;
     const PageSettings& page = session.workingPage();
     fillFontList(panel, IDC_TEXT_FONT, page.FontName);
-    setUpSize(panel, page.FontSize);
+    setUpDown(panel, IDC_TEXT_SIZE_ARROWS, IDC_TEXT_SIZE, kFontSizeRange, page.FontSize);
     setChecked(panel, IDC_TEXT_BOLD, (page.FontStyle & FontBold) != 0);
     setChecked(panel, IDC_TEXT_ITALIC, (page.FontStyle & FontItalic) != 0);
     setChecked(panel, kCornerButtons[TextCorner.get(page.PhotoFlag)], true);

@@ -1,5 +1,7 @@
 #include "dialogs/settings_panel_win.h"
 
+#include <commctrl.h>
+
 #include "dialogs/background_brush_win.h"
 
 namespace quillory {
@@ -34,5 +36,13 @@ void setChecked(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, 
 void enableControl(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
 
 void selectAllText(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, EM_SETSEL, 0, -1); }
+
+void setUpDown(HWND dialog, int arrowsId, int editId, IntRange range, int position) {
+    SendDlgItemMessageW(dialog, editId, EM_LIMITTEXT, 3, 0);
+    HWND arrows = GetDlgItem(dialog, arrowsId);
+    SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, editId)), 0);
+    SendMessageW(arrows, UDM_SETRANGE32, range.low, range.high);
+    SendMessageW(arrows, UDM_SETPOS32, 0, range.clamp(position));
+}
 
 }  // namespace quillory

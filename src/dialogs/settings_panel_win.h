@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dialogs/dialog_host_win.h"
+#include "dialogs/settings_ranges.h"
 
 namespace quillory {
 
@@ -33,5 +34,8 @@ bool isChecked(HWND dialog, int id);
 void setChecked(HWND dialog, int id, bool checked);
 void enableControl(HWND dialog, int id, bool enabled);
 void selectAllText(HWND dialog, int id);
+// Pairs up-down arrows with their edit box (three digits at most), in `range`, at `position`
+// (clamped to it).
+void setUpDown(HWND dialog, int arrowsId, int editId, IntRange range, int position);
 
 }  // namespace quillory

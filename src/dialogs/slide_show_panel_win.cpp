@@ -47,11 +47,7 @@ INT_PTR onInitDialog(HWND panel, SlideShowPanelState& state) {
     fillList(panel, IDC_SLIDE_EFFECT, kEffects, SlideEffect.get(style));
     fillList(panel, IDC_SLIDE_EFFECT_TIME, kEffectTimes, SlideEffectTime.get(style));
     fillList(panel, IDC_SLIDE_INFO, kInfos, SlideInfo.get(style));
-    SendDlgItemMessageW(panel, IDC_SLIDE_INTERVAL, EM_LIMITTEXT, 3, 0);
-    HWND arrows = GetDlgItem(panel, IDC_SLIDE_INTERVAL_ARROWS);
-    SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(panel, IDC_SLIDE_INTERVAL)), 0);
-    SendMessageW(arrows, UDM_SETRANGE32, kSlideIntervalRange.low, kSlideIntervalRange.high);
-    SendMessageW(arrows, UDM_SETPOS32, 0, kSlideIntervalRange.clamp(settings.SlideInterval));
+    setUpDown(panel, IDC_SLIDE_INTERVAL_ARROWS, IDC_SLIDE_INTERVAL, kSlideIntervalRange, settings.SlideInterval);
     showEnabling(panel, style);
     slideInPanel(panel, state.session.host);
     return TRUE;
