@@ -210,12 +210,14 @@ Text AlbumFile::readText(const IniDocument& doc, TextView section, TextView key,
 Text AlbumFile::readComment(const IniDocument& doc, TextView section, int page) const {
     const std::int32_t lines = doc.readInt(section, u"Comment", 0);
     if (lines == 0) return Text(ShortText(u"Page").appendNumber(page + 1).append(u" コメント"));
-    Text comment;
-    for (int line = 0; line < lines && comment.size() < kCommentCapacity; ++line) {
-        if (line > 0) comment += u"\r\n";
+    if (lines < 0) return Text();
+    Text comment = readText(doc, section, commentLineKey(0), u"", kProfileTextCapacity);
+    for (int line = 1; line < lines && comment.size() < kCommentCapacity; ++line) {
+        comment += u"\r\n";
         comment += readText(doc, section, commentLineKey(line), u"", kProfileTextCapacity);
     }
-    return capped(comment, kCommentCapacity);
+    comment.resize(std::min(comment.size(), kCommentCapacity));
+    return comment;
 }
 
 void AlbumFile::loadPage(Album& album, int page, bool newPage) {

@@ -137,8 +137,9 @@ IniDocument::Line IniDocument::appendKeyLine(TextView key, std::uint64_t keyHash
     return Line{Range{begin, text_.size() - begin}, Range{begin, key.size()}, keyHash};
 }
 
-void IniDocument::startSection(Range name, Line header) {
+void IniDocument::startSection(Range name, Line header, std::size_t lines) {
     sections_.push_back(Section{name, {}});
+    sections_.back().lines.reserve(lines);
     sections_.back().lines.push_back(header);
 }
 
@@ -170,6 +171,7 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
     std::vector<ScannedLine> lines;
     lines.reserve(text.size() / 24 + 4);  // about the size of a saved line
     std::vector<std::pair<std::size_t, Range>> headers;  // line index and section name
+    headers.reserve(text.size() / 512 + 2);  // about the size of a saved Page section
     doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t equals, std::size_t end) {
         if (const auto name = headerName(text.substr(begin, end - begin))) {
             headers.emplace_back(lines.size(), Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
@@ -202,7 +204,7 @@ void IniDocument::resetTo(TextView firstLine, bool unicode) {
     lastFound_ = 0;
     const Line line = appendLine(firstLine);
     if (const auto name = headerName(firstLine)) {
-        startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line);
+        startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line, 1);
         addToIndex(sections_.size() - 1);
     } else {
         takeParsedLine(sections_[0], line);
@@ -331,9 +333,8 @@ void IniDocument::write(TextView section, TextView key, TextView value) {
         text_ += u'[';
         text_.append(section);
         text_ += u']';
-        startSection(Range{begin + 1, section.size()}, classified(Range{begin, text_.size() - begin}));
+        startSection(Range{begin + 1, section.size()}, classified(Range{begin, text_.size() - begin}), kNewSectionLines);
         addToIndex(sections_.size() - 1);
-        sections_.back().lines.reserve(kNewSectionLines);
         addKeyLine(sections_.back(), sections_.back().lines.size(), newKeyLine(key, hash, value));
         lastLineEnded_ = true;
         return;
@@ -404,12 +405,13 @@ std::vector<std::uint8_t> IniDocument::serialise(CodePage& codePage) const {
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) size += line.text.size + 2;
     }
-    if (!lastLineEnded_ && size >= 2) size -= 2;
+    // Every line is written with its line end; the last one's is cut off afterwards if it had none.
+    const std::size_t kept = !lastLineEnded_ && size >= 2 ? size - 2 : size;
     if (!unicode_) {
         Text text;
-        text.reserve(size + 2);
+        text.reserve(size);
         forEachPiece([&](TextView piece) { text += piece; });
-        text.resize(size);
+        text.resize(kept);
         const std::string ansi = codePage.encode(text);
         return std::vector<std::uint8_t>(ansi.begin(), ansi.end());
     }
@@ -419,7 +421,6 @@ std::vector<std::uint8_t> IniDocument::serialise(CodePage& codePage) const {
     bytes[1] = 0xFE;
     std::uint8_t* at = bytes.data() + 2;
     forEachPiece([&](TextView piece) {
-        piece = piece.substr(0, static_cast<std::size_t>(bytes.data() + bytes.size() - at) / 2);
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(at, piece.data(), piece.size() * 2);
             at += piece.size() * 2;
@@ -430,6 +431,7 @@ std::vector<std::uint8_t> IniDocument::serialise(CodePage& codePage) const {
             }
         }
     });
+    bytes.resize(2 + 2 * kept);
     return bytes;
 }
 

@@ -105,7 +105,7 @@ private:
     bool reads(const Line& line, TextView value) const;  // writing the value would change nothing
     template <typename Put>
     void forEachPiece(Put put) const;  // the file's text, piece by piece: each line, then CR LF
-    void startSection(Range name, Line header);
+    void startSection(Range name, Line header, std::size_t lines);  // room for this many lines
     const Section* findSection(TextView name) const;
     Section* findSection(TextView name);
     std::optional<std::size_t> findKey(const Section& section, TextView key, std::uint64_t hash) const;

@@ -1,5 +1,6 @@
 #include "base/std_platform.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -109,8 +110,8 @@ std::optional<std::uint64_t> StdFileSystem::lastWriteTime(const Text& path) {
 }
 
 Text Latin1CodePage::decode(std::string_view bytes) {
-    Text out;
-    for (const char c : bytes) out.push_back(static_cast<unsigned char>(c));
+    Text out(bytes.size(), u'\0');
+    std::transform(bytes.begin(), bytes.end(), out.begin(), [](char c) { return static_cast<unsigned char>(c); });
     return out;
 }
 
