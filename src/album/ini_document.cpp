@@ -80,6 +80,15 @@ std::uint64_t keyBit(std::uint64_t hash) {
     return 1ull << ((hash >> 55) & 63);
 }
 
+// Whether "key=…" reads back with this key. The program's keys are plain ASCII names: one byte
+// search rules out an "=" in them (a unit merely holding the byte 3D is sent the long way).
+bool readsAsItself(TextView key) {
+    if (key.empty() || key.front() == u'[' || key.front() == u';' || isBlank(key.front()) || isBlank(key.back())) {
+        return false;
+    }
+    return std::memchr(key.data(), '=', key.size() * sizeof(char16_t)) == nullptr;
+}
+
 bool indexOrder(std::uint64_t hashA, std::size_t sectionA, std::uint64_t hashB, std::size_t sectionB) {
     return hashA != hashB ? hashA < hashB : sectionA < sectionB;
 }
@@ -281,9 +290,10 @@ void IniDocument::takeParsedLine(Section& section, const Line& line) {
 }
 
 // A key the program names may not read back as that key (one starting with "[" would make a
-// header), so its line is classified like a line read; a key taken from a key line always does.
+// header), so such a line is classified like a line read; a key taken from a key line always does.
 IniDocument::Line IniDocument::newKeyLine(TextView key, std::uint64_t keyHash, TextView value) {
-    return classified(appendKeyLine(key, keyHash, value).text);
+    const Line line = appendKeyLine(key, keyHash, value);
+    return readsAsItself(key) ? line : classified(line.text);
 }
 
 // A key line the section does not hold yet.
@@ -355,7 +365,7 @@ bool IniDocument::reads(const Line& line, TextView value) const {
     const TextView text = textOf(line.text);
     const std::size_t keySize = line.key.size;
     return line.key.begin == line.text.begin && text.size() == keySize + 1 + value.size() && text[keySize] == u'=' &&
-           text.substr(keySize + 1) == value;
+           (value.empty() || std::memcmp(text.data() + keySize + 1, value.data(), value.size() * sizeof(char16_t)) == 0);
 }
 
 void IniDocument::writeInt(TextView section, TextView key, std::int32_t value) {

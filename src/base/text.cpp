@@ -99,7 +99,8 @@ bool equalsNoCase(TextView a, TextView b) {
     if (a.size() != b.size()) return false;
     // Names are mostly looked up as they are spelled: one block compare settles those.
     if (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0) return true;
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    // Names that differ mostly differ at their end (Page1, Page2), so the units go from the last.
+    for (std::size_t i = a.size(); i-- > 0;) {
         // Equal units need no folding.
         if (a[i] != b[i] && asciiUpper(a[i]) != asciiUpper(b[i])) return false;
     }

@@ -38,6 +38,34 @@ TEST_F(IniDocumentTest, FirstOfDuplicateSectionsAndKeysWins) {
     EXPECT_FALSE(doc.value(u"A", u"j")) << "keys of a later duplicate section are not read";
 }
 
+// Lookups start where the last one hit and try the section found last first: in any order they
+// must still find the first of each name.
+TEST_F(IniDocumentTest, LookupsInAnyOrderFindTheFirstOfEachName) {
+    IniDocument doc = parse(u"[A]\r\na=1\r\nk=2\r\nK=3\r\n[P1]\r\nx=4\r\n[P2]\r\nx=5\r\n[p1]\r\nx=6\r\n");
+    EXPECT_EQ(doc.readInt(u"A", u"k", 0), 2);
+    EXPECT_EQ(doc.readInt(u"A", u"k", 0), 2) << "the first of a duplicate key, though the search starts past it";
+    EXPECT_EQ(doc.readInt(u"A", u"a", 0), 1) << "before the last hit";
+    EXPECT_EQ(doc.readInt(u"P2", u"x", 0), 5);
+    doc.deleteSection(u"P2");
+    EXPECT_EQ(doc.readInt(u"p1", u"x", 0), 4) << "the first section of its name, whatever was found last";
+    doc.write(u"P1", u"y", u"7");
+    EXPECT_EQ(doc.readInt(u"P1", u"y", 0), 7);
+    EXPECT_EQ(doc.readInt(u"P1", u"x", 0), 4);
+}
+
+// A written key is kept as a reader of the file would see it.
+TEST_F(IniDocumentTest, WrittenKeysReadAsTheFileWouldReadThem) {
+    IniDocument doc = parse(u"[A]\r\n");
+    doc.write(u"A", u"a=b", u"1");
+    doc.write(u"A", u"[B]", u"2");
+    doc.write(u"A", u"\u3D41", u"3");
+    const IniDocument reread = parse(Text(u"[A]\r\na=b=1\r\n[B]=2\r\n\u3D41=3\r\n"));
+    EXPECT_EQ(doc.readString(u"A", u"a", u"", 9), reread.readString(u"A", u"a", u"", 9));
+    EXPECT_EQ(doc.readString(u"A", u"a=b", u"-", 9), u"-");
+    EXPECT_FALSE(doc.value(u"A", u"[B]")) << "a header to a reader, never a key";
+    EXPECT_EQ(doc.readInt(u"A", u"\u3D41", 0), 3);
+}
+
 TEST_F(IniDocumentTest, IgnoresLinesWithoutEqualsKeysBeforeSectionsAndComments) {
     const IniDocument doc = parse(u"early=1\r\n[S]\r\njust words\r\n;note=5\r\n=7\r\nlate=2\r\n");
     EXPECT_FALSE(doc.value(u"", u"early"));
