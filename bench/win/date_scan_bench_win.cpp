@@ -9,10 +9,10 @@
 #include <wincodec.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
+#include "bench_support_win.h"
 #include "album/album.h"
 #include "base/wide_win.h"
 #include "view/folder_scan_win.h"
@@ -20,14 +20,7 @@
 namespace quillory {
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
 constexpr int kRuns = 5;
-
-double millisecondsOf(const auto& run) {
-    const SteadyClock::time_point start = SteadyClock::now();
-    run();
-    return std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count();
-}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

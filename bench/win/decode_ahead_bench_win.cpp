@@ -14,11 +14,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cwchar>
 #include <vector>
 
+#include "bench_support_win.h"
 #include "app/app_state_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
@@ -33,20 +33,6 @@
 namespace quillory {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-void pumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 // The person looks at the picture until the pictures of the next step are decoded.
 void waitForWorkAhead() {
     pumpMessages();
@@ -54,12 +40,6 @@ void waitForWorkAhead() {
         Sleep(5);
         pumpMessages();
     }
-}
-
-Text tempPath(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    return fromWide(folder) + fromWide(name);
 }
 
 int picturesIn(const Text& folder) {
@@ -166,12 +146,12 @@ bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead
         if (app.folderIndex == 0) forward = true;
         const int before = app.folderIndex;
         beforeStep(step);
-        const Clock::time_point start = Clock::now();
+        const SteadyClock::time_point start = SteadyClock::now();
         SendMessageW(bar, WM_COMMAND, forward ? IDC_FOLDER_NEXT : IDC_FOLDER_BACK, 0);
         pumpMessages();
         UpdateWindow(view);
         GdiFlush();
-        recordStep(step, millisecondsBetween(start, Clock::now()), ahead, onDemand);
+        recordStep(step, millisecondsSince(start), ahead, onDemand);
         if (app.folderIndex == before) {
             std::fprintf(stderr, "the FolderBar did not step\n");
             return false;
@@ -197,15 +177,15 @@ bool benchSlideShow(App& app, HWND stand, int steps, Series& toTransition, Serie
     for (int step = 0; step < steps; ++step) {
         const int front = app.frontSurface;
         beforeStep(step);
-        const Clock::time_point start = Clock::now();
+        const SteadyClock::time_point start = SteadyClock::now();
         stepTick(app, stand);
-        const Clock::time_point posted = Clock::now();
+        const SteadyClock::time_point posted = SteadyClock::now();
         pumpMessages();
         HWND view = windowState<PhotoStandWindow>(stand)->pageView;
         UpdateWindow(view);
         GdiFlush();
         recordStep(step, millisecondsBetween(start, posted), toTransition, toTransitionOnDemand);
-        recordStep(step, millisecondsBetween(start, Clock::now()), painted, paintedOnDemand);
+        recordStep(step, millisecondsSince(start), painted, paintedOnDemand);
         if (app.frontSurface == front) {
             std::fprintf(stderr, "the slide show did not step\n");
             return false;

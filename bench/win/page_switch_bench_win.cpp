@@ -9,11 +9,11 @@
 #include <psapi.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cwchar>
 #include <vector>
 
+#include "bench_support_win.h"
 #include "app/app_state_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
@@ -25,18 +25,7 @@
 namespace quillory {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr Size kViewSize{1200, 900};
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-Text tempPath(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    return fromWide(folder) + fromWide(name);
-}
 
 PageSettings filePage(const Text& picture) {
     PageSettings page = makeDefaultPage();
@@ -44,14 +33,6 @@ PageSettings filePage(const Text& picture) {
     page.File = picture;
     page.FileNum = 1;
     return page;
-}
-
-void pumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 // The stand's part of a Page change: the old view goes, the new one is placed and shown, and
@@ -70,20 +51,19 @@ public:
     };
 
     double switchTo(int page) {
-        const Clock::time_point start = Clock::now();
+        const SteadyClock::time_point start = SteadyClock::now();
         if (view_ != nullptr) DestroyWindow(view_);
-        const Clock::time_point created = Clock::now();
+        const SteadyClock::time_point created = SteadyClock::now();
         app_.album.currentPage = page;
         view_ = createPageView(app_, stand_);
         if (view_ == nullptr) return -1;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
-        const Clock::time_point placed = Clock::now();
+        const SteadyClock::time_point placed = SteadyClock::now();
         pumpMessages();  // the view shows itself
         UpdateWindow(view_);
         GdiFlush();
-        last = {std::chrono::duration<double, std::milli>(created - start).count(),
-                std::chrono::duration<double, std::milli>(placed - created).count(), millisecondsSince(placed)};
+        last = {millisecondsBetween(start, created), millisecondsBetween(created, placed), millisecondsSince(placed)};
         return millisecondsSince(start);
     }
 

@@ -7,11 +7,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 
+#include "bench_support_win.h"
 #include "draw/background_win.h"
 #include "draw/gdiplus_win.h"
 #include "draw/overlay_painter_win.h"
@@ -21,12 +21,6 @@ namespace quillory {
 namespace {
 
 constexpr Size kArea{1920, 1080};
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 PageScene benchScene() {
     PageScene scene;
@@ -70,7 +64,7 @@ void paintDirect(HDC target, const PageScene& scene, gp::GpImage* image) {
 
 template <typename Paint>
 double averageMilliseconds(int repeats, Paint paint) {
-    const Clock::time_point start = Clock::now();
+    const SteadyClock::time_point start = SteadyClock::now();
     for (int i = 0; i < repeats; ++i) paint();
     return millisecondsSince(start) / repeats;
 }
@@ -83,7 +77,7 @@ int run(const wchar_t* picturePath, int directRepeats, int painterRepeats) {
         return 1;
     }
     gp::GpImage* loaded = nullptr;
-    const Clock::time_point loadStart = Clock::now();
+    const SteadyClock::time_point loadStart = SteadyClock::now();
     if (gpflat::GdipLoadImageFromFile(picturePath, &loaded) != gp::Ok) {
         std::fprintf(stderr, "cannot decode %ls (run scripts/bench-picture.sh)\n", picturePath);
         return 1;
