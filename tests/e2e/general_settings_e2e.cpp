@@ -34,7 +34,6 @@ protected:
     HWND restart() { return startStand(L"general"); }
     HWND waitForDialog() { return waitForTopLevelWindow({L"#32770", L"Quillory - 全般設定", app_->id(), true}); }
     HWND showPanel(HWND dialog, WORD button, int probe) { return postCommand(dialog, button) ? waitForPanelWith(dialog, probe) : nullptr; }
-    bool close(HWND dialog, WORD button) { return postCommand(dialog, button) && waitUntil([&] { return !IsWindow(dialog); }); }
     static bool click(HWND panel, int id) { return sendMessage(GetDlgItem(panel, id), BM_CLICK).has_value(); }
     static std::wstring key(const std::wstring& album, const std::wstring& section, const std::wstring& name) {
         const std::wstring body = L"\n" + sectionBody(album, section).value_or(L"");
@@ -73,7 +72,7 @@ TEST_F(GeneralSettingsTest, TheStandShowsWhatOkKeepsAndCancelPutsBack) {
     HWND arrows = GetDlgItem(slides, IDC_SLIDE_INTERVAL_ARROWS);
     ASSERT_TRUE(sendMessage(arrows, UDM_SETPOS32, 0, 60));
     ASSERT_TRUE(sendMessage(slides, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 60), reinterpret_cast<LPARAM>(arrows)));
-    ASSERT_TRUE(close(dialog, IDCANCEL));
+    ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
     EXPECT_EQ(opacity(stand), 200);
 
     // Reopened on the panel shown last.
@@ -90,7 +89,7 @@ TEST_F(GeneralSettingsTest, TheStandShowsWhatOkKeepsAndCancelPutsBack) {
     ASSERT_NE(general, nullptr);
     ASSERT_TRUE(click(general, IDC_TAB_BOTTOM));
     ASSERT_TRUE(click(general, IDC_TAB_STATUS_BAR));
-    ASSERT_TRUE(close(dialog, IDOK));
+    ASSERT_TRUE(closeDialog(dialog, IDOK));
     EXPECT_NE(windowStyle(tabs) & TCS_BOTTOM, 0);
     view = FindWindowExW(stand, nullptr, L"#32770", nullptr);
     ASSERT_NE(view, nullptr);
@@ -119,7 +118,7 @@ TEST_F(GeneralSettingsTest, ThePageListReachesTheTabsTheAlbumAndTheNextStart) {
     HWND list = showPanel(dialog, IDM_PANEL_PAGE_LIST, IDC_PAGE_TREE);
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(click(list, IDC_MOVE_UP));
-    ASSERT_TRUE(close(dialog, IDCANCEL));
+    ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
     // Read once the stand answers again: its modal loop may still be ending.
     const std::vector<std::wstring> unchanged{L"A", L"B", L"C"};
     EXPECT_EQ(waitForValue([&] { return tabs(stand); }, unchanged), unchanged);
@@ -140,7 +139,7 @@ TEST_F(GeneralSettingsTest, ThePageListReachesTheTabsTheAlbumAndTheNextStart) {
     ASSERT_TRUE(sendMessage(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items[0])));
     ASSERT_TRUE(click(list, IDC_SET_MAIN_PAGE));
     ASSERT_TRUE(click(list, IDC_MAIN_AT_START));
-    ASSERT_TRUE(close(dialog, IDOK));
+    ASSERT_TRUE(closeDialog(dialog, IDOK));
     const std::vector<std::wstring> reordered{L"B", L"A"};
     EXPECT_EQ(waitForValue([&] { return tabs(stand); }, reordered), reordered);
     EXPECT_EQ(waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(1)), std::optional<int>(1));

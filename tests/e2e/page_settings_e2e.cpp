@@ -98,8 +98,7 @@ TEST_F(PageSettingsTest, CancelPutsTheFitModeShownMeanwhileBack) {
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(chooseFitMode(dialog, 3));
-    ASSERT_TRUE(postCommand(dialog, IDCANCEL));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
     const std::wstring album = closedAlbum(stand);
     EXPECT_TRUE(has(album, L"Page1", L"PhotoFlag=65728"));
 }
@@ -112,8 +111,7 @@ TEST_F(PageSettingsTest, SetAsDefaultAnsweredYesGivesNewPagesTheMode) {
     ASSERT_TRUE(chooseFitMode(dialog, 3));
     ASSERT_TRUE(PostMessageW(waitForPanelWith(dialog, IDC_FIT_MODE), WM_COMMAND, IDC_SET_AS_DEFAULT, 0));
     ASSERT_TRUE(answer({stand, dialog}, IDYES));
-    ASSERT_TRUE(postCommand(dialog, IDOK));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(closeDialog(dialog, IDOK));
     ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));
     const std::vector<std::wstring> three{L"A", L"B", L"Page3"};
     ASSERT_EQ(waitForValue([&] { return tabs(stand); }, three), three);
@@ -137,8 +135,7 @@ TEST_F(PageSettingsTest, TheLivePicturesInformationAndTheLiveLockReachThePanels)
     EXPECT_FALSE(listed(L"画像加工ソフト"));
     ASSERT_TRUE(postCommand(dialog, IDM_PANEL_DISPLAY_SIZE));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(waitForPanelWith(dialog, IDC_FIT_MODE), IDC_FIT_MODE)));
-    ASSERT_TRUE(postCommand(dialog, IDCANCEL));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
 
     ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST + 1));
     ASSERT_EQ(waitForValue([&] { return selectedTab(tabControl(stand)); }, std::optional<int>(1)), std::optional<int>(1));
@@ -147,8 +144,7 @@ TEST_F(PageSettingsTest, TheLivePicturesInformationAndTheLiveLockReachThePanels)
     HWND display = waitForPanelWith(dialog, IDC_FIT_MODE);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(display, IDC_FIT_MODE))) << "the locked Page's mode can be changed";
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(display, IDC_SET_AS_DEFAULT)));
-    ASSERT_TRUE(postCommand(dialog, IDCANCEL));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 
@@ -193,8 +189,7 @@ TEST_F(PageSettingsTest, TheColourPanelSetsTheBackgroundAndThePickerLetsGoOfTheM
     EXPECT_EQ(values().substr(0, kPictureRed.size()), kPictureRed) << values();
     ASSERT_TRUE(clickAt(*red, MouseButton::Right));
     EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(pick) && values() == kGreen; })) << windowText(GetDlgItem(panel, IDC_COLOUR_VALUES));
-    ASSERT_TRUE(postCommand(dialog, IDOK));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(closeDialog(dialog, IDOK));
 
     // Esc while picking: afterwards a click selects a tab again.
     dialog = openSettings(stand, L"A");
@@ -249,10 +244,8 @@ TEST_F(PageSettingsTest, TheFolderChooserStartsOnThePagesFolderAndCountsItsPictu
     // The taller tree leaves both buttons below it, whatever the system calls them.
     const RECT tree = windowRect(FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr));
     for (int button : {IDOK, IDCANCEL}) EXPECT_GE(windowRect(GetDlgItem(browser, button)).top, tree.bottom) << button;
-    ASSERT_TRUE(PostMessageW(browser, WM_COMMAND, IDCANCEL, 0));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(browser); }));
-    ASSERT_TRUE(postCommand(dialog, IDCANCEL));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(closeDialog(browser, IDCANCEL));
+    ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 

@@ -137,8 +137,7 @@ TEST_F(StandPagesTest, OnATabADoubleClickOpensItsPageSettingsAndTheRightButtonTh
     ASSERT_TRUE(PostMessageW(tabs, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 8)));
     HWND settings = waitForTopLevelWindow({L"#32770", L"Quillory - ページ \"A\" の設定", app_->id(), true});
     ASSERT_NE(settings, nullptr);
-    ASSERT_TRUE(postCommand(settings, IDCANCEL));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindow(settings); }));
+    ASSERT_TRUE(closeDialog(settings, IDCANCEL));
 
     ASSERT_TRUE(activate(stand));
     ASSERT_TRUE(PostMessageW(tabs, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 8)));

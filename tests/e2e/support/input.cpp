@@ -1,5 +1,7 @@
 #include "input.h"
 
+#include "wait_until.h"
+
 #include <vector>
 
 namespace quillory::e2e {
@@ -32,6 +34,10 @@ bool postCommand(HWND window, WORD commandId) {
 }
 
 bool postClose(HWND window) { return PostMessageW(window, WM_CLOSE, 0, 0) != FALSE; }
+
+bool closeDialog(HWND dialog, WORD button) {
+    return postCommand(dialog, button) && waitUntil([&] { return !IsWindow(dialog); });
+}
 
 bool activate(HWND window) {
     SetForegroundWindow(window);

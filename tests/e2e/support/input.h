@@ -9,6 +9,8 @@ namespace quillory::e2e {
 
 bool postCommand(HWND window, WORD commandId);
 bool postClose(HWND window);
+// Presses a dialog's button (IDOK, IDCANCEL, ...) and waits until the dialog has gone.
+bool closeDialog(HWND dialog, WORD button);
 
 // Makes the window the foreground window, so keyboard input reaches it.
 bool activate(HWND window);
