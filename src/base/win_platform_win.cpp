@@ -11,6 +11,14 @@ namespace quillory {
 
 namespace {
 
+// Where a read on a file handle starts.
+OVERLAPPED filePosition(std::uint64_t offset) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return at;
+}
+
 class HandleSource final : public ByteSource {
 public:
     HandleSource(HANDLE file, std::uint64_t size) : file_(file), size_(size) {}
@@ -21,18 +29,13 @@ public:
     std::uint64_t size() const override { return size_; }
     bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
         if (offset > size_ || out.size() > size_ - offset) return false;
-        OVERLAPPED at{};
-        at.Offset = static_cast<DWORD>(offset);
-        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
         std::size_t done = 0;
         while (done < out.size()) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - done, 1u << 30));
+            OVERLAPPED at = filePosition(offset + done);
             DWORD got = 0;
             if (!ReadFile(file_, out.data() + done, chunk, &got, &at) || got == 0) return false;
             done += got;
-            const std::uint64_t next = offset + done;
-            at.Offset = static_cast<DWORD>(next);
-            at.OffsetHigh = static_cast<DWORD>(next >> 32);
         }
         return true;
     }
