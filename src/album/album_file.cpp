@@ -26,8 +26,23 @@ Text backupPath(const Text& albumPath) {
     return (hasExtension ? albumPath.substr(0, dot) : albumPath) + u"_Backup.qalbum";
 }
 
-ShortText historyKey(TextView name, int entry) {
-    return ShortText(name).appendNumber(entry, 2);
+// "HistoryFileNumber01", "HistoryFileName01" and so on, made once: every load and save passes them all.
+struct HistoryKeys {
+    std::array<Text, kHistorySize> number;
+    std::array<Text, kHistorySize> name;
+};
+
+const HistoryKeys& historyKeys() {
+    static const HistoryKeys keys = [] {
+        HistoryKeys made;
+        for (std::size_t entry = 0; entry < kHistorySize; ++entry) {
+            const int shown = static_cast<int>(entry) + 1;
+            made.number[entry] = Text(ShortText(u"HistoryFileNumber").appendNumber(shown, 2));
+            made.name[entry] = Text(ShortText(u"HistoryFileName").appendNumber(shown, 2));
+        }
+        return made;
+    }();
+    return keys;
 }
 
 // A missing key keeps the field's value: at the start of the program, its start value.
@@ -194,10 +209,11 @@ void AlbumFile::rewriteAsUnicode(const Album& album, bool withDefaultPage) {
 }
 
 void AlbumFile::readHistory(const IniDocument& doc, Album& album) const {
-    for (int entry = 1; entry <= static_cast<int>(kHistorySize); ++entry) {
-        HistoryEntry& item = album.history[static_cast<std::size_t>(entry - 1)];
-        item.pictureNumber = doc.readInt(kMainSection, historyKey(u"HistoryFileNumber", entry), -1);
-        item.fileName = readText(doc, kMainSection, historyKey(u"HistoryFileName", entry), u"", kHistoryNameCapacity);
+    const HistoryKeys& keys = historyKeys();
+    for (std::size_t entry = 0; entry < kHistorySize; ++entry) {
+        HistoryEntry& item = album.history[entry];
+        item.pictureNumber = doc.readInt(kMainSection, keys.number[entry], -1);
+        item.fileName = readText(doc, kMainSection, keys.name[entry], u"", kHistoryNameCapacity);
     }
 }
 
@@ -342,10 +358,10 @@ void AlbumFile::saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool w
     }
     pagesInFile_ = s.PageCount;
     if (withCurrentPage) savePageTo(doc, album, album.currentPage, kSaveAllGroups);
-    for (int entry = 1; entry <= static_cast<int>(kHistorySize); ++entry) {
-        const HistoryEntry& item = album.history[static_cast<std::size_t>(entry - 1)];
-        doc.writeInt(kMainSection, historyKey(u"HistoryFileNumber", entry), item.pictureNumber);
-        doc.write(kMainSection, historyKey(u"HistoryFileName", entry), item.fileName);
+    const HistoryKeys& keys = historyKeys();
+    for (std::size_t entry = 0; entry < kHistorySize; ++entry) {
+        doc.writeInt(kMainSection, keys.number[entry], album.history[entry].pictureNumber);
+        doc.write(kMainSection, keys.name[entry], album.history[entry].fileName);
     }
     dirty_ = true;
 }

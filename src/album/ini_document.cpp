@@ -14,6 +14,9 @@ namespace {
 
 // A Page section holds about twenty keys; a section made by writing starts with room for them.
 constexpr std::size_t kNewSectionLines = 24;
+// A file started afresh is mostly written whole next: about this much for five Pages.
+constexpr std::size_t kNewFileUnits = 4096;
+constexpr std::size_t kNewFileSections = 8;
 
 bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
@@ -208,7 +211,9 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
 void IniDocument::resetTo(TextView firstLine, bool unicode) {
     unicode_ = unicode;
     text_.clear();
+    text_.reserve(kNewFileUnits);
     sections_.assign(1, Section{});
+    sections_.reserve(kNewFileSections);
     index_.clear();
     lastFound_ = 0;
     const Line line = appendLine(firstLine);
