@@ -275,9 +275,10 @@ std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView
 
 std::optional<std::size_t> IniDocument::findKeyIn(const Section& section, TextView key, std::uint64_t hash,
                                                   std::size_t begin, std::size_t end) const {
+    // A line without a key has an empty key and hash 0: were a key's hash 0, the names still differ.
     for (std::size_t i = begin; i < end; ++i) {
         const Line& line = section.lines[i];
-        if (line.keyHash == hash && line.key.size != 0 && equalsNoCase(textOf(line.key), key)) return i;
+        if (line.keyHash == hash && equalsNoCase(textOf(line.key), key)) return i;
     }
     return std::nullopt;
 }
