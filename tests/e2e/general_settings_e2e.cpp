@@ -33,7 +33,6 @@ protected:
     }
     HWND restart() { return startStand(L"general"); }
     HWND waitForDialog() { return waitForTopLevelWindow({L"#32770", L"Quillory - 全般設定", app_->id(), true}); }
-    HWND showPanel(HWND dialog, WORD button, int probe) { return postCommand(dialog, button) ? waitForPanelWith(dialog, probe) : nullptr; }
     static bool click(HWND panel, int id) { return sendMessage(GetDlgItem(panel, id), BM_CLICK).has_value(); }
     static std::wstring key(const std::wstring& album, const std::wstring& section, const std::wstring& name) {
         const std::wstring body = L"\n" + sectionBody(album, section).value_or(L"");

@@ -54,8 +54,7 @@ protected:
         return waitForTopLevelWindow({L"#32770", L"Quillory - ページ \"" + label + L"\" の設定", app_->id(), true});
     }
     bool chooseFitMode(HWND dialog, int mode) {
-        if (!postCommand(dialog, IDM_PANEL_DISPLAY_SIZE)) return false;
-        HWND panel = waitForPanelWith(dialog, IDC_FIT_MODE);
+        HWND panel = showPanel(dialog, IDM_PANEL_DISPLAY_SIZE, IDC_FIT_MODE);
         HWND combo = GetDlgItem(panel, IDC_FIT_MODE);
         return panel != nullptr && sendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(mode)) &&
                sendMessage(panel, WM_COMMAND, MAKEWPARAM(IDC_FIT_MODE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -84,8 +83,7 @@ TEST_F(PageSettingsTest, ALabelTypedBeforeSwitchingPanelsReachesTheTabAndTheAlbu
     HWND contents = waitForPanelWith(dialog, IDC_CONTENTS_LABEL);
     ASSERT_NE(contents, nullptr);
     ASSERT_TRUE(sendMessage(GetDlgItem(contents, IDC_CONTENTS_LABEL), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Beach")));
-    ASSERT_TRUE(postCommand(dialog, IDM_PANEL_TEXT));
-    ASSERT_NE(waitForPanelWith(dialog, IDC_TEXT_FONT), nullptr);
+    ASSERT_NE(showPanel(dialog, IDM_PANEL_TEXT, IDC_TEXT_FONT), nullptr);
     ASSERT_TRUE(postCommand(dialog, IDOK));
     const std::vector<std::wstring> expected{L"Beach", L"B"};
     EXPECT_EQ(waitForValue([&] { return tabs(stand); }, expected), expected);
@@ -125,16 +123,14 @@ TEST_F(PageSettingsTest, TheLivePicturesInformationAndTheLiveLockReachThePanels)
     ASSERT_NE(stand, nullptr);
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(postCommand(dialog, IDM_PANEL_IMAGE_INFO));
-    HWND list = GetDlgItem(waitForPanelWith(dialog, IDC_INFO_LIST), IDC_INFO_LIST);
+    HWND list = GetDlgItem(showPanel(dialog, IDM_PANEL_IMAGE_INFO, IDC_INFO_LIST), IDC_INFO_LIST);
     std::vector<std::wstring> labels;
     waitUntil([&] { return !(labels = listViewTexts(list, 0).value_or(std::vector<std::wstring>{})).empty(); });
     auto listed = [&](const wchar_t* label) { return std::find(labels.begin(), labels.end(), label) != labels.end(); };
     EXPECT_TRUE(listed(L"撮影日")) << testing::PrintToString(labels);
     EXPECT_FALSE(listed(L"画像更新日")) << "the picture was changed when it was taken";
     EXPECT_FALSE(listed(L"画像加工ソフト"));
-    ASSERT_TRUE(postCommand(dialog, IDM_PANEL_DISPLAY_SIZE));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(waitForPanelWith(dialog, IDC_FIT_MODE), IDC_FIT_MODE)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(showPanel(dialog, IDM_PANEL_DISPLAY_SIZE, IDC_FIT_MODE), IDC_FIT_MODE)));
     ASSERT_TRUE(closeDialog(dialog, IDCANCEL));
 
     ASSERT_TRUE(postCommand(stand, IDM_PAGE_FIRST + 1));
@@ -155,8 +151,7 @@ TEST_F(PageSettingsTest, TheColourPanelSetsTheBackgroundAndThePickerLetsGoOfTheM
     ASSERT_NE(view, nullptr);
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(postCommand(dialog, IDM_PANEL_COLOUR));
-    HWND panel = waitForPanelWith(dialog, IDC_COLOUR_PICK);
+    HWND panel = showPanel(dialog, IDM_PANEL_COLOUR, IDC_COLOUR_PICK);
     ASSERT_NE(panel, nullptr);
     auto values = [&] { return windowText(GetDlgItem(panel, IDC_COLOUR_VALUES)); };
 
@@ -224,8 +219,7 @@ TEST_F(PageSettingsTest, TheFolderChooserStartsOnThePagesFolderAndCountsItsPictu
     ASSERT_NE(stand, nullptr);
     HWND dialog = openSettings(stand, L"A");
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(postCommand(dialog, IDM_PANEL_CONTENTS));
-    HWND contents = waitForPanelWith(dialog, IDC_CONTENTS_CHOOSE);
+    HWND contents = showPanel(dialog, IDM_PANEL_CONTENTS, IDC_CONTENTS_CHOOSE);
     ASSERT_NE(contents, nullptr);
     ASSERT_TRUE(sendMessage(GetDlgItem(contents, IDC_CONTENTS_FOLDER), BM_CLICK));
     ASSERT_TRUE(PostMessageW(contents, WM_COMMAND, MAKEWPARAM(IDC_CONTENTS_CHOOSE, BN_CLICKED), 0));

@@ -1,6 +1,7 @@
 #include "input.h"
 
 #include "wait_until.h"
+#include "window_query.h"
 
 #include <vector>
 
@@ -31,6 +32,10 @@ INPUT mouseInput(DWORD flags) {
 
 bool postCommand(HWND window, WORD commandId) {
     return PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0) != FALSE;
+}
+
+HWND showPanel(HWND dialog, WORD button, int probe) {
+    return postCommand(dialog, button) ? waitForPanelWith(dialog, probe) : nullptr;
 }
 
 bool postClose(HWND window) { return PostMessageW(window, WM_CLOSE, 0, 0) != FALSE; }

@@ -11,6 +11,9 @@ bool postCommand(HWND window, WORD commandId);
 bool postClose(HWND window);
 // Presses a dialog's button (IDOK, IDCANCEL, ...) and waits until the dialog has gone.
 bool closeDialog(HWND dialog, WORD button);
+// Presses a settings dialog's panel button and waits for the panel holding control `probe`;
+// nullptr when either fails.
+HWND showPanel(HWND dialog, WORD button, int probe);
 
 // Makes the window the foreground window, so keyboard input reaches it.
 bool activate(HWND window);
