@@ -4,9 +4,11 @@
 #include <bit>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 #include "album/short_text.h"
+#include "base/unit_words.h"
 
 namespace quillory {
 
@@ -48,30 +50,59 @@ std::optional<TextView> headerName(TextView line) {
 // where its first "=" stands (`end` when it has none); returns whether the last line had one.
 template <typename Visit>
 bool forEachLine(TextView text, Visit visit) {
+    using namespace unit_words;
+    const auto lineEnds = [](std::uint64_t word) { return lanesEqualTo(word, u'\r') | lanesEqualTo(word, u'\n'); };
+    const auto equalsOrLineEnds = [](std::uint64_t word) {
+        return lanesEqualTo(word, u'=') | lanesEqualTo(word, u'\r') | lanesEqualTo(word, u'\n');
+    };
+    const char16_t* const units = text.data();
+    const std::size_t size = text.size();
     std::size_t start = 0;
-    while (start < text.size()) {
-        // Before the "=", one comparison passes a letter; after it, one passes all but a line end.
-        std::size_t end = start;
-        while (end < text.size() && (text[end] > u'=' || (text[end] != u'=' && !isLineEnd(text[end])))) ++end;
-        const std::size_t equals = end;
-        while (end < text.size() && !isLineEnd(text[end])) ++end;
+    while (start < size) {
+        const std::size_t equals = findStop(units, start, size, equalsOrLineEnds);
+        const bool hasEquals = equals < size && units[equals] == u'=';
+        const std::size_t end = hasEquals ? findStop(units, equals, size, lineEnds) : equals;
         visit(start, equals, end);
-        if (end == text.size()) return false;
-        start = end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
+        if (end == size) return false;
+        start = end + ((units[end] == u'\r' && end + 1 < size && units[end + 1] == u'\n') ? 2 : 1);
     }
     return true;
 }
 
-// FNV-1a over the name with bit 5 of every unit cleared, so that names differing only in ASCII
-// case meet. Other names may meet too; a lookup tells them apart by comparing the names. There is
-// no branch per unit: the fuzzers trace every comparison, and a name is hashed once per lookup.
+// FNV-1a over the name, four units at a time, with bit 5 of every unit cleared so that names
+// differing only in ASCII case meet. The last four units are taken as one word even where it
+// overlaps the word before. Other names may meet too; a lookup tells them apart by comparing the
+// names. The hash lives only in memory, so it may differ between machines.
 std::uint64_t nameHash(TextView name) {
+    using namespace unit_words;
+    constexpr std::uint64_t kCaseBits = kLaneOnes * 0x20u;
     std::uint64_t hash = 14695981039346656037ull;
-    for (const char16_t c : name) {
-        hash ^= static_cast<std::uint64_t>(c & ~0x20u);
-        hash *= 1099511628211ull;
+    const auto mix = [&hash](std::uint64_t word) { hash = (hash ^ (word & ~kCaseBits)) * 1099511628211ull; };
+    const std::size_t size = name.size();
+    if (size < kUnits) {
+        for (const char16_t c : name) mix(c);
+        return hash;
     }
+    std::size_t at = 0;
+    for (; size - at >= kUnits; at += kUnits) mix(wordAt(name.data() + at));
+    if (at < size) mix(wordAt(name.data() + size - kUnits));
     return hash;
+}
+
+// Appends the units of UTF-16LE bytes (a trailing odd byte is ignored) through a small buffer:
+// a string sized first would be filled twice.
+void appendUtf16Le(Text& text, std::span<const std::uint8_t> bytes) {
+    char16_t chunk[512];
+    while (bytes.size() >= 2) {
+        const std::size_t count = std::min(std::size(chunk), bytes.size() / 2);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(chunk, bytes.data(), count * 2);
+        } else {
+            for (std::size_t i = 0; i < count; ++i) chunk[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+        }
+        text.append(chunk, count);
+        bytes = bytes.subspan(count * 2);
+    }
 }
 
 // A key hash's bit among a section's 512: the word and the bit within it, from the hash's top nine bits.
@@ -162,14 +193,7 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
         const auto units = bytes.subspan(2);
         // Room for the lines a save adds, so the first of them does not copy the whole text.
         doc.text_.reserve(units.size() / 2 + units.size() / 8 + 64);
-        doc.text_.resize(units.size() / 2);
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(doc.text_.data(), units.data(), doc.text_.size() * 2);
-        } else {
-            for (std::size_t i = 0; i < doc.text_.size(); ++i) {
-                doc.text_[i] = static_cast<char16_t>(units[2 * i] | (units[2 * i + 1] << 8));
-            }
-        }
+        appendUtf16Le(doc.text_, units);
     } else {
         doc.text_ = codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
