@@ -47,11 +47,12 @@ const HistoryKeys& historyKeys() {
 
 // A missing key keeps the field's value: at the start of the program, its start value.
 void readAlbumSettings(const IniDocument& doc, AlbumSettings& s) {
+    const IniDocument::SectionRef main = doc.section(kMainSection);
     for (const SettingsKey& row : kSettingsKeys) {
         if (Text AlbumSettings::*text = textField(row.field)) {
-            s.*text = capped(readProfileText(doc, kMainSection, row.key, s.*text), row.capacity);
+            s.*text = capped(readProfileText(doc, main, row.key, s.*text), row.capacity);
         } else {
-            setNumber(s, row.field, doc.readInt(kMainSection, row.key, numberIn(s, row.field)));
+            setNumber(s, row.field, doc.readInt(main, row.key, numberIn(s, row.field)));
         }
     }
     if (SlideEffect.get(s.SlideStyle) >= 9) SlideEffect.set(s.SlideStyle, 2);
@@ -210,20 +211,21 @@ void AlbumFile::rewriteAsUnicode(const Album& album, bool withDefaultPage) {
 
 void AlbumFile::readHistory(const IniDocument& doc, Album& album) const {
     const HistoryKeys& keys = historyKeys();
+    const IniDocument::SectionRef main = doc.section(kMainSection);
     for (std::size_t entry = 0; entry < kHistorySize; ++entry) {
         HistoryEntry& item = album.history[entry];
-        item.pictureNumber = doc.readInt(kMainSection, keys.number[entry], -1);
-        item.fileName = readText(doc, kMainSection, keys.name[entry], u"", kHistoryNameCapacity);
+        item.pictureNumber = doc.readInt(main, keys.number[entry], -1);
+        item.fileName = readText(doc, main, keys.name[entry], u"", kHistoryNameCapacity);
     }
 }
 
-Text AlbumFile::readText(const IniDocument& doc, TextView section, TextView key, TextView fallback,
+Text AlbumFile::readText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback,
                          std::size_t capacity) const {
     if (fileWasUnicode_) return doc.readString(section, key, fallback, capacity);
     return capped(readProfileText(doc, section, key, fallback), capacity);
 }
 
-Text AlbumFile::readComment(const IniDocument& doc, TextView section, int page) const {
+Text AlbumFile::readComment(const IniDocument& doc, IniDocument::SectionRef section, int page) const {
     const std::int32_t lines = doc.readInt(section, u"Comment", 0);
     if (lines == 0) return Text(ShortText(u"Page").appendNumber(page + 1).append(u" コメント"));
     if (lines < 0) return Text();
@@ -264,7 +266,8 @@ void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, boo
     const bool isPage = page != kDefaultPage;
     if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
     album.unicodeAlbum = fileWasUnicode_;
-    const ShortText section = pageSection(page);
+    const ShortText name = pageSection(page);
+    const IniDocument::SectionRef section = doc.section(name);
     // Every value is read before it is stored, so the DefaultPage can be its own defaults.
     const PageSettings& defaults = album.defaultPage;
     PageSettings& p = isPage ? album.pages[static_cast<std::size_t>(page)] : album.defaultPage;
@@ -277,7 +280,7 @@ void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, boo
                 setNumber(p, row.field, doc.readInt(section, row.key, 0));
                 secondColoursFromDefault = newPage || static_cast<std::uint32_t>(p.PageVer) >= kPageVersion;
                 break;
-            case PageKeyRole::Label: p.*text = readText(doc, section, row.key, section, row.capacity); break;
+            case PageKeyRole::Label: p.*text = readText(doc, section, row.key, name, row.capacity); break;
             case PageKeyRole::Comment: p.*text = readComment(doc, section, page); break;
             case PageKeyRole::Path: p.*text = expandPath(readProfileText(doc, section, row.key, u""), folders_); break;
             case PageKeyRole::PageOnly: setNumber(p, row.field, doc.readInt(section, row.key, 0)); break;

@@ -77,8 +77,9 @@ private:
     void keepDocument();
     void finishBatch();
     void loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage);
-    Text readComment(const IniDocument& doc, TextView section, int page) const;
-    Text readText(const IniDocument& doc, TextView section, TextView key, TextView fallback, std::size_t capacity) const;
+    Text readComment(const IniDocument& doc, IniDocument::SectionRef section, int page) const;
+    Text readText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback,
+                  std::size_t capacity) const;
     void readHistory(const IniDocument& doc, Album& album) const;
     void savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups);
     void saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage);

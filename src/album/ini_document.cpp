@@ -30,9 +30,11 @@ bool isLineEnd(char16_t c) {
 }
 
 TextView trimmed(TextView text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
+    const char16_t* begin = text.data();
+    const char16_t* end = begin + text.size();
+    while (begin != end && isBlank(*begin)) ++begin;
+    while (end != begin && isBlank(end[-1])) --end;
+    return TextView(begin, static_cast<std::size_t>(end - begin));
 }
 
 // The name of a header line ("[Name]" with blanks allowed around it), or nothing.
@@ -332,16 +334,27 @@ void IniDocument::addKeyLine(Section& section, std::size_t at, const Line& line)
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), line);
 }
 
+IniDocument::SectionRef IniDocument::section(TextView name) const {
+    const Section* found = findSection(name);
+    return SectionRef(found ? static_cast<std::size_t>(found - sections_.data()) : 0);
+}
+
 std::optional<TextView> IniDocument::value(TextView section, TextView key) const {
-    const Section* found = findSection(section);
-    if (!found) return std::nullopt;
-    const auto line = findKey(*found, key, nameHash(key));
+    return value(this->section(section), key);
+}
+
+std::optional<TextView> IniDocument::value(SectionRef section, TextView key) const {
+    if (section.index_ == 0) return std::nullopt;
+    const Section& found = sections_[section.index_];
+    const auto line = findKey(found, key, nameHash(key));
     if (!line) return std::nullopt;
-    const Line& keyLine = found->lines[*line];
+    const Line& keyLine = found.lines[*line];
     const TextView text = textOf(keyLine.text);
     // Only blanks stand between the key and its "=".
-    const std::size_t keyEnd = keyLine.key.begin + keyLine.key.size - keyLine.text.begin;
-    return trimmed(text.substr(text.find(u'=', keyEnd) + 1));
+    const char16_t* equals = text.data() + (keyLine.key.begin + keyLine.key.size - keyLine.text.begin);
+    while (*equals != u'=') ++equals;
+    const char16_t* const valueStart = equals + 1;
+    return trimmed(TextView(valueStart, static_cast<std::size_t>(text.data() + text.size() - valueStart)));
 }
 
 bool IniDocument::hasSection(TextView section) const {
@@ -349,18 +362,26 @@ bool IniDocument::hasSection(TextView section) const {
 }
 
 Text IniDocument::readString(TextView section, TextView key, TextView fallback, std::size_t capacity) const {
+    return readString(this->section(section), key, fallback, capacity);
+}
+
+Text IniDocument::readString(SectionRef section, TextView key, TextView fallback, std::size_t capacity) const {
     return capped(value(section, key).value_or(fallback), capacity);
 }
 
 std::int32_t IniDocument::readInt(TextView section, TextView key, std::int32_t fallback) const {
+    return readInt(this->section(section), key, fallback);
+}
+
+std::int32_t IniDocument::readInt(SectionRef section, TextView key, std::int32_t fallback) const {
     const auto text = value(section, key);
     if (!text || text->empty()) return fallback;
-    std::size_t i = 0;
-    const bool negative = (*text)[0] == u'-';
-    if (negative || (*text)[0] == u'+') ++i;
+    const bool negative = text->front() == u'-';
+    const TextView digits = text->substr(negative || text->front() == u'+' ? 1 : 0);
     std::uint32_t number = 0;
-    for (; i < text->size() && (*text)[i] >= u'0' && (*text)[i] <= u'9'; ++i) {
-        number = number * 10u + static_cast<std::uint32_t>((*text)[i] - u'0');
+    for (const char16_t c : digits) {
+        if (c < u'0' || c > u'9') break;
+        number = number * 10u + static_cast<std::uint32_t>(c - u'0');
     }
     return static_cast<std::int32_t>(negative ? 0u - number : number);
 }

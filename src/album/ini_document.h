@@ -30,18 +30,34 @@ public:
 
     bool isUnicode() const { return unicode_; }
 
+    // A section looked up once, for reading many of its keys; it lasts until the document is
+    // changed. One made by default, or for a missing section, holds no keys.
+    class SectionRef {
+    public:
+        SectionRef() = default;
+
+    private:
+        friend class IniDocument;
+        explicit SectionRef(std::size_t index) : index_(index) {}
+        std::size_t index_ = 0;  // into sections_, whose first entry is no named section
+    };
+    SectionRef section(TextView name) const;
+
     // The value with surrounding blanks removed, or nothing when the key is missing. The view
     // lasts until the document is changed.
     std::optional<TextView> value(TextView section, TextView key) const;
+    std::optional<TextView> value(SectionRef section, TextView key) const;
     bool hasSection(TextView section) const;
     // The sections' names in file order, duplicates included.
     std::size_t sectionCount() const { return sections_.size() - 1; }
     TextView sectionName(std::size_t index) const { return nameOf(sections_[index + 1]); }
     // At most `capacity` code units of the value, or of `fallback` when the key is missing.
     Text readString(TextView section, TextView key, TextView fallback, std::size_t capacity) const;
+    Text readString(SectionRef section, TextView key, TextView fallback, std::size_t capacity) const;
     // The signed decimal number at the start of the value (wrapping to 32 bits), 0 when there is
     // none; `fallback` when the key is missing or its value is empty.
     std::int32_t readInt(TextView section, TextView key, std::int32_t fallback) const;
+    std::int32_t readInt(SectionRef section, TextView key, std::int32_t fallback) const;
 
     // Replaces the key's value in place, or appends the key after the last non-blank line of
     // its section, or appends the section at the end of the file. CR and LF in the value become

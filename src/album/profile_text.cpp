@@ -14,7 +14,7 @@ ShortText hexKey(TextView key) {
 
 }  // namespace
 
-Text readProfileText(const IniDocument& doc, TextView section, TextView key, TextView fallback) {
+Text readProfileText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback) {
     const auto hex = doc.value(section, hexKey(key));
     if (hex && !hex->empty()) return decodeHexTwin(hex->substr(0, kHexTwinCapacity));
     return doc.readString(section, key, fallback, kProfileTextCapacity);

@@ -12,7 +12,7 @@ constexpr std::size_t kProfileTextCapacity = 259;
 constexpr int kCommentLineLimit = 5;
 
 // The key's Hex twin when it holds anything, otherwise the key itself (or `fallback`).
-Text readProfileText(const IniDocument& doc, TextView section, TextView key, TextView fallback);
+Text readProfileText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback);
 void deleteHexKey(IniDocument& doc, TextView section, TextView key);
 
 // Comment000, Comment001 … for the lines of a comment; the line count is `Comment`.
