@@ -20,8 +20,9 @@ constexpr std::size_t kNewSectionLines = 24;
 constexpr std::size_t kNewFileUnits = 4096;
 constexpr std::size_t kNewFileSections = 8;
 
+// Most units are above the blank, and one comparison tells them so.
 bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
+    return c <= u' ' && (c == u' ' || c == u'\t');
 }
 
 // Most units are past both line ends, and one comparison tells them so.
@@ -48,22 +49,23 @@ std::optional<TextView> headerName(TextView line) {
     return trimmed(line.substr(0, close));
 }
 
+// The lanes of a word of four units that hold CR or LF.
+std::uint64_t lineEnds(std::uint64_t word) {
+    return unit_words::lanesEqualTo(word, u'\r') | unit_words::lanesEqualTo(word, u'\n');
+}
+
 // Hands visit(begin, equals, end) every line of the text without its line end, `equals` being
 // where its first "=" stands (`end` when it has none); returns whether the last line had one.
 template <typename Visit>
 bool forEachLine(TextView text, Visit visit) {
-    using namespace unit_words;
-    const auto lineEnds = [](std::uint64_t word) { return lanesEqualTo(word, u'\r') | lanesEqualTo(word, u'\n'); };
-    const auto equalsOrLineEnds = [](std::uint64_t word) {
-        return lanesEqualTo(word, u'=') | lanesEqualTo(word, u'\r') | lanesEqualTo(word, u'\n');
-    };
+    const auto equalsOrLineEnds = [](std::uint64_t word) { return unit_words::lanesEqualTo(word, u'=') | lineEnds(word); };
     const char16_t* const units = text.data();
     const std::size_t size = text.size();
     std::size_t start = 0;
     while (start < size) {
-        const std::size_t equals = findStop(units, start, size, equalsOrLineEnds);
+        const std::size_t equals = unit_words::findStop(units, start, size, equalsOrLineEnds);
         const bool hasEquals = equals < size && units[equals] == u'=';
-        const std::size_t end = hasEquals ? findStop(units, equals, size, lineEnds) : equals;
+        const std::size_t end = hasEquals ? unit_words::findStop(units, equals, size, lineEnds) : equals;
         visit(start, equals, end);
         if (end == size) return false;
         start = end + ((units[end] == u'\r' && end + 1 < size && units[end + 1] == u'\n') ? 2 : 1);
@@ -178,7 +180,9 @@ IniDocument::Line IniDocument::appendKeyLine(TextView key, std::uint64_t keyHash
     text_ += u'=';
     const std::size_t valueAt = text_.size();
     text_.append(value);
-    std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(valueAt), text_.end(), isLineEnd, u' ');
+    if (unit_words::findStop(value.data(), 0, value.size(), lineEnds) != value.size()) {
+        std::replace_if(text_.begin() + static_cast<std::ptrdiff_t>(valueAt), text_.end(), isLineEnd, u' ');
+    }
     return Line{Range{begin, text_.size() - begin}, Range{begin, key.size()}, keyHash};
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "base/text.h"
 
@@ -18,7 +19,7 @@ public:
 
     ShortText& append(TextView text) {
         const std::size_t count = std::min(text.size(), kCapacity - size_);
-        std::copy_n(text.data(), count, buffer_.data() + size_);
+        if (count != 0) std::memcpy(buffer_.data() + size_, text.data(), count * sizeof(char16_t));
         size_ += count;
         return *this;
     }
