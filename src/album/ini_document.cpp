@@ -14,39 +14,28 @@ namespace quillory {
 
 namespace {
 
-// A Page section holds about twenty keys; a section made by writing starts with room for them.
-constexpr std::size_t kNewSectionLines = 24;
 // A file started afresh is mostly written whole next: about this much for five Pages.
 constexpr std::size_t kNewFileUnits = 4096;
+constexpr std::size_t kNewFileLines = 192;
 constexpr std::size_t kNewFileSections = 8;
-
-// Most units are above the blank, and one comparison tells them so.
-bool isBlank(char16_t c) {
-    return c <= u' ' && (c == u' ' || c == u'\t');
-}
+// A saved line is about this long, and a saved Page section this long, in code units.
+constexpr std::size_t kLineUnits = 24;
+constexpr std::size_t kSectionUnits = 512;
 
 // Most units are past both line ends, and one comparison tells them so.
 bool isLineEnd(char16_t c) {
     return c <= u'\r' && (c == u'\r' || c == u'\n');
 }
 
-TextView trimmed(TextView text) {
-    const char16_t* begin = text.data();
-    const char16_t* end = begin + text.size();
-    while (begin != end && isBlank(*begin)) ++begin;
-    while (end != begin && isBlank(end[-1])) --end;
-    return TextView(begin, static_cast<std::size_t>(end - begin));
-}
-
 // The name of a header line ("[Name]" with blanks allowed around it), or nothing.
 std::optional<TextView> headerName(TextView line) {
     // Most lines start with a key: neither a blank nor a bracket.
     if (line.empty() || (line.front() != u'[' && !isBlank(line.front()))) return std::nullopt;
-    line = trimmed(line);
+    line = trimBlanks(line);
     if (line.empty() || line.front() != u'[') return std::nullopt;
     line.remove_prefix(1);
     const std::size_t close = line.find(u']');
-    return trimmed(line.substr(0, close));
+    return trimBlanks(line.substr(0, close));
 }
 
 // The lanes of a word of four units that hold CR or LF.
@@ -186,10 +175,10 @@ IniDocument::Line IniDocument::appendKeyLine(TextView key, std::uint64_t keyHash
     return Line{Range{begin, text_.size() - begin}, Range{begin, key.size()}, keyHash};
 }
 
-void IniDocument::startSection(Range name, Line header, std::size_t lines) {
-    sections_.push_back(Section{name, {}});
-    sections_.back().lines.reserve(lines);
-    sections_.back().lines.push_back(header);
+void IniDocument::startSection(Range name, const Line& header) {
+    sections_.push_back(Section{name, lines_.size()});
+    lines_.push_back(header);
+    sections_.back().count = 1;
 }
 
 IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& codePage) {
@@ -204,36 +193,17 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
         doc.text_ = codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
 
-    // The lines and headers first, so that each section then takes its lines at their exact number.
     const TextView text(doc.text_);
-    struct ScannedLine {
-        Range text;
-        std::size_t equals;  // within the line
-    };
-    std::vector<ScannedLine> lines;
-    lines.reserve(text.size() / 24 + 4);  // about the size of a saved line
-    std::vector<std::pair<std::size_t, Range>> headers;  // line index and section name
-    headers.reserve(text.size() / 512 + 2);  // about the size of a saved Page section
+    doc.lines_.reserve(text.size() / kLineUnits + 4);
+    doc.sections_.reserve(text.size() / kSectionUnits + 2);
     doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t equals, std::size_t end) {
+        const Range line{begin, end - begin};
         if (const auto name = headerName(text.substr(begin, end - begin))) {
-            headers.emplace_back(lines.size(), Range{static_cast<std::size_t>(name->data() - text.data()), name->size()});
+            doc.startSection(Range{static_cast<std::size_t>(name->data() - text.data()), name->size()}, Line{line, {}});
+        } else {
+            doc.takeParsedLine(doc.sections_.back(), doc.keyLineOf(line, equals - begin));
         }
-        lines.push_back(ScannedLine{Range{begin, end - begin}, equals - begin});
     });
-    doc.sections_.reserve(headers.size() + 1);
-    doc.sections_[0].lines.reserve(headers.empty() ? lines.size() : headers.front().first);
-    for (std::size_t h = 0; h < headers.size(); ++h) {
-        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].first : lines.size();
-        doc.sections_.push_back(Section{headers[h].second, {}});
-        doc.sections_.back().lines.reserve(end - headers[h].first);
-    }
-    std::size_t section = 0;
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        const bool header = section < headers.size() && headers[section].first == line;
-        if (header) ++section;
-        const ScannedLine& scanned = lines[line];
-        doc.takeParsedLine(doc.sections_[section], header ? Line{scanned.text, {}} : doc.keyLineOf(scanned.text, scanned.equals));
-    }
     doc.rebuildIndex();
     return doc;
 }
@@ -242,13 +212,15 @@ void IniDocument::resetTo(TextView firstLine, bool unicode) {
     unicode_ = unicode;
     text_.clear();
     text_.reserve(kNewFileUnits);
+    lines_.clear();
+    lines_.reserve(kNewFileLines);
     sections_.assign(1, Section{});
     sections_.reserve(kNewFileSections);
     index_.clear();
     lastFound_ = 0;
     const Line line = appendLine(firstLine);
     if (const auto name = headerName(firstLine)) {
-        startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line, 1);
+        startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line);
         addToIndex(sections_.size() - 1);
     } else {
         takeParsedLine(sections_[0], line);
@@ -295,7 +267,7 @@ IniDocument::Section* IniDocument::findSection(TextView name) {
 
 std::optional<std::size_t> IniDocument::findKey(const Section& section, TextView key, std::uint64_t hash) const {
     if ((section.keyBits[keyWord(hash)] & keyBit(hash)) == 0) return std::nullopt;
-    const std::size_t count = section.lines.size();
+    const std::size_t count = section.count;
     const std::size_t start = section.uniqueKeys ? std::min(section.nextLookup, count) : 0;
     auto found = findKeyIn(section, key, hash, start, count);
     if (!found) found = findKeyIn(section, key, hash, 0, start);
@@ -307,7 +279,7 @@ std::optional<std::size_t> IniDocument::findKeyIn(const Section& section, TextVi
                                                   std::size_t begin, std::size_t end) const {
     // A line without a key has an empty key and hash 0: were a key's hash 0, the names still differ.
     for (std::size_t i = begin; i < end; ++i) {
-        const Line& line = section.lines[i];
+        const Line& line = lineOf(section, i);
         if (line.keyHash == hash && equalsNoCase(textOf(line.key), key)) return i;
     }
     return std::nullopt;
@@ -317,12 +289,13 @@ std::optional<std::size_t> IniDocument::findKeyIn(const Section& section, TextVi
 void IniDocument::takeParsedLine(Section& section, const Line& line) {
     if (line.key.size != 0) {
         const bool seen = (section.keyBits[keyWord(line.keyHash)] & keyBit(line.keyHash)) != 0;
-        if (seen && section.uniqueKeys && findKeyIn(section, textOf(line.key), line.keyHash, 0, section.lines.size())) {
+        if (seen && section.uniqueKeys && findKeyIn(section, textOf(line.key), line.keyHash, 0, section.count)) {
             section.uniqueKeys = false;
         }
         section.keyBits[keyWord(line.keyHash)] |= keyBit(line.keyHash);
     }
-    section.lines.push_back(line);
+    lines_.push_back(line);
+    ++section.count;
 }
 
 // A key the program names may not read back as that key (one starting with "[" would make a
@@ -335,7 +308,20 @@ IniDocument::Line IniDocument::newKeyLine(TextView key, std::uint64_t keyHash, T
 // A key line the section does not hold yet.
 void IniDocument::addKeyLine(Section& section, std::size_t at, const Line& line) {
     section.keyBits[keyWord(line.keyHash)] |= keyBit(line.keyHash);
-    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), line);
+    insertLine(section, at, line);
+}
+
+void IniDocument::insertLine(Section& section, std::size_t at, const Line& line) {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(section.first + at), line);
+    ++section.count;
+    for (Section* later = &section + 1; later != sections_.data() + sections_.size(); ++later) ++later->first;
+}
+
+void IniDocument::eraseLines(Section& section, std::size_t at, std::size_t count) {
+    const auto from = lines_.begin() + static_cast<std::ptrdiff_t>(section.first + at);
+    lines_.erase(from, from + static_cast<std::ptrdiff_t>(count));
+    section.count -= count;
+    for (Section* later = &section + 1; later != sections_.data() + sections_.size(); ++later) later->first -= count;
 }
 
 IniDocument::SectionRef IniDocument::section(TextView name) const {
@@ -352,13 +338,13 @@ std::optional<TextView> IniDocument::value(SectionRef section, TextView key) con
     const Section& found = sections_[section.index_];
     const auto line = findKey(found, key, nameHash(key));
     if (!line) return std::nullopt;
-    const Line& keyLine = found.lines[*line];
+    const Line& keyLine = lineOf(found, *line);
     const TextView text = textOf(keyLine.text);
     // Only blanks stand between the key and its "=".
     const char16_t* equals = text.data() + (keyLine.key.begin + keyLine.key.size - keyLine.text.begin);
     while (*equals != u'=') ++equals;
     const char16_t* const valueStart = equals + 1;
-    return trimmed(TextView(valueStart, static_cast<std::size_t>(text.data() + text.size() - valueStart)));
+    return trimBlanks(TextView(valueStart, static_cast<std::size_t>(text.data() + text.size() - valueStart)));
 }
 
 bool IniDocument::hasSection(TextView section) const {
@@ -398,21 +384,21 @@ void IniDocument::write(TextView section, TextView key, TextView value) {
         text_ += u'[';
         text_.append(section);
         text_ += u']';
-        startSection(Range{begin + 1, section.size()}, classified(Range{begin, text_.size() - begin}), kNewSectionLines);
+        startSection(Range{begin + 1, section.size()}, classified(Range{begin, text_.size() - begin}));
         addToIndex(sections_.size() - 1);
-        addKeyLine(sections_.back(), sections_.back().lines.size(), newKeyLine(key, hash, value));
+        addKeyLine(sections_.back(), sections_.back().count, newKeyLine(key, hash, value));
         lastLineEnded_ = true;
         return;
     }
     if (const auto existing = findKey(*found, key, hash)) {
-        Line& old = found->lines[*existing];
+        Line& old = lineOf(*found, *existing);
         // Most saves write back what was read: such a line stays as it is, byte for byte.
         if (!reads(old, value)) old = appendKeyLine(textOf(old.key), old.keyHash, value);
         return;
     }
-    std::size_t at = found->lines.size();
-    while (at > 1 && trimmed(textOf(found->lines[at - 1].text)).empty()) --at;
-    if (found == &sections_.back() && at == found->lines.size()) lastLineEnded_ = true;
+    std::size_t at = found->count;
+    while (at > 1 && trimBlanks(textOf(lineOf(*found, at - 1).text)).empty()) --at;
+    if (found == &sections_.back() && at == found->count) lastLineEnded_ = true;
     addKeyLine(*found, at, newKeyLine(key, hash, value));
 }
 
@@ -430,46 +416,65 @@ void IniDocument::writeInt(TextView section, TextView key, std::int32_t value) {
 void IniDocument::deleteKey(TextView section, TextView key) {
     Section* found = findSection(section);
     if (!found) return;
-    if (const auto line = findKey(*found, key, nameHash(key))) found->lines.erase(found->lines.begin() + static_cast<std::ptrdiff_t>(*line));
+    if (const auto line = findKey(*found, key, nameHash(key))) eraseLines(*found, *line, 1);
 }
 
 void IniDocument::deleteSection(TextView section) {
-    const Section* found = findSection(section);
+    Section* found = findSection(section);
     if (!found) return;
+    eraseLines(*found, 0, found->count);
     sections_.erase(sections_.begin() + (found - sections_.data()));
     rebuildIndex();
 }
 
+bool IniDocument::startsWithHeader(const Section& section) const {
+    const TextView first = textOf(lineOf(section, 0).text);
+    return !first.empty() && first.front() == u'[';
+}
+
+bool IniDocument::needsBlankAfter(const Section& section, bool headerFollows) const {
+    return headerFollows && lineOf(section, section.count - 1).text.size != 0;
+}
+
+// Sections without lines are passed over. The blank lines are put in place from the back in one
+// pass, so that a file of many sections set apart nowhere is not moved once per section.
 bool IniDocument::separateSections() {
-    bool added = false;
-    Section* holder = nullptr;  // the section that holds the line before the current one
-    for (Section& section : sections_) {
-        if (section.lines.empty()) continue;
-        const TextView first = textOf(section.lines.front().text);
-        if (holder && !first.empty() && first.front() == u'[' && holder->lines.back().text.size != 0) {
-            holder->lines.push_back(Line{});
-            added = true;
-        }
-        holder = &section;
+    std::size_t blanks = 0;
+    bool headerFollows = false;
+    for (std::size_t i = sections_.size(); i-- > 0;) {
+        if (sections_[i].count == 0) continue;
+        if (needsBlankAfter(sections_[i], headerFollows)) ++blanks;
+        headerFollows = startsWithHeader(sections_[i]);
     }
-    return added;
+    if (blanks == 0) return false;
+    lines_.resize(lines_.size() + blanks);
+    headerFollows = false;
+    // `blanks` counts those still to place: all of them go after lines before this section's end.
+    for (std::size_t i = sections_.size(); i-- > 0 && blanks != 0;) {
+        Section& section = sections_[i];
+        const bool blank = section.count != 0 && needsBlankAfter(section, headerFollows);
+        if (section.count != 0) headerFollows = startsWithHeader(section);
+        const std::size_t before = blanks - (blank ? 1 : 0);  // the blanks the sections before this one get
+        const auto from = lines_.begin() + static_cast<std::ptrdiff_t>(section.first);
+        std::move_backward(from, from + static_cast<std::ptrdiff_t>(section.count), from + static_cast<std::ptrdiff_t>(section.count + before));
+        section.first += before;
+        if (blank) lineOf(section, section.count++) = Line{};
+        blanks = before;
+    }
+    return true;
 }
 
 template <typename Put>
 void IniDocument::forEachPiece(Put put) const {
-    for (const Section& section : sections_) {
-        for (const Line& line : section.lines) {
-            put(textOf(line.text));
-            put(TextView(u"\r\n"));
-        }
+    for (const Line& line : lines_) {
+        put(textOf(line.text));
+        put(TextView(u"\r\n"));
     }
 }
 
 std::vector<std::uint8_t> IniDocument::serialise(CodePage& codePage) const {
     std::size_t size = 0;
-    for (const Section& section : sections_) {
-        for (const Line& line : section.lines) size += line.text.size + 2;
-    }
+    for (const Line& line : lines_) size += line.text.size + 2;
     // Every line is written with its line end; the last one's is cut off afterwards if it had none.
     const std::size_t kept = !lastLineEnded_ && size >= 2 ? size - 2 : size;
     if (!unicode_) {

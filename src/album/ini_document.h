@@ -83,7 +83,8 @@ public:
 
 private:
     // Lines and names are ranges of text_, which holds the file as it was read followed by every
-    // line written since: a load or a save allocates for the document, not for each line.
+    // line written since; the lines stand in one vector in file order, each section holding a run
+    // of them. A load or a save allocates for the document, not for each line or section.
     struct Range {
         std::size_t begin = 0;
         std::size_t size = 0;
@@ -94,8 +95,11 @@ private:
         std::uint64_t keyHash = 0;  // of the key, so that a lookup passes other keys at one compare each
     };
     struct Section {
-        Range name;               // empty for the lines before the first header
-        std::vector<Line> lines;  // the header line first (except for the lines before it)
+        Range name;  // empty for the lines before the first header
+        // Its lines are lines_[first, first + count): the header line first (except for the
+        // lines before it).
+        std::size_t first = 0;
+        std::size_t count = 0;
         // One bit per key hash seen (of 512): a key whose bit is clear is missing, so a write that
         // adds a key need not pass every line first.
         std::array<std::uint64_t, 8> keyBits{};
@@ -112,6 +116,8 @@ private:
     // Ranges are made within the text, so they are taken without checking.
     TextView textOf(Range range) const { return TextView(text_.data() + range.begin, range.size); }
     TextView nameOf(const Section& section) const { return textOf(section.name); }
+    const Line& lineOf(const Section& section, std::size_t line) const { return lines_[section.first + line]; }
+    Line& lineOf(const Section& section, std::size_t line) { return lines_[section.first + line]; }
     Line appendLine(TextView text);
     // "key=value" at the end of the text, the key taken as it is given.
     Line appendKeyLine(TextView key, std::uint64_t keyHash, TextView value);
@@ -121,20 +127,28 @@ private:
     bool reads(const Line& line, TextView value) const;  // writing the value would change nothing
     template <typename Put>
     void forEachPiece(Put put) const;  // the file's text, piece by piece: each line, then CR LF
-    void startSection(Range name, Line header, std::size_t lines);  // room for this many lines
+    void startSection(Range name, const Line& header);  // a new last section
     const Section* findSection(TextView name) const;
     Section* findSection(TextView name);
     std::optional<std::size_t> findKey(const Section& section, TextView key, std::uint64_t hash) const;
     std::optional<std::size_t> findKeyIn(const Section& section, TextView key, std::uint64_t hash, std::size_t begin,
                                          std::size_t end) const;
     void addKeyLine(Section& section, std::size_t at, const Line& line);
-    void takeParsedLine(Section& section, const Line& line);
+    void takeParsedLine(Section& section, const Line& line);  // into the last section
+    // Lines in the middle of the vector move the lines of the sections after them.
+    void insertLine(Section& section, std::size_t at, const Line& line);
+    void eraseLines(Section& section, std::size_t at, std::size_t count);
+    // Whether the section needs a blank line after it, the next section with lines starting with
+    // a header or not.
+    bool needsBlankAfter(const Section& section, bool headerFollows) const;
+    bool startsWithHeader(const Section& section) const;
     void addToIndex(std::size_t section);
     void rebuildIndex();
 
     bool unicode_;
     bool lastLineEnded_ = true;
     Text text_;
+    std::vector<Line> lines_;
     std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
     std::vector<IndexEntry> index_;  // by hash, then by section: the first of equal names first
     mutable std::size_t lastFound_ = 0;  // the section found last (0: none), tried first

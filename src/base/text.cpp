@@ -107,6 +107,14 @@ bool equalsNoCase(TextView a, TextView b) {
     return true;
 }
 
+TextView trimBlanks(TextView text) {
+    const char16_t* begin = text.data();
+    const char16_t* end = begin + text.size();
+    while (begin != end && isBlank(*begin)) ++begin;
+    while (end != begin && isBlank(end[-1])) --end;
+    return TextView(begin, static_cast<std::size_t>(end - begin));
+}
+
 Text capped(TextView text, std::size_t capacity) {
     return Text(text.substr(0, capacity));
 }

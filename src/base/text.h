@@ -17,6 +17,15 @@ std::string textToUtf8(TextView text);
 bool equalsNoCase(TextView a, TextView b);
 char16_t asciiUpper(char16_t c);
 
+// Spaces and tabs: what INI values and names are trimmed of. Most units are above the blank, and
+// one comparison tells them so.
+inline bool isBlank(char16_t c) {
+    return c <= u' ' && (c == u' ' || c == u'\t');
+}
+
+// The text without the blanks at its ends.
+TextView trimBlanks(TextView text);
+
 // The first `capacity` code units of a text (fixed-capacity fields cut rather than fail).
 Text capped(TextView text, std::size_t capacity);
 

@@ -146,6 +146,11 @@ TEST_F(IniDocumentTest, SeparatesSectionsOnceWithBlankLines) {
     EXPECT_EQ(serialised(doc), expected);
     EXPECT_FALSE(doc.separateSections());
     EXPECT_EQ(serialised(doc), expected);
+    // Each section still holds its own lines: a new key goes before its section's blank line.
+    doc.write(u"A", u"j", u"2");
+    doc.write(u"C", u"m", u"3");
+    EXPECT_EQ(doc.readInt(u"A", u"k", 0), 1);
+    EXPECT_EQ(serialised(doc), unicodeFile(u";Quillory\r\n\r\n[A]\r\nk=1\r\nj=2\r\n\r\n[B]\r\n\r\n[C]\r\nm=3\r\n  [D]\r\n"));
 }
 
 TEST_F(IniDocumentTest, OddLengthAndTruncatedUnicodeFilesDropTheTrailingByte) {
