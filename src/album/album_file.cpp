@@ -45,12 +45,19 @@ const HistoryKeys& historyKeys() {
     return keys;
 }
 
+// A text cut to its field as a save and the next load give it back: values are read without the
+// blanks around them, so a text cut just after a blank, or a Hex twin with blanks at its ends,
+// would otherwise read differently after every save.
+Text asSaved(TextView text, std::size_t capacity) {
+    return Text(trimBlanks(text.substr(0, capacity)));
+}
+
 // A missing key keeps the field's value: at the start of the program, its start value.
 void readAlbumSettings(const IniDocument& doc, AlbumSettings& s) {
     const IniDocument::SectionRef main = doc.section(kMainSection);
     for (const SettingsKey& row : kSettingsKeys) {
         if (Text AlbumSettings::*text = textField(row.field)) {
-            s.*text = capped(readProfileText(doc, main, row.key, s.*text), row.capacity);
+            s.*text = asSaved(readProfileText(doc, main, row.key, s.*text), row.capacity);
         } else {
             setNumber(s, row.field, doc.readInt(main, row.key, numberIn(s, row.field)));
         }
@@ -221,8 +228,8 @@ void AlbumFile::readHistory(const IniDocument& doc, Album& album) const {
 
 Text AlbumFile::readText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback,
                          std::size_t capacity) const {
-    if (fileWasUnicode_) return doc.readString(section, key, fallback, capacity);
-    return capped(readProfileText(doc, section, key, fallback), capacity);
+    if (fileWasUnicode_) return asSaved(doc.readString(section, key, fallback, capacity), capacity);
+    return asSaved(readProfileText(doc, section, key, fallback), capacity);
 }
 
 Text AlbumFile::readComment(const IniDocument& doc, IniDocument::SectionRef section, int page) const {
@@ -247,11 +254,15 @@ void AlbumFile::loadPage(Album& album, int page, bool newPage) {
 }
 
 // A section beyond the Pages the file holds belongs to no Page (a Page removed by hand, or one
-// past a count cut at the cap): a new Page must start from the defaults, not from its leftovers.
+// past a count cut at the cap): a new Page must start from the defaults, not from its leftovers,
+// nor from a second section of the same name that a hand-edited file may hold.
 void AlbumFile::dropLeftoverSection(IniDocument& doc, int page) {
-    if (page < pagesInFile_ || !doc.hasSection(pageSection(page))) return;
-    doc.deleteSection(pageSection(page));
-    dirty_ = true;
+    const ShortText section = pageSection(page);
+    if (page < pagesInFile_) return;
+    while (doc.hasSection(section)) {
+        doc.deleteSection(section);
+        dirty_ = true;
+    }
 }
 
 // Past the cap, Pages are loaded only as far as their sections go, so the last Page must have

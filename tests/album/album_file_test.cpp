@@ -364,7 +364,7 @@ TEST_F(AlbumFileTest, PagesBeyondTheCapAreLoadedWhereTheFileHoldsThemAndKeptBySa
 
 TEST_F(AlbumFileTest, ANewPageNeverStartsFromALeftoverSection) {
     putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\n[Page1]\r\nLabel=one\r\n"
-               u"[Page2]\r\nLabel=old\r\nFileHex=0043003A\r\nFontSize=99\r\n");
+               u"[Page2]\r\nLabel=old\r\nFileHex=0043003A\r\nFontSize=99\r\n[Page2]\r\nFontSize=77\r\n");
     start();
     album.pages.resize(2);
     album.settings.PageCount = 2;
@@ -389,6 +389,15 @@ TEST_F(AlbumFileTest, TextsLongerThanTheirFieldsAreCut) {
     EXPECT_EQ(album.pages[0].FontName, font.substr(0, kFontNameCapacity));
     EXPECT_EQ(album.settings.TabFontName, font.substr(0, kTabFontNameCapacity));
     EXPECT_LE(album.pages[0].File.size(), kPathCapacity);
+}
+
+TEST_F(AlbumFileTest, ATextCutJustAfterABlankLoadsAsItWillAfterASave) {
+    const Text kept(kLabelCapacity - 1, u'L');
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=1\r\n[Page1]\r\nLabel=" + kept + u" tail\r\n");
+    start();
+    EXPECT_EQ(album.pages[0].Label, kept);
+    file.savePage(album, 0, kSaveAllGroups);
+    EXPECT_EQ(reloaded().pages[0].Label, kept);
 }
 
 TEST_F(AlbumFileTest, MainPageIsChosenAtStartWhenAsked) {
