@@ -228,7 +228,7 @@ void AlbumFile::readHistory(const IniDocument& doc, Album& album) const {
 
 Text AlbumFile::readText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback,
                          std::size_t capacity) const {
-    if (fileWasUnicode_) return asSaved(doc.readString(section, key, fallback, capacity), capacity);
+    if (fileWasUnicode_) return asSaved(doc.value(section, key).value_or(fallback), capacity);
     return asSaved(readProfileText(doc, section, key, fallback), capacity);
 }
 
@@ -257,8 +257,8 @@ void AlbumFile::loadPage(Album& album, int page, bool newPage) {
 // past a count cut at the cap): a new Page must start from the defaults, not from its leftovers,
 // nor from a second section of the same name that a hand-edited file may hold.
 void AlbumFile::dropLeftoverSection(IniDocument& doc, int page) {
-    const ShortText section = pageSection(page);
     if (page < pagesInFile_) return;
+    const ShortText section = pageSection(page);
     while (doc.hasSection(section)) {
         doc.deleteSection(section);
         dirty_ = true;
