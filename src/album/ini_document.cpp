@@ -18,9 +18,10 @@ namespace {
 constexpr std::size_t kNewFileUnits = 4096;
 constexpr std::size_t kNewFileLines = 192;
 constexpr std::size_t kNewFileSections = 8;
-// A saved line is about this long, and a saved Page section this long, in code units.
-constexpr std::size_t kLineUnits = 24;
-constexpr std::size_t kSectionUnits = 512;
+// A saved line is about this long with its line end, and a saved Page section this long, in code
+// units: a load then mostly takes its lines and sections at once.
+constexpr std::size_t kLineUnits = 14;
+constexpr std::size_t kSectionUnits = 320;
 
 // Most units are past both line ends, and one comparison tells them so.
 bool isLineEnd(char16_t c) {
