@@ -315,14 +315,21 @@ void IniDocument::addKeyLine(Section& section, std::size_t at, const Line& line)
 void IniDocument::insertLine(Section& section, std::size_t at, const Line& line) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(section.first + at), line);
     ++section.count;
-    for (Section* later = &section + 1; later != sections_.data() + sections_.size(); ++later) ++later->first;
+    moveLaterSections(section, 1);
 }
 
 void IniDocument::eraseLines(Section& section, std::size_t at, std::size_t count) {
     const auto from = lines_.begin() + static_cast<std::ptrdiff_t>(section.first + at);
     lines_.erase(from, from + static_cast<std::ptrdiff_t>(count));
     section.count -= count;
-    for (Section* later = &section + 1; later != sections_.data() + sections_.size(); ++later) later->first -= count;
+    moveLaterSections(section, -static_cast<std::ptrdiff_t>(count));
+}
+
+// Unsigned arithmetic wraps, so adding a negative count taken as unsigned moves a section back.
+void IniDocument::moveLaterSections(const Section& section, std::ptrdiff_t lines) {
+    for (auto later = sections_.begin() + (&section - sections_.data()) + 1; later != sections_.end(); ++later) {
+        later->first += static_cast<std::size_t>(lines);
+    }
 }
 
 IniDocument::SectionRef IniDocument::section(TextView name) const {

@@ -138,6 +138,7 @@ private:
     // Lines in the middle of the vector move the lines of the sections after them.
     void insertLine(Section& section, std::size_t at, const Line& line);
     void eraseLines(Section& section, std::size_t at, std::size_t count);
+    void moveLaterSections(const Section& section, std::ptrdiff_t lines);  // those after `section`
     // Whether the section needs a blank line after it, the next section with lines starting with
     // a header or not.
     bool needsBlankAfter(const Section& section, bool headerFollows) const;
