@@ -1,6 +1,7 @@
 // quillory-info PICTURE…: prints what the photo stand reads from each picture, its property
-// items (tag, type, count, value) and the 14 rows of the image information list, as UTF-8.
-// The picture size row needs the Windows decoder and shows the unknown text here.
+// items (tag, type, count, value), the size its header claims (and whether the stand would
+// decode it), and the 14 rows of the image information list, as UTF-8. The picture size row
+// needs the Windows decoder and shows the unknown text here.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,6 +9,7 @@
 #include "base/format.h"
 #include "base/std_platform.h"
 #include "photoinfo/photo_source.h"
+#include "photoinfo/picture_header.h"
 #include "photoinfo/tag_value.h"
 
 namespace quillory {
@@ -89,10 +91,24 @@ Text absolutePath(const char* argument) {
     return textFromUtf8(std::string(utf8.begin(), utf8.end()));
 }
 
+void printHeaderSize(FileSystem& files, const Text& path) {
+    const std::unique_ptr<ByteSource> source = files.openForReading(path);
+    if (!source) return;
+    const PictureHeader header = readPictureHeader(*source);
+    if (header.reading == HeaderReading::UnknownFormat) return;
+    const char* verdict = mayDecode(header) ? "decoded" : "refused";
+    if (header.reading == HeaderReading::Corrupt) {
+        std::printf("header\tunreadable\t%s\n", verdict);
+    } else {
+        std::printf("header\t%u x %u\t%s\n", header.width, header.height, verdict);
+    }
+}
+
 void printPicture(const PhotoServices& services, const char* argument) {
     const Text path = absolutePath(argument);
     const PhotoInfo info = gatherPhotoInfo(services, {path, path, true, {}});
     std::printf("picture\t%s\n", textToUtf8(path).c_str());
+    printHeaderSize(services.files, path);
     for (const PropertyItem& item : info.items) {
         std::printf("item\t0x%04X\t%s\t%zu\t%s\n", item.id, typeName(item.type), item.value.size() / valueSize(item.type), valueText(item).c_str());
     }

@@ -5,16 +5,23 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <string>
 
 namespace quillory {
 
 #ifdef NDEBUG
 inline void traceFailure(const wchar_t*, DWORD) {}
+inline void traceRefusal(const std::wstring&, const wchar_t*) {}
 #else
 inline void traceFailure(const wchar_t* what, DWORD error) {
     wchar_t line[256];
     std::swprintf(line, sizeof(line) / sizeof(line[0]), L"Quillory: %ls failed (error %lu)\n", what, error);
     OutputDebugStringW(line);
+}
+
+// Something turned down on purpose, with what it concerned (a file's path, of any length).
+inline void traceRefusal(const std::wstring& what, const wchar_t* subject) {
+    OutputDebugStringW((L"Quillory: " + what + L": " + subject + L"\n").c_str());
 }
 #endif
 

@@ -12,6 +12,7 @@ public:
     explicit MemorySource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
     std::uint64_t size() const override { return bytes_.size(); }
+    std::span<const std::uint8_t> bytes() const { return bytes_; }
     bool read(std::uint64_t offset, std::span<std::uint8_t> out) override {
         if (offset > bytes_.size() || out.size() > bytes_.size() - offset) return false;
         std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());

@@ -2,10 +2,14 @@
 
 #include <shlwapi.h>
 
+#include <string>
+
+#include "base/debug_trace_win.h"
 #include "base/memory_source.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "draw/orientation.h"
+#include "photoinfo/picture_header.h"
 #include "photoinfo/photo_format.h"
 #include "photoinfo/property_reader.h"
 #include "view/decode_ahead_win.h"
@@ -44,6 +48,18 @@ std::size_t heldBytes(gp::GpImage* image, std::uint64_t fileSize) {
     return std::size_t{width} * height * bitsPerPixel / 8 + static_cast<std::size_t>(fileSize) + painter;
 }
 
+// Whether a decoder may have the picture, by what its header claims. A refused picture shows
+// like a broken one; its name goes to the trace, so a missing picture can be explained.
+bool headerAllowsDecoding(ByteSource& file, const Text& path) {
+    const PictureHeader header = readPictureHeader(file);
+    if (mayDecode(header)) return true;
+    const std::wstring why = header.reading == HeaderReading::Sized
+        ? L"picture not decoded, its header claims " + std::to_wstring(header.width) + L" x " + std::to_wstring(header.height) + L" pixels"
+        : std::wstring(L"picture not decoded, its header cannot be read");
+    traceRefusal(why, wide(path));
+    return false;
+}
+
 SharedPicture decodedPicture(const Text& path) {
     auto picture = std::make_shared<LoadedPicture>();
     picture->picture = PagePicture(decodeUpright(path));
@@ -52,6 +68,8 @@ SharedPicture decodedPicture(const Text& path) {
 
 SharedPicture bitmapPicture(const Text& path) {
     auto picture = std::make_shared<LoadedPicture>();
+    const std::unique_ptr<ByteSource> file = winPlatform().files.openForReading(path);
+    if (!file || !headerAllowsDecoding(*file, path)) return picture;
     picture->picture = PagePicture(UniqueBitmap(static_cast<HBITMAP>(
         LoadImageW(nullptr, wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE))));
     return picture;
@@ -70,15 +88,16 @@ std::optional<FileStamp> pictureFileStamp(const Text& path) {
 ImageOwner decodeUpright(const Text& path) {
     std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
     if (!bytes || bytes->empty() || bytes->size() > UINT_MAX) return {};
-    IStream* stream = SHCreateMemStream(bytes->data(), static_cast<UINT>(bytes->size()));
+    MemorySource file(std::move(*bytes));
+    if (!headerAllowsDecoding(file, path)) return {};
+    IStream* stream = SHCreateMemStream(file.bytes().data(), static_cast<UINT>(file.size()));
     if (stream == nullptr) return {};
     gp::GpBitmap* bitmap = nullptr;
     const gp::Status status = gpflat::GdipCreateBitmapFromStream(stream, &bitmap);
     stream->Release();  // the decoder keeps its own reference while it needs one
     if (status != gp::Ok || bitmap == nullptr) return {};
     ImageOwner image(bitmap);
-    MemorySource header(std::move(*bytes));
-    const UprightTurn turn = uprightTurn(readOrientation(header));
+    const UprightTurn turn = uprightTurn(readOrientation(file));
     if (!isIdentity(turn)) gpflat::GdipImageRotateFlip(image.get(), rotateFlipOf(turn));
     return image;
 }

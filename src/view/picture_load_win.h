@@ -52,7 +52,9 @@ std::size_t keptPictureCount();
 std::size_t keptPictureBytes();
 
 // The decoder's image of a file, turned upright by its EXIF Orientation; null when the file
-// cannot be read or decoded. The file is read whole first, so the image holds no lock on it.
+// cannot be read or decoded, or when its header claims more pixels than the decoder may be
+// given (picture_header.h), which the decoder then never sees. The file is read whole first, so
+// the image holds no lock on it.
 ImageOwner decodeUpright(const Text& path);
 
 }  // namespace quillory

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "base/wide_win.h"
 #include "draw/gdiplus_win.h"
+#include "photoinfo/picture_bytes.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
 
@@ -109,6 +111,32 @@ TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
     EXPECT_NE(second, first);
     EXPECT_NE(second->picture.image(), nullptr);
     EXPECT_EQ(keptPictureCount(), 1u);
+}
+
+// The picture above with its frame header claiming 65500 x 65500 pixels.
+std::vector<std::uint8_t> giantJpeg() {
+    std::vector<std::uint8_t> bytes = kSidewaysJpeg;
+    const std::vector<std::uint8_t> frame{0xFF, 0xC0, 0x00, 0x11, 0x08};
+    const auto at = std::search(bytes.begin(), bytes.end(), frame.begin(), frame.end()) + static_cast<std::ptrdiff_t>(frame.size());
+    std::fill_n(at, 4, 0xFF);
+    at[1] = at[3] = 0xDC;
+    return bytes;
+}
+
+// The first picture lies one row over the budget and the decoder would read it in a few
+// seconds, so a check that lets it through fails here rather than by a crash; each of the
+// others would take the decoder gigabytes or crash it.
+TEST_F(PictureLoad, APictureClaimingTooManyPixelsNeverReachesTheDecoder) {
+    const Text overBudget = folder_.write(u"over.png", testing::pngOfBlankRows(20000, 10001));
+    const Text jpeg = folder_.write(u"giant.jpg", giantJpeg());
+    const Text png = folder_.write(u"giant.png", testing::pngOfBlankRows(40000, 40000));
+    EXPECT_FALSE(decodeUpright(overBudget));
+    EXPECT_FALSE(decodeUpright(jpeg));
+    EXPECT_FALSE(decodeUpright(png));
+    const SharedPicture shown = loadPictureFile(jpeg, /*gdiplusActive=*/true);
+    EXPECT_EQ(shown->picture.image(), nullptr) << "shown like a broken picture";
+    EXPECT_EQ(keptPictureCount(), 0u);
+    EXPECT_TRUE(decodeUpright(path_)) << "a picture within the budget is decoded as ever";
 }
 
 }  // namespace
