@@ -135,6 +135,9 @@ IniDocument& AlbumFile::document() {
 }
 
 void AlbumFile::finishBatch() {
+    // Once per write rather than after every Page: saving every Page of a large album would
+    // otherwise pass every section once per Page.
+    if (pageSaved_) document_->separateSections();
     if (dirty_) {
         const bool mayWrite = !unreadable_ && !runsFromMemory_;
         std::vector<std::uint8_t> bytes = document_->serialise(codePage_);
@@ -148,6 +151,7 @@ void AlbumFile::finishBatch() {
     // Running from memory, the document is the album's only copy and lives on.
     if (!runsFromMemory_) keepDocument();
     dirty_ = false;
+    pageSaved_ = false;
     unreadable_ = false;
     folders_.clear();
 }
@@ -353,7 +357,7 @@ void AlbumFile::savePageTo(IniDocument& doc, const Album& album, int page, unsig
                 }
         }
     }
-    doc.separateSections();
+    pageSaved_ = true;
     dirty_ = true;
 }
 

@@ -111,6 +111,7 @@ private:
     std::vector<std::uint8_t> keptBytes_;      // from or written as: taken again while the file holds them
     bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
     bool dirty_ = false;                    // document_ holds changes not yet written
+    bool pageSaved_ = false;                // this Batch saved a Page: its sections are set apart at its end
     bool unreadable_ = false;               // this Batch found the file but could not read it
     bool runsFromMemory_ = false;           // the start could not read the file: never write it
     bool lastSaveFailed_ = false;
