@@ -44,14 +44,12 @@ void appendPage(std::u16string& text, int number) {
     const std::string n = std::to_string(number);
     appendLine(text, "");
     appendLine(text, "[Page" + n + "]");
-    for (const std::string& line : {"PageVer=100", "Comment000=Page" + n + " comment", std::string("Comment=1"), std::string("Flag=0"),
-                                    std::string("FontName=MS UI Gothic"), std::string("FontSize=13"), std::string("FontStyle=1"),
-                                    std::string("FontColor=8224"), std::string("FontColorBk=15263976"), std::string("FontColor2=15263976"),
-                                    std::string("FontColorBk2=15263976"), std::string("FontAlpha=192"),
-                                    "File=%Pictures%holiday\\picture" + n + ".jpg", std::string("FileNum=1"), std::string("FolderFileNo=0"),
-                                    std::string("PhotoFlag=65728")}) {
-        appendLine(text, line);
-    }
+    const std::vector<std::string> lines{"PageVer=100", "Comment000=Page" + n + " comment", "Comment=1", "Flag=0",
+                                         "FontName=MS UI Gothic", "FontSize=13", "FontStyle=1", "FontColor=8224",
+                                         "FontColorBk=15263976", "FontColor2=15263976", "FontColorBk2=15263976",
+                                         "FontAlpha=192", "File=%Pictures%holiday\\picture" + n + ".jpg", "FileNum=1",
+                                         "FolderFileNo=0", "PhotoFlag=65728"};
+    for (const std::string& line : lines) appendLine(text, line);
     appendLine(text, "Label=Page" + n);
 }
 
