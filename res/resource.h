@@ -64,6 +64,7 @@
 #define IDM_SLIDE_TRANSITION 1052
 #define IDM_TAB_FONT 1111
 #define IDM_STATUS_BAR 1112
+#define IDM_PAGES_PAST_CAP 1064
 
 // Accelerator commands handled by the HostWindow
 #define IDM_NEXT_TAB 1201

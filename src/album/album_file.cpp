@@ -135,6 +135,9 @@ IniDocument& AlbumFile::document() {
 }
 
 void AlbumFile::finishBatch() {
+    // Once per write rather than after every Page: saving every Page of a large album would
+    // otherwise pass every section once per Page.
+    if (pageSaved_) document_->separateSections();
     if (dirty_) {
         const bool mayWrite = !unreadable_ && !runsFromMemory_;
         std::vector<std::uint8_t> bytes = document_->serialise(codePage_);
@@ -148,6 +151,7 @@ void AlbumFile::finishBatch() {
     // Running from memory, the document is the album's only copy and lives on.
     if (!runsFromMemory_) keepDocument();
     dirty_ = false;
+    pageSaved_ = false;
     unreadable_ = false;
     folders_.clear();
 }
@@ -169,15 +173,20 @@ void AlbumFile::startAlbum(Album& album) {
     loadAlbum(album);
 }
 
-std::int32_t AlbumFile::pagesToLoad(const IniDocument& doc, std::int32_t stored) const {
+// A PageCount past the cap reaches only as far as the last section of a Page within it: a
+// hand-edited count of millions holds no more Pages than its sections.
+std::int32_t AlbumFile::pagesHeldBy(const IniDocument& doc, std::int32_t stored) const {
     if (stored <= pageCap_) return stored;
-    const std::int64_t ceiling = static_cast<std::int64_t>(pageCap_) + static_cast<std::int64_t>(doc.sectionCount());
     std::int64_t last = pageCap_;
     for (std::size_t i = 0; i < doc.sectionCount(); ++i) {
         const std::int64_t number = pageNumberOf(doc.sectionName(i));
-        if (number > last && number <= ceiling) last = number;
+        if (number > last && number <= stored) last = number;
     }
-    return static_cast<std::int32_t>(std::min<std::int64_t>(stored, last));
+    return static_cast<std::int32_t>(last);
+}
+
+bool AlbumFile::isPastCap(int page) const {
+    return pagesPastCap_ != 0 && page >= pageCap_;
 }
 
 void AlbumFile::loadAlbum(Album& album) {
@@ -185,8 +194,9 @@ void AlbumFile::loadAlbum(Album& album) {
     const IniDocument& doc = document();
     album.unicodeAlbum = fileWasUnicode_;
     readAlbumSettings(doc, album.settings);
-    album.settings.PageCount = pagesToLoad(doc, album.settings.PageCount);
-    pagesInFile_ = album.settings.PageCount;
+    pagesInFile_ = pagesHeldBy(doc, album.settings.PageCount);
+    album.settings.PageCount = std::min(pagesInFile_, pageCap_);
+    pagesPastCap_ = pagesInFile_ - album.settings.PageCount;
     album.pages.assign(static_cast<std::size_t>(album.settings.PageCount), PageSettings{});
     for (int page = 0; page < album.settings.PageCount; ++page) loadPageFrom(doc, album, page, false);
     readHistory(doc, album);
@@ -250,6 +260,11 @@ void AlbumFile::loadPage(Album& album, int page, bool newPage) {
     IniDocument& doc = document();
     if (unreadable_ && !newPage) return;
     if (newPage) dropLeftoverSection(doc, page);
+    if (isPastCap(page)) {
+        // The section of that number belongs to a Page past the cap, not to this one.
+        loadPageFrom(IniDocument(), album, page, newPage);
+        return;
+    }
     loadPageFrom(doc, album, page, newPage);
 }
 
@@ -269,7 +284,7 @@ void AlbumFile::dropLeftoverSection(IniDocument& doc, int page) {
 // one (a new Page is saved only when it becomes current).
 void AlbumFile::keepLastPageSection(IniDocument& doc, const Album& album) {
     const int last = static_cast<int>(album.pages.size()) - 1;
-    if (last < pageCap_ || doc.hasSection(pageSection(last))) return;
+    if (last < pageCap_ || isPastCap(last) || doc.hasSection(pageSection(last))) return;
     savePageTo(doc, album, last, kSaveAllGroups);
 }
 
@@ -320,7 +335,7 @@ void AlbumFile::savePage(const Album& album, int page, unsigned groups) {
 
 void AlbumFile::savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups) {
     const bool isPage = page != kDefaultPage;
-    if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
+    if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()) || isPastCap(page))) return;
     const ShortText section = pageSection(page);
     const PageSettings& p = isPage ? album.pages[static_cast<std::size_t>(page)] : album.defaultPage;
     for (const PageKey& row : kPageKeys) {
@@ -342,7 +357,7 @@ void AlbumFile::savePageTo(IniDocument& doc, const Album& album, int page, unsig
                 }
         }
     }
-    doc.separateSections();
+    pageSaved_ = true;
     dirty_ = true;
 }
 
@@ -353,7 +368,8 @@ void AlbumFile::saveAlbumSettings(const Album& album, bool withCurrentPage) {
 }
 
 void AlbumFile::deletePageSection(int page) {
-    if (page < 0) return;
+    // With Pages past the cap, removing a section would leave a hole before them.
+    if (page < 0 || pagesPastCap_ != 0) return;
     Batch batch(*this);
     document().deleteSection(pageSection(page));
     dirty_ = true;
@@ -367,10 +383,11 @@ void AlbumFile::saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool w
         } else if (std::holds_alternative<std::monostate>(row.field)) {
             doc.writeInt(kMainSection, row.key, pageToTab(album, album.currentPage));
         } else {
-            doc.writeInt(kMainSection, row.key, numberIn(s, row.field));
+            const bool keepsCount = pagesPastCap_ != 0 && row.field == FieldOf<AlbumSettings>(&AlbumSettings::PageCount);
+            doc.writeInt(kMainSection, row.key, keepsCount ? pagesInFile_ : numberIn(s, row.field));
         }
     }
-    pagesInFile_ = s.PageCount;
+    if (pagesPastCap_ == 0) pagesInFile_ = s.PageCount;
     if (withCurrentPage) savePageTo(doc, album, album.currentPage, kSaveAllGroups);
     const HistoryKeys& keys = historyKeys();
     for (std::size_t entry = 0; entry < kHistorySize; ++entry) {

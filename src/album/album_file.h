@@ -20,8 +20,8 @@ namespace quillory {
 constexpr unsigned kSaveAllGroups = 15;  // what the album-wide saves pass
 constexpr int kDefaultPage = -1;         // page argument meaning the DefaultPage
 
-// A hand-edited PageCount cannot make the program allocate millions of records: beyond this
-// many, Pages are made only as far as the file holds their sections (see loadAlbum).
+// The most Pages a run holds: a hand-edited PageCount cannot make the program allocate millions
+// of records, nor a window of tens of thousands of tabs (see loadAlbum).
 constexpr std::int32_t kMaxPageCount = 1000;
 
 class AlbumFile {
@@ -38,8 +38,10 @@ public:
     void startAlbum(Album& album);
     // Reads the settings, every Page and the history, chooses the current Page, and turns a
     // legacy (ANSI) or missing file into a Unicode album, keeping a backup of the legacy one.
-    // PageCount is cut at the cap unless the file holds sections of Pages beyond it; those are
-    // loaded (at most one Page past the cap per section in the file), so a save never drops them.
+    // At most the cap of Pages are loaded. The Pages the file holds past it (as far as the last
+    // section of a Page within its PageCount) are kept in the file as they are: no save writes or
+    // removes their sections, PageCount is written back as the file had it, and the number of
+    // Pages is then fixed for the run (see pagesPastCap).
     // When the file exists but cannot be read, the album starts with every default and runs
     // from memory: the file is never written for the rest of the run.
     void loadAlbum(Album& album);
@@ -54,6 +56,11 @@ public:
     // Removes the section of the Page with this index (after removing a Page, the former last
     // Page's section is left over).
     void deletePageSection(int page);
+
+    // The Pages the file holds past the cap, which this run does not load; while there are any,
+    // Pages can be neither added nor removed (their sections would meet those Pages').
+    std::int32_t pagesPastCap() const { return pagesPastCap_; }
+    std::int32_t pageCap() const { return pageCap_; }
 
     // The last write of the file failed or was withheld (the file could not be read first, or
     // the album runs from memory); cleared by the next write that succeeds.
@@ -85,7 +92,8 @@ private:
     void saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage);
     void convertLegacy(Album& album, bool hadDefaultPage);
     void rewriteAsUnicode(const Album& album, bool withDefaultPage);
-    std::int32_t pagesToLoad(const IniDocument& doc, std::int32_t stored) const;
+    std::int32_t pagesHeldBy(const IniDocument& doc, std::int32_t stored) const;
+    bool isPastCap(int page) const;  // the index is that of a Page held past the cap
     void dropLeftoverSection(IniDocument& doc, int page);
     void keepLastPageSection(IniDocument& doc, const Album& album);
 
@@ -95,6 +103,7 @@ private:
     CachedSpecialFolders folders_;  // forgotten when the outermost Batch ends
     std::int32_t pageCap_;
     std::int32_t pagesInFile_ = 0;  // the Pages the file holds: as loaded, then as last saved
+    std::int32_t pagesPastCap_ = 0;
     int batchDepth_ = 0;
     std::optional<IniDocument> document_;  // the file's content while a Batch is open (for good when
                                            // the album runs from memory)
@@ -102,6 +111,7 @@ private:
     std::vector<std::uint8_t> keptBytes_;      // from or written as: taken again while the file holds them
     bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
     bool dirty_ = false;                    // document_ holds changes not yet written
+    bool pageSaved_ = false;                // this Batch saved a Page: its sections are set apart at its end
     bool unreadable_ = false;               // this Batch found the file but could not read it
     bool runsFromMemory_ = false;           // the start could not read the file: never write it
     bool lastSaveFailed_ = false;

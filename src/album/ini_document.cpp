@@ -7,6 +7,7 @@
 #include <iterator>
 #include <utility>
 
+#include "album/key_hash_set.h"
 #include "album/short_text.h"
 #include "base/unit_words.h"
 
@@ -197,12 +198,14 @@ IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& co
     const TextView text(doc.text_);
     doc.lines_.reserve(text.size() / kLineUnits + 4);
     doc.sections_.reserve(text.size() / kSectionUnits + 2);
+    KeyHashSet seen;
     doc.lastLineEnded_ = forEachLine(text, [&](std::size_t begin, std::size_t equals, std::size_t end) {
         const Range line{begin, end - begin};
         if (const auto name = headerName(text.substr(begin, end - begin))) {
             doc.startSection(Range{static_cast<std::size_t>(name->data() - text.data()), name->size()}, Line{line, {}});
+            seen.clear();
         } else {
-            doc.takeParsedLine(doc.sections_.back(), doc.keyLineOf(line, equals - begin));
+            doc.takeParsedLine(doc.sections_.back(), doc.keyLineOf(line, equals - begin), seen);
         }
     });
     doc.rebuildIndex();
@@ -224,7 +227,8 @@ void IniDocument::resetTo(TextView firstLine, bool unicode) {
         startSection(Range{line.text.begin + static_cast<std::size_t>(name->data() - firstLine.data()), name->size()}, line);
         addToIndex(sections_.size() - 1);
     } else {
-        takeParsedLine(sections_[0], line);
+        KeyHashSet seen;
+        takeParsedLine(sections_[0], line, seen);
     }
     lastLineEnded_ = false;
 }
@@ -287,12 +291,10 @@ std::optional<std::size_t> IniDocument::findKeyIn(const Section& section, TextVi
 }
 
 // A line read from the file, in file order: a key seen before makes the section's keys not unique.
-void IniDocument::takeParsedLine(Section& section, const Line& line) {
+// `seen` holds the hashes of the section's keys before this line.
+void IniDocument::takeParsedLine(Section& section, const Line& line, KeyHashSet& seen) {
     if (line.key.size != 0) {
-        const bool seen = (section.keyBits[keyWord(line.keyHash)] & keyBit(line.keyHash)) != 0;
-        if (seen && section.uniqueKeys && findKeyIn(section, textOf(line.key), line.keyHash, 0, section.count)) {
-            section.uniqueKeys = false;
-        }
+        if (!seen.insert(line.keyHash)) section.uniqueKeys = false;
         section.keyBits[keyWord(line.keyHash)] |= keyBit(line.keyHash);
     }
     lines_.push_back(line);

@@ -19,6 +19,8 @@
 
 namespace quillory {
 
+class KeyHashSet;
+
 class IniDocument {
 public:
     // A document with no lines at all, as a file that does not exist.
@@ -134,7 +136,7 @@ private:
     std::optional<std::size_t> findKeyIn(const Section& section, TextView key, std::uint64_t hash, std::size_t begin,
                                          std::size_t end) const;
     void addKeyLine(Section& section, std::size_t at, const Line& line);
-    void takeParsedLine(Section& section, const Line& line);  // into the last section
+    void takeParsedLine(Section& section, const Line& line, KeyHashSet& seen);  // into the last section
     // Lines in the middle of the vector move the lines of the sections after them.
     void insertLine(Section& section, std::size_t at, const Line& line);
     void eraseLines(Section& section, std::size_t at, std::size_t count);

@@ -45,7 +45,16 @@ Text labelForPath(TextView path) {
     return capped(slash == TextView::npos ? path : path.substr(slash + 1), kLabelCapacity);
 }
 
+bool canChangePageCount(const AlbumFile& file) {
+    return file.pagesPastCap() == 0;
+}
+
+bool canAddPage(const Album& album, const AlbumFile& file) {
+    return canChangePageCount(file) && pageCount(album) < file.pageCap();
+}
+
 void addPage(Album& album, AlbumFile& file, const std::optional<NewPagePicture>& picture) {
+    if (!canAddPage(album, file)) return;
     AlbumFile::Batch batch(file);
     saveEveryPage(album, file);
     const int added = pageCount(album);
@@ -64,6 +73,7 @@ void addPage(Album& album, AlbumFile& file, const std::optional<NewPagePicture>&
 }
 
 void duplicateCurrentPage(Album& album, AlbumFile& file) {
+    if (!canAddPage(album, file)) return;
     AlbumFile::Batch batch(file);
     saveEveryPage(album, file);
     const int original = album.currentPage;
@@ -83,7 +93,7 @@ bool canDeleteCurrentPage(const Album& album) {
 }
 
 bool deleteCurrentPage(Album& album, AlbumFile& file) {
-    if (!canDeleteCurrentPage(album)) return false;
+    if (!canDeleteCurrentPage(album) || !canChangePageCount(file)) return false;
     AlbumFile::Batch batch(file);
     const int removed = album.currentPage;
     const int tab = currentTab(album);

@@ -15,6 +15,11 @@ struct NewPagePicture {
     bool isFolder = false;
 };
 
+// Pages can be added up to the cap, and added and removed only while the file holds no Pages
+// past it (their sections follow the last Page shown); the commands below change nothing else.
+bool canChangePageCount(const AlbumFile& file);
+bool canAddPage(const Album& album, const AlbumFile& file);
+
 // Adds a Page at the end with the DefaultPage's appearance (and the dropped picture), selects
 // its tab and clears the picture history. Saves every Page before the array grows, the new
 // Page's picture fields (with a picture), then the settings with the current Page.

@@ -68,6 +68,8 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
         if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
     }
     if (!app.gdiplusActive) InvalidateRect(window, nullptr, TRUE);
+    // Told once the window shows, over it.
+    if (app.albumFile->pagesPastCap() != 0) PostMessageW(window, WM_COMMAND, IDM_PAGES_PAST_CAP, 0);
     return FALSE;
 }
 

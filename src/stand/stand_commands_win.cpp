@@ -45,6 +45,7 @@ std::optional<NewPagePicture> pictureAt(const std::optional<Text>& path) {
 
 void newPage(PhotoStandWindow& stand, const std::optional<Text>& droppedPath) {
     App& app = stand.app;
+    if (!canAddPage(app.album, *app.albumFile)) return tellPageCountFixed(stand);
     closePageView(stand, PageViewExit::Cut);
     addPage(app.album, *app.albumFile, pictureAt(droppedPath));
     showRebuiltPages(stand);
@@ -52,6 +53,7 @@ void newPage(PhotoStandWindow& stand, const std::optional<Text>& droppedPath) {
 
 void duplicatePage(PhotoStandWindow& stand) {
     App& app = stand.app;
+    if (!canAddPage(app.album, *app.albumFile)) return tellPageCountFixed(stand);
     closePageView(stand, PageViewExit::Cut);
     duplicateCurrentPage(app.album, *app.albumFile);
     showRebuiltPages(stand);
@@ -67,6 +69,7 @@ bool confirmDelete(PhotoStandWindow& stand) {
 
 void deletePage(PhotoStandWindow& stand) {
     App& app = stand.app;
+    if (!canChangePageCount(*app.albumFile)) return tellPageCountFixed(stand);
     if (canDeleteCurrentPage(app.album) && confirmDelete(stand)) {
         closePageView(stand, PageViewExit::Cut);
         deleteCurrentPage(app.album, *app.albumFile);
@@ -192,6 +195,9 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
         case IDM_OPEN_FILE: openPictureFile(app); break;
         case IDM_TAB_FONT: refreshTabFont(stand); break;
         case IDM_STATUS_BAR: refreshStatusBar(stand); break;
+        case IDM_PAGES_PAST_CAP:
+            if (app.albumFile->pagesPastCap() != 0) tellPageCountFixed(stand);
+            break;
         default:
             if (runSlideCommand(stand, command)) break;
             if (command >= IDM_PAGE_FIRST && command <= kLastPageCommand) {

@@ -29,4 +29,19 @@ void tellIfSaveFailed(PhotoStandWindow& stand) {
     runModal(stand, [&] { showMessageDialog(stand.window, notice, dialogHostOf(stand)); });
 }
 
+void tellPageCountFixed(PhotoStandWindow& stand) {
+    const AlbumFile& file = *stand.app.albumFile;
+    const std::int32_t shown = static_cast<std::int32_t>(stand.app.album.pages.size());
+    MessageRequest notice;
+    notice.title = u"Quillory";
+    if (file.pagesPastCap() != 0) {
+        notice.text = formatText(u"このアルバムには %d ページありますが、表示するのは最初の %d ページだけです。\r\n"
+                                 u"残りのページはアルバムファイルにそのまま残ります。ページの追加と削除はできません。",
+                                 {shown + file.pagesPastCap(), shown});
+    } else {
+        notice.text = formatText(u"ページは %d ページまでです。これ以上追加できません。", {file.pageCap()});
+    }
+    runModal(stand, [&] { showMessageDialog(stand.window, notice, dialogHostOf(stand)); });
+}
+
 }  // namespace quillory

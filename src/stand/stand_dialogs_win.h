@@ -28,4 +28,8 @@ void runModal(PhotoStandWindow& stand, Dialog dialog) {
 // memory. (Closing tells nothing: it would only hold up the close, or a log-off.)
 void tellIfSaveFailed(PhotoStandWindow& stand);
 
+// Why no Page can be added (or removed): the album holds more Pages than a run shows, which the
+// person is also told once the window shows, or it holds as many as a run can.
+void tellPageCountFixed(PhotoStandWindow& stand);
+
 }  // namespace quillory

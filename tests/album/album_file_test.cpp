@@ -336,30 +336,53 @@ TEST_F(AlbumFileTest, PageCountIsKeptBetweenOneAndTheMaximum) {
     }
 }
 
-TEST_F(AlbumFileTest, PagesBeyondTheCapAreLoadedWhereTheFileHoldsThemAndKeptBySaves) {
+// Past the cap, Pages are not loaded, and nothing this run does reaches their sections: saves,
+// a new Page's load, a removed Page's section, a leftover cleanup, the PageCount written back.
+TEST_F(AlbumFileTest, PagesPastTheCapStayInTheFileAsTheyAre) {
     AlbumFile cappedAtThree{kPath, files, codePage, folders, 3};
     Text text = u";Quillory\r\n[Quillory]\r\nPageCount=6\r\n";
-    for (int page = 1; page <= 6; ++page) text += formatText(u"[Page%d]\r\nLabel=L%d\r\n", {page, page});
+    for (int page = 1; page <= 6; ++page) text += formatText(u"\r\n[Page%d]\r\nLabel=L%d\r\nOwn=%d\r\n", {page, page, page});
     putUnicode(text);
     cappedAtThree.startAlbum(album);
-    ASSERT_EQ(album.pages.size(), 6u);
-    cappedAtThree.saveAlbumSettings(album, true);
+    ASSERT_EQ(album.pages.size(), 3u);
+    EXPECT_EQ(album.settings.PageCount, 3);
+    EXPECT_EQ(cappedAtThree.pagesPastCap(), 3);
+    const auto sectionsPastCap = [&] {
+        const std::string bytes(files.files.at(kPath).begin(), files.files.at(kPath).end());
+        return bytes.substr(bytes.find(unicodeFile(u"[Page4]").substr(2)));
+    };
+    const std::string before = sectionsPastCap();
+
+    {
+        AlbumFile::Batch batch(cappedAtThree);
+        album.pages.emplace_back();
+        album.settings.PageCount = 4;
+        cappedAtThree.loadPage(album, 3, /*newPage=*/true);
+        for (int page = 0; page < 4; ++page) cappedAtThree.savePage(album, page, kSaveAllGroups);
+        cappedAtThree.saveAlbumSettings(album, true);
+        cappedAtThree.deletePageSection(3);
+        cappedAtThree.deletePageSection(2);
+    }
+    EXPECT_EQ(album.pages[3].Label, u"Page4") << "a Page added takes no values of a Page past the cap";
+    EXPECT_EQ(sectionsPastCap(), before);
     EXPECT_EQ(stored().readInt(u"Quillory", u"PageCount", 0), 6);
-    EXPECT_EQ(stored().readString(u"Page6", u"Label", u"", 31), u"L6");
-    // A Page added there is kept even before it is saved as the current Page.
-    album.pages.emplace_back();
-    album.settings.PageCount = 7;
-    cappedAtThree.loadPage(album, 6, /*newPage=*/true);
-    cappedAtThree.saveAlbumSettings(album, false);
+    EXPECT_EQ(stored().readString(u"Page3", u"Label", u"", 31), u"L3") << "no hole before the Pages past the cap";
+    EXPECT_EQ(stored().readInt(u"Page1", u"PageVer", 0), kPageVersion) << "the Pages shown are saved";
+
     Album again;
     cappedAtThree.startAlbum(again);
-    EXPECT_EQ(again.pages.size(), 7u);
+    EXPECT_EQ(again.pages.size(), 3u);
+    EXPECT_EQ(cappedAtThree.pagesPastCap(), 3);
 
-    // A far section does not make a huge count believable: one Page per section past the cap at most.
-    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2000000000\r\n[Page1]\r\n[Page40]\r\nLabel=far\r\n");
+    // A count past the cap reaches only as far as the last Page section within it.
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2000000000\r\n[Page1]\r\n[Page40]\r\nLabel=far\r\n[Page3000000000]\r\n");
     Album far;
     cappedAtThree.startAlbum(far);
     EXPECT_EQ(far.pages.size(), 3u);
+    EXPECT_EQ(cappedAtThree.pagesPastCap(), 37);
+    putUnicode(u";Quillory\r\n[Quillory]\r\nPageCount=2000000000\r\n[Page1]\r\n");
+    cappedAtThree.startAlbum(far);
+    EXPECT_EQ(cappedAtThree.pagesPastCap(), 0) << "no Page section past the cap: the count is cut";
 }
 
 TEST_F(AlbumFileTest, ANewPageNeverStartsFromALeftoverSection) {

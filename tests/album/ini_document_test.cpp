@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "album/short_text.h"
 #include "album_test_support.h"
 
 namespace quillory::testing {
@@ -51,6 +52,31 @@ TEST_F(IniDocumentTest, LookupsInAnyOrderFindTheFirstOfEachName) {
     doc.write(u"P1", u"y", u"7");
     EXPECT_EQ(doc.readInt(u"P1", u"y", 0), 7);
     EXPECT_EQ(doc.readInt(u"P1", u"x", 0), 4);
+}
+
+// A section far past what the key filter tells apart: every key is found where it stands, a
+// missing one is missing, and of a key standing twice the first still wins, in any reading order.
+TEST_F(IniDocumentTest, LookupsInASectionOfAHundredThousandKeys) {
+    constexpr int kKeys = 100000;
+    Text text = u"[Big]\r\n";
+    for (int i = 0; i < kKeys; ++i) text += Text(ShortText(u"k").appendNumber(i).append(u"=").appendNumber(i).append(u"\r\n"));
+    IniDocument unique = parse(text + u"[Next]\r\nk5=next\r\n");
+    EXPECT_EQ(unique.readInt(u"Big", u"k99998", -1), 99998);
+    EXPECT_EQ(unique.readInt(u"Big", u"K12345", -1), 12345) << "behind the last hit, without case";
+    EXPECT_FALSE(unique.value(u"Big", u"k100000"));
+    unique.write(u"Big", u"k7", u"seven");
+    unique.write(u"Big", u"added", u"1");
+    EXPECT_EQ(unique.readString(u"Big", u"k7", u"", 10), u"seven");
+    EXPECT_EQ(unique.readInt(u"Big", u"added", 0), 1);
+    EXPECT_EQ(unique.readString(u"Next", u"k5", u"", 10), u"next") << "a later section's keys are its own";
+
+    IniDocument twice = parse(text + u"K5=dup\r\nlast=1\r\n");
+    EXPECT_EQ(twice.readInt(u"Big", u"last", 0), 1);
+    EXPECT_EQ(twice.readInt(u"Big", u"k6", -1), 6);
+    EXPECT_EQ(twice.readInt(u"Big", u"k5", -1), 5) << "the first of a key standing twice, though the last hit lies between them";
+    twice.write(u"Big", u"k5", u"first");
+    EXPECT_EQ(twice.readString(u"Big", u"k5", u"", 10), u"first");
+    EXPECT_NE(serialised(twice).find(unicodeFile(u"\r\nK5=dup\r\n").substr(2)), std::string::npos) << "the second stays as it was";
 }
 
 // A written key is kept as a reader of the file would see it.

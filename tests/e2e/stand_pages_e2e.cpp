@@ -87,6 +87,42 @@ TEST_F(StandPagesTest, DuplicatingPageTwoOfFiveSelectsTheCopy) {
     EXPECT_TRUE(has(section(album, L"Page6"), L"Label=E"));
 }
 
+// More Pages than a run holds: the window shows the first ones as tabs and says so over them; a
+// new Page is refused with the same word, and the file keeps every Page as it was.
+TEST_F(StandPagesTest, AnAlbumOfThreeThousandPagesShowsTheFirstThousandAndSaysSo) {
+    AlbumText album;
+    album.section(L"Quillory", {{L"PageCount", L"3000"}});
+    for (int page = 1; page <= 3000; ++page) {
+        album.section(L"Page" + std::to_wstring(page), {{L"PageVer", L"100"}, {L"Label", L"P" + std::to_wstring(page)}});
+    }
+    HWND stand = start(album.bytes());
+    ASSERT_NE(stand, nullptr);
+    const auto notice = [&] {
+        return waitFor([&] {
+            const std::vector<HWND> boxes = messageBoxes({stand});
+            return boxes.empty() ? HWND{} : boxes.back();
+        });
+    };
+    HWND box = notice();
+    ASSERT_NE(box, nullptr) << "no notice over the window";
+    EXPECT_TRUE(IsWindowVisible(box));
+    const std::wstring said = windowText(GetDlgItem(box, IDC_MESSAGE_TEXT));
+    EXPECT_NE(said.find(L"3000 ページ"), std::wstring::npos);
+    EXPECT_NE(said.find(L"最初の 1000 ページ"), std::wstring::npos);
+    const Tabs shown = tabs(stand);
+    ASSERT_EQ(shown.size(), 1000u);
+    EXPECT_EQ(shown.back(), L"P1000");
+    ASSERT_TRUE(answer({stand}, IDOK));
+
+    ASSERT_TRUE(postCommand(stand, IDM_NEW_PAGE));
+    ASSERT_TRUE(answer({stand}, IDOK)) << "a new Page is refused with a word";
+    EXPECT_EQ(tabs(stand).size(), 1000u);
+    const std::wstring saved = closedAlbum(stand);
+    EXPECT_TRUE(has(section(saved, L"Quillory"), L"PageCount=3000"));
+    EXPECT_TRUE(has(section(saved, L"Page3000"), L"Label=P3000"));
+    EXPECT_TRUE(has(section(saved, L"Page1001"), L"Label=P1001"));
+}
+
 TEST_F(StandPagesTest, DeletingAsksFirstAndSelectsTheTabBefore) {
     HWND stand = start(albumOfFive(0));
     ASSERT_NE(stand, nullptr);

@@ -136,6 +136,34 @@ TEST_F(PageCommandsTest, TheLastPageAndALockedPageAreNotDeleted) {
     EXPECT_EQ(files.replaceCount, 1);
 }
 
+// The Pages shown end before the file's: a Page added or removed would meet the sections of
+// the Pages past the cap. Without such Pages, Pages are added up to the cap.
+TEST_F(PageCommandsTest, PagesAreNeitherAddedNorRemovedWhileTheFileHoldsPagesPastTheCap) {
+    AlbumFile cappedAtTwo{kPath, files, codePage, folders, 2};
+    files.put(kPath, unicodeFile(u";Quillory\r\n[Quillory]\r\nPageCount=3\r\n[Page1]\r\nLabel=A\r\n"
+                                 u"[Page2]\r\nLabel=B\r\n[Page3]\r\nLabel=C\r\n"));
+    cappedAtTwo.startAlbum(album);
+    ASSERT_FALSE(canChangePageCount(cappedAtTwo));
+    const auto bytes = files.files.at(kPath);
+    addPage(album, cappedAtTwo, std::nullopt);
+    duplicateCurrentPage(album, cappedAtTwo);
+    makePageCurrent(album, 1);
+    EXPECT_FALSE(deleteCurrentPage(album, cappedAtTwo));
+    EXPECT_EQ(labels(album), u"A B ");
+    EXPECT_EQ(files.files.at(kPath), bytes);
+
+    AlbumFile atTheCap{kPath, files, codePage, folders, 2};
+    files.put(kPath, unicodeFile(u";Quillory\r\n[Quillory]\r\nPageCount=2\r\n"));
+    atTheCap.startAlbum(album);
+    EXPECT_TRUE(canChangePageCount(atTheCap));
+    EXPECT_FALSE(canAddPage(album, atTheCap));
+    addPage(album, atTheCap, std::nullopt);
+    duplicateCurrentPage(album, atTheCap);
+    EXPECT_EQ(album.pages.size(), 2u);
+    EXPECT_TRUE(deleteCurrentPage(album, atTheCap));
+    EXPECT_TRUE(canAddPage(album, atTheCap));
+}
+
 TEST_F(PageCommandsTest, FitModeChangesOnlyTheCurrentPagesPictureFields) {
     start(3, 1);
     album.pages[1].Label = u"not saved by a fit mode";
