@@ -6,6 +6,27 @@ namespace quillory {
 
 namespace {
 
+constexpr TextView kExtendedPrefix = u"\\\\?\\";
+constexpr TextView kExtendedSharePrefix = u"\\\\?\\UNC\\";
+constexpr TextView kSharePrefix = u"\\\\";
+
+// MAX_PATH less its terminator, less the most the album file adds for the names it derives
+// ("_Backup.qalbum" after a path without an extension).
+constexpr std::size_t kLongestPlainAlbumPath = 259 - 14;
+
+bool startsWith(TextView text, TextView prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+bool isDrivePath(TextView path) {
+    return path.size() >= 3 && path[1] == u':' && path[2] == u'\\';
+}
+
+// A share (\\server\share\...), not the \\?\ or \\.\ forms that already speak to the system directly.
+bool isSharePath(TextView path) {
+    if (!startsWith(path, kSharePrefix)) return false;
+    const TextView rest = path.substr(kSharePrefix.size());
+    return !rest.empty() && !startsWith(rest, u"?\\") && !startsWith(rest, u".\\");
+}
+
 TextView withoutQuotes(TextView argument) {
     if (argument.size() >= 2 && argument.front() == u'"' && argument.back() == u'"') {
         return argument.substr(1, argument.size() - 2);
@@ -21,8 +42,7 @@ Text withoutLastExtension(TextView name) {
 }  // namespace
 
 AlbumLocation albumLocationFromArgument(TextView programFolder, TextView argument) {
-    // A longer command line is cut rather than refused: the album still opens under a shorter name.
-    const TextView album = withoutQuotes(argument).substr(0, kArgumentCapacity);
+    const TextView album = withoutQuotes(argument);
     AlbumLocation location;
     Text namePart;
     if (album.empty()) {
@@ -38,6 +58,19 @@ AlbumLocation albumLocationFromArgument(TextView programFolder, TextView argumen
     if (!contains(location.path, u".qalbum")) location.path += u".qalbum";
     location.name = withoutLastExtension(namePart);
     return location;
+}
+
+Text extendedLengthPath(TextView fullPath) {
+    if (fullPath.size() <= kLongestPlainAlbumPath) return Text(fullPath);
+    if (isDrivePath(fullPath)) return Text(kExtendedPrefix) + Text(fullPath);
+    if (isSharePath(fullPath)) return Text(kExtendedSharePrefix) + Text(fullPath.substr(kSharePrefix.size()));
+    return Text(fullPath);
+}
+
+Text withoutExtendedPrefix(TextView path) {
+    if (startsWith(path, kExtendedSharePrefix)) return Text(kSharePrefix) + Text(path.substr(kExtendedSharePrefix.size()));
+    if (startsWith(path, kExtendedPrefix)) return Text(path.substr(kExtendedPrefix.size()));
+    return Text(path);
 }
 
 Text standWindowTitle(TextView albumName) {

@@ -7,6 +7,8 @@
 #include "album/album.h"
 #include "album/album_file.h"
 #include "app/album_location.h"
+#include "app/handed_path.h"
+#include "app/single_instance_win.h"
 #include "stand/slide_countdown.h"
 
 namespace quillory {
@@ -14,6 +16,8 @@ namespace quillory {
 struct App {
     HINSTANCE instance = nullptr;
     AlbumLocation location;
+    AlbumKey albumKey;
+    AlbumLock albumLock;  // held from before the album is read to the end of the run
     Album album;
     std::unique_ptr<AlbumFile> albumFile;
 
@@ -39,6 +43,8 @@ struct App {
 
     SlideCountdown countdown;
     bool ModalOpen = false;
+
+    HandedPath pathForNewPage;  // a dropped path on its way from the PageView to the stand's new Page
 
     HWND hostWindow = nullptr;   // cleared by the HostWindow before it closes the stand
     HWND standWindow = nullptr;

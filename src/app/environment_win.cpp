@@ -58,6 +58,14 @@ Text programFolder() {
     return slash == Text::npos ? Text() : path.substr(0, slash + 1);
 }
 
+Text fullPathOf(const Text& path) {
+    Text full(32768, u'\0');
+    const DWORD length = GetFullPathNameW(wide(path), static_cast<DWORD>(full.size()), wide(full), nullptr);
+    if (length == 0 || length >= full.size()) return path;
+    full.resize(length);
+    return full;
+}
+
 Text commandLineArgument() {
     // The same rules the C runtime uses to find the end of the program's name: quoted or up to a blank.
     const Text line = fromWide(GetCommandLineW());

@@ -13,7 +13,8 @@ namespace {
 
 void loadAlbumFile(App& app) {
     WinPlatform& platform = winPlatform();
-    app.albumFile = std::make_unique<AlbumFile>(app.location.path, platform.files, platform.codePage, platform.folders);
+    app.albumFile = std::make_unique<AlbumFile>(extendedLengthPath(app.location.path), platform.files, platform.codePage,
+                                                platform.folders);
     app.albumFile->startAlbum(app.album);
 }
 
@@ -38,7 +39,11 @@ int runQuillory(HINSTANCE instance) {
     app.CommonControlsVersion = measureCommonControlsVersion();
     if (app.OsVersionCode >= 600) SetProcessDPIAware();
     app.location = albumLocationFromArgument(programFolder(), commandLineArgument());
-    if (activateRunningInstance(standWindowTitle(app.location.name))) return 0;
+    app.location.path = fullPathOf(app.location.path);
+    app.albumKey = albumKeyForFile(app.location.path);
+    std::optional<AlbumLock> lock = claimAlbum(app.albumKey);
+    if (!lock) return 0;
+    app.albumLock = std::move(*lock);
     screenDpi(app.dpiX, app.dpiY);
     loadAlbumFile(app);
     registerHostWindowClass(instance);

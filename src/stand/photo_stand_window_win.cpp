@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/album_location.h"
+#include "app/single_instance_win.h"
 #include "app/system_menu_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
@@ -50,6 +51,7 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     stand.tabs = GetDlgItem(window, IDC_TABS);
     app.standWindow = window;
     SetWindowTextW(window, wide(standWindowTitle(app.location.name)));
+    markAlbumWindow(window, app.albumKey);
     applyStatusBarSetting(stand);
     placeWindow(stand);
     refreshTabFont(stand);
@@ -88,6 +90,7 @@ INT_PTR onClose(PhotoStandWindow& stand) {
 }
 
 INT_PTR onDestroy(PhotoStandWindow& stand) {
+    unmarkAlbumWindow(stand.window);
     stand.app.standWindow = nullptr;
     stand.pageView = nullptr;
     return TRUE;
@@ -149,14 +152,15 @@ INT_PTR onNotify(PhotoStandWindow& stand, NMHDR& notice) {
     return FALSE;
 }
 
-// Only the PageView posts a new-Page command with a path (of a dropped file); a menu's carries none.
-std::optional<Text> pathOf(WORD command, LPARAM lParam) {
-    if (command != IDM_NEW_PAGE || lParam == 0) return std::nullopt;
-    return fromWide(reinterpret_cast<const wchar_t*>(lParam));
-}
-
+// A menu's new-Page command carries nothing; the PageView's carries the ticket of a dropped path.
+// Any other parameter (a command from another process) is nobody's ticket: nothing happens.
 INT_PTR onCommand(PhotoStandWindow& stand, WPARAM wParam, LPARAM lParam) {
-    runStandCommand(stand, LOWORD(wParam), pathOf(LOWORD(wParam), lParam));
+    const WORD command = LOWORD(wParam);
+    if (command != IDM_NEW_PAGE || lParam == 0) {
+        runStandCommand(stand, command, std::nullopt);
+    } else if (std::optional<Text> dropped = stand.app.pathForNewPage.take(static_cast<std::uintptr_t>(lParam))) {
+        runStandCommand(stand, command, dropped);
+    }
     return FALSE;
 }
 

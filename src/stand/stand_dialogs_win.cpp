@@ -25,7 +25,7 @@ void tellIfSaveFailed(PhotoStandWindow& stand) {
     notice.title = u"Quillory";
     notice.text = formatText(u"アルバムファイル \"%s\" に保存できませんでした。\r\n"
                              u"変更はこのまま使えますが、終了すると失われます。",
-                             {stand.app.albumFile->path()});
+                             {stand.app.location.path});
     runModal(stand, [&] { showMessageDialog(stand.window, notice, dialogHostOf(stand)); });
 }
 

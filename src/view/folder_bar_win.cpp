@@ -12,6 +12,7 @@
 #include "dialogs/tooltips_win.h"
 #include "resource.h"
 #include "stand/slide_show_win.h"
+#include "view/folder_scan_win.h"
 #include "view/folder_step.h"
 #include "view/page_view_win.h"
 
@@ -62,7 +63,8 @@ void makeTranslucent(HWND bar) {
 }
 
 void refreshCounter(HWND bar, const App& app) {
-    SetDlgItemTextW(bar, IDC_FOLDER_COUNTER, wide(folderCounterText(app.folderIndex, app.folderCount)));
+    const Text counter = folderCounterText(app.folderIndex, app.folderCount, folderList().morePictures);
+    SetDlgItemTextW(bar, IDC_FOLDER_COUNTER, wide(counter));
 }
 
 INT_PTR onInitDialog(HWND bar, FolderBarState& state) {

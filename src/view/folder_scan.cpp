@@ -81,17 +81,21 @@ int scanFolder(const FolderScanContext& context, TextView path, bool store, Fold
     FolderListing& listing = list.listing;
     context.files.listFolder(folder, listing);
     int count = 0;
+    bool morePictures = false;
     // Table order decides which pictures are kept when the folder holds more than the list.
     for (const PictureFileType& row : kPictureFileTable) {
         if (!rowApplies(row, context.gdiplusActive)) continue;
-        for (std::size_t i = 0; i < listing.size() && count < kFolderListCapacity; ++i) {
+        for (std::size_t i = 0; i < listing.size() && !morePictures; ++i) {
             const FolderListing::Item item = listing[i];
             if (!hasExtension(item.name, row.extension)) continue;
+            morePictures = count == kFolderListCapacity;
+            if (morePictures) break;
             if (store) storeEntry(list.entries[static_cast<std::size_t>(count)], folder, item);
             ++count;
         }
     }
     if (!store) return count;
+    list.morePictures = morePictures;
     const auto end = list.entries.begin() + count;
     if (context.sortByDate) {
         if (context.gdiplusActive) readShootingTimes(context, std::span(list.entries.begin(), end));

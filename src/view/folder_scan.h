@@ -28,6 +28,7 @@ struct FolderList {
     FolderList();
     std::array<FolderEntry, kFolderListCapacity> entries;
     FolderListing listing;  // the folder as last listed, kept for its buffers; counting scans use it too
+    bool morePictures = false;  // the folder held pictures past the capacity (set by storing scans)
 };
 
 // The picture-file table, searched in this order; the decoder rows only while GDI+ runs.
@@ -78,7 +79,7 @@ struct FolderScanContext {
 
 // scanFolder: the number of pictures in the folder of `path` (its full form without the last
 // component, so a folder Page's File, ending in a separator, names the folder itself), at most
-// 5000. With `store` the list is rebuilt and ordered (by shooting time, earliest and undated
+// 5000. With `store` the list is rebuilt and ordered, and notes whether pictures were passed over (by shooting time, earliest and undated
 // first, or by path in UTF-16 code-unit order); without it the list is untouched.
 int scanFolder(const FolderScanContext& context, TextView path, bool store, FolderList& list);
 

@@ -31,8 +31,8 @@ std::optional<StepDirection> wheelStep(int wheelDelta) {
     return std::nullopt;
 }
 
-Text folderCounterText(int folderIndex, int folderCount) {
-    return formatText(u" %d / %d ", {std::int64_t{folderIndex} + 1, folderCount});
+Text folderCounterText(int folderIndex, int folderCount, bool morePictures) {
+    return formatText(morePictures ? u" %d / %d+ " : u" %d / %d ", {std::int64_t{folderIndex} + 1, folderCount});
 }
 
 }  // namespace quillory

@@ -25,7 +25,8 @@ int steppedFolderIndex(int folderIndex, int folderCount, StepDirection direction
 // zero delta steps nowhere.
 std::optional<StepDirection> wheelStep(int wheelDelta);
 
-// " n / m ": the picture shown, counted from 1, of the folder's pictures.
-Text folderCounterText(int folderIndex, int folderCount);
+// " n / m ": the picture shown, counted from 1, of the folder's pictures; " n / m+ " when the
+// folder held more pictures than the list takes, so the person knows some are not shown.
+Text folderCounterText(int folderIndex, int folderCount, bool morePictures);
 
 }  // namespace quillory

@@ -298,12 +298,6 @@ INT_PTR onDoubleClick(HWND view, App& app) {
     return TRUE;
 }
 
-// The path posted with a new-Page command must outlive this view, which the stand replaces.
-Text& pathForNewPage() {
-    static Text path;
-    return path;
-}
-
 Text programPath() {
     wchar_t buffer[32768];
     const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
@@ -373,8 +367,8 @@ INT_PTR onDropFiles(HWND view, PageViewState& state, HDROP drop) {
     // A path cut to fit the Page's field would name another file (a folder also needs its "\").
     if (action == DropAction::Ignore || path->size() + 1 > kPathCapacity) return TRUE;
     if (action == DropAction::NewPage) {
-        pathForNewPage() = *path;
-        PostMessageW(app.standWindow, WM_COMMAND, IDM_NEW_PAGE, reinterpret_cast<LPARAM>(pathForNewPage().c_str()));
+        // Posted: the stand replaces this view, which must first return from the drop.
+        PostMessageW(app.standWindow, WM_COMMAND, IDM_NEW_PAGE, static_cast<LPARAM>(app.pathForNewPage.hand(*path)));
         return TRUE;
     }
     showDroppedPath(view, state, *path, action == DropAction::ShowFolder);

@@ -40,13 +40,45 @@ TEST(AlbumLocation, TitleTakesAtMost64CharactersOfTheName) {
     EXPECT_EQ(standWindowTitle(longName), Text(64, u'a') + u" - Quillory");
 }
 
-TEST(AlbumLocation, OverlongArgumentIsCutNotRefused) {
-    const Text longArgument = Text(300, u'n');
-    const AlbumLocation location = albumLocationFromArgument(kProgramFolder, longArgument);
-    EXPECT_EQ(location.name, Text(kArgumentCapacity, u'n'));
-    // Quotes go first: a long quoted path must not keep its opening quote.
-    const AlbumLocation quoted = albumLocationFromArgument(kProgramFolder, u"\"D:\\" + longArgument + u"\"");
-    EXPECT_EQ(quoted.path, u"D:\\" + Text(kArgumentCapacity - 3, u'n') + u".qalbum");
+TEST(AlbumLocation, AnArgumentOfAnyLengthIsKeptWhole) {
+    const Text folder = u"D:\\" + Text(120, u'f') + u"\\長い フォルダ 名前 " + Text(150, u'g');
+    for (const Text& argument : {folder + u"\\album.qalbum", u"\"" + folder + u"\\album.qalbum\"", folder + u"\\album"}) {
+        const AlbumLocation location = albumLocationFromArgument(kProgramFolder, argument);
+        EXPECT_EQ(location.path, folder + u"\\album.qalbum");
+        EXPECT_EQ(location.name, u"album");
+    }
+    const Text longName = Text(300, u'n');
+    EXPECT_EQ(albumLocationFromArgument(kProgramFolder, longName).path, Text(kProgramFolder) + longName + u".qalbum");
+}
+
+TEST(AlbumLocation, OnlyAPathTooLongForAPlainOneGetsTheExtendedPrefix) {
+    const Text shortPath = u"D:\\photos\\family.qalbum";
+    EXPECT_EQ(extendedLengthPath(shortPath), shortPath);
+    // 245 units and "_Backup.qalbum" after them still make a plain path of 259; one more does not.
+    const Text fits = u"D:\\" + Text(235, u'a') + u".qalbum";
+    ASSERT_EQ(fits.size(), 245u);
+    EXPECT_EQ(extendedLengthPath(fits), fits);
+    const Text drive = u"D:\\" + Text(236, u'a') + u".qalbum";
+    EXPECT_EQ(extendedLengthPath(drive), u"\\\\?\\" + drive);
+    const Text share = u"\\\\server\\share\\" + Text(240, u'a') + u".qalbum";
+    EXPECT_EQ(extendedLengthPath(share), u"\\\\?\\UNC\\server\\share\\" + Text(240, u'a') + u".qalbum");
+    const Text oneLetterShare = u"\\\\s\\share\\" + Text(240, u'a');
+    EXPECT_EQ(extendedLengthPath(oneLetterShare), u"\\\\?\\UNC\\s\\share\\" + Text(240, u'a'));
+}
+
+TEST(AlbumLocation, PathsTheSystemTakesAsTheyAreKeepTheirSpelling) {
+    const Text tail = Text(260, u'a') + u".qalbum";
+    for (const Text& path : {u"\\\\?\\D:\\" + tail, u"\\\\?\\UNC\\server\\" + tail, u"\\\\.\\D:\\" + tail, u"relative\\" + tail}) {
+        EXPECT_EQ(extendedLengthPath(path), path) << textToUtf8(path.substr(0, 12));
+    }
+}
+
+TEST(AlbumLocation, ThePlainSpellingUndoesTheExtendedOne) {
+    const Text tail = Text(250, u'a') + u".qalbum";
+    for (const Text& plain : {u"D:\\" + tail, u"\\\\server\\share\\" + tail}) {
+        EXPECT_EQ(withoutExtendedPrefix(extendedLengthPath(plain)), plain) << textToUtf8(plain.substr(0, 12));
+    }
+    EXPECT_EQ(withoutExtendedPrefix(u"D:\\a.qalbum"), u"D:\\a.qalbum");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Which album file a start opens, and under which name it shows it.
 #include "stand_test.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -41,6 +42,37 @@ AlbumText newAlbum(bool firstPageCounted) {
         album.section(L"Page" + std::to_wstring(page), newPageKeys(page, counted ? L"1" : L"0"));
     }
     return album;
+}
+
+// The spelling by which the test's own file calls reach paths longer than a plain one.
+std::wstring extended(const std::wstring& path) { return L"\\\\?\\" + path; }
+
+// Every file below the folder, at any depth and length, and then the folders themselves are
+// removed when `remove` is set (the sandbox's own clean-up stops at plain path lengths).
+void walkFiles(const std::wstring& folder, std::vector<std::wstring>& files, bool remove) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(extended(folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            walkFiles(path, files, remove);
+            if (remove) RemoveDirectoryW(extended(path).c_str());
+        } else {
+            files.push_back(path);
+            if (remove) DeleteFileW(extended(path).c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+std::vector<std::wstring> filesBelow(const std::wstring& folder) {
+    std::vector<std::wstring> files;
+    walkFiles(folder, files, false);
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 class AlbumNameTest : public StandTest {
@@ -110,6 +142,25 @@ TEST_F(AlbumNameTest, EnclosingQuotesAreRemovedAndBlanksKept) {
 
     openAndClose(L"\"" + (photos / L"summer trip.qalbum").wstring() + L"\"", L"summer trip");
     EXPECT_TRUE(startsAsUnicodeAlbum(photos / L"summer trip.qalbum"));
+}
+
+TEST_F(AlbumNameTest, APathLongerThanAPlainOneOpensThatVeryFileAndNoOther) {
+    std::wstring folder = sandbox_.folder().wstring();
+    for (wchar_t level = L'1'; level <= L'4'; ++level) {
+        folder += L"\\長い フォルダ 名前 " + std::wstring(60, L'x') + level;
+        ASSERT_TRUE(CreateDirectoryW(extended(folder).c_str(), nullptr)) << "could not make the folders";
+    }
+    const std::wstring album = folder + L"\\long album.qalbum";
+    ASSERT_GT(album.size(), 300u);
+
+    openAndClose(L"\"" + album + L"\"", L"long album");
+    std::vector<std::wstring> expected{album, sandbox_.exe().wstring()};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(filesBelow(sandbox_.folder().wstring()), expected) << "an album was made at another path";
+    EXPECT_TRUE(startsAsUnicodeAlbum(extended(album)));
+
+    std::vector<std::wstring> removed;
+    walkFiles(sandbox_.folder().wstring(), removed, true);
 }
 
 TEST_F(AlbumNameTest, CaptionShowsAtMostSixtyFourCharactersOfTheName) {

@@ -100,6 +100,20 @@ TEST_F(FolderScan, AtMost5000AndTheTableOrderDecidesWhich) {
     EXPECT_EQ(scan(u"C:\\many\\", false), 5000);
 }
 
+TEST_F(FolderScan, TheListNotesAFolderWithMorePicturesThanItTakes) {
+    for (int i = 0; i < 5000; ++i) files.put(u"C:\\full\\p" + textFromUtf8(std::to_string(i)) + u".jpg", "x");
+    ASSERT_EQ(scan(u"C:\\full\\"), 5000);
+    EXPECT_FALSE(list->morePictures) << "exactly as many as the list takes";
+    files.put(u"C:\\full\\z.bmp", "x");
+    ASSERT_EQ(scan(u"C:\\full\\"), 5000);
+    EXPECT_TRUE(list->morePictures) << "the bitmap comes first in the table, so a JPEG is passed over";
+    EXPECT_EQ(scan(u"C:\\full\\", false), 5000);
+    EXPECT_TRUE(list->morePictures) << "a counting scan leaves the current list's note alone";
+    files.put(u"C:\\few\\a.jpg", "x");
+    ASSERT_EQ(scan(u"C:\\few\\"), 1);
+    EXPECT_FALSE(list->morePictures);
+}
+
 TEST_F(FolderScan, ARescanWithFewerPicturesEmptiesTheRest) {
     files.put(u"C:\\pics\\a.png", "x");
     files.put(u"C:\\pics\\b.png", "x");

@@ -45,12 +45,13 @@ TEST(FolderStep, AnEmptyFolderKeepsIndexZeroAndCountsOneOfNothing) {
             EXPECT_EQ(steppedFolderIndex(0, 0, direction, modifiers), 0);
         }
     }
-    EXPECT_EQ(folderCounterText(0, 0), u" 1 / 0 ");
+    EXPECT_EQ(folderCounterText(0, 0, false), u" 1 / 0 ");
 }
 
-TEST(FolderStep, CounterShowsThePictureCountedFromOne) {
-    EXPECT_EQ(folderCounterText(0, 8), u" 1 / 8 ");
-    EXPECT_EQ(folderCounterText(4999, 5000), u" 5000 / 5000 ");
+TEST(FolderStep, CounterShowsThePictureCountedFromOneAndTellsOfPicturesLeftOut) {
+    EXPECT_EQ(folderCounterText(0, 8, false), u" 1 / 8 ");
+    EXPECT_EQ(folderCounterText(4999, 5000, false), u" 5000 / 5000 ");
+    EXPECT_EQ(folderCounterText(4999, 5000, true), u" 5000 / 5000+ ");
 }
 
 TEST(FolderStep, WheelTowardsThePersonStepsForward) {
