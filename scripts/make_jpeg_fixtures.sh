@@ -1,6 +1,6 @@
 #!/bin/sh
 # Makes the small JPEGs the decoder tests read, with ImageMagick: four coloured quadrants, stored
-# baseline with 4:2:0 chroma as cameras store them, progressive at an odd size, and in CMYK.
+# baseline with 4:2:0 chroma as cameras store them, progressive at an odd size, in grey and in CMYK.
 # Run from anywhere; writes tests/fixtures/jpeg/.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,3 +18,4 @@ quadrants() {  # quadrants WIDTH HEIGHT FILE [convert options…]: red, green / 
 quadrants 128 96 "$out/quadrants.jpg" -sampling-factor 2x2
 quadrants 125 93 "$out/quadrants_progressive.jpg" -sampling-factor 2x2 -interlace JPEG
 quadrants 32 24 "$out/quadrants_cmyk.jpg" -colorspace CMYK
+quadrants 32 24 "$out/quadrants_gray.jpg" -colorspace Gray

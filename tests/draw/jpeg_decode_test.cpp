@@ -127,6 +127,16 @@ TEST(JpegDecode, AnAbsurdSizeIsRefusedFromTheHeader) {
     EXPECT_FALSE(withinJpegPixelBudget({0, 8000}));
 }
 
+TEST(JpegDecode, GreyComesOutAsEqualChannels) {
+    const DecodedJpeg decoded = decodeJpeg(fixture("quadrants_gray.jpg"), {32, 24});
+    ASSERT_EQ(decoded.status, JpegStatus::Decoded);
+    const std::uint32_t pixel = decoded.picture.at(8, 6);
+    EXPECT_EQ(pixel >> 24, 0xFFu);
+    EXPECT_EQ(pixel & 0xFF, (pixel >> 8) & 0xFF);
+    EXPECT_EQ(pixel & 0xFF, (pixel >> 16) & 0xFF);
+    EXPECT_NE(pixel, decoded.picture.at(24, 6));  // the quadrants differ in grey too
+}
+
 TEST(JpegDecode, CmykIsLeftToAnotherDecoder) {
     const DecodedJpeg decoded = decodeJpeg(fixture("quadrants_cmyk.jpg"), {32, 24});
     EXPECT_EQ(decoded.status, JpegStatus::Unsupported);
