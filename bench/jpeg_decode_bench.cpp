@@ -1,7 +1,7 @@
 // Decodes one camera-sized JPEG whole, at 1/4 and at 1/8 (the whole decode is the peer of the
 // scaled ones), then shrinks to a 1000 x 667 view with the area-average filter, beside picking
 // one pixel per view pixel (the unfiltered peer). The picture comes from scripts/bench-picture.sh:
-//   jpeg_decode_bench "$(scripts/bench-picture.sh)"
+//   jpeg_decode_bench "$(scripts/bench-picture.sh camera)"
 // The same source builds natively (bench preset) and for Windows (run under Wine).
 #include <algorithm>
 #include <chrono>

@@ -54,6 +54,8 @@ private:
 };
 
 constexpr int kChannels = 4;
+// Sums across a row stay within 32 bits up to this width, far beyond any decodable picture.
+constexpr int kMaxSide = 1 << 24;
 // The first pass keeps 8 bits below the point, so the rounding happens once, in the second pass.
 constexpr std::uint32_t kFraction = 256;
 
@@ -63,13 +65,13 @@ std::uint32_t channel(std::uint32_t pixel, int c) { return (pixel >> (8 * c)) & 
 void shrinkRow(const std::uint32_t* row, const AxisCover& across, const Divider& divide, std::vector<std::uint32_t>& out) {
     for (int i = 0; i < across.size(); ++i) {
         const AxisCover::Span& span = across.span(i);
-        std::uint64_t sums[kChannels] = {};
+        std::uint32_t sums[kChannels] = {};  // at most 255 · the source width
         for (int k = 0; k < span.count; ++k) {
             const std::uint32_t pixel = row[span.first + k];
-            const std::uint64_t weight = across.weight(span, k);
+            const std::uint32_t weight = across.weight(span, k);
             for (int c = 0; c < kChannels; ++c) sums[c] += weight * channel(pixel, c);
         }
-        for (int c = 0; c < kChannels; ++c) out[static_cast<std::size_t>(i) * kChannels + c] = static_cast<std::uint32_t>(divide(sums[c] * kFraction));
+        for (int c = 0; c < kChannels; ++c) out[static_cast<std::size_t>(i) * kChannels + c] = static_cast<std::uint32_t>(divide(std::uint64_t{sums[c]} * kFraction));
     }
 }
 
@@ -78,6 +80,7 @@ void shrinkRow(const std::uint32_t* row, const AxisCover& across, const Divider&
 std::optional<PixelImage> shrinkPicture(const PixelImage& picture, Size target) {
     const Size source = picture.size;
     if (target.dx <= 0 || target.dy <= 0 || target.dx > source.dx || target.dy > source.dy) return std::nullopt;
+    if (source.dx > kMaxSide) return std::nullopt;
     const AxisCover across(source.dx, target.dx), down(source.dy, target.dy);
     const Divider divideAcross(static_cast<std::uint64_t>(source.dx));
     const Divider divideDown(static_cast<std::uint64_t>(source.dy) * kFraction);

@@ -11,7 +11,7 @@
 namespace quillory {
 
 // The picture at `target`, no side of which may be empty or larger than the picture's (nothing
-// otherwise). All four channels are averaged alike. Integer ratios average whole blocks.
+// otherwise, and nothing for pictures over 16 million pixels wide). All four channels are averaged alike. Integer ratios average whole blocks.
 std::optional<PixelImage> shrinkPicture(const PixelImage& picture, Size target);
 
 }  // namespace quillory
