@@ -13,8 +13,8 @@
 namespace quillory {
 namespace {
 
-// Beyond this a picture is refused before any pixel is decoded: a whole decode of it would need
-// more than half a gigabyte. Cameras make up to about 100 megapixels.
+// Beyond this a picture is refused before any pixel is decoded: a whole decode of it would take
+// about half a gigabyte. Cameras make up to about 100 megapixels.
 constexpr std::int64_t kJpegPixelBudget = 120'000'000;
 
 // A progressive file may hold any number of scans, and each one is a pass over the whole picture;
@@ -45,7 +45,8 @@ ErrorTrap& trapOf(j_common_ptr info) { return *reinterpret_cast<ErrorTrap*>(info
 [[noreturn]] void onError(j_common_ptr info) {
     switch (info->err->msg_code) {
         case JERR_OUT_OF_MEMORY: leave(info, JpegStatus::TooLarge);
-        case JERR_CONVERSION_NOTIMPL: leave(info, JpegStatus::Unsupported);
+        case JERR_CONVERSION_NOTIMPL:
+        case JERR_BAD_PRECISION: leave(info, JpegStatus::Unsupported);  // CMYK; 12-bit samples
         default: leave(info, JpegStatus::Corrupt);
     }
 }
@@ -202,32 +203,23 @@ std::optional<Size> readJpegSize(std::span<const std::uint8_t> file) {
 DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
     DecodedJpeg result;
     Decompressor decompressor(file);
-    if (!decompressor.headerRead()) {
-        result.status = decompressor.failure();
+    const auto failed = [&result](JpegStatus status) {
+        result.status = status;
         return result;
-    }
+    };
+    if (!decompressor.headerRead()) return failed(decompressor.failure());
     result.storedSize = decompressor.storedSize();
-    if (!withinJpegPixelBudget(result.storedSize)) {
-        result.status = JpegStatus::TooLarge;
-        return result;
-    }
+    if (!withinJpegPixelBudget(result.storedSize)) return failed(JpegStatus::TooLarge);
     result.scaleDenominator = jpegScaleDenominator(result.storedSize, atLeast);
     const std::optional<Size> outputSize = decompressor.prepare(result.scaleDenominator);
-    if (!outputSize) {
-        result.status = decompressor.failure();
-        return result;
-    }
+    if (!outputSize) return failed(decompressor.failure());
     std::vector<std::uint32_t> pixels;
     try {
         pixels.resize(static_cast<std::size_t>(outputSize->dx) * outputSize->dy);
     } catch (const std::bad_alloc&) {
-        result.status = JpegStatus::TooLarge;
-        return result;
+        return failed(JpegStatus::TooLarge);
     }
-    if (!decompressor.decodeInto(pixels.data())) {
-        result.status = decompressor.failure();
-        return result;
-    }
+    if (!decompressor.decodeInto(pixels.data())) return failed(decompressor.failure());
     result.status = JpegStatus::Decoded;
     result.picture = {*outputSize, std::move(pixels)};
     return result;

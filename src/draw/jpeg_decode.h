@@ -15,7 +15,7 @@ enum class JpegStatus {
     Corrupt,      // not a JPEG, or its data makes no sense
     Truncated,    // the file ends before the picture does
     TooLarge,     // over the pixel budget, or more memory than could be had
-    Unsupported,  // a colour space the decoder does not turn into RGB (CMYK, YCCK)
+    Unsupported,  // CMYK or YCCK colours, or 12-bit samples: for another decoder
 };
 
 struct DecodedJpeg {
