@@ -25,10 +25,13 @@ point_current_at_prefix() {
     [[ "$(readlink "$current" 2>/dev/null)" == "$prefix" ]] || ln -sfn "$prefix" "$current"
 }
 
-if [[ -f "$prefix/lib/libjpeg.a" ]]; then
+finish_if_built() {
+    [[ -f "$prefix/lib/libjpeg.a" ]] || return 0
     point_current_at_prefix
     exit 0
-fi
+}
+
+finish_if_built
 
 if [[ $(id -u) -ne 0 ]]; then
     echo "build-libjpeg-turbo.sh: $prefix is missing; run this script as root to build it" >&2
@@ -101,11 +104,16 @@ build_into_partial() {
         build_static_library "$tree" "$work/build" &&
         install_into "$tree" "$work/build" "$prefix.partial"
 }
+# Set-ups of two clones at once: the second waits and finds the first one's build.
+mkdir -p "$cache"
+exec 9>"$cache/.build-lock"
+flock 9
+finish_if_built
+
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 started=$SECONDS
 log="$work/build.log"
-mkdir -p "$cache"
 if ! (build_into_partial) >"$log" 2>&1; then
     tail -n 40 "$log" >&2
     echo "build-libjpeg-turbo.sh: building $source_package $version for MinGW-w64 failed" >&2
