@@ -8,18 +8,24 @@ set -euo pipefail
 readonly dir="${QUILLORY_BENCH_DIR:-/var/tmp/quillory-bench}"
 readonly picture="$dir/page-6000x4000.jpg"
 readonly count="${1:-0}"
+readonly camera_picture="$dir/camera-6000x4000.jpg"
 readonly colours=('#3060a0-#e0c080' '#a03040-#40c0e0' '#208040-#f0e060' '#602080-#80f0a0' '#c06020-#2040c0'
                   '#404040-#f0f0f0' '#00a0a0-#a00060' '#806000-#6080ff')
 
-# make_picture PATH GRADIENT
+# make_picture PATH GRADIENT [BLUR QUALITY]
 make_picture() {
     [[ -f "$1" ]] && return 0
     convert -size 6000x4000 gradient:"$2" \
-        \( -size 6000x4000 xc: +noise Random -channel RGB -evaluate multiply 0.25 \) \
-        -compose plus -composite -quality 90 "$1"
+        \( -size 6000x4000 xc: +noise Random -channel RGB -evaluate multiply 0.25 +channel -blur "0x${3:-0}" \) \
+        -compose plus -composite -quality "${4:-90}" "$1"
 }
 
 mkdir -p "$dir"
+if [[ "$count" == camera ]]; then
+    make_picture "$camera_picture" "${colours[0]}" 0.7 92
+    echo "$camera_picture"
+    exit 0
+fi
 make_picture "$picture" "${colours[0]}"
 if ((count > 0)); then
     mkdir -p "$dir/folder-6000x4000"
