@@ -107,7 +107,8 @@ private:
     AlbumEncoding fileEncoding_ = AlbumEncoding::Ansi;  // of the file when it was read
     bool dirty_ = false;                    // document_ holds changes not yet written
     bool unreadable_ = false;               // this Batch found the file but could not read it
-    bool runsFromMemory_ = false;           // the start could not read the file: never write it
+    bool runsFromMemory_ = false;           // the start could not read the file, or back it up before
+                                            // converting it: never write it
     bool lastSaveFailed_ = false;
 };
 
