@@ -24,9 +24,9 @@ public:
         files[path].assign(content.begin(), content.end());
         return true;
     }
-    bool copyFileNew(const Text& from, const Text& to) override {
-        if (!files.contains(from) || files.contains(to)) return false;
-        files[to] = files[from];
+    bool writeNewFile(const Text& path, std::span<const std::uint8_t> content) override {
+        if (files.contains(path)) return false;
+        files[path].assign(content.begin(), content.end());
         return true;
     }
     bool exists(const Text& path) override { return files.contains(path); }

@@ -19,11 +19,27 @@ ShortText pageSection(int page) {
     return ShortText(u"Page").appendNumber(page + 1);
 }
 
-Text backupPath(const Text& albumPath) {
+// At most this many backups stand beside an album: "_Backup", then "_Backup2" and on.
+constexpr int kBackupNames = 10;
+
+Text backupPath(const Text& albumPath, int number) {
     const std::size_t dot = albumPath.rfind(u'.');
     const std::size_t slash = albumPath.find_last_of(u"\\/");
     const bool hasExtension = dot != Text::npos && (slash == Text::npos || dot > slash);
-    return (hasExtension ? albumPath.substr(0, dot) : albumPath) + u"_Backup.qalbum";
+    ShortText suffix(u"_Backup");
+    if (number > 1) suffix.appendNumber(number);
+    return (hasExtension ? albumPath.substr(0, dot) : albumPath) + Text(suffix.append(u".qalbum").view());
+}
+
+// Keeps the album's bytes under the first backup name that is free, unless one already holds
+// them. A backup holding anything else is an older past of the album and is never overwritten.
+bool backUp(FileSystem& files, const Text& albumPath, std::span<const std::uint8_t> bytes) {
+    for (int number = 1; number <= kBackupNames; ++number) {
+        const Text backup = backupPath(albumPath, number);
+        if (!files.exists(backup)) return files.writeNewFile(backup, bytes);
+        if (files.holds(backup, bytes)) return true;
+    }
+    return false;
 }
 
 // "HistoryFileNumber01", "HistoryFileName01" and so on, made once: every load and save passes them all.
@@ -115,7 +131,7 @@ AlbumFile::Batch::~Batch() {
 IniDocument& AlbumFile::document() {
     if (!document_) {
         const auto bytes = files_.readFile(path_);
-        fileWasUnicode_ = bytes && bytes->size() >= 2 && (*bytes)[0] == 0xFF && (*bytes)[1] == 0xFE;
+        fileEncoding_ = bytes ? detectAlbumEncoding(*bytes) : AlbumEncoding::Ansi;
         // Only a file that is not there is missing; one that is there but unreadable (locked,
         // access denied, a short read) must not be taken for an empty album.
         unreadable_ = !bytes && files_.exists(path_);
@@ -192,7 +208,7 @@ bool AlbumFile::isPastCap(int page) const {
 void AlbumFile::loadAlbum(Album& album) {
     Batch batch(*this);
     const IniDocument& doc = document();
-    album.unicodeAlbum = fileWasUnicode_;
+    album.unicodeAlbum = fileIsUnicode();
     readAlbumSettings(doc, album.settings);
     pagesInFile_ = pagesHeldBy(doc, album.settings.PageCount);
     album.settings.PageCount = std::min(pagesInFile_, pageCap_);
@@ -201,18 +217,26 @@ void AlbumFile::loadAlbum(Album& album) {
     for (int page = 0; page < album.settings.PageCount; ++page) loadPageFrom(doc, album, page, false);
     readHistory(doc, album);
     album.currentPage = tabToPage(album, startTab(doc, album));
-    if (fileWasUnicode_) return;
+    if (fileEncoding_ == AlbumEncoding::Utf16LeMarked) return;
     if (unreadable_) {
         runsFromMemory_ = true;
         rewriteAsUnicode(album, false);
         return;
     }
-    convertLegacy(album, doc.hasSection(pageSection(kDefaultPage)));
+    convertToAlbumFormat(album, doc.hasSection(pageSection(kDefaultPage)));
 }
 
-void AlbumFile::convertLegacy(Album& album, bool hadDefaultPage) {
+// Either way the file's bytes are replaced, so only once a copy of them stands verified beside
+// it (a missing or empty file has nothing to lose); without one the album runs from memory and
+// the file stays as it is. A Unicode file in another form keeps its whole text, only written in
+// the album format; a legacy file is written anew from what was read, its Hex twins gone.
+void AlbumFile::convertToAlbumFormat(Album& album, bool hadDefaultPage) {
+    if (!keptBytes_.empty() && !backUp(files_, path_, keptBytes_)) runsFromMemory_ = true;
+    if (fileIsUnicode()) {
+        dirty_ = true;
+        return;
+    }
     album.settings.TabStyle |= TabStatusBar;
-    files_.copyFileNew(path_, backupPath(path_));
     // The legacy file's Page-Default section would otherwise be lost with the conversion.
     rewriteAsUnicode(album, hadDefaultPage);
 }
@@ -238,7 +262,7 @@ void AlbumFile::readHistory(const IniDocument& doc, Album& album) const {
 
 Text AlbumFile::readText(const IniDocument& doc, IniDocument::SectionRef section, TextView key, TextView fallback,
                          std::size_t capacity) const {
-    if (fileWasUnicode_) return asSaved(doc.value(section, key).value_or(fallback), capacity);
+    if (fileIsUnicode()) return asSaved(doc.value(section, key).value_or(fallback), capacity);
     return asSaved(readProfileText(doc, section, key, fallback), capacity);
 }
 
@@ -291,7 +315,7 @@ void AlbumFile::keepLastPageSection(IniDocument& doc, const Album& album) {
 void AlbumFile::loadPageFrom(const IniDocument& doc, Album& album, int page, bool newPage) {
     const bool isPage = page != kDefaultPage;
     if (isPage && (page < 0 || page >= static_cast<int>(album.pages.size()))) return;
-    album.unicodeAlbum = fileWasUnicode_;
+    album.unicodeAlbum = fileIsUnicode();
     const ShortText name = pageSection(page);
     const IniDocument::SectionRef section = doc.section(name);
     // Every value is read before it is stored, so the DefaultPage can be its own defaults.

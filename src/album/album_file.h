@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "album/album.h"
+#include "album/album_encoding.h"
 #include "album/album_keys.h"
 #include "album/ini_document.h"
 #include "album/special_folders.h"
@@ -37,7 +38,9 @@ public:
     // then the album, all from one read of the file.
     void startAlbum(Album& album);
     // Reads the settings, every Page and the history, chooses the current Page, and turns a
-    // legacy (ANSI) or missing file into a Unicode album, keeping a backup of the legacy one.
+    // legacy (ANSI) file, a Unicode file in another form than the album format, or a missing
+    // file into an album in the album format. A file that was there is converted only after a
+    // verified backup of it; when none can be made, the album runs from memory.
     // At most the cap of Pages are loaded. The Pages the file holds past it (as far as the last
     // section of a Page within its PageCount) are kept in the file as they are: no save writes or
     // removes their sections, PageCount is written back as the file had it, and the number of
@@ -90,7 +93,8 @@ private:
     void readHistory(const IniDocument& doc, Album& album) const;
     void savePageTo(IniDocument& doc, const Album& album, int page, unsigned groups);
     void saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool withCurrentPage);
-    void convertLegacy(Album& album, bool hadDefaultPage);
+    void convertToAlbumFormat(Album& album, bool hadDefaultPage);
+    bool fileIsUnicode() const { return fileEncoding_ != AlbumEncoding::Ansi; }
     void rewriteAsUnicode(const Album& album, bool withDefaultPage);
     std::int32_t pagesHeldBy(const IniDocument& doc, std::int32_t stored) const;
     bool isPastCap(int page) const;  // the index is that of a Page held past the cap
@@ -109,11 +113,12 @@ private:
                                            // the album runs from memory)
     std::optional<IniDocument> keptDocument_;  // the last Batch's document, and the bytes it was read
     std::vector<std::uint8_t> keptBytes_;      // from or written as: taken again while the file holds them
-    bool fileWasUnicode_ = false;           // the file began with FF FE when it was read
+    AlbumEncoding fileEncoding_ = AlbumEncoding::Ansi;  // of the file when it was read
     bool dirty_ = false;                    // document_ holds changes not yet written
     bool pageSaved_ = false;                // this Batch saved a Page: its sections are set apart at its end
     bool unreadable_ = false;               // this Batch found the file but could not read it
-    bool runsFromMemory_ = false;           // the start could not read the file: never write it
+    bool runsFromMemory_ = false;           // the start could not read the file, or back it up before
+                                            // converting it: never write it
     bool lastSaveFailed_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <utility>
 
+#include "album/album_encoding.h"
 #include "album/key_hash_set.h"
 #include "album/short_text.h"
 #include "base/unit_words.h"
@@ -84,16 +85,19 @@ std::uint64_t nameHash(TextView name) {
     return hash;
 }
 
-// Appends the units of UTF-16LE bytes (a trailing odd byte is ignored) through a small buffer:
-// a string sized first would be filled twice.
-void appendUtf16Le(Text& text, std::span<const std::uint8_t> bytes) {
+// Appends the units of UTF-16 bytes in the given byte order (a trailing odd byte is ignored)
+// through a small buffer: a string sized first would be filled twice.
+void appendUtf16(Text& text, std::span<const std::uint8_t> bytes, std::endian order) {
     char16_t chunk[512];
     while (bytes.size() >= 2) {
         const std::size_t count = std::min(std::size(chunk), bytes.size() / 2);
-        if constexpr (std::endian::native == std::endian::little) {
+        if (order == std::endian::native) {
             std::memcpy(chunk, bytes.data(), count * 2);
         } else {
-            for (std::size_t i = 0; i < count; ++i) chunk[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+            const std::size_t highByte = order == std::endian::big ? 0 : 1;
+            for (std::size_t i = 0; i < count; ++i) {
+                chunk[i] = static_cast<char16_t>(bytes[2 * i + (1 - highByte)] | (bytes[2 * i + highByte] << 8));
+            }
         }
         text.append(chunk, count);
         bytes = bytes.subspan(count * 2);
@@ -184,15 +188,20 @@ void IniDocument::startSection(Range name, const Line& header) {
 }
 
 IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& codePage) {
-    const bool unicode = bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
-    IniDocument doc(unicode);
-    if (unicode) {
-        const auto units = bytes.subspan(2);
-        // Room for the lines a save adds, so the first of them does not copy the whole text.
-        doc.text_.reserve(units.size() / 2 + units.size() / 8 + 64);
-        appendUtf16Le(doc.text_, units);
-    } else {
-        doc.text_ = codePage.decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    const AlbumEncoding encoding = detectAlbumEncoding(bytes);
+    IniDocument doc(encoding != AlbumEncoding::Ansi);
+    const auto units = bytes.subspan(markSize(bytes));
+    const std::string_view chars(reinterpret_cast<const char*>(units.data()), units.size());
+    switch (encoding) {
+        case AlbumEncoding::Utf16LeMarked:
+        case AlbumEncoding::Utf16Le:
+        case AlbumEncoding::Utf16Be:
+            // Room for the lines a save adds, so the first of them does not copy the whole text.
+            doc.text_.reserve(units.size() / 2 + units.size() / 8 + 64);
+            appendUtf16(doc.text_, units, encoding == AlbumEncoding::Utf16Be ? std::endian::big : std::endian::little);
+            break;
+        case AlbumEncoding::Utf8: doc.text_ = textFromUtf8(chars); break;
+        case AlbumEncoding::Ansi: doc.text_ = codePage.decode(chars); break;
     }
 
     const TextView text(doc.text_);

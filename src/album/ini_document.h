@@ -26,8 +26,9 @@ public:
     // A document with no lines at all, as a file that does not exist.
     explicit IniDocument(bool unicode = true);
 
-    // UTF-16LE after the FF FE mark (a trailing odd byte is ignored), otherwise ANSI text
-    // decoded through `codePage`. Line ends may be CR LF, LF or CR.
+    // Unicode text in the form detectAlbumEncoding finds (UTF-16 of either byte order, a
+    // trailing odd byte ignored, or UTF-8), otherwise ANSI text decoded through `codePage`.
+    // Line ends may be CR LF, LF or CR.
     static IniDocument parse(std::span<const std::uint8_t> bytes, CodePage& codePage);
 
     bool isUnicode() const { return unicode_; }
@@ -73,8 +74,9 @@ public:
     // sections are set apart by one blank line. Returns whether anything was added.
     bool separateSections();
 
-    // The whole file: FF FE and UTF-16LE for a Unicode document, else the ANSI encoding, with
-    // CR LF after every line (after the last one only when it had a line end).
+    // The whole file: FF FE and UTF-16LE for a Unicode document, whatever form it was read in,
+    // else the ANSI encoding, with CR LF after every line (after the last one only when it had a
+    // line end).
     std::vector<std::uint8_t> serialise(CodePage& codePage) const;
 
     // The text held: every line's, those replaced since the load included.

@@ -1,6 +1,7 @@
 #pragma once
 // What the core needs from the system, as small interfaces. The Win32 shell implements them
 // (win_platform_win.*), native tools use std_platform.*, and tests use fakes.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -36,8 +37,21 @@ public:
     // Writes the whole content to a temporary file in the same folder, then replaces `path`
     // with it, so the old content stays intact until the new one is complete.
     virtual bool replaceFile(const Text& path, std::span<const std::uint8_t> content) = 0;
-    // Copies `from` to `to`, failing when `to` exists or `from` does not.
-    virtual bool copyFileNew(const Text& from, const Text& to) = 0;
+    // Writes the content under a temporary name in the same folder, reads it back, and only when
+    // it holds exactly the content gives it the name `path`. Fails, leaving nothing behind, when
+    // `path` exists or any step fails: at any moment `path` is either absent or whole.
+    virtual bool writeNewFile(const Text& path, std::span<const std::uint8_t> content) = 0;
+    // Whether the file holds exactly these bytes, read a piece at a time.
+    bool holds(const Text& path, std::span<const std::uint8_t> content) {
+        const std::unique_ptr<ByteSource> source = openForReading(path);
+        if (!source || source->size() != content.size()) return false;
+        std::vector<std::uint8_t> piece(std::min<std::size_t>(content.size(), 1u << 20));
+        for (std::size_t at = 0; at < content.size(); at += piece.size()) {
+            const std::span<std::uint8_t> part(piece.data(), std::min(piece.size(), content.size() - at));
+            if (!source->read(at, part) || !std::equal(part.begin(), part.end(), content.begin() + at)) return false;
+        }
+        return true;
+    }
     virtual bool exists(const Text& path) = 0;
     // Fills `listing` with the entries of a folder (path ending in a backslash or not), without
     // "." and "..".

@@ -79,9 +79,19 @@ bool StdFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> 
     return !error;
 }
 
-bool StdFileSystem::copyFileNew(const Text& from, const Text& to) {
+bool StdFileSystem::writeNewFile(const Text& path, std::span<const std::uint8_t> content) {
+    const Text temporary = path + u".tmp";
+    bool placed = false;
+    {
+        std::ofstream out(toPath(temporary), std::ios::binary | std::ios::trunc);
+        placed = out && out.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size())) &&
+                 out.flush();
+    }
+    // A second name is linked only where no file stands: a rename that never replaces.
+    placed = placed && holds(temporary, content) && ::link(textToUtf8(temporary).c_str(), textToUtf8(path).c_str()) == 0;
     std::error_code error;
-    return fs::copy_file(toPath(from), toPath(to), fs::copy_options::none, error) && !error;
+    fs::remove(toPath(temporary), error);
+    return placed;
 }
 
 bool StdFileSystem::exists(const Text& path) {

@@ -10,7 +10,7 @@ class StdFileSystem final : public FileSystem {
 public:
     std::unique_ptr<ByteSource> openForReading(const Text& path) override;
     bool replaceFile(const Text& path, std::span<const std::uint8_t> content) override;
-    bool copyFileNew(const Text& from, const Text& to) override;
+    bool writeNewFile(const Text& path, std::span<const std::uint8_t> content) override;
     bool exists(const Text& path) override;
     void listFolder(const Text& folder, FolderListing& listing) override;
     std::optional<std::uint64_t> lastWriteTime(const Text& path) override;

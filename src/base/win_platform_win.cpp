@@ -88,8 +88,18 @@ bool WinFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t> 
     return false;
 }
 
-bool WinFileSystem::copyFileNew(const Text& from, const Text& to) {
-    return CopyFileW(wide(from), wide(to), TRUE) != 0;
+bool WinFileSystem::writeNewFile(const Text& path, std::span<const std::uint8_t> content) {
+    // Nothing is written for a name that is taken: the move below would refuse it anyway.
+    if (exists(path)) return false;
+    const Text temporary = path + u".tmp";
+    HANDLE file = CreateFileW(wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool written = writeAll(file, content) && FlushFileBuffers(file);
+    CloseHandle(file);
+    // Without MOVEFILE_REPLACE_EXISTING the move fails where a file has come to stand meanwhile.
+    if (written && holds(temporary, content) && MoveFileExW(wide(temporary), wide(path), MOVEFILE_WRITE_THROUGH)) return true;
+    DeleteFileW(wide(temporary));
+    return false;
 }
 
 bool WinFileSystem::exists(const Text& path) {

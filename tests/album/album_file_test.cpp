@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "album/page_tabs.h"
 #include "album_test_support.h"
 #include "base/format.h"
@@ -510,12 +512,94 @@ TEST_F(AlbumFileTest, LegacyFileIsBackedUpAndConvertedWithItsHexTexts) {
     EXPECT_EQ(again.pages[0].Label, u"abc");
 }
 
-TEST_F(AlbumFileTest, ConversionNeverOverwritesAnExistingBackup) {
-    files.put(kBackup, "older backup");
-    files.put(kPath, "[Quillory]\r\nPageCount=1\r\n");
+// Albums saved again by other programs in another Unicode form.
+
+TEST_F(AlbumFileTest, UnicodeAlbumInAnotherFormIsBackedUpAndWrittenInTheAlbumFormatWhole) {
+    const Text text = u";Quillory\r\n[Quillory]\r\nPageCount=2\r\nTabStyle=1\r\n[Page1]\r\nLabel=家族\r\n"
+                      u"LabelHex=0061\r\nComment=1\r\nComment000=夏の海 📷\r\n[Page2]\r\nLabel=二\r\n[Mine]\r\nkept=1\r\n";
+    for (const UnicodeForm form : kOtherUnicodeForms) {
+        FakeFileSystem disk;
+        const std::string original = inForm(text, form);
+        disk.put(kPath, original);
+        AlbumFile albumFile(kPath, disk, codePage, folders);
+        Album read;
+        albumFile.startAlbum(read);
+        EXPECT_TRUE(read.unicodeAlbum) << nameOf(form);
+        ASSERT_EQ(read.pages.size(), 2u) << nameOf(form);
+        EXPECT_EQ(read.pages[0].Label, u"家族") << nameOf(form) << ": plain text, no Hex twin";
+        EXPECT_EQ(read.pages[0].Comment, u"夏の海 📷") << nameOf(form);
+        EXPECT_EQ(read.pages[1].Label, u"二") << nameOf(form);
+        EXPECT_EQ(read.settings.TabStyle, 1u) << nameOf(form) << ": a legacy conversion's status bar is not forced";
+
+        EXPECT_EQ(disk.contentOf(kBackup), original) << nameOf(form);
+        EXPECT_EQ(disk.contentOf(kPath), unicodeFile(text)) << nameOf(form) << ": every line kept, only the form changed";
+
+        AlbumFile restarted(kPath, disk, codePage, folders);
+        Album again;
+        restarted.startAlbum(again);
+        EXPECT_EQ(again.pages[0].Comment, u"夏の海 📷") << nameOf(form);
+        EXPECT_EQ(disk.files.size(), 2u) << nameOf(form) << ": no second backup";
+    }
+}
+
+// A file is converted only once a copy of its bytes stands verified beside it.
+
+TEST_F(AlbumFileTest, AnOlderBackupIsKeptAndTheAlbumBackedUpUnderAFreshName) {
+    const std::string legacy = "[Quillory]\r\nPageCount=1\r\n[Page1]\r\nLabel=caf\xE9\r\n";
+    files.put(kBackup, legacy.substr(0, 20));  // cut short by a crash while it was copied
+    files.put(u"C:\\x\\Quillory_Backup2.qalbum", "an even older one");
+    files.put(kPath, legacy);
     start();
-    EXPECT_EQ(files.contentOf(kBackup), "older backup");
+    EXPECT_EQ(files.contentOf(kBackup), legacy.substr(0, 20));
+    EXPECT_EQ(files.contentOf(u"C:\\x\\Quillory_Backup2.qalbum"), "an even older one");
+    EXPECT_EQ(files.contentOf(u"C:\\x\\Quillory_Backup3.qalbum"), legacy);
+    EXPECT_EQ(stored().readString(u"Page1", u"Label", u"", 31), u"café");
+}
+
+TEST_F(AlbumFileTest, ABackupAlreadyHoldingTheAlbumServesAgain) {
+    const std::string legacy = "[Quillory]\r\nPageCount=1\r\n";
+    files.put(kBackup, legacy);  // a start that backed the album up but could not convert it
+    files.put(kPath, legacy);
+    start();
+    EXPECT_EQ(files.files.size(), 2u);
     EXPECT_TRUE(stored().isUnicode());
+}
+
+TEST_F(AlbumFileTest, WithoutAVerifiedBackupTheAlbumRunsFromMemoryAndStaysAsItWas) {
+    const std::string legacy = "[Quillory]\r\nPageCount=2\r\n[Page1]\r\nLabelHex=00610062\r\n[Unknown]\r\nbig=1\r\n";
+    const std::string utf8 = "\xEF\xBB\xBF;Quillory\r\n[Quillory]\r\nPageCount=2\r\n[Page1]\r\nLabel=ab\r\n";
+    const std::function<void(FakeFileSystem&)> noBackupPossible[] = {
+        // The folder is read-only, the disk full, or the copy failed.
+        [](FakeFileSystem& disk) { disk.readOnly.insert(kBackup); },
+        // Every backup name holds another past of the album.
+        [](FakeFileSystem& disk) {
+            disk.put(kBackup, "another album");
+            for (int n = 2; n <= 10; ++n) disk.put(formatText(u"C:\\x\\Quillory_Backup%d.qalbum", {n}), "another album");
+        },
+    };
+    for (const std::string& original : {legacy, utf8}) {
+        for (const auto& prepare : noBackupPossible) {
+            FakeFileSystem disk;
+            disk.put(kPath, original);
+            prepare(disk);
+            const auto before = disk.files;
+            AlbumFile albumFile(kPath, disk, codePage, folders);
+            Album read;
+            albumFile.startAlbum(read);
+            EXPECT_EQ(read.pages[0].Label, u"ab");
+            EXPECT_TRUE(albumFile.lastSaveFailed()) << "the person is told at the next save";
+
+            read.pages[1].Label = u"changed";
+            albumFile.saveAlbumSettings(read, false);
+            albumFile.savePage(read, 1, kSaveAllGroups);
+            EXPECT_EQ(disk.files, before) << "nothing written, the album and every backup as they were";
+            EXPECT_EQ(disk.replaceCount, 0);
+            Album seen;
+            seen.pages.resize(2);
+            albumFile.loadPage(seen, 1, false);
+            EXPECT_EQ(seen.pages[1].Label, u"changed") << "the run goes on from memory";
+        }
+    }
 }
 
 TEST_F(AlbumFileTest, ReadOnlyAlbumLoadsAndIgnoresFailedWrites) {

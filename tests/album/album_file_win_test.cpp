@@ -190,6 +190,27 @@ TEST_F(AlbumFileWin, LegacyAnsiFileIsConvertedWithABackup) {
     EXPECT_EQ(bytesOf(folder.file(u"Old_Backup.qalbum")), legacy);
 }
 
+// What a backup is written with: a crash at any moment leaves no file under the name, or a whole one.
+TEST_F(AlbumFileWin, ANewFileStandsWholeUnderItsNameOrNotAtAll) {
+    const Text path = folder.file(u"Old_Backup.qalbum");
+    std::vector<std::uint8_t> content(3u << 20);
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<std::uint8_t>(i * 7 + i / 4096);
+    // A temporary file left by a run that was killed does not stand in the way.
+    ASSERT_TRUE(platform.files.replaceFile(path + u".tmp", std::vector<std::uint8_t>{'x'}));
+
+    ASSERT_TRUE(platform.files.writeNewFile(path, content));
+    EXPECT_TRUE(platform.files.holds(path, content));
+    EXPECT_FALSE(platform.files.exists(path + u".tmp"));
+
+    EXPECT_FALSE(platform.files.writeNewFile(path, std::vector<std::uint8_t>{1, 2, 3})) << "a file that stands is never replaced";
+    EXPECT_TRUE(platform.files.holds(path, content));
+    EXPECT_FALSE(platform.files.exists(path + u".tmp"));
+
+    const Text lost = folder.file(u"gone\\Old_Backup.qalbum");
+    EXPECT_FALSE(platform.files.writeNewFile(lost, content));
+    EXPECT_FALSE(platform.files.exists(lost));
+}
+
 TEST_F(AlbumFileWin, AlbumInAMissingFolderRunsFromMemory) {
     const Text path = folder.file(u"gone\\Quillory.qalbum");
     Album album = load(path);

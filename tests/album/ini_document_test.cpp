@@ -190,6 +190,16 @@ TEST_F(IniDocumentTest, OddLengthAndTruncatedUnicodeFilesDropTheTrailingByte) {
     EXPECT_TRUE(parseAnsi("").value(u"", u"") == std::nullopt);
 }
 
+TEST_F(IniDocumentTest, UnicodeInEveryFormIsReadAsItselfAndWrittenInTheAlbumFormat) {
+    const Text text = u";Quillory\r\n[Page1]\r\nLabel=家族の写真 📷\r\nLabelHex=0061\r\n";
+    for (const UnicodeForm form : kOtherUnicodeForms) {
+        IniDocument doc = parseAnsi(inForm(text, form));
+        EXPECT_TRUE(doc.isUnicode()) << nameOf(form);
+        EXPECT_EQ(doc.readString(u"Page1", u"Label", u"", 31), u"家族の写真 📷") << nameOf(form);
+        EXPECT_EQ(serialised(doc), unicodeFile(text)) << nameOf(form);
+    }
+}
+
 TEST_F(IniDocumentTest, LegacyFilesAreDecodedAndWrittenThroughTheCodePage) {
     IniDocument doc = parseAnsi("[A]\r\nname=caf\xE9\r\n");
     EXPECT_FALSE(doc.isUnicode());

@@ -40,10 +40,9 @@ bool FakeFileSystem::replaceFile(const Text& path, std::span<const std::uint8_t>
     return true;
 }
 
-bool FakeFileSystem::copyFileNew(const Text& from, const Text& to) {
-    const auto it = files.find(from);
-    if (it == files.end() || files.contains(to)) return false;
-    files[to] = it->second;
+bool FakeFileSystem::writeNewFile(const Text& path, std::span<const std::uint8_t> content) {
+    if (readOnly.contains(path) || files.contains(path)) return false;
+    files[path].assign(content.begin(), content.end());
     return true;
 }
 

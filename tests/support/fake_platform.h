@@ -11,7 +11,7 @@ class FakeFileSystem final : public FileSystem {
 public:
     std::map<Text, std::vector<std::uint8_t>> files;
     std::set<Text> folders;
-    std::set<Text> readOnly;    // replaceFile fails for these paths
+    std::set<Text> readOnly;    // replaceFile and writeNewFile fail for these paths
     std::set<Text> unreadable;  // these files exist, but readFile fails (locked, access denied)
     std::map<Text, std::uint64_t> writeTimes;
     int replaceCount = 0;
@@ -22,7 +22,7 @@ public:
     std::unique_ptr<ByteSource> openForReading(const Text& path) override;
     std::optional<std::vector<std::uint8_t>> readFile(const Text& path) override;
     bool replaceFile(const Text& path, std::span<const std::uint8_t> content) override;
-    bool copyFileNew(const Text& from, const Text& to) override;
+    bool writeNewFile(const Text& path, std::span<const std::uint8_t> content) override;
     bool exists(const Text& path) override;
     void listFolder(const Text& folder, FolderListing& listing) override;
     std::optional<std::uint64_t> lastWriteTime(const Text& path) override;
