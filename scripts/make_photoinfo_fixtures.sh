@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the small pictures the photo information tests read, with ImageMagick and ExifTool:
-# every tag the program reads, in both byte orders and in the JPEG, TIFF and PNG containers,
-# plus pictures without any metadata. Run from anywhere; writes tests/fixtures/photoinfo/.
+# every tag the program reads, in both byte orders and in the JPEG, TIFF, PNG, WebP and HEIC
+# containers, plus pictures without any metadata. Run from anywhere; writes tests/fixtures/photoinfo/.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 out="$here/tests/fixtures/photoinfo"
@@ -41,6 +41,12 @@ every_tag full_be.tif S W
 
 picture full.png
 every_tag full.png N W
+
+picture full.webp -quality 50
+every_tag full.webp S E
+
+picture full.heic -quality 50
+every_tag full.heic N W
 
 picture no_exif.jpg -quality 50
 picture no_exif.png

@@ -27,9 +27,10 @@ Text folderChooserTitle(TextView albumName, TextView label) {
 }
 
 Text fileChooserFilter(bool gdiplusActive) {
-    Text filter = gdiplusActive ? Text(u"画像 (bmp, dib, jpg, tif, png, gif, wmf, emf)") : Text(u"ビットマップ (bmp, dib)");
+    Text filter = gdiplusActive ? Text(u"画像 (bmp, dib, jpg, tif, png, gif, wmf, emf, webp, heic, avif)") : Text(u"ビットマップ (bmp, dib)");
     filter += u'\0';
-    filter += gdiplusActive ? u"*.bmp;*.dib;*.jpg;*.jpeg;*.tif;*.png;*.gif;*.wmf;*.emf" : u"*.bmp;*.dib";
+    filter += gdiplusActive ? u"*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.jfif;*.tif;*.tiff;*.png;*.gif;*.wmf;*.emf;*.webp;*.heic;*.heif;*.avif"
+                            : u"*.bmp;*.dib";
     filter += u'\0';
     filter += u'\0';
     return filter;

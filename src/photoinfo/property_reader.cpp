@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "photoinfo/container_exif.h"
+
 namespace quillory {
 
 namespace {
@@ -254,7 +256,9 @@ std::optional<Window> pngExif(const Window& file) {
     return std::nullopt;
 }
 
-std::optional<TiffReader> openTiff(ByteSource& source) {
+// The TIFF structure of a picture, wherever its container keeps it. `scratch` serves the
+// containers whose tables are read whole.
+std::optional<TiffReader> openTiff(ByteSource& source, std::vector<std::uint8_t>& scratch) {
     const Window file(source, 0, source.size());
     std::array<std::uint8_t, 2> magic{};
     if (!file.read(0, magic)) return std::nullopt;
@@ -265,6 +269,8 @@ std::optional<TiffReader> openTiff(ByteSource& source) {
         tiff = pngExif(file);
     } else if ((magic[0] == 'I' && magic[1] == 'I') || (magic[0] == 'M' && magic[1] == 'M')) {
         tiff = file;
+    } else if (const std::optional<ByteRange> range = containerExif(source, scratch)) {
+        tiff = file.sub(range->offset, range->size);
     }
     if (!tiff) return std::nullopt;
     TiffReader reader(*tiff);
@@ -323,10 +329,10 @@ void walkItems(const TiffReader& reader, std::vector<std::uint8_t>& table, Visit
 std::vector<PropertyItem> readPropertyItems(ByteSource& file) {
     std::vector<std::uint8_t> head;
     HeadCachedSource source(file, head, kHeadSize);
-    const std::optional<TiffReader> reader = openTiff(source);
+    std::vector<std::uint8_t> table;
+    const std::optional<TiffReader> reader = openTiff(source, table);
     if (!reader) return {};
     std::vector<PropertyItem> items;
-    std::vector<std::uint8_t> table;
     walkItems(*reader, table, [&](const DirectoryEntry& entry, std::uint32_t length) {
         if (auto item = reader->item(entry, length)) items.push_back(std::move(*item));
         return false;
@@ -341,7 +347,7 @@ DateTimeOriginalReader::DateTimeOriginalReader() {
 
 std::optional<std::string_view> DateTimeOriginalReader::read(ByteSource& file) {
     HeadCachedSource source(file, head_, kDateHeadSize);
-    const std::optional<TiffReader> reader = openTiff(source);
+    const std::optional<TiffReader> reader = openTiff(source, table_);
     if (!reader) return std::nullopt;
     std::optional<std::string_view> date;
     walkItems(*reader, table_, [&](const DirectoryEntry& entry, std::uint32_t length) {
@@ -365,9 +371,9 @@ std::optional<std::string> readDateTimeOriginal(ByteSource& source) {
 std::optional<std::uint16_t> readOrientation(ByteSource& file) {
     std::vector<std::uint8_t> head;
     HeadCachedSource source(file, head, kHeadSize);
-    const std::optional<TiffReader> reader = openTiff(source);
-    if (!reader) return std::nullopt;
     std::vector<std::uint8_t> table;
+    const std::optional<TiffReader> reader = openTiff(source, table);
+    if (!reader) return std::nullopt;
     const std::size_t count = reader->readDirectory(reader->firstDirectory(), table);
     for (std::size_t i = 0; i < count; ++i) {
         const DirectoryEntry entry = reader->entryOf(table, i);

@@ -42,8 +42,9 @@ inline constexpr std::uint32_t kTagGpsDirectory = 0x8825;
 inline constexpr std::uint32_t kTagDateTimeOriginal = 0x9003;
 inline constexpr std::uint32_t kTagOrientation = 0x0112;
 
-// All items of a JPEG (APP1 Exif), TIFF or PNG (eXIf) picture in stored order: the first
-// directory, then the Exif directory, then the GPS directory. Empty for any other content.
+// All items of a JPEG (APP1 Exif), TIFF, PNG (eXIf), WebP (EXIF chunk) or HEIF, HEIC or AVIF
+// (Exif item) picture in stored order: the first directory, then the Exif directory, then the
+// GPS directory. Empty for any other content.
 std::vector<PropertyItem> readPropertyItems(ByteSource& source);
 
 // The fast path of the date ordering: the raw bytes (up to the first zero, at most 31) of the

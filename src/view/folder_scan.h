@@ -31,14 +31,16 @@ struct FolderList {
     bool morePictures = false;  // the folder held pictures past the capacity (set by storing scans)
 };
 
-// The picture-file table, searched in this order; the decoder rows only while GDI+ runs.
+// The picture-file table, searched in this order; the decoder rows only while GDI+ runs. A name
+// matches the one row its whole extension equals, so a.tiff is not also taken as a .TIF.
 struct PictureFileType {
     TextView extension;  // with its dot, upper case
     bool needsDecoder;
 };
-inline constexpr std::array<PictureFileType, 9> kPictureFileTable{{
-    {u".BMP", false}, {u".DIB", false}, {u".JPG", true}, {u".JPEG", true}, {u".TIF", true},
-    {u".PNG", true}, {u".GIF", true}, {u".WMF", true}, {u".EMF", true},
+inline constexpr std::array<PictureFileType, 16> kPictureFileTable{{
+    {u".BMP", false}, {u".DIB", false}, {u".JPG", true}, {u".JPEG", true}, {u".JPE", true}, {u".JFIF", true},
+    {u".TIF", true}, {u".TIFF", true}, {u".PNG", true}, {u".GIF", true}, {u".WMF", true}, {u".EMF", true},
+    {u".WEBP", true}, {u".HEIC", true}, {u".HEIF", true}, {u".AVIF", true},
 }};
 
 // Whether a file name (or path) is a picture under the table, ignoring the case of the extension.

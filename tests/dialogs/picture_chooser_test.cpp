@@ -59,7 +59,9 @@ TEST(PictureChooserTexts, FilterOffersOnlyBitmapsWithoutTheDecoder) {
     const Text plain = fileChooserFilter(false);
     EXPECT_EQ(plain, Text(u"ビットマップ (bmp, dib)\0*.bmp;*.dib\0\0", 31));
     const Text all = fileChooserFilter(true);
-    EXPECT_NE(all.find(u"*.jpeg;*.tif;*.png"), Text::npos);
+    EXPECT_NE(all.find(u"*.jpeg;*.jpe;*.jfif;*.tif;*.tiff;*.png"), Text::npos);
+    EXPECT_NE(all.find(u"*.emf;*.webp;*.heic;*.heif;*.avif\0"), Text::npos);
+    EXPECT_NE(all.find(u"emf, webp, heic, avif)"), Text::npos);
     EXPECT_EQ(all.substr(all.size() - 2), Text(2, u'\0'));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Builds TIFF structures (and the JPEG and PNG files that carry them) byte by byte, so tests can
+// Builds TIFF structures (and the JPEG, PNG and WebP files that carry them) byte by byte, so tests can
 // state exactly what a picture stores: byte order, entry order, inline or out-of-line values.
 #include <algorithm>
 #include <cstdint>
@@ -142,6 +142,33 @@ inline std::vector<std::uint8_t> pngWithExif(const std::vector<std::uint8_t>& ti
     appendPngChunk(out, "IDAT", std::vector<std::uint8_t>(20, 0x55));
     appendPngChunk(out, "eXIf", tiff);
     appendPngChunk(out, "IEND", {});
+    return out;
+}
+
+inline void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+inline void appendRiffChunk(std::vector<std::uint8_t>& out, std::string_view fourcc, const std::vector<std::uint8_t>& data) {
+    out.insert(out.end(), fourcc.begin(), fourcc.end());
+    appendLittleEndian(out, static_cast<std::uint32_t>(data.size()), 4);
+    out.insert(out.end(), data.begin(), data.end());
+    if (data.size() % 2 != 0) out.push_back(0);
+}
+
+// An extended WebP: VP8X, a lossless image chunk of odd size (so the EXIF chunk lies behind a
+// pad byte), then the EXIF chunk, bare or after "Exif\0\0".
+inline std::vector<std::uint8_t> webpWithExif(const std::vector<std::uint8_t>& tiff, bool exifPrefix = false) {
+    std::vector<std::uint8_t> body{'W', 'E', 'B', 'P'};
+    appendRiffChunk(body, "VP8X", {0x08, 0, 0, 0, 7, 0, 0, 5, 0, 0});
+    appendRiffChunk(body, "VP8L", {0x2F, 7, 0x40, 0x01, 0x00});
+    std::vector<std::uint8_t> exif;
+    if (exifPrefix) exif = {'E', 'x', 'i', 'f', 0, 0};
+    exif.insert(exif.end(), tiff.begin(), tiff.end());
+    appendRiffChunk(body, "EXIF", exif);
+    std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
+    appendLittleEndian(out, static_cast<std::uint32_t>(body.size()), 4);
+    out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 

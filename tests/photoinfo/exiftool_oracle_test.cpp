@@ -123,7 +123,8 @@ TEST_P(ExiftoolOracle, EveryReadTagAgrees) {
     expectAgreement(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, ExiftoolOracle, ::testing::Values("full_le.jpg", "full_be.tif", "full.png", "no_exif.jpg", "no_exif.png"));
+INSTANTIATE_TEST_SUITE_P(Fixtures, ExiftoolOracle, ::testing::Values("full_le.jpg", "full_be.tif", "full.png", "full.webp", "full.heic", "no_exif.jpg",
+                                                             "no_exif.png"));
 
 // The rows the information list shows for the committed pictures, independent of ExifTool.
 std::vector<Text> rowsOf(const std::string& name) {

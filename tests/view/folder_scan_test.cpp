@@ -70,7 +70,7 @@ TEST_F(FolderScan, ThePathsLastComponentIsCutOff) {
 TEST_F(FolderScan, EachFileOnceAndFoldersNamedLikePictures) {
     files.put(u"C:\\pics\\a.jpeg", "x");
     files.put(u"C:\\pics\\b.jpg", "x");
-    files.put(u"C:\\pics\\c.tiff", "x");  // not in the table
+    files.put(u"C:\\pics\\c.psd", "x");   // not in the table
     files.put(u"C:\\pics\\d.jpg.txt", "x");
     files.put(u"C:\\pics\\.jpg", "x");    // the pattern's star also matches an empty name
     files.folders.insert(u"C:\\pics\\holiday.jpg");
@@ -154,12 +154,31 @@ TEST_F(FolderScan, ShootingTimeOfOneFile) {
     EXPECT_EQ(reader.shootingTime(FolderEntry{.path = u"C:\\d\\missing.jpg"}), 0u);
 }
 
+TEST_F(FolderScan, EveryPictureIsTakenOnceWhateverItsExtension) {
+    // Some extensions begin with others (.TIF and .TIFF, .JPE and .JPEG): each name counts once.
+    const std::vector<Text> names{u"a.tiff", u"b.TIF", u"c.jpeg", u"d.JPE", u"e.jfif", u"f.jpg",
+                                  u"g.webp", u"h.HEIC", u"i.heif", u"j.avif", u"k.jpeg.txt"};
+    for (const Text& name : names) files.put(u"C:\\p\\" + name, "x");
+    EXPECT_EQ(scan(u"C:\\p\\"), 10);
+    std::vector<Text> expected;
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) expected.push_back(u"C:\\p\\" + names[i]);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(paths(10), expected);
+    gdiplus = false;
+    EXPECT_EQ(scan(u"C:\\p\\"), 0);
+}
+
 TEST_F(FolderScan, PictureFileTable) {
     EXPECT_TRUE(isPictureFile(u"x.Bmp", false));
     EXPECT_TRUE(isPictureFile(u"C:\\y\\x.wmf", true));
     EXPECT_FALSE(isPictureFile(u"C:\\y\\x.wmf", false));
     EXPECT_FALSE(isPictureFile(u"x.jpgx", true));
     EXPECT_FALSE(isPictureFile(u"bmp", true));
+    for (const TextView name : {u"x.TIFF", u"x.jfif", u"x.Jpe", u"x.webp", u"x.heic", u"x.HEIF", u"x.avif"}) {
+        EXPECT_TRUE(isPictureFile(name, true)) << textToUtf8(name);
+        EXPECT_FALSE(isPictureFile(name, false)) << textToUtf8(name);
+    }
+    EXPECT_FALSE(isPictureFile(u"x.tiffany", true));
     EXPECT_EQ(folderOfPath(u"C:\\a\\b.jpg"), u"C:\\a\\");
     EXPECT_EQ(folderOfPath(u"b.jpg"), u"");
 }
