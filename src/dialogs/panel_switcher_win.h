@@ -45,7 +45,8 @@ public:
     // The toolbar (with a copy of the frame's font and balloon tooltips) and the panel used last.
     void open(HWND frame, const DialogHost& host, const PanelToolbarLayout& layout);
 
-    // A toolbar command: the other panel replaces the one shown (sliding out with `slide`).
+    // A toolbar command: the other panel replaces the one shown (sliding out with `slide`) and
+    // takes the focus.
     // False when `command` is none of the buttons.
     bool onCommand(int command, bool slide);
 
@@ -67,6 +68,7 @@ public:
 
 private:
     void showPanel(int index);
+    void focusPanel();
 
     std::span<const PanelButton> buttons_;
     int& shownIndex_;
