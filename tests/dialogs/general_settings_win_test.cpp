@@ -93,6 +93,7 @@ TEST_F(GeneralSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopen
     run([&](HWND frame) {
         EXPECT_EQ(testing::windowText(frame), L"Quillory - 全般設定");
         EXPECT_EQ(SendMessageW(GetDlgItem(frame, IDC_PANEL_TOOLBAR), TB_BUTTONCOUNT, 0, 0), 4);
+        EXPECT_EQ(testing::labelsCutShort(GetDlgItem(frame, IDC_PANEL_TOOLBAR)), std::vector<std::wstring>{});
         for (int i = 0; i < 4; ++i) {
             showPanel(frame, commands[i]);
             HWND panel = panelOf(frame);
