@@ -47,6 +47,7 @@ struct GeneralSettingsFrame {
     GeneralSettingsSession session;
     PanelSwitcher panels;
     DialogIcons icons;
+    GlassStrips glass;
 };
 
 INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
@@ -56,6 +57,7 @@ INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
     session.pageList.PagesChanged = false;
     frame.panels.open(dialog, session.host, kToolbarLayout);
     frame.icons = setDialogIcons(dialog, session.host);
+    frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     ShowWindow(GetDlgItem(dialog, IDC_BIG_ICON), SW_SHOW);
     return TRUE;
@@ -120,7 +122,7 @@ INT_PTR onCommand(HWND dialog, GeneralSettingsFrame& frame, int command) {
 }
 
 INT_PTR onControlColour(HWND dialog, const GeneralSettingsFrame& frame, HDC dc, HWND control) {
-    return reinterpret_cast<INT_PTR>(stripOrBackground(frame.session.host, dialog, control, dc));
+    return reinterpret_cast<INT_PTR>(frame.glass.brush(frame.session.host, dialog, control, dc));
 }
 
 INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -132,7 +134,8 @@ INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT messa
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return onControlColour(dialog, frame, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, frame.session.host); return TRUE;
+        case WM_DWMCOMPOSITIONCHANGED: frame.glass.onCompositionChanged(dialog, frame.session.host); return TRUE;
+        case WM_TIMER: return frame.glass.onTimer(dialog, wParam) ? TRUE : FALSE;
         default: return FALSE;
     }
 }

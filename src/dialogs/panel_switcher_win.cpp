@@ -4,7 +4,6 @@
 
 #include "base/wide_win.h"
 #include "dialogs/dialog_font_win.h"
-#include "dialogs/glass_strips_win.h"
 #include "dialogs/panel_toolbar_win.h"
 
 namespace quillory {
@@ -103,8 +102,6 @@ bool PanelSwitcher::onCommand(int command, bool slide) {
 }
 
 void PanelSwitcher::showFrame(const DialogHost& host) {
-    layoutStrips(frame_);
-    extendGlass(frame_, host);
     if (!host.animatesFrames()) return;
     AnimateWindow(frame_, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
     if (panel_ != nullptr) InvalidateRect(panel_, nullptr, TRUE);

@@ -50,8 +50,7 @@ public:
     // False when `command` is none of the buttons.
     bool onCommand(int command, bool slide);
 
-    // The frame's strips and glass, then, before Vista with TabAnimate, its slide in; the last
-    // step of opening the frame.
+    // Before Vista with TabAnimate, the frame slides in; the last step of opening the frame.
     void showFrame(const DialogHost& host);
     // Before Vista with TabAnimate, the frame slides out upwards; the step before ending it.
     void hideFrame(const DialogHost& host);
