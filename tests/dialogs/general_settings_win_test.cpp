@@ -4,7 +4,10 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "dialogs/dialog_driver_win.h"
+#include "dialogs/gui_objects_win.h"
 #include "resource.h"
 
 namespace quillory {
