@@ -83,7 +83,8 @@ void restoreSaved(GeneralSettingsSession& session) {
     if (restoreSettings(session.savedSettings, session.settings())) applyTranslucency(session.host.standWindow, session.settings());
     session.tellStand(IDM_TAB_FONT);
     session.tellStand(IDM_STATUS_BAR);
-    session.pageList.PagesChanged = false;
+    cancelPageList(session.pageList);
+    session.followTabAnimate();
 }
 
 void applyTopmost(const GeneralSettingsSession& session) {

@@ -126,6 +126,24 @@ TEST_F(PageSettingsDialogTest, FitModeShowsAtOnceAndTheCloseBoxPutsItBack) {
     EXPECT_EQ(FitMode.get(page().PhotoFlag), 0u);
 }
 
+// "MS UI Gothic" is such a face under Wine, which knows it only as a substitute.
+TEST_F(PageSettingsDialogTest, ASavedFaceTheSystemDoesNotListSurvivesAStyleChange) {
+    app.album.pages[0].FontName = u"No Such Face Anywhere";
+    app.album.pages[0].FontStyle = FontBold;
+    app.pageSettingsPanel = 3;
+    std::wstring shown;
+    run([&](HWND frame) {
+        HWND panel = panelOf(frame);
+        shown = testing::windowText(GetDlgItem(panel, IDC_TEXT_FONT));
+        click(panel, IDC_TEXT_BOLD);
+        click(panel, IDC_TEXT_BOLD);
+        PostMessageW(frame, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(shown, L"No Such Face Anywhere");
+    EXPECT_EQ(page().FontName, u"No Such Face Anywhere");
+    EXPECT_EQ(page().FontStyle, FontBold);
+}
+
 TEST_F(PageSettingsDialogTest, LockedPageGreysThePictureChoiceFitModeAndColourBars) {
     app.album.pages[0].Flag |= FlagLocked;
     app.pageSettingsPanel = 0;
