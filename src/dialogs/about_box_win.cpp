@@ -42,6 +42,7 @@ struct AboutBoxState {
     DialogIcons icons;
     UniqueWindow tooltips;
     HCURSOR hand = nullptr;  // shared, never freed
+    GlassStrips glass;
 };
 
 Text albumDisplayText(const Text& albumPath) {
@@ -117,8 +118,7 @@ INT_PTR onInitDialog(HWND dialog, AboutBoxState& state) {
     makeFonts(dialog, state);
     state.hand = static_cast<HCURSOR>(traceIfFailed(
         LoadImageW(GetModuleHandleW(nullptr), L"handcur", IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE), L"LoadImageW (handcur)"));
-    layoutStrips(dialog);
-    extendGlass(dialog, state.host);
+    state.glass.open(dialog, state.host);
     const std::array<ToolTipPair, 2> tips{{{IDC_HOME_LINK, u"作者のホームページを表示"}, {IDC_ABOUT_ALBUM, albumDisplay}}};
     state.tooltips = addToolTips(dialog, tips);
     if (state.host.animatesFrames()) {
@@ -152,7 +152,7 @@ INT_PTR onControlColour(HWND dialog, const AboutBoxState& state, HDC dc, HWND co
     const int id = GetDlgCtrlID(control);
     if (id == IDC_ABOUT_TITLE) SetTextColor(dc, kTitleColour);
     if (id == IDC_HOME_LINK) SetTextColor(dc, kLinkColour);
-    return reinterpret_cast<INT_PTR>(stripOrBackground(state.host, dialog, control, dc));
+    return reinterpret_cast<INT_PTR>(state.glass.brush(state.host, dialog, control, dc));
 }
 
 INT_PTR onSetCursor(HWND dialog, const AboutBoxState& state, HWND under) {
@@ -171,7 +171,8 @@ INT_PTR aboutBoxProc(HWND dialog, AboutBoxState& state, UINT message, WPARAM wPa
         case WM_CTLCOLORBTN:
             return onControlColour(dialog, state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SETCURSOR: return onSetCursor(dialog, state, reinterpret_cast<HWND>(wParam));
-        case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, state.host); return TRUE;
+        case WM_DWMCOMPOSITIONCHANGED: state.glass.onCompositionChanged(dialog, state.host); return TRUE;
+        case WM_TIMER: return state.glass.onTimer(dialog, wParam) ? TRUE : FALSE;
         case WM_DESTROY: state.tooltips.reset(); return FALSE;
         default: return FALSE;
     }

@@ -8,6 +8,9 @@
 
 namespace quillory {
 
+// Whether the desktop window manager reports composition (the glass frame) as on.
+bool dwmCompositionEnabled();
+
 struct DialogHost {
     HWND standWindow = nullptr;  // the PhotoStandWindow the dialogs open beside
     int osVersionCode = 0;       // 600 and above: Vista frames, glass, no frame animation
@@ -17,6 +20,7 @@ struct DialogHost {
     HBRUSH background = nullptr;  // the shared tiled background; none: the system's dialog colour
     Size backgroundSize;          // its bitmap's size, 0 × 0 when unknown
     Random* random = &winPlatform().random;
+    bool (*compositionEnabled)() = &dwmCompositionEnabled;  // what the system reports; tests stand in
 
     bool vistaOrLater() const { return osVersionCode >= 600; }
     bool animatesFrames() const { return tabAnimate && !vistaOrLater(); }

@@ -40,9 +40,15 @@ void fillFontList(HWND dialog, int comboId, const Text& wantedName) {
             EnumFontFamiliesExW(screen.get(), &query, addFace, reinterpret_cast<LPARAM>(combo), 0);
         }
     }
-    if (!wantedName.empty() && selectExact(combo, wide(wantedName))) return;
-    if (selectExact(combo, L"ＭＳ Ｐゴシック")) return;
-    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    if (wantedName.empty()) {
+        if (!selectExact(combo, L"ＭＳ Ｐゴシック")) SendMessageW(combo, CB_SETCURSEL, 0, 0);
+        return;
+    }
+    // A saved face the system knows only by another name (a substitute) or not at all stays the
+    // saved one: listing another would put that one in its place at the next store.
+    if (selectExact(combo, wide(wantedName))) return;
+    const LRESULT added = SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(wantedName)));
+    if (added >= 0) SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(added), 0);
 }
 
 }  // namespace quillory

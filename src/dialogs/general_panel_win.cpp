@@ -1,6 +1,7 @@
 // The general panel: tab position and rows, translucency, animation, taskbar, status bar and the
-// tab font. Opacity, translucency and the fonts show on the stand at once; the boxes are stored
-// into TabStyle when the panel closes, and the frame applies the tab position on OK.
+// tab font. Opacity, translucency and the fonts show on the stand at once, and the dialog's own
+// slides follow the animation box at once; the other boxes are stored into TabStyle when the panel
+// closes, and the frame applies the tab position on OK.
 #include <array>
 #include <memory>
 
@@ -31,7 +32,6 @@ constexpr std::array<BoxBit, 7> kBoxes{{{IDC_TAB_BOTTOM, TabBottom},
 struct GeneralPanelState {
     explicit GeneralPanelState(GeneralSettingsSession& owner) : session(owner) {}
     GeneralSettingsSession& session;
-    LRESULT lastFont = CB_ERR;
     unsigned lastStatusFontSize = 0;
 };
 
@@ -43,7 +43,6 @@ void enableStatusFont(HWND panel, bool enabled) {
 INT_PTR onInitDialog(HWND panel, GeneralPanelState& state) {
     const AlbumSettings& settings = state.session.settings();
     fillFontList(panel, IDC_TAB_FONT_NAME, settings.TabFontName);
-    state.lastFont = SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETCURSEL, 0, 0);
     setUpDown(panel, IDC_TAB_FONT_SIZE_ARROWS, IDC_TAB_FONT_SIZE, kTabFontSizeRange, settings.TabFontSize);
     for (const BoxBit& box : kBoxes) setChecked(panel, box.id, (settings.TabStyle & box.bit) != 0);
     state.lastStatusFontSize = TabStatusFontSize.get(settings.TabStyle);
@@ -55,34 +54,41 @@ INT_PTR onInitDialog(HWND panel, GeneralPanelState& state) {
     return TRUE;
 }
 
-void onFontChosen(HWND panel, GeneralPanelState& state) {
-    const LRESULT selected = SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETCURSEL, 0, 0);
-    if (selected != CB_ERR && selected != state.lastFont) {
-        const LRESULT length = SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
-        Text name(static_cast<std::size_t>(length > 0 ? length : 0) + 1, u'\0');
-        SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETLBTEXT, static_cast<WPARAM>(selected),
-                            reinterpret_cast<LPARAM>(name.data()));
-        name.resize(name.find(u'\0'));
-        state.session.settings().TabFontName = capped(name, kTabFontNameCapacity);
-        state.session.tellStand(IDM_TAB_FONT);
-        state.session.tellStand(IDM_STATUS_BAR);
-    }
-    state.lastFont = selected;
+// The list shows the stored face, so a pick of any other face, the first included, is a change.
+void onFontChosen(HWND panel, GeneralSettingsSession& session) {
+    HWND faces = GetDlgItem(panel, IDC_TAB_FONT_NAME);
+    const LRESULT selected = SendMessageW(faces, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR) return;
+    const LRESULT length = SendMessageW(faces, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+    Text name(static_cast<std::size_t>(length > 0 ? length : 0) + 1, u'\0');
+    SendMessageW(faces, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(name.data()));
+    name.resize(name.find(u'\0'));
+    name = capped(name, kTabFontNameCapacity);
+    if (name == session.settings().TabFontName) return;
+    session.settings().TabFontName = name;
+    session.tellStand(IDM_TAB_FONT);
+    session.tellStand(IDM_STATUS_BAR);
 }
 
 void onStatusFontSizeChosen(HWND panel, GeneralPanelState& state) {
-    const unsigned selected = selectedEntry(panel, IDC_STATUS_FONT_SIZE);
-    if (selected != state.lastStatusFontSize) {
-        TabStatusFontSize.set(state.session.settings().TabStyle, selected);
-        state.session.tellStand(IDM_STATUS_BAR);
-    }
-    state.lastStatusFontSize = selected;
+    const std::optional<unsigned> selected = selectedEntry(panel, IDC_STATUS_FONT_SIZE);
+    if (!selected || *selected == state.lastStatusFontSize) return;
+    TabStatusFontSize.set(state.session.settings().TabStyle, *selected);
+    state.session.tellStand(IDM_STATUS_BAR);
+    state.lastStatusFontSize = *selected;
 }
 
 void onTranslucentClicked(HWND panel, GeneralSettingsSession& session) {
     AlbumSettings& settings = session.settings();
     settings.TabStyle = withBits(settings.TabStyle, TabTranslucent, isChecked(panel, IDC_TAB_TRANSLUCENT) ? TabTranslucent : 0);
     applyTranslucency(session.host.standWindow, settings);
+}
+
+// The next panel switch already slides, or no longer does.
+void onAnimateClicked(HWND panel, GeneralSettingsSession& session) {
+    AlbumSettings& settings = session.settings();
+    settings.TabStyle = withBits(settings.TabStyle, TabAnimate, isChecked(panel, IDC_TAB_ANIMATE) ? TabAnimate : 0);
+    session.followTabAnimate();
 }
 
 void onStatusBarClicked(HWND panel, GeneralSettingsSession& session) {
@@ -92,12 +98,24 @@ void onStatusBarClicked(HWND panel, GeneralSettingsSession& session) {
     enableStatusFont(panel, shown);
 }
 
-INT_PTR onCommand(HWND panel, GeneralPanelState& state, int id) {
+// A typed size counts once the person leaves the box (or the panel closes).
+void takeTypedFontSize(HWND panel, GeneralSettingsSession& session) {
+    const int size = takeTypedNumber(panel, IDC_TAB_FONT_SIZE_ARROWS, IDC_TAB_FONT_SIZE, kTabFontSizeRange);
+    if (size == session.settings().TabFontSize) return;
+    session.settings().TabFontSize = size;
+    session.tellStand(IDM_TAB_FONT);
+}
+
+INT_PTR onCommand(HWND panel, GeneralPanelState& state, int id, int notification) {
     switch (id) {
-        case IDC_TAB_FONT_NAME: onFontChosen(panel, state); return TRUE;
+        case IDC_TAB_FONT_SIZE:
+            if (notification == EN_KILLFOCUS) takeTypedFontSize(panel, state.session);
+            return TRUE;
+        case IDC_TAB_FONT_NAME: onFontChosen(panel, state.session); return TRUE;
         case IDC_STATUS_FONT_SIZE: onStatusFontSizeChosen(panel, state); return TRUE;
         case IDC_TAB_TRANSLUCENT: onTranslucentClicked(panel, state.session); return TRUE;
         case IDC_TAB_STATUS_BAR: onStatusBarClicked(panel, state.session); return TRUE;
+        case IDC_TAB_ANIMATE: onAnimateClicked(panel, state.session); return TRUE;
         default: return FALSE;
     }
 }
@@ -126,18 +144,23 @@ void storeBoxes(HWND panel, AlbumSettings& settings) {
     settings.TabStyle = withBits(settings.TabStyle, kGeneralPanelBits, checked);
 }
 
+void onDestroy(HWND panel, GeneralSettingsSession& session) {
+    takeTypedFontSize(panel, session);
+    storeBoxes(panel, session.settings());
+}
+
 INT_PTR generalPanelProc(HWND panel, GeneralPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto brush = panelControlColour(state.session, PanelEdits::SystemColours, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
-        case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
+        case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), HIWORD(wParam));
         case WM_HSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_LAYER_LEVEL)) onOpacitySlider(panel, state.session);
             return TRUE;
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_TAB_FONT_SIZE_ARROWS)) onFontSizeArrows(panel, state.session);
             return TRUE;
-        case WM_DESTROY: storeBoxes(panel, state.session.settings()); return FALSE;
+        case WM_DESTROY: onDestroy(panel, state.session); return FALSE;
         default: return FALSE;
     }
 }

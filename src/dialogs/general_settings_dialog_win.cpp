@@ -47,6 +47,7 @@ struct GeneralSettingsFrame {
     GeneralSettingsSession session;
     PanelSwitcher panels;
     DialogIcons icons;
+    GlassStrips glass;
 };
 
 INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
@@ -56,6 +57,7 @@ INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
     session.pageList.PagesChanged = false;
     frame.panels.open(dialog, session.host, kToolbarLayout);
     frame.icons = setDialogIcons(dialog, session.host);
+    frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     ShowWindow(GetDlgItem(dialog, IDC_BIG_ICON), SW_SHOW);
     return TRUE;
@@ -81,7 +83,8 @@ void restoreSaved(GeneralSettingsSession& session) {
     if (restoreSettings(session.savedSettings, session.settings())) applyTranslucency(session.host.standWindow, session.settings());
     session.tellStand(IDM_TAB_FONT);
     session.tellStand(IDM_STATUS_BAR);
-    session.pageList.PagesChanged = false;
+    cancelPageList(session.pageList);
+    session.followTabAnimate();
 }
 
 void applyTopmost(const GeneralSettingsSession& session) {
@@ -120,7 +123,7 @@ INT_PTR onCommand(HWND dialog, GeneralSettingsFrame& frame, int command) {
 }
 
 INT_PTR onControlColour(HWND dialog, const GeneralSettingsFrame& frame, HDC dc, HWND control) {
-    return reinterpret_cast<INT_PTR>(stripOrBackground(frame.session.host, dialog, control, dc));
+    return reinterpret_cast<INT_PTR>(frame.glass.brush(frame.session.host, dialog, control, dc));
 }
 
 INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -132,7 +135,8 @@ INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT messa
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return onControlColour(dialog, frame, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, frame.session.host); return TRUE;
+        case WM_DWMCOMPOSITIONCHANGED: frame.glass.onCompositionChanged(dialog, frame.session.host); return TRUE;
+        case WM_TIMER: return frame.glass.onTimer(dialog, wParam) ? TRUE : FALSE;
         default: return FALSE;
     }
 }

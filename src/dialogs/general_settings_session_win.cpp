@@ -29,9 +29,10 @@ void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned se
     SendDlgItemMessageW(panel, id, CB_SETCURSEL, selected < entries.size() ? selected : static_cast<WPARAM>(-1), 0);
 }
 
-unsigned selectedEntry(HWND panel, int id) {
+std::optional<unsigned> selectedEntry(HWND panel, int id) {
     const LRESULT selected = SendDlgItemMessageW(panel, id, CB_GETCURSEL, 0, 0);
-    return selected == CB_ERR ? 0u : static_cast<unsigned>(selected);
+    if (selected < 0) return std::nullopt;
+    return static_cast<unsigned>(selected);
 }
 
 }  // namespace quillory

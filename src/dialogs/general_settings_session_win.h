@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <span>
 
 #include "app/app_state_win.h"
@@ -23,6 +24,8 @@ struct GeneralSettingsSession {
     HWND frame = nullptr;
 
     AlbumSettings& settings() { return app.album.settings; }
+    // The panels' and the frame's slides follow TabAnimate as it is now, not as it was at opening.
+    void followTabAnimate() { host.tabAnimate = (settings().TabStyle & TabAnimate) != 0; }
     // Commands 1111 (tab font and layout) and 1112 (status bar) to the stand, when there is one.
     void tellStand(int command) const;
 };
@@ -34,7 +37,8 @@ void applyOpacity(HWND stand, const AlbumSettings& settings);
 
 // Fills a drop-down list with `entries` and selects entry `selected`.
 void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected);
-// The selected entry of a drop-down list; 0 when none is.
-unsigned selectedEntry(HWND panel, int id);
+// The selected entry of a drop-down list; nothing when none is (a stored index the list does not
+// offer selects none, and stays stored until the person picks an entry).
+std::optional<unsigned> selectedEntry(HWND panel, int id);
 
 }  // namespace quillory

@@ -33,7 +33,7 @@ void storeControls(HWND panel, AlbumSettings& settings) {
     if (isChecked(panel, IDC_DROP_NEW_PAGE)) checked |= TabDropNewPage;
     if (isChecked(panel, IDC_SORT_BY_DATE)) checked |= TabSortByDate;
     settings.TabStyle = withBits(settings.TabStyle, kOtherPanelBits, checked);
-    TabDoubleClick.set(settings.TabStyle, selectedEntry(panel, IDC_DOUBLE_CLICK));
+    if (const auto action = selectedEntry(panel, IDC_DOUBLE_CLICK)) TabDoubleClick.set(settings.TabStyle, *action);
 }
 
 INT_PTR otherPanelProc(HWND panel, OtherPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -40,6 +40,7 @@ PageListEdit beginPageList(Album& album, int folderIndex) {
     edit.workingPageList = album.pages;
     edit.marks.assign(album.pages.size(), true);
     edit.selectedPage = current;
+    edit.shownPage = current;
     edit.tabStyleBefore = album.settings.TabStyle;
     return edit;
 }
@@ -60,6 +61,11 @@ void applyPageList(PageListEdit& edit, bool accept) {
         }
     }
     edit.pending = false;
+}
+
+void cancelPageList(PageListEdit& edit) {
+    applyPageList(edit, false);
+    edit.PagesChanged = false;
 }
 
 bool selectPage(PageListEdit& edit, int position) {
@@ -83,10 +89,12 @@ std::optional<int> moveSelectedPage(PageListEdit& edit, int step) {
     const bool mark = edit.marks[a];
     edit.marks[a] = edit.marks[b];
     edit.marks[b] = mark;
-    if (edit.boldPage == from) {
-        edit.boldPage = to;
-    } else if (edit.boldPage == to) {
-        edit.boldPage = from;
+    for (int* follows : {&edit.boldPage, &edit.shownPage}) {
+        if (*follows == from) {
+            *follows = to;
+        } else if (*follows == to) {
+            *follows = from;
+        }
     }
     edit.selectedPage = to;
     return from;
@@ -121,8 +129,8 @@ bool commitPageList(Album& album, const PageListEdit& edit) {
     const std::uint32_t tabStyle = album.settings.TabStyle;
     const bool noneShown = std::none_of(pages.begin(), pages.end(), [&](const PageSettings& p) { return shownAsTab(p, tabStyle); });
     if (noneShown) {
-        const std::size_t current = static_cast<std::size_t>(std::clamp(album.currentPage, 0, static_cast<int>(pages.size()) - 1));
-        pages[current].Flag &= ~FlagUnmarked;
+        const std::size_t shown = static_cast<std::size_t>(std::clamp(edit.shownPage, 0, static_cast<int>(pages.size()) - 1));
+        pages[shown].Flag &= ~FlagUnmarked;
     }
     // Moving or hiding Pages renumbers the pictures: the history would name other pictures.
     if (numbering(pages, tabStyle) != numbering(album.pages, edit.tabStyleBefore)) clearHistory(album);

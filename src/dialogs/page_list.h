@@ -16,6 +16,7 @@ struct PageListEdit {
     std::vector<bool> marks;
     int boldPage = 0;      // the position the list shows as the main page
     int selectedPage = 0;  // the position selected in the list
+    int shownPage = 0;     // the position of the Page the stand shows; it moves with that Page
     bool PagesChanged = false;
     bool pending = false;  // the marks have not been written into workingPageList
     std::uint32_t tabStyleBefore = 0;  // TabStyle when the list was made (the panel changes it live)
@@ -29,6 +30,9 @@ PageListEdit beginPageList(Album& album, int folderIndex);
 void openPageListPanel(PageListEdit& edit);
 // Writes the marks into the records when `accept` is set; either way nothing is pending.
 void applyPageList(PageListEdit& edit, bool accept);
+
+// キャンセル: whatever the list shows, nothing of it reaches the Album.
+void cancelPageList(PageListEdit& edit);
 
 // A position chosen in the list. False when it names no Page.
 bool selectPage(PageListEdit& edit, int position);
@@ -49,7 +53,8 @@ Text mainPageCaption(const PageListEdit& edit);
 
 // OK with the list changed: the records replace the Album's Pages, the current tab follows and
 // the history is emptied when the pictures' numbering changed. When unmarked Pages are hidden and
-// every Page is unmarked, the current Page keeps its mark, so the Page shown keeps a tab.
+// every Page is unmarked, the Page the stand shows keeps its mark, wherever it was moved, and so
+// keeps its tab.
 // Returns true when the Pages were replaced: every Page is then saved and the tabs rebuilt,
 // and the view is closed without storing its folder index into the new records.
 bool commitPageList(Album& album, const PageListEdit& edit);

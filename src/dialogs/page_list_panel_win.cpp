@@ -231,8 +231,24 @@ INT_PTR onNotify(HWND panel, PageListPanelState& state, const NMHDR& notice) {
     return FALSE;
 }
 
+// The check boxes' image list, made when the style was given, is the tree's owner's to free.
+void freeCheckBoxes(HWND tree) {
+    if (HIMAGELIST boxes = TreeView_SetImageList(tree, nullptr, TVSIL_STATE)) ImageList_Destroy(boxes);
+}
+
+// The pictures the template gave the two statics: taken back, they are the panel's to free (not
+// every system frees what a static loaded itself).
+void freeMarkPictures(HWND panel) {
+    for (int id : {IDC_MARKS_PICTURE, IDC_MARKED_MENU_PICTURE}) {
+        const LRESULT picture = SendDlgItemMessageW(panel, id, STM_SETIMAGE, IMAGE_BITMAP, 0);
+        if (picture != 0) DeleteObject(reinterpret_cast<HGDIOBJ>(picture));
+    }
+}
+
 void onDestroy(HWND panel, PageListPanelState& state) {
     if (state.edit.pending) applyMarks(panel, state, true);
+    freeCheckBoxes(treeOf(panel));
+    freeMarkPictures(panel);
 }
 
 INT_PTR pageListPanelProc(HWND panel, PageListPanelState& state, UINT message, WPARAM wParam, LPARAM lParam) {

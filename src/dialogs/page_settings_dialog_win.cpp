@@ -51,6 +51,7 @@ struct PageSettingsFrame {
     PageSettingsSession session;
     PanelSwitcher panels;
     DialogIcons icons;
+    GlassStrips glass;
 };
 
 Text frameCaption(const PageSettings& page) {
@@ -65,6 +66,7 @@ INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
     SetWindowTextW(dialog, wide(frameCaption(session.edit.workingPage)));
     SetDlgItemTextW(dialog, IDC_SAMPLE_TEXT, L"");
     frame.icons = setDialogIcons(dialog, session.host);
+    frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     return TRUE;
 }
@@ -112,7 +114,7 @@ INT_PTR onControlColour(HWND dialog, PageSettingsFrame& frame, HDC dc, HWND cont
         // The strip is painted: the static must not fill over it.
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     }
-    return reinterpret_cast<INT_PTR>(stripOrBackground(session.host, dialog, control, dc));
+    return reinterpret_cast<INT_PTR>(frame.glass.brush(session.host, dialog, control, dc));
 }
 
 INT_PTR onCommand(HWND dialog, PageSettingsFrame& frame, int command) {
@@ -133,7 +135,8 @@ INT_PTR pageSettingsProc(HWND dialog, PageSettingsFrame& frame, UINT message, WP
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return onControlColour(dialog, frame, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DWMCOMPOSITIONCHANGED: extendGlass(dialog, frame.session.host); return TRUE;
+        case WM_DWMCOMPOSITIONCHANGED: frame.glass.onCompositionChanged(dialog, frame.session.host); return TRUE;
+        case WM_TIMER: return frame.glass.onTimer(dialog, wParam) ? TRUE : FALSE;
         default: return FALSE;
     }
 }

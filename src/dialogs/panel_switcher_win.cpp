@@ -4,7 +4,6 @@
 
 #include "base/wide_win.h"
 #include "dialogs/dialog_font_win.h"
-#include "dialogs/glass_strips_win.h"
 #include "dialogs/panel_toolbar_win.h"
 
 namespace quillory {
@@ -80,6 +79,14 @@ void PanelSwitcher::showPanel(int index) {
     if (panel_ != nullptr) InvalidateRect(panel_, nullptr, TRUE);
 }
 
+// The panel that held the focus has gone with it; without a new one the dialog hears no key until
+// the mouse is used. The new panel's first control takes it, else the toolbar.
+void PanelSwitcher::focusPanel() {
+    HWND first = panel_ != nullptr ? GetNextDlgTabItem(panel_, nullptr, FALSE) : nullptr;
+    if (first == nullptr || !IsChild(panel_, first)) first = toolbar_;
+    if (first != nullptr) SendMessageW(frame_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+}
+
 bool PanelSwitcher::onCommand(int command, bool slide) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         if (buttons_[i].command != command) continue;
@@ -88,14 +95,13 @@ bool PanelSwitcher::onCommand(int command, bool slide) {
         if (slide && panel_ != nullptr) AnimateWindow(panel_, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
         closePanel();
         showPanel(index);
+        focusPanel();
         return true;
     }
     return false;
 }
 
 void PanelSwitcher::showFrame(const DialogHost& host) {
-    layoutStrips(frame_);
-    extendGlass(frame_, host);
     if (!host.animatesFrames()) return;
     AnimateWindow(frame_, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
     if (panel_ != nullptr) InvalidateRect(panel_, nullptr, TRUE);

@@ -45,12 +45,12 @@ public:
     // The toolbar (with a copy of the frame's font and balloon tooltips) and the panel used last.
     void open(HWND frame, const DialogHost& host, const PanelToolbarLayout& layout);
 
-    // A toolbar command: the other panel replaces the one shown (sliding out with `slide`).
+    // A toolbar command: the other panel replaces the one shown (sliding out with `slide`) and
+    // takes the focus.
     // False when `command` is none of the buttons.
     bool onCommand(int command, bool slide);
 
-    // The frame's strips and glass, then, before Vista with TabAnimate, its slide in; the last
-    // step of opening the frame.
+    // Before Vista with TabAnimate, the frame slides in; the last step of opening the frame.
     void showFrame(const DialogHost& host);
     // Before Vista with TabAnimate, the frame slides out upwards; the step before ending it.
     void hideFrame(const DialogHost& host);
@@ -67,6 +67,7 @@ public:
 
 private:
     void showPanel(int index);
+    void focusPanel();
 
     std::span<const PanelButton> buttons_;
     int& shownIndex_;

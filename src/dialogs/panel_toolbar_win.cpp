@@ -33,12 +33,12 @@ void setTexts(HWND toolbar, std::span<const TBBUTTON> buttons, std::span<const T
 }
 
 // The size applies to the whole toolbar; a toolbar of separators only keeps the control's own.
+// The width is both the least and the most a button takes: a narrower limit cuts the labels.
 void setButtonSizes(HWND toolbar, std::span<const TBBUTTON> buttons, Size size) {
     const bool hasImages = std::any_of(buttons.begin(), buttons.end(), [](const TBBUTTON& b) { return b.iBitmap >= 0; });
     if (!hasImages) return;
-    const LPARAM packed = MAKELPARAM(size.dx, size.dy);
-    SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, packed);
-    SendMessageW(toolbar, TB_SETBUTTONWIDTH, 0, packed);
+    SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(size.dx, size.dy));
+    SendMessageW(toolbar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(size.dx, size.dx));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "dialogs/background_brush_win.h"
 
 namespace quillory {
@@ -43,6 +46,17 @@ void setUpDown(HWND dialog, int arrowsId, int editId, IntRange range, int positi
     SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, editId)), 0);
     SendMessageW(arrows, UDM_SETRANGE32, range.low, range.high);
     SendMessageW(arrows, UDM_SETPOS32, 0, range.clamp(position));
+}
+
+int takeTypedNumber(HWND dialog, int arrowsId, int editId, IntRange range) {
+    BOOL typed = FALSE;
+    const UINT number = GetDlgItemInt(dialog, editId, &typed, FALSE);
+    HWND arrows = GetDlgItem(dialog, arrowsId);
+    const int position = typed ? range.clamp(static_cast<int>(std::min<UINT>(number, INT_MAX)))
+                               : range.clamp(static_cast<int>(SendMessageW(arrows, UDM_GETPOS32, 0, 0)));
+    SendMessageW(arrows, UDM_SETPOS32, 0, position);
+    SetDlgItemInt(dialog, editId, static_cast<UINT>(position), FALSE);
+    return position;
 }
 
 }  // namespace quillory

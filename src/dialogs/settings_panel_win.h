@@ -37,5 +37,8 @@ void selectAllText(HWND dialog, int id);
 // Pairs up-down arrows with their edit box (three digits at most), in `range`, at `position`
 // (clamped to it).
 void setUpDown(HWND dialog, int arrowsId, int editId, IntRange range, int position);
+// The number typed into an up-down's edit box, clamped to `range`; the arrows and the box take it.
+// An empty box takes the arrows' position back.
+int takeTypedNumber(HWND dialog, int arrowsId, int editId, IntRange range);
 
 }  // namespace quillory

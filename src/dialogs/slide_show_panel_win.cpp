@@ -1,5 +1,5 @@
-// The slide-show panel: every change goes into SlideStyle or SlideInterval at once; the slide
-// show reads them when it next steps.
+// The slide-show panel: every change goes into SlideStyle or SlideInterval at once (a typed
+// interval when the person leaves its box); the slide show reads them when it next steps.
 #include <array>
 #include <memory>
 
@@ -53,18 +53,31 @@ INT_PTR onInitDialog(HWND panel, SlideShowPanelState& state) {
     return TRUE;
 }
 
-void storeField(HWND panel, std::uint32_t& style, const BitField& field, int id) { field.set(style, selectedEntry(panel, id)); }
+// Only an entry the person picks is stored: a stored index the list does not offer stays.
+void storeField(HWND panel, std::uint32_t& style, const BitField& field, int id, int notification) {
+    if (notification != CBN_SELCHANGE) return;
+    if (const auto entry = selectedEntry(panel, id)) field.set(style, *entry);
+}
 
-INT_PTR onCommand(HWND panel, SlideShowPanelState& state, int id) {
+// A typed interval counts once the person leaves the box (or the panel closes).
+void takeTypedInterval(HWND panel, SlideShowPanelState& state) {
+    state.session.settings().SlideInterval =
+        takeTypedNumber(panel, IDC_SLIDE_INTERVAL_ARROWS, IDC_SLIDE_INTERVAL, kSlideIntervalRange);
+}
+
+INT_PTR onCommand(HWND panel, SlideShowPanelState& state, int id, int notification) {
     std::uint32_t& style = state.session.settings().SlideStyle;
     switch (id) {
+        case IDC_SLIDE_INTERVAL:
+            if (notification == EN_KILLFOCUS) takeTypedInterval(panel, state);
+            return TRUE;
         case IDC_SLIDE_ON: style |= SlideOn; break;
         case IDC_SLIDE_OFF: style &= ~SlideOn; break;
         case IDC_SLIDE_JITTER: style = withBits(style, SlideJitter, isChecked(panel, id) ? SlideJitter : 0); break;
-        case IDC_SLIDE_ORDER: storeField(panel, style, SlideOrder, id); break;
-        case IDC_SLIDE_EFFECT: storeField(panel, style, SlideEffect, id); break;
-        case IDC_SLIDE_EFFECT_TIME: storeField(panel, style, SlideEffectTime, id); break;
-        case IDC_SLIDE_INFO: storeField(panel, style, SlideInfo, id); break;
+        case IDC_SLIDE_ORDER: storeField(panel, style, SlideOrder, id, notification); break;
+        case IDC_SLIDE_EFFECT: storeField(panel, style, SlideEffect, id, notification); break;
+        case IDC_SLIDE_EFFECT_TIME: storeField(panel, style, SlideEffectTime, id, notification); break;
+        case IDC_SLIDE_INFO: storeField(panel, style, SlideInfo, id, notification); break;
         default: return FALSE;  // Enter and Esc belong to the frame
     }
     showEnabling(panel, style);
@@ -81,10 +94,11 @@ INT_PTR slideShowPanelProc(HWND panel, SlideShowPanelState& state, UINT message,
     if (const auto brush = panelControlColour(state.session, PanelEdits::SharedBackground, message, wParam, lParam)) return *brush;
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(panel, state);
-        case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam));
+        case WM_COMMAND: return onCommand(panel, state, LOWORD(wParam), HIWORD(wParam));
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(panel, IDC_SLIDE_INTERVAL_ARROWS)) onIntervalArrows(panel, state);
             return TRUE;
+        case WM_DESTROY: takeTypedInterval(panel, state); return FALSE;
         default: return FALSE;
     }
 }

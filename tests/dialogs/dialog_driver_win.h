@@ -2,6 +2,7 @@
 // Drives a modal dialog from inside its own message loop: a thread timer finds the dialog once
 // it is shown and hands it to the test, which inspects it and presses a button.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,29 @@ inline RECT clientRectOf(HWND parent, HWND child) {
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+// The labels of a toolbar's buttons that do not fit between the edges the button keeps beside its
+// text, so that the toolbar shows them cut with "…".
+inline std::vector<std::wstring> labelsCutShort(HWND toolbar) {
+    std::vector<std::wstring> cut;
+    HDC dc = GetDC(toolbar);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(toolbar, WM_GETFONT, 0, 0)));
+    const auto count = SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        SendMessageW(toolbar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        wchar_t label[64]{};
+        SendMessageW(toolbar, TB_GETBUTTONTEXTW, static_cast<WPARAM>(button.idCommand), reinterpret_cast<LPARAM>(label));
+        RECT place{};
+        SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&place));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, label, static_cast<int>(wcslen(label)), &size);
+        if (size.cx > place.right - place.left - 2 * GetSystemMetrics(SM_CXEDGE)) cut.emplace_back(label);
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(toolbar, dc);
+    return cut;
 }
 
 // Copies the window's screen area into a 24-bit BMP in the folder named by QUILLORY_SHOTS_DIR;

@@ -71,17 +71,28 @@ TEST(FontList, ListsEveryTrueTypeFaceOnceAndNoVerticalFaces) {
     EXPECT_TRUE(seen.count(L"IPAPGOTHIC") == 1);
 }
 
-TEST(FontList, SelectsTheWantedFaceOrFallsBack) {
+std::wstring selectedEntry(HWND combo) {
+    const auto selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (selected < 0) return L"";
+    return comboEntries(combo)[static_cast<std::size_t>(selected)];
+}
+
+// A face the system does not list under the saved name (a substitute, or gone) stays the face
+// shown, as that name; nothing wanted shows the program's default face or the first.
+TEST(FontList, ShowsTheWantedFaceEvenWhenTheSystemListsNoneOfThatName) {
     TestDialog dialog;
     HWND combo = addCombo(dialog.get());
     fillFontList(dialog.get(), kComboId, u"IPAPGothic");
-    const std::vector<std::wstring> entries = comboEntries(combo);
-    const auto selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    ASSERT_GE(selected, 0);
-    EXPECT_EQ(entries[static_cast<std::size_t>(selected)], L"IPAPGothic");
+    const auto listed = comboEntries(combo).size();
+    EXPECT_EQ(selectedEntry(combo), L"IPAPGothic");
 
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     fillFontList(dialog.get(), kComboId, u"No Such Face Anywhere");
+    EXPECT_EQ(selectedEntry(combo), L"No Such Face Anywhere");
+    EXPECT_EQ(comboEntries(combo).size(), listed + 1);
+
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    fillFontList(dialog.get(), kComboId, u"");
     const std::vector<std::wstring> again = comboEntries(combo);
     const auto gothic = std::find(again.begin(), again.end(), L"ＭＳ Ｐゴシック");
     const auto expected = gothic == again.end() ? 0 : gothic - again.begin();

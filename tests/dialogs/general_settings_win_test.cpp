@@ -4,7 +4,10 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "dialogs/dialog_driver_win.h"
+#include "dialogs/gui_objects_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -34,6 +37,69 @@ void pressArrows(HWND panel, int arrowsId, int position) {
     SendMessageW(arrows, UDM_SETPOS32, 0, position);
     SendMessageW(panel, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(arrows));
 }
+
+// Types into the box as the keyboard does, over its whole text, then moves the focus on.
+void typeInto(HWND panel, int editId, const wchar_t* digits, int nextId) {
+    HWND box = GetDlgItem(panel, editId);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    for (const wchar_t* c = digits; *c != L'\0'; ++c) SendMessageW(box, WM_CHAR, *c, 0);
+    SetFocus(GetDlgItem(panel, nextId));
+}
+
+// Whether the focused box shows its whole text: its first and last characters lie inside the
+// rectangle it draws text in, as they do when nothing has scrolled out of sight.
+bool showsWholeText(HWND box) {
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    RECT inside{};
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
+    const std::wstring text = testing::windowText(box);
+    if (text.empty()) return false;
+    const LRESULT first = SendMessageW(box, EM_POSFROMCHAR, 0, 0);
+    const LRESULT last = SendMessageW(box, EM_POSFROMCHAR, text.size() - 1, 0);
+    HDC dc = GetDC(box);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    SIZE lastWidth{};
+    GetTextExtentPoint32W(dc, &text.back(), 1, &lastWidth);
+    SelectObject(dc, previous);
+    ReleaseDC(box, dc);
+    const int left = static_cast<short>(LOWORD(first));
+    const int right = static_cast<short>(LOWORD(last)) + lastWidth.cx;
+    return left >= inside.left && right <= inside.right;
+}
+
+// Whether a panel slid out before it was destroyed: the slide's last step hides it, so it is no
+// longer visible when its destruction begins.
+class SlidOutBeforeDestruction {
+public:
+    explicit SlidOutBeforeDestruction(HWND window) {
+        watched() = window;
+        slidOut() = false;
+        hook_ = SetWindowsHookExW(WH_CBT, &SlidOutBeforeDestruction::onEvent, nullptr, GetCurrentThreadId());
+    }
+    ~SlidOutBeforeDestruction() {
+        UnhookWindowsHookEx(hook_);
+        watched() = nullptr;
+    }
+    bool slid() const { return slidOut(); }
+
+private:
+    static HWND& watched() {
+        static HWND window = nullptr;
+        return window;
+    }
+    static bool& slidOut() {
+        static bool value = false;
+        return value;
+    }
+    static LRESULT CALLBACK onEvent(int code, WPARAM wParam, LPARAM lParam) {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_DESTROYWND && window == watched()) slidOut() = !IsWindowVisible(window);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_ = nullptr;
+};
 
 BYTE opacityOf(HWND window) {
     BYTE alpha = 0;
@@ -93,6 +159,7 @@ TEST_F(GeneralSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopen
     run([&](HWND frame) {
         EXPECT_EQ(testing::windowText(frame), L"Quillory - 全般設定");
         EXPECT_EQ(SendMessageW(GetDlgItem(frame, IDC_PANEL_TOOLBAR), TB_BUTTONCOUNT, 0, 0), 4);
+        EXPECT_EQ(testing::labelsCutShort(GetDlgItem(frame, IDC_PANEL_TOOLBAR)), std::vector<std::wstring>{});
         for (int i = 0; i < 4; ++i) {
             showPanel(frame, commands[i]);
             HWND panel = panelOf(frame);
@@ -113,12 +180,14 @@ TEST_F(GeneralSettingsDialogTest, OpacityFollowsTheSliderNeverBelow35AndCancelRe
     app.generalSettingsPanel = 1;
     BYTE whileDragging = 0;
     LRESULT sliderAfterLow = 0;
+    BYTE afterLow = 0;
     const int result = run([&](HWND frame) {
         HWND panel = panelOf(frame);
         dragSlider(panel, 100);
         whileDragging = opacityOf(stand);
         dragSlider(panel, 20);
         sliderAfterLow = SendDlgItemMessageW(panel, IDC_LAYER_LEVEL, TBM_GETPOS, 0, 0);
+        afterLow = opacityOf(stand);
         EXPECT_EQ(app.album.settings.LayerWindowLevel, 35);
         click(panel, IDC_TAB_TRANSLUCENT);
         EXPECT_FALSE(GetWindowLongPtrW(stand, GWL_EXSTYLE) & WS_EX_LAYERED);
@@ -127,10 +196,68 @@ TEST_F(GeneralSettingsDialogTest, OpacityFollowsTheSliderNeverBelow35AndCancelRe
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(whileDragging, 100);
     EXPECT_EQ(sliderAfterLow, 35);
+    EXPECT_EQ(afterLow, 35);
     EXPECT_EQ(app.album.settings.LayerWindowLevel, 200);
     EXPECT_TRUE(app.album.settings.TabStyle & TabTranslucent);
     EXPECT_TRUE(GetWindowLongPtrW(stand, GWL_EXSTYLE) & WS_EX_LAYERED);
     EXPECT_EQ(opacityOf(stand), 200);
+}
+
+// The stored face is shown though the system does not list it; picking the list's first face
+// then changes the tab font, as picking any other does.
+TEST_F(GeneralSettingsDialogTest, ASavedTabFaceTheSystemDoesNotListIsShownAndTheFirstFaceCanBePicked) {
+    app.generalSettingsPanel = 1;
+    app.album.settings.TabFontName = u"No Such Face Anywhere";
+    std::wstring shown;
+    wchar_t first[LF_FACESIZE + 1]{};
+    run([&](HWND frame) {
+        HWND panel = panelOf(frame);
+        shown = testing::windowText(GetDlgItem(panel, IDC_TAB_FONT_NAME));
+        SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+        chooseEntry(panel, IDC_TAB_FONT_NAME, 0);
+        PostMessageW(frame, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(shown, L"No Such Face Anywhere");
+    ASSERT_NE(first[0], L'\0');
+    EXPECT_EQ(app.album.settings.TabFontName, reinterpret_cast<const char16_t*>(first));
+}
+
+// The colours the screen shows along the middle of the dialog's top strip.
+std::vector<COLORREF> topStripOnScreen(HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    std::vector<COLORREF> shown;
+    HDC screen = GetDC(nullptr);
+    for (int eighth = 1; eighth < 8; ++eighth) {
+        POINT p{client.right * eighth / 8, 5};
+        ClientToScreen(dialog, &p);
+        shown.push_back(GetPixel(screen, p.x, p.y));
+    }
+    ReleaseDC(nullptr, screen);
+    return shown;
+}
+
+// A system may report desktop composition and composite nothing (Wine, asked as Windows 8 or
+// later): the glass would leave black bands. The strips show the dialog's plain background
+// instead, and keep it.
+TEST_F(GeneralSettingsDialogTest, TheStripsShowThePlainBackgroundWhereNoGlassShows) {
+    app.generalSettingsPanel = 3;
+    host.compositionEnabled = [] { return true; };
+    const std::vector<COLORREF> plain(7, GetSysColor(COLOR_BTNFACE));
+    std::vector<std::vector<COLORREF>> seen;
+    run([&](HWND frame) {
+        for (int round = 0; round < 150; ++round) {
+            RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            Sleep(20);
+            const std::vector<COLORREF> shown = topStripOnScreen(frame);
+            if (shown == plain || !seen.empty()) seen.push_back(shown);
+        }
+        PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_FALSE(seen.empty()) << "the strip never showed the plain background";
+    for (const std::vector<COLORREF>& shown : seen) EXPECT_EQ(shown, plain);
 }
 
 TEST_F(GeneralSettingsDialogTest, TabsMoveToTheBottomOnOkButNotOnCancel) {
@@ -149,6 +276,30 @@ TEST_F(GeneralSettingsDialogTest, TabsMoveToTheBottomOnOkButNotOnCancel) {
     EXPECT_EQ(result, IDOK);
     EXPECT_TRUE(GetWindowLongPtrW(tabs, GWL_STYLE) & TCS_BOTTOM);
     EXPECT_TRUE(app.album.settings.TabStyle & TabBottom);
+}
+
+// Unchecking アニメーション stops the panel slides at once, not from the next opening on.
+TEST_F(GeneralSettingsDialogTest, PanelsStopSlidingAsSoonAsAnimationIsUnchecked) {
+    app.generalSettingsPanel = 1;
+    host.tabAnimate = true;
+    bool slidBefore = false;
+    bool slidAfter = true;
+    run([&](HWND frame) {
+        {
+            SlidOutBeforeDestruction general(panelOf(frame));
+            showPanel(frame, IDM_PANEL_OTHER);
+            slidBefore = general.slid();
+        }
+        showPanel(frame, IDM_PANEL_GENERAL);
+        click(panelOf(frame), IDC_TAB_ANIMATE);
+        SlidOutBeforeDestruction general(panelOf(frame));
+        showPanel(frame, IDM_PANEL_OTHER);
+        slidAfter = general.slid();
+        PostMessageW(frame, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(slidBefore);
+    EXPECT_FALSE(slidAfter);
+    EXPECT_EQ(app.album.settings.TabStyle & TabAnimate, 0u);
 }
 
 TEST_F(GeneralSettingsDialogTest, SlideShowControlsGreyAndTheIntervalComesBackOnCancel) {
@@ -173,6 +324,68 @@ TEST_F(GeneralSettingsDialogTest, SlideShowControlsGreyAndTheIntervalComesBackOn
     });
     EXPECT_EQ(app.album.settings.SlideInterval, 23);
     EXPECT_EQ(app.album.settings.SlideStyle, SlideOn | 0x200u);
+}
+
+// The interval box holds 600 whole while it has the focus, takes a typed number and clamps it
+// when the person leaves it; so does the tab font size.
+TEST_F(GeneralSettingsDialogTest, NumberBoxesShowTheirLargestValueAndTakeTypedNumbersClamped) {
+    app.generalSettingsPanel = 0;
+    app.album.settings.SlideStyle = SlideOn;
+    app.album.settings.SlideInterval = 600;
+    app.album.settings.TabFontSize = 64;
+    run([&](HWND frame) {
+        HWND slides = panelOf(frame);
+        EXPECT_TRUE(showsWholeText(GetDlgItem(slides, IDC_SLIDE_INTERVAL))) << "600 is cut";
+        typeInto(slides, IDC_SLIDE_INTERVAL, L"300", IDC_SLIDE_ORDER);
+        EXPECT_EQ(app.album.settings.SlideInterval, 300);
+        typeInto(slides, IDC_SLIDE_INTERVAL, L"5", IDC_SLIDE_ORDER);
+        EXPECT_EQ(app.album.settings.SlideInterval, 10);
+        EXPECT_EQ(testing::itemText(slides, IDC_SLIDE_INTERVAL), L"10");
+        typeInto(slides, IDC_SLIDE_INTERVAL, L"999", IDC_SLIDE_ORDER);
+        EXPECT_EQ(app.album.settings.SlideInterval, 600);
+
+        showPanel(frame, IDM_PANEL_GENERAL);
+        HWND general = panelOf(frame);
+        EXPECT_TRUE(showsWholeText(GetDlgItem(general, IDC_TAB_FONT_SIZE))) << "64 is cut";
+        typeInto(general, IDC_TAB_FONT_SIZE, L"99", IDC_TAB_FONT_NAME);
+        EXPECT_EQ(app.album.settings.TabFontSize, 64);
+        typeInto(general, IDC_TAB_FONT_SIZE, L"20", IDC_TAB_FONT_NAME);
+        EXPECT_EQ(app.album.settings.TabFontSize, 20);
+        PostMessageW(frame, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(app.album.settings.SlideInterval, 600);
+    EXPECT_EQ(app.album.settings.TabFontSize, 20);
+}
+
+// Indices the lists do not offer (a hand-edited album, a later version) survive the panels:
+// only an entry the person picks is stored.
+TEST_F(GeneralSettingsDialogTest, StoredIndicesTheListsDoNotOfferStayUntilAnEntryIsPicked) {
+    app.generalSettingsPanel = 0;
+    std::uint32_t slideStyle = SlideOn;
+    SlideOrder.set(slideStyle, 7);
+    SlideEffect.set(slideStyle, 12);
+    SlideEffectTime.set(slideStyle, 9);
+    SlideInfo.set(slideStyle, 8);
+    app.album.settings.SlideStyle = slideStyle;
+    TabDoubleClick.set(app.album.settings.TabStyle, 5);
+    TabStatusFontSize.set(app.album.settings.TabStyle, 9);
+    run([&](HWND frame) {
+        HWND slides = panelOf(frame);
+        for (int id : {IDC_SLIDE_ORDER, IDC_SLIDE_EFFECT, IDC_SLIDE_EFFECT_TIME, IDC_SLIDE_INFO}) SetFocus(GetDlgItem(slides, id));
+        SetFocus(GetDlgItem(slides, IDC_SLIDE_JITTER));
+        EXPECT_EQ(app.album.settings.SlideStyle, slideStyle) << "focus alone rewrote an index";
+        showPanel(frame, IDM_PANEL_GENERAL);
+        SetFocus(GetDlgItem(panelOf(frame), IDC_STATUS_FONT_SIZE));
+        showPanel(frame, IDM_PANEL_OTHER);
+        SetFocus(GetDlgItem(panelOf(frame), IDC_DOUBLE_CLICK));
+        showPanel(frame, IDM_PANEL_SLIDE_SHOW);
+        chooseEntry(panelOf(frame), IDC_SLIDE_INFO, 1);
+        PostMessageW(frame, WM_COMMAND, IDOK, 0);
+    });
+    SlideInfo.set(slideStyle, 1);
+    EXPECT_EQ(app.album.settings.SlideStyle, slideStyle);
+    EXPECT_EQ(TabDoubleClick.get(app.album.settings.TabStyle), 5u);
+    EXPECT_EQ(TabStatusFontSize.get(app.album.settings.TabStyle), 9u);
 }
 
 TEST_F(GeneralSettingsDialogTest, MovingBUpGivesBACOnOkAndNothingOnCancel) {
@@ -201,6 +414,28 @@ TEST_F(GeneralSettingsDialogTest, MovingBUpGivesBACOnOkAndNothingOnCancel) {
     ASSERT_TRUE(commitPageList(app.album, edit));
     EXPECT_EQ(labels(app.album.pages), (std::vector<std::u16string>{u"B", u"A", u"C"}));
     EXPECT_TRUE(app.album.pages[0].Flag & FlagMainPage);
+}
+
+// Every visit to the page list makes a tree with check boxes; leaving it frees all it made.
+TEST_F(GeneralSettingsDialogTest, VisitingThePageListTwentyTimesLeavesNoObjectBehind) {
+    app.generalSettingsPanel = 3;
+    testing::GuiObjects before;
+    testing::GuiObjects after;
+    auto visit = [](HWND frame) {
+        showPanel(frame, IDM_PANEL_PAGE_LIST);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);  // LoadMarks
+        showPanel(frame, IDM_PANEL_OTHER);
+    };
+    run([&](HWND frame) {
+        visit(frame);
+        before = testing::guiObjectsInUse();
+        for (int i = 0; i < 20; ++i) visit(frame);
+        after = testing::guiObjectsInUse();
+        PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_LE(after.gdi, before.gdi + 2) << before.gdi << " GDI objects became " << after.gdi;
+    EXPECT_LE(after.user, before.user + 2) << before.user << " USER objects became " << after.user;
 }
 
 TEST_F(GeneralSettingsDialogTest, AnUncheckedPageStaysUncheckedAcrossPanelsAndIsUnmarkedOnOk) {

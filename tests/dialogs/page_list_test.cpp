@@ -113,6 +113,24 @@ TEST_F(PageList, HidingEveryPageKeepsTheCurrentPageShown) {
     EXPECT_EQ(album.currentPage, 1);
 }
 
+// The Page shown keeps its tab wherever it was moved; the one moved into its place does not.
+TEST_F(PageList, HidingEveryPageKeepsTheShownPageShownAfterItMoved) {
+    album.currentPage = 1;
+    open();
+    ASSERT_EQ(moveSelectedPage(edit, -1), 1);
+    selectPage(edit, 1);
+    ASSERT_EQ(moveSelectedPage(edit, 1), 1);  // A passes C: the shown Page B is not the one moving
+    edit.marks.assign(3, false);
+    applyPageList(edit, true);
+    setMarkedMenu(edit, album.settings, false);
+    ASSERT_TRUE(commitPageList(album, edit));
+    EXPECT_EQ(labelsOf(album.pages), (std::vector<Text>{u"B", u"C", u"A"}));
+    EXPECT_EQ(album.pages[0].Flag & FlagUnmarked, 0u);
+    EXPECT_EQ(album.pages[1].Flag & FlagUnmarked, FlagUnmarked);
+    EXPECT_EQ(album.pages[2].Flag & FlagUnmarked, FlagUnmarked);
+    EXPECT_EQ(album.currentPage, 0);
+}
+
 TEST_F(PageList, UnmarkedPagesStayUnmarkedWhenAllAreTabs) {
     open();
     edit.marks.assign(3, false);
@@ -138,11 +156,30 @@ TEST_F(PageList, CurrentFolderPageTakesTheShownPictureBeforeTheCopy) {
 }
 
 TEST_F(PageList, UnchangedListOrCancelLeavesTheAlbum) {
+    album.pages[2].Flag |= FlagMainPage;
+    const std::vector<PageSettings> pagesBefore = album.pages;
+    const std::uint32_t tabStyleBefore = album.settings.TabStyle;
     open();
     EXPECT_FALSE(commitPageList(album, edit));
     // Only looking at the list (the selection notification) changes nothing that numbers pictures.
     selectPage(edit, 0);
     ASSERT_TRUE(commitPageList(album, edit));
+    EXPECT_EQ(album.history[0].pictureNumber, 1);
+
+    // Everything the list offers, then キャンセル.
+    open();
+    selectPage(edit, 2);
+    moveSelectedPage(edit, -1);
+    setMainPage(edit);
+    markAll(edit);
+    edit.marks[0] = false;
+    applyPageList(edit, true);
+    cancelPageList(edit);
+    EXPECT_FALSE(edit.PagesChanged);
+    EXPECT_FALSE(commitPageList(album, edit));
+    EXPECT_EQ(labelsOf(album.pages), labelsOf(pagesBefore));
+    for (std::size_t i = 0; i < album.pages.size(); ++i) EXPECT_EQ(album.pages[i].Flag, pagesBefore[i].Flag) << i;
+    EXPECT_EQ(album.settings.TabStyle, tabStyleBefore);
     EXPECT_EQ(album.history[0].pictureNumber, 1);
 }
 

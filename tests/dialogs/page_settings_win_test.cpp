@@ -70,6 +70,7 @@ TEST_F(PageSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopensOn
         EXPECT_EQ(testing::windowText(frame), L"Quillory - ページ \"Trip\" の設定");
         HWND toolbar = GetDlgItem(frame, IDC_PANEL_TOOLBAR);
         EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+        EXPECT_EQ(testing::labelsCutShort(toolbar), std::vector<std::wstring>{});
         for (int i = 0; i < 5; ++i) {
             showPanel(frame, commands[i]);
             HWND panel = panelOf(frame);
@@ -99,6 +100,18 @@ TEST_F(PageSettingsDialogTest, OkKeepsTheLabelOfAPanelLeftEarlier) {
     EXPECT_EQ(page().PhotoFlag & (ShowLabel | ShowComment), ShowLabel);
 }
 
+// A comment longer than its box breaks into lines instead of running out of sight sideways.
+TEST_F(PageSettingsDialogTest, ALongCommentWrapsInsideItsBox) {
+    app.album.pages[0].Comment = u"朝の浜辺で貝殻を拾いながら歩いた日のこと、波の音と潮の香り、遠くに見えた白い灯台と帰り道の夕焼け";
+    app.pageSettingsPanel = 0;
+    LRESULT lines = 0;
+    run([&](HWND frame) {
+        lines = SendDlgItemMessageW(panelOf(frame), IDC_CONTENTS_COMMENT, EM_GETLINECOUNT, 0, 0);
+        PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_GT(lines, 1);
+}
+
 TEST_F(PageSettingsDialogTest, FitModeShowsAtOnceAndTheCloseBoxPutsItBack) {
     app.pageSettingsPanel = 2;
     unsigned modeWhileOpen = 99;
@@ -111,6 +124,24 @@ TEST_F(PageSettingsDialogTest, FitModeShowsAtOnceAndTheCloseBoxPutsItBack) {
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(modeWhileOpen, 3u);
     EXPECT_EQ(FitMode.get(page().PhotoFlag), 0u);
+}
+
+// "MS UI Gothic" is such a face under Wine, which knows it only as a substitute.
+TEST_F(PageSettingsDialogTest, ASavedFaceTheSystemDoesNotListSurvivesAStyleChange) {
+    app.album.pages[0].FontName = u"No Such Face Anywhere";
+    app.album.pages[0].FontStyle = FontBold;
+    app.pageSettingsPanel = 3;
+    std::wstring shown;
+    run([&](HWND frame) {
+        HWND panel = panelOf(frame);
+        shown = testing::windowText(GetDlgItem(panel, IDC_TEXT_FONT));
+        click(panel, IDC_TEXT_BOLD);
+        click(panel, IDC_TEXT_BOLD);
+        PostMessageW(frame, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(shown, L"No Such Face Anywhere");
+    EXPECT_EQ(page().FontName, u"No Such Face Anywhere");
+    EXPECT_EQ(page().FontStyle, FontBold);
 }
 
 TEST_F(PageSettingsDialogTest, LockedPageGreysThePictureChoiceFitModeAndColourBars) {

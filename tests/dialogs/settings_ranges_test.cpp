@@ -7,13 +7,6 @@
 namespace quillory {
 namespace {
 
-TEST(SettingsRanges, OpacitySliderNeverGoesBelow35) {
-    EXPECT_EQ(layerLevelFromSlider(34), 35);
-    EXPECT_EQ(layerLevelFromSlider(0), 35);
-    EXPECT_EQ(layerLevelFromSlider(35), 35);
-    EXPECT_EQ(layerLevelFromSlider(200), 200);
-}
-
 TEST(SettingsRanges, SlideShowOffGreysTheGroupAndNoEffectGreysItsTime) {
     std::uint32_t style = 0x2203;  // on, jitter, effect 2
     EXPECT_EQ(slideShowEnabling(style).group, true);

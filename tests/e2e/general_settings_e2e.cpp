@@ -4,6 +4,7 @@
 
 #include "input.h"
 #include "resource.h"
+#include "settings_dialog_keys.h"
 
 #include <commctrl.h>
 
@@ -103,6 +104,31 @@ TEST_F(GeneralSettingsTest, TheStandShowsWhatOkKeepsAndCancelPutsBack) {
     EXPECT_EQ(number(album, L"Quillory", L"TabStyle"), kTranslucent | kBottomAndStatusBar);
     EXPECT_EQ(number(album, L"Quillory", L"LayerWindowLevel"), 200);
     EXPECT_EQ(number(album, L"Quillory", L"SlideInterval"), 23);
+}
+
+// The page list gives its tree the focus; a person who then picks another panel with the mouse
+// can still close the dialog with Esc, because the new panel has the focus.
+TEST_F(GeneralSettingsTest, EscapeClosesTheDialogAfterThePanelWithTheFocusWasLeft) {
+    HWND stand = start({}, {L"A", L"B"});
+    ASSERT_NE(stand, nullptr);
+    ASSERT_TRUE(postCommand(stand, IDM_GENERAL_SETTINGS));
+    HWND dialog = waitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(activate(dialog));
+    HWND list = showPanel(dialog, IDM_PANEL_PAGE_LIST, IDC_PAGE_TREE);
+    ASSERT_NE(list, nullptr);
+    HWND tree = GetDlgItem(list, IDC_PAGE_TREE);
+    ASSERT_EQ(waitForValue([&] { return focusOf(dialog); }, tree), tree);
+    HWND toolbar = GetDlgItem(dialog, IDC_PANEL_TOOLBAR);
+    const std::optional<POINT> button = toolbarButtonCentre(toolbar, 3);
+    ASSERT_TRUE(button.has_value());
+    ASSERT_TRUE(clickInClient(toolbar, *button));
+    HWND other = waitForPanelWith(dialog, IDC_DOUBLE_CLICK);
+    ASSERT_NE(other, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return IsChild(other, focusOf(dialog)); })) << "no control of the new panel has the focus";
+    ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 
 // The page list edits a copy: キャンセル leaves tabs and album alone; OK brings the new order, hides

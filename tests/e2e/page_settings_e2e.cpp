@@ -6,6 +6,7 @@
 #include "input.h"
 #include "resource.h"
 #include "screen.h"
+#include "settings_dialog_keys.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -88,6 +89,29 @@ TEST_F(PageSettingsTest, ALabelTypedBeforeSwitchingPanelsReachesTheTabAndTheAlbu
     const std::vector<std::wstring> expected{L"Beach", L"B"};
     EXPECT_EQ(waitForValue([&] { return tabs(stand); }, expected), expected);
     EXPECT_TRUE(has(closedAlbum(stand), L"Page1", L"Label=Beach"));
+}
+
+// The keyboard inside a panel, the mouse on the toolbar, then the keyboard again: the new panel
+// has the focus, so Esc still closes the dialog.
+TEST_F(PageSettingsTest, EscapeClosesTheDialogAfterThePanelWithTheFocusWasLeft) {
+    HWND stand = start();
+    ASSERT_NE(stand, nullptr);
+    HWND dialog = openSettings(stand, L"A");
+    ASSERT_NE(dialog, nullptr);
+    HWND label = GetDlgItem(waitForPanelWith(dialog, IDC_CONTENTS_LABEL), IDC_CONTENTS_LABEL);
+    ASSERT_TRUE(activate(dialog));
+    ASSERT_TRUE(pressKeys({VK_MENU, 'L'}));
+    ASSERT_EQ(waitForValue([&] { return focusOf(dialog); }, label), label);
+    HWND toolbar = GetDlgItem(dialog, IDC_PANEL_TOOLBAR);
+    const std::optional<POINT> button = toolbarButtonCentre(toolbar, 3);
+    ASSERT_TRUE(button.has_value());
+    ASSERT_TRUE(clickInClient(toolbar, *button));
+    HWND text = waitForPanelWith(dialog, IDC_TEXT_FONT);
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return IsChild(text, focusOf(dialog)); })) << "no control of the new panel has the focus";
+    ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 
 TEST_F(PageSettingsTest, CancelPutsTheFitModeShownMeanwhileBack) {
