@@ -2,13 +2,12 @@
 
 #include <commctrl.h>
 
+#include "base/window_slide_win.h"
 #include "dialogs/background_brush_win.h"
 
 namespace quillory {
 
 namespace {
-
-constexpr DWORD kSlideMilliseconds = 95;
 
 }  // namespace
 

@@ -10,7 +10,12 @@
 
 namespace quillory {
 
-// `droppedPath` is the path the PageView posts with a new-Page command; menus carry none.
-void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath);
+// Menu, system-menu and accelerator commands; none carries data.
+void runStandCommand(PhotoStandWindow& stand, WORD command);
+
+// Posted by the stand to itself for a file or folder dropped for a new Page (PhotoStandWindow::droppedPath).
+constexpr UINT kAddDroppedPage = WM_APP + 2;
+// The new Page for the dropped path, as the new-Page command makes one.
+void addDroppedPage(PhotoStandWindow& stand, const Text& path);
 
 }  // namespace quillory

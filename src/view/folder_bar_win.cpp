@@ -11,9 +11,7 @@
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/tooltips_win.h"
 #include "resource.h"
-#include "stand/slide_show_win.h"
 #include "view/folder_step.h"
-#include "view/page_view_win.h"
 
 namespace quillory {
 
@@ -28,9 +26,10 @@ constexpr int kIconSize = 16;
 
 // What the bar owns; all of it goes with the bar.
 struct FolderBarState {
-    FolderBarState(App& owner, HWND view) : app(owner), pageView(view) {}
+    FolderBarState(App& owner, HWND view, FolderBarHost& barHost) : app(owner), pageView(view), host(barHost) {}
     App& app;
     HWND pageView;
+    FolderBarHost& host;
     UniqueIcon nextIcon;
     UniqueIcon backIcon;
     UniqueWindow tooltips;
@@ -86,24 +85,9 @@ StepModifiers heldModifiers() {
     return {.shift = GetKeyState(VK_SHIFT) < 0, .rightButton = GetKeyState(VK_RBUTTON) < 0, .control = GetKeyState(VK_CONTROL) < 0};
 }
 
-// The stepped-to picture replaces whatever the slide show left on either surface.
-void showFolderPicture(App& app, HWND pageView) {
-    app.frontSurface = 0;
-    loadPicture(pageView, app.album.currentPage, /*rescan=*/false);
-    ShowWindow(GetDlgItem(pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
-    ShowWindow(GetDlgItem(pageView, IDC_PICTURE_SURFACE1), SW_SHOW);
-    drawPageView(pageView);
-}
-
 void step(HWND bar, FolderBarState& state, StepDirection direction) {
-    App& app = state.app;
-    holdAndStop(app);
-    SendMessageW(state.pageView, WM_COMMAND, IDM_FOLDERBAR_STEPPED, 0);
-    app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, heldModifiers());
-    refreshCounter(bar, app);
-    showFolderPicture(app, state.pageView);
-    if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_STATUS_BAR, 0);
-    app.countdown.resetIdleCountdown();
+    state.host.step(direction, heldModifiers());
+    refreshCounter(bar, state.app);
 }
 
 void layOut(HWND bar, int width) {
@@ -172,7 +156,6 @@ INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wPar
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORDLG: return onControlColour(state, reinterpret_cast<HDC>(wParam));
-        case WM_CLOSE: return TRUE;  // only the view ends the bar
         case WM_DESTROY: onDestroy(state); return FALSE;
         default: return FALSE;
     }
@@ -180,8 +163,9 @@ INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wPar
 
 }  // namespace
 
-HWND createFolderBar(App& app, HWND pageView) {
-    return createDialogWithState<folderBarProc>(app.instance, IDD_FOLDERBAR, pageView, std::make_unique<FolderBarState>(app, pageView));
+HWND createFolderBar(App& app, HWND pageView, FolderBarHost& host) {
+    return createDialogWithState<folderBarProc>(app.instance, IDD_FOLDERBAR, pageView,
+                                                std::make_unique<FolderBarState>(app, pageView, host));
 }
 
 }  // namespace quillory
