@@ -189,6 +189,7 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_COMMAND: return onCommand(stand, wParam);
         case WM_SYSCOMMAND: return onSysCommand(stand, wParam);
         case kAddDroppedPage: return onAddDroppedPage(stand);
+        case kOpenMenuLater: stand.openMenu(stand.menuPoint); return TRUE;
         case WM_ENTERMENULOOP: return onMenuLoop(stand, true);
         case WM_EXITMENULOOP: return onMenuLoop(stand, false);
         // However the system menu is reached, it must not offer what the current Page forbids.

@@ -24,9 +24,16 @@ void PhotoStandWindow::holdAndStop() { quillory::holdAndStop(app); }
 void PhotoStandWindow::actionDone() { app.countdown.resetIdleCountdown(); }
 
 // A menu opened while its owner is not the foreground window shows behind the window that is
-// (the stand may only just have come back from the slide show) and still takes the clicks.
+// and still takes the clicks. A window just back from the slide show is shown, activated and
+// painted by messages still to come, so its menu opens after them.
 void PhotoStandWindow::openMenu(POINT screenPoint) {
+    const bool wasRunning = app.countdown.SlideRunning;
     holdAndStop();
+    if (wasRunning) {
+        menuPoint = screenPoint;
+        PostMessageW(window, kOpenMenuLater, 0, 0);
+        return;
+    }
     SetForegroundWindow(window);
     UpdateWindow(window);
     buildPopupMenu(app, window, screenPoint);

@@ -21,13 +21,14 @@ constexpr UINT_PTR kSlideTimer = 1;
 constexpr int kIdleTicks = 18;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// The area once two captures a moment apart agree.
+// The area once three captures over most of a second agree.
 std::optional<ScreenArea> settledCapture(const RECT& area) {
     std::optional<ScreenArea> last = captureScreen(area);
-    for (int round = 0; round < 25; ++round) {
-        Sleep(120);
+    int agreeing = 0;
+    for (int round = 0; round < 40 && agreeing < 2; ++round) {
+        Sleep(300);
         std::optional<ScreenArea> now = captureScreen(area);
-        if (now == last) return now;
+        agreeing = now == last ? agreeing + 1 : 0;
         last = std::move(now);
     }
     return last;
