@@ -163,6 +163,13 @@ INT_PTR onAddDroppedPage(PhotoStandWindow& stand) {
     return TRUE;
 }
 
+INT_PTR onTimer(PhotoStandWindow& stand, WPARAM timer) {
+    if (timer != kOpenMenuTimer) return onSlideTimer(stand, timer);
+    KillTimer(stand.window, kOpenMenuTimer);
+    stand.openMenu(stand.menuPoint);
+    return TRUE;
+}
+
 // While any menu of the stand is open the slide show waits, however long the menu stays.
 INT_PTR onMenuLoop(PhotoStandWindow& stand, bool open) {
     stand.menuOpen = open;
@@ -184,12 +191,11 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_GETMINMAXINFO: return onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         case WM_SYSCOLORCHANGE: stand.background.install(stand.app.instance, window); return FALSE;
         case WM_DISPLAYCHANGE: clampStandToMonitor(stand); return FALSE;
-        case WM_TIMER: return onSlideTimer(stand, wParam);
+        case WM_TIMER: return onTimer(stand, wParam);
         case WM_NOTIFY: return onNotify(stand, *reinterpret_cast<NMHDR*>(lParam));
         case WM_COMMAND: return onCommand(stand, wParam);
         case WM_SYSCOMMAND: return onSysCommand(stand, wParam);
         case kAddDroppedPage: return onAddDroppedPage(stand);
-        case kOpenMenuLater: stand.openMenu(stand.menuPoint); return TRUE;
         case WM_ENTERMENULOOP: return onMenuLoop(stand, true);
         case WM_EXITMENULOOP: return onMenuLoop(stand, false);
         // However the system menu is reached, it must not offer what the current Page forbids.

@@ -15,8 +15,8 @@ void runStandCommand(PhotoStandWindow& stand, WORD command);
 
 // Posted by the stand to itself for a file or folder dropped for a new Page (PhotoStandWindow::droppedPath).
 constexpr UINT kAddDroppedPage = WM_APP + 2;
-// Posted by the stand to itself to open its menu at PhotoStandWindow::menuPoint.
-constexpr UINT kOpenMenuLater = WM_APP + 3;
+// The stand's timer that opens its menu at PhotoStandWindow::menuPoint (the slide show's is 1).
+constexpr UINT_PTR kOpenMenuTimer = 2;
 
 // The new Page for the dropped path, as the new-Page command makes one.
 void addDroppedPage(PhotoStandWindow& stand, const Text& path);

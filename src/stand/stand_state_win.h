@@ -42,7 +42,7 @@ struct PhotoStandWindow final : PageViewHost {
     bool saveFailureTold = false;
     bool menuOpen = false;     // a menu of the stand's is open: the slide show waits
     std::optional<Text> droppedPath;  // for the new Page the next kAddDroppedPage makes
-    POINT menuPoint{};         // where the menu that kOpenMenuLater opens shows
+    POINT menuPoint{};         // where the menu that kOpenMenuTimer opens shows
     SlideShowWindow slideShow;
 };
 

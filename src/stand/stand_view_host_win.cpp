@@ -15,6 +15,9 @@ namespace quillory {
 
 namespace {
 
+// Long enough for the window's return to settle, short enough to pass for the click's own answer.
+constexpr UINT kMenuAfterShowMilliseconds = 150;
+
 bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnimate) != 0; }
 
 }  // namespace
@@ -24,14 +27,16 @@ void PhotoStandWindow::holdAndStop() { quillory::holdAndStop(app); }
 void PhotoStandWindow::actionDone() { app.countdown.resetIdleCountdown(); }
 
 // A menu opened while its owner is not the foreground window shows behind the window that is
-// and still takes the clicks. A window just back from the slide show is shown, activated and
-// painted by messages still to come, so its menu opens after them.
+// and still takes the clicks. A window just back from the slide show is still being shown,
+// restacked and painted for a moment after its own calls return (the display server carries
+// them out in its own time), and may come up over a menu opened meanwhile, leaving it undrawn
+// under the window yet taking its clicks. So its menu opens a moment later.
 void PhotoStandWindow::openMenu(POINT screenPoint) {
     const bool wasRunning = app.countdown.SlideRunning;
     holdAndStop();
     if (wasRunning) {
         menuPoint = screenPoint;
-        PostMessageW(window, kOpenMenuLater, 0, 0);
+        SetTimer(window, kOpenMenuTimer, kMenuAfterShowMilliseconds, nullptr);
         return;
     }
     SetForegroundWindow(window);

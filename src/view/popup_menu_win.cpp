@@ -76,7 +76,6 @@ PopupMenu preparePopupMenu(const App& app) {
 void buildPopupMenu(const App& app, HWND owner, POINT screenPoint) {
     const PopupMenu menu = preparePopupMenu(app);
     if (menu.popup == nullptr) return;
-    DrawMenuBar(owner);
     TrackPopupMenu(menu.popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, screenPoint.x, screenPoint.y, 0, owner, nullptr);
 }
 
