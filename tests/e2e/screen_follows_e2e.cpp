@@ -138,6 +138,39 @@ TEST_F(ScreenFollowsTest, TheViewShowsTheFitModePreviewAndWhatCancelAndOkLeave) 
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 
+// A picture chosen for the Page from its menu command shows at once, drawn as a fresh paint draws it.
+TEST_F(ScreenFollowsTest, APictureChosenByTheMenuCommandShowsAtOnce) {
+    const std::filesystem::path picture = sandbox_.file(L"quadrants.jpg");
+    ASSERT_TRUE(std::filesystem::copy_file(fixtureFile(L"quadrants.jpg"), picture));
+    AlbumText album;
+    album.section(L"Quillory", {{L"PageCount", L"1"}, {L"TabStyle", std::to_wstring(kStatusBar)},
+                                {L"xPosi", L"20"}, {L"yPosi", L"20"}, {L"xSize", L"420"}, {L"ySize", L"340"}});
+    album.section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"湖"}, {L"PhotoFlag", std::to_wstring(kShowLabelFileName)}});
+    HWND stand = startAlbum(L"screen", album.bytes());
+    ASSERT_NE(stand, nullptr);
+    const RECT area = clientRectOnScreen(pageView(stand));
+    ASSERT_LT(shareOf(settledCapture(area), kRed), 0.01) << "the Page shows a picture before one is chosen";
+
+    ASSERT_TRUE(postCommand(stand, IDM_CHOOSE_PICTURE));
+    HWND chooser = waitForTopLevelWindow({L"#32770", L"screen - \"湖\" - 絵の選択", app_->id(), true});
+    ASSERT_NE(chooser, nullptr);
+    // The file name box is the chooser's only edit.
+    const HWND name = waitFor([&] {
+        for (HWND child : childWindows(chooser)) {
+            if (windowClass(child) == L"Edit") return child;
+        }
+        return HWND{};
+    });
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(sendMessage(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(picture.c_str())));
+    ASSERT_TRUE(closeDialog(chooser, IDOK));
+
+    ASSERT_TRUE(waitUntil([&] { return shareOf(captureScreen(area), kRed) > 0.05; }, Duration(3000))) << "the chosen picture did not show";
+    const std::optional<ScreenArea> shown = settledCapture(area);
+    EXPECT_EQ(differingPixels(shown, freshPaint(stand, area)), 0);
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+}
+
 // A right click brings the window back from the slide show; its menu must then be the window in
 // front, drawn, where the click was, and the show must wait while it stays open.
 TEST_F(ScreenFollowsTest, TheMenuOpenedFromTheSlideShowIsOnTopDrawnAndHoldsTheShow) {
