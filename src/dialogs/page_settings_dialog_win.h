@@ -12,10 +12,15 @@
 
 namespace quillory {
 
+// Gives `page` a chosen picture file or folder as the stand gives its Pages one: a folder is
+// listed at once into the FolderList and the folder position.
+using PictureGiver = std::function<void(PageSettings& page, const Text& path, bool isFolder)>;
+
 struct PageSettingsRequest {
     HWND pageView = nullptr;      // the current Page's view: owner of the choosers
     PictureMetrics shownPicture;  // of the picture it shows, for the information panel
     std::function<void()> showLivePage;  // the view shows the live Page as the dialog changed it
+    PictureGiver givePicture;            // the working Page takes a chosen picture file or folder
 };
 
 // Modal; IDOK or IDCANCEL. Either way the caller shows the Page as it is then. On IDOK it reloads the Page's picture, refreshes its tab and

@@ -28,7 +28,7 @@ Text& lastInitialFolder() {
 }
 
 struct BrowseSession {
-    App& app;
+    const App& app;
     const PageSettings& page;
     const DialogHost& host;
     HWND statusLine = nullptr;  // the prompt's static, turned into the status line
@@ -152,7 +152,7 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 
 }  // namespace
 
-bool chooseFile(App& app, PageSettings& page, HWND owner) {
+std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner) {
     const FileChooserStart start = fileChooserStart(page.File, fullPathName, lastInitialFolder());
     lastInitialFolder() = start.folder;
     PathBuffer name{};
@@ -169,12 +169,11 @@ bool chooseFile(App& app, PageSettings& page, HWND owner) {
     request.lpstrInitialDir = start.folder.empty() ? nullptr : wide(lastInitialFolder());
     request.lpstrTitle = wide(title);
     request.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameW(&request)) return false;
-    page.File = capped(fromWide(name.data()), kPathCapacity);
-    return true;
+    if (!GetOpenFileNameW(&request)) return std::nullopt;
+    return fromWide(name.data());
 }
 
-bool chooseFolder(App& app, PageSettings& page, HWND owner, const DialogHost& host) {
+std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host) {
     BrowseSession session{app, page, host};
     std::array<wchar_t, MAX_PATH> displayName{};
     const Text prompt(host.osVersionCode >= kLargerBrowser ? kBrowseStatusMarker : kBrowsePrompt);
@@ -186,20 +185,12 @@ bool chooseFolder(App& app, PageSettings& page, HWND owner, const DialogHost& ho
     request.lpfn = browseCallback;
     request.lParam = reinterpret_cast<LPARAM>(&session);
     PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
-    if (item == nullptr) return false;
+    if (item == nullptr) return std::nullopt;
     std::array<wchar_t, MAX_PATH> path{};
     const bool hasPath = SHGetPathFromIDListW(item, path.data()) != FALSE;
     CoTaskMemFree(item);
-    if (!hasPath) return false;
-    Text folder = fromWide(path.data());
-    if (!endsWith(folder, u"\\")) folder += u'\\';
-    page.File = capped(folder, kPathCapacity);
-    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, page.File, true);
-    app.folderCount = count;
-    page.FolderFileNo = 0;
-    page.FileNum = count;
-    app.folderIndex = 0;
-    return true;
+    if (!hasPath) return std::nullopt;
+    return fromWide(path.data());
 }
 
 }  // namespace quillory

@@ -19,6 +19,7 @@
 #include "stand/stand_screen_win.h"
 #include "stand/viewing.h"
 #include "view/command_ranges_win.h"
+#include "view/folder_scan_win.h"
 #include "view/page_view_win.h"
 
 namespace quillory {
@@ -75,10 +76,28 @@ void deletePage(PhotoStandWindow& stand) {
     clearHistory(app.album);
 }
 
-// The live Page shows at once whatever the dialog previews on it.
+// The stand's folder cursor around a command of the viewing model that may move it.
+template <typename Command>
+Changes withFolderCursor(App& app, Command command) {
+    FolderCursor cursor{app.folderIndex, app.folderCount};
+    const FolderLister list = [&app](const Text& folder) { return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true); };
+    const Changes changes = command(cursor, list);
+    app.folderIndex = cursor.index;
+    app.folderCount = cursor.count;
+    return changes;
+}
+
+// The live Page shows at once whatever the dialog previews on it; a picture chosen in it goes to
+// the dialog's copy of the Page, which the stand shows after OK.
 void pageSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
-    const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView), [&stand] { applyChanges(stand, Change::Look); }};
+    const auto givePicture = [&app](PageSettings& page, const Text& path, bool isFolder) {
+        withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) {
+            return givePage(app.album, page, cursor, {path, isFolder}, list);
+        });
+    };
+    const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView),
+                                      [&stand] { applyChanges(stand, Change::Look); }, givePicture};
     int result = IDCANCEL;
     runModal(stand, [&] { result = showPageSettings(app, stand.window, dialogHostOf(stand), request); });
     applyChanges(stand, pageSettingsClosed(result == IDOK));
@@ -106,21 +125,16 @@ void generalSettings(PhotoStandWindow& stand) {
     showRebuiltPages(stand);
 }
 
+// A system menu opened before the Page was locked may still offer the command; the lock holds.
 void choosePicture(PhotoStandWindow& stand) {
     App& app = stand.app;
-    PageSettings& page = currentPageOf(app);
-    // A system menu opened before the Page was locked may still offer the command.
-    if (page.Flag & FlagLocked) return;
+    const PageSettings& page = currentPageOf(app);
     HWND owner = stand.pageView != nullptr ? stand.pageView : stand.window;
-    bool chosen = false;
-    runModal(stand, [&] {
-        chosen = (page.Flag & FlagFolder) ? chooseFolder(app, page, owner, dialogHostOf(stand)) : chooseFile(app, page, owner);
-    });
+    const bool folder = (page.Flag & FlagFolder) != 0;
+    std::optional<Text> chosen;
+    runModal(stand, [&] { chosen = folder ? chooseFolder(app, page, owner, dialogHostOf(stand)) : chooseFile(app, page, owner); });
     if (!chosen) return;
-    clearHistory(app.album);
-    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
-    // A chosen folder is already listed; its first picture shows under the new counter.
-    applyChanges(stand, Change::Picture | Change::Status | Change::History | Change::Menus);
+    giveCurrentPicture(stand, {*chosen, folder});
     tellIfSaveFailed(stand);
 }
 
@@ -179,6 +193,15 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
 }
 
 }  // namespace
+
+void giveCurrentPicture(PhotoStandWindow& stand, const NewPagePicture& picture) {
+    App& app = stand.app;
+    const Changes changes = withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) {
+        return giveCurrentPage(app.album, cursor, picture, list);
+    });
+    if (changes.any()) app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    applyChanges(stand, changes);
+}
 
 void runStandCommand(PhotoStandWindow& stand, WORD command) {
     App& app = stand.app;

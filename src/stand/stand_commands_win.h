@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/text.h"
+#include "stand/page_commands.h"
 #include "stand/stand_state_win.h"
 
 namespace quillory {
@@ -20,5 +21,9 @@ constexpr UINT_PTR kOpenMenuTimer = 2;
 
 // The new Page for the dropped path, as the new-Page command makes one.
 void addDroppedPage(PhotoStandWindow& stand, const Text& path);
+
+// The current Page shows the picture file or folder dropped on it or chosen for it, and saves it
+// (tellIfSaveFailed then tells of a failure).
+void giveCurrentPicture(PhotoStandWindow& stand, const NewPagePicture& picture);
 
 }  // namespace quillory

@@ -8,7 +8,6 @@
 #include "stand/stand_commands_win.h"
 #include "stand/stand_dialogs_win.h"
 #include "stand/stand_screen_win.h"
-#include "view/folder_scan_win.h"
 #include "view/popup_menu_win.h"
 
 namespace quillory {
@@ -55,14 +54,7 @@ void PhotoStandWindow::showDropped(const Text& path, bool isFolder) {
     HWND surface = pageView != nullptr ? GetDlgItem(pageView, IDC_PICTURE_SURFACE1) : nullptr;
     const bool fade = surface != nullptr && tabAnimate(app);
     if (fade) AnimateWindow(surface, kSlideMilliseconds, AW_HIDE | AW_BLEND);
-    FolderCursor cursor{app.folderIndex, app.folderCount};
-    const Changes changes = giveCurrentPage(app.album, cursor, {path, isFolder}, [this](const Text& folder) {
-        return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true);
-    });
-    app.folderIndex = cursor.index;
-    app.folderCount = cursor.count;
-    if (changes.any()) app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
-    applyChanges(*this, changes);
+    giveCurrentPicture(*this, {path, isFolder});
     if (fade) AnimateWindow(surface, kSlideMilliseconds, AW_ACTIVATE | AW_BLEND);
     tellIfSaveFailed(*this);
     actionDone();

@@ -13,19 +13,23 @@ PageSettings* currentPage(Album& album) {
 
 Changes resized() { return Change::Layout; }
 
-Changes giveCurrentPage(Album& album, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list) {
-    PageSettings* page = currentPage(album);
-    if (page == nullptr || (page->Flag & FlagLocked) != 0) return {};
-    givePicture(*page, picture);
-    cursor.index = 0;
+Changes givePage(Album& album, PageSettings& page, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list) {
+    givePicture(page, picture);
     if (picture.isFolder) {
-        cursor.count = list(page->File);
-        page->FileNum = cursor.count;
+        cursor.index = 0;
+        cursor.count = list(page.File);
+        page.FileNum = cursor.count;
     }
     // The history numbers pictures across every Page's folder: after a new folder its entries
     // would lead to other pictures.
     clearHistory(album);
     return Change::Picture | Change::Status | Change::History | Change::Menus;
+}
+
+Changes giveCurrentPage(Album& album, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list) {
+    PageSettings* page = currentPage(album);
+    if (page == nullptr || (page->Flag & FlagLocked) != 0) return {};
+    return givePage(album, *page, cursor, picture, list);
 }
 
 Changes chooseFitMode(Album& album, AlbumFile& file, unsigned mode) {

@@ -60,9 +60,14 @@ Changes resized();
 // Lists a folder (its path ends in "\\") as the current FolderList and returns its picture count.
 using FolderLister = std::function<int(const Text& folder)>;
 
-// A picture file or folder dropped on, or chosen for, the current Page: it shows from its first
-// picture (a folder is listed at once, and the Page keeps its count), and the slide show's
-// history, which numbers the old pictures, is forgotten. Nothing changes on a locked Page.
+// A picture file or folder for `page`: it shows from its first picture (a folder is listed at
+// once into the cursor, and the Page keeps its count), and the slide show's history, which
+// numbers the old pictures, is forgotten. `page` is one of the album's or the Page settings'
+// working copy of the current one.
+Changes givePage(Album& album, PageSettings& page, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list);
+
+// givePage for the current Page, dropped on it or chosen from its menu. Nothing changes on a
+// locked Page.
 Changes giveCurrentPage(Album& album, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list);
 
 // A fit mode chosen from the menu, saved with the Page's picture fields.

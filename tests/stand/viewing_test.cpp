@@ -71,6 +71,25 @@ TEST_F(ViewingTest, AFileGivenToAFolderPageMakesItAFilePageWithoutListingAnythin
     EXPECT_EQ(album.pages[1].Flag & FlagFolder, 0u);
     EXPECT_TRUE(changes.has(Change::Status));
     EXPECT_TRUE(historyEmpty());
+    EXPECT_EQ(cursor.index, 7) << "the folder place is the view's until the Page shows the file";
+}
+
+// The Page settings' copy of the current Page takes a folder as the Page itself would, capped to
+// the album's path length; the album's Page stays as it was until OK.
+TEST_F(ViewingTest, AFolderGivenToACopyOfThePageIsListedAndCappedAndLeavesTheAlbumsPage) {
+    PageSettings copy = album.pages[1];
+    FolderCursor cursor{7, 40};
+    const Text longFolder = u"D:\\" + Text(kPathCapacity, u'x');
+    givePage(album, copy, cursor, {longFolder, true}, lister(3));
+    EXPECT_EQ(copy.File.size(), static_cast<std::size_t>(kPathCapacity));
+    EXPECT_NE(copy.Flag & FlagFolder, 0u);
+    EXPECT_EQ(copy.FileNum, 3);
+    EXPECT_EQ(cursor.index, 0);
+    EXPECT_EQ(cursor.count, 3);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0], copy.File);
+    EXPECT_EQ(album.pages[1].File, u"C:\\old\\");
+    EXPECT_TRUE(historyEmpty());
 }
 
 TEST_F(ViewingTest, ALockedPageTakesNothingAndNothingChanges) {
