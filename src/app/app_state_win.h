@@ -23,7 +23,6 @@ struct App {
     double dpiY = 96.0;
 
     bool gdiplusActive = false;
-    int TotalPictures = 0;
 
     // The current Page's view: the folder picture shown (an index into the FolderList) and how
     // many the last scan found, the surface in front (0: 1041, 1: 1042), and whether the overlay

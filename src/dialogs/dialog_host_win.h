@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/geometry.h"
+#include "base/os_versions.h"
 #include "base/win_platform_win.h"
 
 namespace quillory {
@@ -18,7 +19,7 @@ struct DialogHost {
     Size backgroundSize;          // its bitmap's size, 0 × 0 when unknown
     Random* random = &winPlatform().random;
 
-    bool vistaOrLater() const { return osVersionCode >= 600; }
+    bool vistaOrLater() const { return osVersionCode >= kWindowsVista; }
     bool animatesFrames() const { return tabAnimate && !vistaOrLater(); }
     int scaledX(int pixels) const { return pixels * dpiX / USER_DEFAULT_SCREEN_DPI; }
     int scaledY(int pixels) const { return pixels * dpiY / USER_DEFAULT_SCREEN_DPI; }

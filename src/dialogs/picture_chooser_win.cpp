@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/picture_chooser.h"
@@ -14,7 +15,6 @@ namespace quillory {
 
 namespace {
 
-constexpr int kLargerBrowser = 510;  // OsVersionCode from which the browser can be widened
 constexpr int kWiden = 80;
 constexpr int kDeepen = 35;
 constexpr int kTreeDeepen = 43;
@@ -122,7 +122,7 @@ void setStatus(HWND browser, const BrowseSession& session, const Text& text) {
 void onBrowserReady(HWND browser, BrowseSession& session) {
     SetWindowTextW(browser, wide(folderChooserTitle(session.app.location.name, session.page.Label)));
     SendMessageW(browser, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"開く"));
-    const bool larger = session.host.osVersionCode >= kLargerBrowser;
+    const bool larger = session.host.osVersionCode >= kWindowsXP;
     if (larger) widenBrowser(browser, session);
     placeDialogNearStand(browser, session.host);
     const std::optional<Text> folder = pagesFolder(session.page);
@@ -176,7 +176,7 @@ std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND ow
 std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host) {
     BrowseSession session{app, page, host};
     std::array<wchar_t, MAX_PATH> displayName{};
-    const Text prompt(host.osVersionCode >= kLargerBrowser ? kBrowseStatusMarker : kBrowsePrompt);
+    const Text prompt(host.osVersionCode >= kWindowsXP ? kBrowseStatusMarker : kBrowsePrompt);
     BROWSEINFOW request{};
     request.hwndOwner = owner;
     request.pszDisplayName = displayName.data();

@@ -67,7 +67,7 @@ void decodeNextSlideAhead(PhotoStandWindow& stand) {
 void enterRunningState(PhotoStandWindow& stand) {
     App& app = stand.app;
     const PictureNumbering numbering = pictureNumbering(app.album);
-    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
+    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
     forgetHistoryIfRenumbered(app.album, numbering);
     if (stand.pageView == nullptr) {
         // Without a picture to shrink around, the show stays idle.

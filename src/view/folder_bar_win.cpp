@@ -6,6 +6,7 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/dialog_font_win.h"
@@ -48,7 +49,7 @@ void putIcon(HWND bar, int button, const UniqueIcon& icon) {
 // Where composition runs, the desktop behind the strip shows blurred through it.
 void blurBehind(HWND bar, const App& app) {
     BOOL composition = FALSE;
-    if (app.OsVersionCode < 600 || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
+    if (app.OsVersionCode < kWindowsVista || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
     DWM_BLURBEHIND blur{};
     blur.dwFlags = DWM_BB_ENABLE;
     blur.fEnable = TRUE;

@@ -1,6 +1,7 @@
 #include "view/popup_menu_win.h"
 
 #include "app/app_state_win.h"
+#include "base/os_versions.h"
 #include "resource.h"
 #include "view/menu_captions.h"
 #include "view/menu_items_win.h"
@@ -43,7 +44,7 @@ void applyStates(HMENU popup, const PopupMenuState& state) {
 
 // Menu bitmaps came with Windows Vista.
 void addBitmaps(PopupMenu& menu, const App& app, bool markedMenu, UINT currentPageMenu) {
-    if (app.OsVersionCode < 600) return;
+    if (app.OsVersionCode < kWindowsVista) return;
     const auto put = [&](UINT item, BOOL byPosition, int id) {
         menu.bitmaps.push_back(loadMenuBitmap(app.instance, id));
         setMenuBitmap(menu.popup, item, byPosition, menu.bitmaps.back().get());
