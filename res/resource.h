@@ -31,7 +31,6 @@
 #define IDM_FOLDERBAR_CREATE 1121
 #define IDM_FOLDERBAR_POSITION 1122
 #define IDM_FOLDERBAR_SIZE 1123
-#define IDM_FOLDERBAR_STEPPED 1124
 // Sent by the PageView to its FolderBar: refresh the counter
 #define IDM_FOLDERBAR_COUNTER 1125
 

@@ -55,7 +55,7 @@ public:
         if (view_ != nullptr) DestroyWindow(view_);
         const SteadyClock::time_point created = SteadyClock::now();
         app_.album.currentPage = page;
-        view_ = createPageView(app_, stand_);
+        view_ = createPageView(app_, stand_, host_);
         if (view_ == nullptr) return -1;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
@@ -66,6 +66,19 @@ public:
         last = {millisecondsBetween(start, created), millisecondsBetween(created, placed), millisecondsSince(placed)};
         return millisecondsSince(start);
     }
+
+    // The bench's view takes no input.
+    struct QuietHost final : PageViewHost {
+        void holdAndStop() override {}
+        void actionDone() override {}
+        void openMenu(POINT) override {}
+        void openPageSettings() override {}
+        void showDropped(const Text&, bool) override {}
+        void addDroppedPage(const Text&) override {}
+        void stepFolder(StepDirection, StepModifiers) override {}
+        void lookChanged() override {}
+    };
+    QuietHost host_;
 
     Parts last;
 

@@ -7,7 +7,6 @@
 #include "album/album.h"
 #include "album/album_file.h"
 #include "app/album_location.h"
-#include "app/handed_path.h"
 #include "app/single_instance_win.h"
 #include "stand/slide_countdown.h"
 
@@ -27,7 +26,6 @@ struct App {
     double dpiY = 96.0;
 
     bool gdiplusActive = false;
-    int TotalPictures = 0;
 
     // The current Page's view: the folder picture shown (an index into the FolderList) and how
     // many the last scan found, the surface in front (0: 1041, 1: 1042), and whether the overlay
@@ -44,7 +42,6 @@ struct App {
     SlideCountdown countdown;
     bool ModalOpen = false;
 
-    HandedPath pathForNewPage;  // a dropped path on its way from the PageView to the stand's new Page
 
     HWND hostWindow = nullptr;   // cleared by the HostWindow before it closes the stand
     HWND standWindow = nullptr;

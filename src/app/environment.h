@@ -1,6 +1,6 @@
 #pragma once
-// The Windows version as one number that features are switched by (500 layered windows,
-// 510 larger folder browser, 600 DPI awareness and menu bitmaps, 630 suspend/resume notice).
+// The Windows version as one number that features are switched by (base/os_versions.h names
+// the versions that switch them).
 #include <functional>
 
 namespace quillory {

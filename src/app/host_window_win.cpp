@@ -12,6 +12,7 @@
 #include "app/system_menu_win.h"
 #include "app/tab_navigation.h"
 #include "base/debug_trace_win.h"
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "resource.h"
@@ -71,11 +72,12 @@ LRESULT onCreate(HWND window, HostWindow& host) {
     app.hostWindow = window;
     startServices(host);
     ShowWindow(window, SW_HIDE);
-    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
+    // Every tabbed Page's FileNum, by which the slide show numbers its pictures.
+    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
     showStand(host, window);
     // Without its stand the program would run on with nothing to show or close.
     if (app.standWindow == nullptr) return -1;
-    if (app.OsVersionCode >= 630) host.suspendNotice.emplace(app.countdown);
+    if (app.OsVersionCode >= kWindows81) host.suspendNotice.emplace(app.countdown);
     return 0;
 }
 

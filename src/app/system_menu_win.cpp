@@ -1,6 +1,7 @@
 #include "app/system_menu_win.h"
 
 #include "app/app_state_win.h"
+#include "base/os_versions.h"
 #include "resource.h"
 #include "view/menu_items_win.h"
 #include "view/menu_state.h"
@@ -49,7 +50,7 @@ void StandSystemMenu::build(App& app, HWND stand) {
     insertSeparator(menu, 6);
     SetMenuDefaultItem(menu, 0, TRUE);
 
-    if (app.OsVersionCode < 600) return;
+    if (app.OsVersionCode < kWindowsVista) return;
     const int ids[5] = {IDB_MENU_PROGRAM, IDB_MENU_CURRENT_PAGE, IDB_MENU_PAGE_SETTINGS, IDB_MENU_NEW_PAGE, IDB_MENU_GENERAL};
     for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps_[i] = loadMenuBitmap(app.instance, ids[i]);
     setMenuBitmap(menu, 0, TRUE, bitmaps_[0].get());

@@ -8,6 +8,7 @@
 #include "album/special_folders.h"
 #include "base/debug_trace_win.h"
 #include "base/wide_win.h"
+#include "base/window_slide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/about_text.h"
 #include "dialogs/animate_random_win.h"
@@ -31,7 +32,6 @@ constexpr COLORREF kLinkColour = 0xE82020;
 constexpr int kTitleHeight = 35;
 constexpr int kTitleWeight = 900;
 constexpr int kLinkHeight = 18;
-constexpr DWORD kSlideMilliseconds = 95;
 constexpr int kUnlimited = 0x7FFF;
 
 struct AboutBoxState {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/geometry.h"
+#include "base/os_versions.h"
 #include "base/win_platform_win.h"
 
 namespace quillory {
@@ -22,7 +23,7 @@ struct DialogHost {
     Random* random = &winPlatform().random;
     bool (*compositionEnabled)() = &dwmCompositionEnabled;  // what the system reports; tests stand in
 
-    bool vistaOrLater() const { return osVersionCode >= 600; }
+    bool vistaOrLater() const { return osVersionCode >= kWindowsVista; }
     bool animatesFrames() const { return tabAnimate && !vistaOrLater(); }
     int scaledX(int pixels) const { return pixels * dpiX / USER_DEFAULT_SCREEN_DPI; }
     int scaledY(int pixels) const { return pixels * dpiY / USER_DEFAULT_SCREEN_DPI; }

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "base/window_slide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/animate_random_win.h"
 #include "dialogs/big_icon_win.h"
@@ -17,7 +18,6 @@ namespace quillory {
 
 namespace {
 
-constexpr DWORD kSlideMilliseconds = 95;
 constexpr int kPageListIndex = 2;
 
 constexpr std::array<PanelButton, 4> kPanelButtons{{

@@ -75,10 +75,10 @@ void onChoose(HWND panel, PageSettingsSession& session) {
     PageSettings& page = session.workingPage();
     const bool folder = isChecked(panel, IDC_CONTENTS_FOLDER);
     // Owned by the panel: an owner outside the dialog would leave the dialog usable meanwhile.
-    const bool chosen = folder ? chooseFolder(session.app, page, panel, session.host) : chooseFile(session.app, page, panel);
-    if (!chosen) return;
+    const std::optional<Text> chosen = folder ? chooseFolder(session.app, page, panel, session.host) : chooseFile(session.app, page, panel);
+    if (!chosen || !session.givePicture) return;
+    session.givePicture(page, *chosen, folder);
     if (folder) session.edit.folderListReplaced = true;
-    clearHistory(session.app.album);
     SetDlgItemTextW(panel, IDC_CONTENTS_PATH, wide(pathDisplay(page)));
 }
 

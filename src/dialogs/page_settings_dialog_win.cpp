@@ -43,7 +43,7 @@ HWND createPanel(HWND frame, PageSettingsSession& session, int index) {
 
 struct PageSettingsFrame {
     PageSettingsFrame(App& app, const DialogHost& host, const PageSettingsRequest& request)
-        : session{app, host, request.pageView, request.shownPicture,
+        : session{app, host, request.pageView, request.showLivePage, request.givePicture, request.shownPicture,
                   beginPageEdit(app.album.pages[static_cast<std::size_t>(app.album.currentPage)], app.folderIndex)},
           panels(kPanelButtons, app.pageSettingsPanel,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
@@ -74,10 +74,6 @@ INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
 void finish(HWND dialog, PageSettingsFrame& frame, int result) {
     const PageSettingsSession& session = frame.session;
     frame.panels.hideFrame(session.host);
-    if (session.pageView != nullptr) {
-        InvalidateRect(session.pageView, nullptr, TRUE);
-        UpdateWindow(session.pageView);
-    }
     EndDialog(dialog, result);
 }
 

@@ -4,9 +4,12 @@
 // few things every panel does alike.
 #include <windows.h>
 
+#include <functional>
+
 #include "app/app_state_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "dialogs/page_edit.h"
+#include "dialogs/page_settings_dialog_win.h"
 #include "dialogs/settings_panel_win.h"
 #include "photoinfo/photo_format.h"
 
@@ -15,7 +18,9 @@ namespace quillory {
 struct PageSettingsSession {
     App& app;
     DialogHost host;
-    HWND pageView = nullptr;      // repainted by the display panel; owns the choosers
+    HWND pageView = nullptr;      // owns the choosers
+    std::function<void()> showLivePage;  // the view shows the live Page (the display panel's preview)
+    PictureGiver givePicture;            // the contents panel's choice goes to the working Page
     PictureMetrics shownPicture;  // of the picture the PageView shows, for the information list
     PageEdit edit;
     HWND frame = nullptr;

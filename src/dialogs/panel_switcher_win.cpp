@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/wide_win.h"
+#include "base/window_slide_win.h"
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/panel_toolbar_win.h"
 
@@ -10,7 +11,6 @@ namespace quillory {
 
 namespace {
 
-constexpr DWORD kSlideMilliseconds = 95;
 constexpr int kTipWidth = 480;
 
 std::vector<TBBUTTON> buttonTable(std::span<const PanelButton> buttons) {

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/picture_chooser.h"
@@ -14,7 +15,6 @@ namespace quillory {
 
 namespace {
 
-constexpr int kLargerBrowser = 510;  // OsVersionCode from which the browser can be widened
 constexpr int kWiden = 80;
 constexpr int kDeepen = 35;
 constexpr int kTreeDeepen = 43;
@@ -28,7 +28,7 @@ Text& lastInitialFolder() {
 }
 
 struct BrowseSession {
-    App& app;
+    const App& app;
     const PageSettings& page;
     const DialogHost& host;
     HWND statusLine = nullptr;  // the prompt's static, turned into the status line
@@ -122,7 +122,7 @@ void setStatus(HWND browser, const BrowseSession& session, const Text& text) {
 void onBrowserReady(HWND browser, BrowseSession& session) {
     SetWindowTextW(browser, wide(folderChooserTitle(session.app.location.name, session.page.Label)));
     SendMessageW(browser, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"開く"));
-    const bool larger = session.host.osVersionCode >= kLargerBrowser;
+    const bool larger = session.host.osVersionCode >= kWindowsXP;
     if (larger) widenBrowser(browser, session);
     placeDialogNearStand(browser, session.host);
     const std::optional<Text> folder = pagesFolder(session.page);
@@ -152,7 +152,7 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 
 }  // namespace
 
-bool chooseFile(App& app, PageSettings& page, HWND owner) {
+std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner) {
     const FileChooserStart start = fileChooserStart(page.File, fullPathName, lastInitialFolder());
     lastInitialFolder() = start.folder;
     PathBuffer name{};
@@ -169,15 +169,14 @@ bool chooseFile(App& app, PageSettings& page, HWND owner) {
     request.lpstrInitialDir = start.folder.empty() ? nullptr : wide(lastInitialFolder());
     request.lpstrTitle = wide(title);
     request.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameW(&request)) return false;
-    page.File = capped(fromWide(name.data()), kPathCapacity);
-    return true;
+    if (!GetOpenFileNameW(&request)) return std::nullopt;
+    return fromWide(name.data());
 }
 
-bool chooseFolder(App& app, PageSettings& page, HWND owner, const DialogHost& host) {
+std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host) {
     BrowseSession session{app, page, host};
     std::array<wchar_t, MAX_PATH> displayName{};
-    const Text prompt(host.osVersionCode >= kLargerBrowser ? kBrowseStatusMarker : kBrowsePrompt);
+    const Text prompt(host.osVersionCode >= kWindowsXP ? kBrowseStatusMarker : kBrowsePrompt);
     BROWSEINFOW request{};
     request.hwndOwner = owner;
     request.pszDisplayName = displayName.data();
@@ -186,20 +185,12 @@ bool chooseFolder(App& app, PageSettings& page, HWND owner, const DialogHost& ho
     request.lpfn = browseCallback;
     request.lParam = reinterpret_cast<LPARAM>(&session);
     PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
-    if (item == nullptr) return false;
+    if (item == nullptr) return std::nullopt;
     std::array<wchar_t, MAX_PATH> path{};
     const bool hasPath = SHGetPathFromIDListW(item, path.data()) != FALSE;
     CoTaskMemFree(item);
-    if (!hasPath) return false;
-    Text folder = fromWide(path.data());
-    if (!endsWith(folder, u"\\")) folder += u'\\';
-    page.File = capped(folder, kPathCapacity);
-    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, page.File, true);
-    app.folderCount = count;
-    page.FolderFileNo = 0;
-    page.FileNum = count;
-    app.folderIndex = 0;
-    return true;
+    if (!hasPath) return std::nullopt;
+    return fromWide(path.data());
 }
 
 }  // namespace quillory

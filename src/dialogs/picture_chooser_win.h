@@ -1,9 +1,11 @@
 #pragma once
 // The two picture choosers of a Page: chooseFile (the common open-file dialog) and chooseFolder
 // (the shell's folder browser with the picture count of the highlighted folder). Both are opened
-// by the contents panel on the working Page and by the stand's command on the live Page; the
-// caller of the live one loads the new picture and refreshes what shows it.
+// by the contents panel on the working Page and by the stand's command on the live Page, start
+// from the Page's picture and name it in their title; the caller gives the Page what was chosen.
 #include <windows.h>
+
+#include <optional>
 
 #include "album/album.h"
 #include "app/app_state_win.h"
@@ -11,11 +13,10 @@
 
 namespace quillory {
 
-// True when a file was chosen: it is `page`'s File now.
-bool chooseFile(App& app, PageSettings& page, HWND owner);
+// The chosen picture file's path; nothing when the person cancelled.
+std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner);
 
-// True when a folder was chosen: `page` shows it from its first picture, and the FolderList,
-// `folderCount` and `folderIndex` hold that folder's pictures.
-bool chooseFolder(App& app, PageSettings& page, HWND owner, const DialogHost& host);
+// The chosen folder's path; nothing when the person cancelled.
+std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host);
 
 }  // namespace quillory

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/window_slide_win.h"
 #include "dialogs/background_brush_win.h"
 
 namespace quillory {
 
 namespace {
-
-constexpr DWORD kSlideMilliseconds = 95;
 
 }  // namespace
 

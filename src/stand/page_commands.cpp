@@ -19,6 +19,8 @@ void syncPageCount(Album& album) {
     album.settings.PageCount = pageCount(album);
 }
 
+}  // namespace
+
 void givePicture(PageSettings& page, const NewPagePicture& picture) {
     page.File = picture.path;
     if (picture.isFolder) {
@@ -29,10 +31,7 @@ void givePicture(PageSettings& page, const NewPagePicture& picture) {
         page.Flag &= ~FlagFolder;
     }
     page.File = capped(page.File, kPathCapacity);
-    page.Label = labelForPath(picture.path);
 }
-
-}  // namespace
 
 void saveEveryPage(const Album& album, AlbumFile& file) {
     AlbumFile::Batch batch(file);
@@ -62,7 +61,9 @@ void addPage(Album& album, AlbumFile& file, const std::optional<NewPagePicture>&
     syncPageCount(album);
     file.loadPage(album, added, /*newPage=*/true);
     if (picture) {
-        givePicture(album.pages[static_cast<std::size_t>(added)], *picture);
+        PageSettings& page = album.pages[static_cast<std::size_t>(added)];
+        givePicture(page, *picture);
+        page.Label = labelForPath(picture->path);
         file.savePage(album, added, SavePicture);
     }
     // The new Page's tab is the last one (when the DefaultPage makes it unmarked and unmarked

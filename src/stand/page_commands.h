@@ -20,6 +20,10 @@ struct NewPagePicture {
 bool canChangePageCount(const AlbumFile& file);
 bool canAddPage(const Album& album, const AlbumFile& file);
 
+// The Page shows the file, or the folder from its first picture (a folder's path ends in "\\"); a
+// path longer than the field is cut.
+void givePicture(PageSettings& page, const NewPagePicture& picture);
+
 // Adds a Page at the end with the DefaultPage's appearance (and the dropped picture), selects
 // its tab and clears the picture history. Saves every Page before the array grows, the new
 // Page's picture fields (with a picture), then the settings with the current Page.

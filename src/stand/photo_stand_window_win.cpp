@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <utility>
 
 #include "app/album_location.h"
 #include "app/single_instance_win.h"
 #include "app/system_menu_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
+#include "base/window_slide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/big_icon_win.h"
 #include "resource.h"
@@ -21,14 +23,14 @@
 #include "stand/stand_dialogs_win.h"
 #include "stand/stand_layout.h"
 #include "stand/stand_page_view_win.h"
+#include "stand/stand_screen_win.h"
 #include "stand/stand_tabs_win.h"
+#include "stand/viewing.h"
 #include "view/page_view_win.h"
 
 namespace quillory {
 
 namespace {
-
-constexpr DWORD kSlideMilliseconds = 95;
 
 void setIcons(PhotoStandWindow& stand) {
     stand.bigIcon = loadProgramIcon(32, 32);
@@ -65,11 +67,8 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     startSlideTimer(stand);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     app.countdown.resetIdleCountdown();
-    if (animatesStandFrame(app)) {
-        AnimateWindow(window, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
-        if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
-    }
-    if (!app.gdiplusActive) InvalidateRect(window, nullptr, TRUE);
+    if (animatesStandFrame(app)) AnimateWindow(window, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+    applyChanges(stand, resized());
     // Told once the window shows, over it.
     if (app.albumFile->pagesPastCap() != 0) PostMessageW(window, WM_COMMAND, IDM_PAGES_PAST_CAP, 0);
     return FALSE;
@@ -108,13 +107,14 @@ void placeFolderBarOverView(const PhotoStandWindow& stand) {
     SendMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
 }
 
+// Only the person's moves count: the window's own, to and from the slide show's compact window,
+// must not end the hold that a click put on the show.
 INT_PTR onMove(PhotoStandWindow& stand) {
     RECT frame{};
-    if (recordsGeometry(stand) && GetWindowRect(stand.window, &frame)) {
-        stand.app.album.settings.xPosi = frame.left;
-        stand.app.album.settings.yPosi = frame.top;
-        placeFolderBarOverView(stand);
-    }
+    if (!recordsGeometry(stand) || !GetWindowRect(stand.window, &frame)) return FALSE;
+    stand.app.album.settings.xPosi = frame.left;
+    stand.app.album.settings.yPosi = frame.top;
+    placeFolderBarOverView(stand);
     stand.app.countdown.resetCountdown(stand.app.album.settings, winPlatform().random);
     return FALSE;
 }
@@ -122,8 +122,7 @@ INT_PTR onMove(PhotoStandWindow& stand) {
 INT_PTR onSize(PhotoStandWindow& stand) {
     RECT frame{};
     if (!recordsGeometry(stand) || !GetWindowRect(stand.window, &frame)) return FALSE;
-    if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
-    layoutStand(stand);
+    applyChanges(stand, resized());
     stand.app.album.settings.xSize = frame.right - frame.left;
     stand.app.album.settings.ySize = frame.bottom - frame.top;
     stand.app.countdown.resetIdleCountdown();
@@ -152,21 +151,34 @@ INT_PTR onNotify(PhotoStandWindow& stand, NMHDR& notice) {
     return FALSE;
 }
 
-// A menu's new-Page command carries nothing; the PageView's carries the ticket of a dropped path.
-// Any other parameter (a command from another process) is nobody's ticket: nothing happens.
-INT_PTR onCommand(PhotoStandWindow& stand, WPARAM wParam, LPARAM lParam) {
-    const WORD command = LOWORD(wParam);
-    if (command != IDM_NEW_PAGE || lParam == 0) {
-        runStandCommand(stand, command, std::nullopt);
-    } else if (std::optional<Text> dropped = stand.app.pathForNewPage.take(static_cast<std::uintptr_t>(lParam))) {
-        runStandCommand(stand, command, dropped);
-    }
+// A command's lParam is never read: commands may come from other processes.
+INT_PTR onCommand(PhotoStandWindow& stand, WPARAM wParam) {
+    runStandCommand(stand, LOWORD(wParam));
     return FALSE;
 }
 
-// System-menu items carry the command identifiers, and the cursor position, never a path.
+// System-menu items carry the command identifiers, and the cursor position.
 INT_PTR onSysCommand(PhotoStandWindow& stand, WPARAM wParam) {
-    if ((wParam & 0xFFF0) != SC_KEYMENU) runStandCommand(stand, LOWORD(wParam), std::nullopt);
+    if ((wParam & 0xFFF0) != SC_KEYMENU) runStandCommand(stand, LOWORD(wParam));
+    return FALSE;
+}
+
+INT_PTR onAddDroppedPage(PhotoStandWindow& stand) {
+    if (std::optional<Text> path = std::exchange(stand.droppedPath, std::nullopt)) addDroppedPage(stand, *path);
+    return TRUE;
+}
+
+INT_PTR onTimer(PhotoStandWindow& stand, WPARAM timer) {
+    if (timer != kOpenMenuTimer) return onSlideTimer(stand, timer);
+    KillTimer(stand.window, kOpenMenuTimer);
+    stand.openMenu(stand.menuPoint);
+    return TRUE;
+}
+
+// While any menu of the stand is open the slide show waits, however long the menu stays.
+INT_PTR onMenuLoop(PhotoStandWindow& stand, bool open) {
+    stand.menuOpen = open;
+    if (!open) stand.app.countdown.resetIdleCountdown();
     return FALSE;
 }
 
@@ -184,10 +196,13 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_GETMINMAXINFO: return onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         case WM_SYSCOLORCHANGE: stand.background.install(stand.app.instance, window); return FALSE;
         case WM_DISPLAYCHANGE: clampStandToMonitor(stand); return FALSE;
-        case WM_TIMER: return onSlideTimer(stand, wParam);
+        case WM_TIMER: return onTimer(stand, wParam);
         case WM_NOTIFY: return onNotify(stand, *reinterpret_cast<NMHDR*>(lParam));
-        case WM_COMMAND: return onCommand(stand, wParam, lParam);
+        case WM_COMMAND: return onCommand(stand, wParam);
         case WM_SYSCOMMAND: return onSysCommand(stand, wParam);
+        case kAddDroppedPage: return onAddDroppedPage(stand);
+        case WM_ENTERMENULOOP: return onMenuLoop(stand, true);
+        case WM_EXITMENULOOP: return onMenuLoop(stand, false);
         // However the system menu is reached, it must not offer what the current Page forbids.
         case WM_INITMENU: refreshSystemPageMenu(stand.app); return FALSE;
         case WM_CTLCOLORDLG: return onControlColour(stand, reinterpret_cast<HDC>(wParam), window);

@@ -10,7 +10,7 @@ namespace quillory {
 namespace {
 
 bool mustWait(const SlideCountdown& countdown, const AlbumSettings& settings, const TickConditions& conditions, int ticks) {
-    return countdown.SlideHold || conditions.modalOpen || (settings.SlideStyle & SlideOn) == 0 ||
+    return countdown.SlideHold || conditions.modalOpen || conditions.menuOpen || (settings.SlideStyle & SlideOn) == 0 ||
            ticks <= countdown.SlideWait || conditions.uptimeMilliseconds < kStartupQuietMilliseconds ||
            conditions.minimised;
 }

@@ -19,6 +19,7 @@ struct TickConditions {
     bool modalOpen = false;
     bool minimised = false;
     std::uint32_t uptimeMilliseconds = 0;  // the system's wrapping millisecond counter
+    bool menuOpen = false;  // a menu of the window's, however long it stays open
 };
 
 enum class TickAction {

@@ -13,7 +13,9 @@
 #include "stand/slide_transition.h"
 #include "stand/stand_appearance_win.h"
 #include "stand/stand_page_view_win.h"
+#include "stand/stand_screen_win.h"
 #include "stand/stand_state_win.h"
+#include "view/command_ranges_win.h"
 #include "view/folder_scan_win.h"
 #include "view/page_view_win.h"
 
@@ -65,7 +67,7 @@ void decodeNextSlideAhead(PhotoStandWindow& stand) {
 void enterRunningState(PhotoStandWindow& stand) {
     App& app = stand.app;
     const PictureNumbering numbering = pictureNumbering(app.album);
-    app.TotalPictures = countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
+    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
     forgetHistoryIfRenumbered(app.album, numbering);
     if (stand.pageView == nullptr) {
         // Without a picture to shrink around, the show stays idle.
@@ -118,13 +120,10 @@ void leaveRunningState(PhotoStandWindow& stand) {
     setTitles(app, standWindowTitle(app.location.name));
     if (stand.pageView != nullptr) restoreStyles(stand);
     clampStandToMonitor(stand);
-    if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
-    layoutStand(stand);
     applyTranslucency(app, stand.window);
-    if (stand.pageView != nullptr) loadPicture(stand.pageView, app.album.currentPage, /*rescan=*/false);
     ShowWindow(stand.tabs, SW_SHOW);
     ShowWindow(stand.window, SW_SHOW);
-    refreshStatusText(stand);
+    applyChanges(stand, resized() | Change::Picture);
     app.countdown.finishLeaving();
 }
 
@@ -192,6 +191,7 @@ void showHistoryEntry(PhotoStandWindow& stand, int entry) {
 TickConditions tickConditions(const PhotoStandWindow& stand) {
     TickConditions conditions;
     conditions.modalOpen = stand.app.ModalOpen;
+    conditions.menuOpen = stand.menuOpen;
     conditions.minimised = IsIconic(stand.window) != FALSE;
     conditions.uptimeMilliseconds = GetTickCount();
     return conditions;
@@ -221,8 +221,8 @@ bool runSlideCommand(PhotoStandWindow& stand, WORD command) {
         runTransition(stand);
     } else if (command == IDM_SLIDE_SHOW) {
         stand.app.album.settings.SlideStyle ^= SlideOn;
-    } else if (command >= IDM_HISTORY_FIRST && command <= IDM_HISTORY_LAST) {
-        showHistoryEntry(stand, command - IDM_HISTORY_FIRST);
+    } else if (kHistoryCommands.contains(command)) {
+        showHistoryEntry(stand, kHistoryCommands.indexOf(command));
     } else {
         return false;
     }

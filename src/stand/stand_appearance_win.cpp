@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "album/special_folders.h"
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "dialogs/dialog_font_win.h"
@@ -70,7 +71,7 @@ void destroyStatusBar(PhotoStandWindow& stand) {
 }  // namespace
 
 void applyTranslucency(const App& app, HWND stand) {
-    if (app.OsVersionCode < 500) return;
+    if (app.OsVersionCode < kWindows2000) return;
     const LONG_PTR exStyle = GetWindowLongPtrW(stand, GWL_EXSTYLE);
     if ((app.album.settings.TabStyle & TabTranslucent) == 0) {
         SetWindowLongPtrW(stand, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
@@ -86,7 +87,7 @@ void applyTopmost(const App& app, HWND stand, bool refreshFrame) {
 }
 
 bool animatesStandFrame(const App& app) {
-    return app.OsVersionCode < 600 && (app.album.settings.TabStyle & TabAnimate) != 0;
+    return app.OsVersionCode < kWindowsVista && (app.album.settings.TabStyle & TabAnimate) != 0;
 }
 
 void applyTabStyle(PhotoStandWindow& stand) {

@@ -16,14 +16,15 @@
 #include "stand/stand_appearance_win.h"
 #include "stand/stand_dialogs_win.h"
 #include "stand/stand_page_view_win.h"
-#include "stand/stand_tabs_win.h"
+#include "stand/stand_screen_win.h"
+#include "stand/viewing.h"
+#include "view/command_ranges_win.h"
+#include "view/folder_scan_win.h"
 #include "view/page_view_win.h"
 
 namespace quillory {
 
 namespace {
-
-constexpr int kLastPageCommand = IDM_PAGE_FIRST + 200;
 
 PageSettings& currentPageOf(App& app) {
     return app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
@@ -31,8 +32,8 @@ PageSettings& currentPageOf(App& app) {
 
 // The Pages were rebuilt: the tabs follow, and a PageView shows the (new) current Page.
 void showRebuiltPages(PhotoStandWindow& stand) {
-    fillTabs(stand);
     openPageView(stand);
+    applyChanges(stand, pagesRebuilt());
     tellIfSaveFailed(stand);
 }
 
@@ -78,34 +79,32 @@ void deletePage(PhotoStandWindow& stand) {
     clearHistory(app.album);
 }
 
-void setCurrentTabText(PhotoStandWindow& stand) {
-    Text label = currentPageOf(stand.app).Label;
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = wide(label);
-    SendMessageW(stand.tabs, TCM_SETITEMW, static_cast<WPARAM>(pageToTab(stand.app.album, stand.app.album.currentPage)), reinterpret_cast<LPARAM>(&item));
+// The stand's folder cursor around a command of the viewing model that may move it.
+template <typename Command>
+Changes withFolderCursor(App& app, Command command) {
+    FolderCursor cursor{app.folderIndex, app.folderCount};
+    const FolderLister list = [&app](const Text& folder) { return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true); };
+    const Changes changes = command(cursor, list);
+    app.folderIndex = cursor.index;
+    app.folderCount = cursor.count;
+    return changes;
 }
 
-// The view shows the Page's picture as it is now, with its background, and the status bar its place.
-void showChangedPicture(PhotoStandWindow& stand, bool rescan) {
-    App& app = stand.app;
-    if (stand.pageView != nullptr) {
-        loadPicture(stand.pageView, app.album.currentPage, rescan);
-        SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
-        SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
-        InvalidateRect(stand.pageView, nullptr, FALSE);
-    }
-    refreshStatusText(stand);
-}
-
+// The live Page shows at once whatever the dialog previews on it; a picture chosen in it goes to
+// the dialog's copy of the Page, which the stand shows after OK.
 void pageSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
-    const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView)};
+    const auto givePicture = [&app](PageSettings& page, const Text& path, bool isFolder) {
+        withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) {
+            return givePage(app.album, page, cursor, {path, isFolder}, list);
+        });
+    };
+    const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView),
+                                      [&stand] { applyChanges(stand, Change::Look); }, givePicture};
     int result = IDCANCEL;
     runModal(stand, [&] { result = showPageSettings(app, stand.window, dialogHostOf(stand), request); });
+    applyChanges(stand, pageSettingsClosed(result == IDOK));
     if (result != IDOK) return;
-    showChangedPicture(stand, /*rescan=*/true);
-    setCurrentTabText(stand);
     app.albumFile->savePage(app.album, app.album.currentPage, SaveText | SavePicture);
     tellIfSaveFailed(stand);
 }
@@ -120,36 +119,30 @@ void generalSettings(PhotoStandWindow& stand) {
     runModal(stand, [&] { result = showGeneralSettings(app, stand.window, dialogHostOf(stand), pageList); });
     if (result != IDOK) return;
     applyStatusBarSetting(stand);
+    applyChanges(stand, Change::Layout | Change::Status);
     if (!commitPageList(app.album, pageList)) return;
     saveEveryPage(app.album, *app.albumFile);
     app.PagesChanged = true;
     closePageView(stand, PageViewExit::Cut);
     app.PagesChanged = false;
-    InvalidateRect(stand.tabs, nullptr, TRUE);
     showRebuiltPages(stand);
 }
 
+// A system menu opened before the Page was locked may still offer the command; the lock holds.
 void choosePicture(PhotoStandWindow& stand) {
     App& app = stand.app;
-    PageSettings& page = currentPageOf(app);
-    // A system menu opened before the Page was locked may still offer the command.
-    if (page.Flag & FlagLocked) return;
+    const PageSettings& page = currentPageOf(app);
     HWND owner = stand.pageView != nullptr ? stand.pageView : stand.window;
-    bool chosen = false;
-    runModal(stand, [&] {
-        chosen = (page.Flag & FlagFolder) ? chooseFolder(app, page, owner, dialogHostOf(stand)) : chooseFile(app, page, owner);
-    });
+    const bool folder = (page.Flag & FlagFolder) != 0;
+    std::optional<Text> chosen;
+    runModal(stand, [&] { chosen = folder ? chooseFolder(app, page, owner, dialogHostOf(stand)) : chooseFile(app, page, owner); });
     if (!chosen) return;
-    clearHistory(app.album);
-    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
-    // A chosen folder is already listed; its first picture shows under the new counter.
-    showChangedPicture(stand, /*rescan=*/false);
+    giveCurrentPicture(stand, {*chosen, folder});
     tellIfSaveFailed(stand);
 }
 
 void fitMode(PhotoStandWindow& stand, WORD command) {
-    setFitMode(stand.app.album, *stand.app.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER));
-    if (stand.pageView != nullptr) drawPageView(stand.pageView);
+    applyChanges(stand, chooseFitMode(stand.app.album, *stand.app.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER)));
     tellIfSaveFailed(stand);
 }
 
@@ -172,16 +165,16 @@ bool holdsTheSlideShow(WORD command) {
         case IDM_FIT_LONGER:
         case IDM_FIT_BOTH:
         case IDM_FIT_ACTUAL: return true;
-        default: return command >= IDM_PAGE_FIRST && command <= kLastPageCommand;
+        default: return kPageCommands.contains(command);
     }
 }
 
-void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {
+void carryOut(PhotoStandWindow& stand, WORD command) {
     App& app = stand.app;
     switch (command) {
         case IDM_EXIT: PostMessageW(stand.window, WM_CLOSE, 0, 0); break;
         case IDM_ABOUT: runModal(stand, [&] { showAboutBox(stand.window, app.location.path, dialogHostOf(stand)); }); break;
-        case IDM_NEW_PAGE: newPage(stand, droppedPath); break;
+        case IDM_NEW_PAGE: newPage(stand, std::nullopt); break;
         case IDM_DUPLICATE_PAGE: duplicatePage(stand); break;
         case IDM_DELETE_PAGE: deletePage(stand); break;
         case IDM_PAGE_SETTINGS: pageSettings(stand); break;
@@ -200,23 +193,38 @@ void carryOut(PhotoStandWindow& stand, WORD command, const std::optional<Text>& 
             break;
         default:
             if (runSlideCommand(stand, command)) break;
-            if (command >= IDM_PAGE_FIRST && command <= kLastPageCommand) {
-                showPage(stand, command - IDM_PAGE_FIRST, PageViewExit::Up);
-            }
+            if (kPageCommands.contains(command)) showPage(stand, kPageCommands.indexOf(command), PageViewExit::Up);
             break;
     }
 }
 
 }  // namespace
 
-void runStandCommand(PhotoStandWindow& stand, WORD command, const std::optional<Text>& droppedPath) {
+void giveCurrentPicture(PhotoStandWindow& stand, const NewPagePicture& picture) {
+    App& app = stand.app;
+    const Changes changes = withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) {
+        return giveCurrentPage(app.album, cursor, picture, list);
+    });
+    if (changes.any()) app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    applyChanges(stand, changes);
+}
+
+void runStandCommand(PhotoStandWindow& stand, WORD command) {
     App& app = stand.app;
     if (app.album.pages.empty()) return;
     app.countdown.resetCountdown(app.album.settings, winPlatform().random);
     const bool holds = holdsTheSlideShow(command);
     if (holds) holdAndStop(app);
-    carryOut(stand, command, droppedPath);
+    carryOut(stand, command);
     if (holds) app.countdown.resetIdleCountdown();
+}
+
+void addDroppedPage(PhotoStandWindow& stand, const Text& path) {
+    App& app = stand.app;
+    if (app.album.pages.empty()) return;
+    holdAndStop(app);
+    newPage(stand, path);
+    app.countdown.resetIdleCountdown();
 }
 
 }  // namespace quillory

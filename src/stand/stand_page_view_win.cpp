@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/window_slide_win.h"
 #include "resource.h"
 #include "stand/current_page.h"
 #include "stand/slide_show_win.h"
@@ -11,8 +12,6 @@
 namespace quillory {
 
 namespace {
-
-constexpr DWORD kSlideMilliseconds = 95;
 
 DWORD exitSlide(const PhotoStandWindow& stand, PageViewExit exit) {
     const bool tabsBelow = (stand.app.album.settings.TabStyle & TabBottom) != 0;
@@ -35,7 +34,7 @@ void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
 }
 
 void openPageView(PhotoStandWindow& stand) {
-    stand.pageView = createPageView(stand.app, stand.window);
+    stand.pageView = createPageView(stand.app, stand.window, stand);
     // The slide show's first transition can only bring in a surface that is hidden.
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
     // Above the tab control, which would otherwise paint its display area over the view.

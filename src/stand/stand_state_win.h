@@ -2,16 +2,30 @@
 // What the PhotoStandWindow owns besides the App's shared state; freed with the window.
 #include <windows.h>
 
+#include <optional>
+
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
 #include "dialogs/background_brush_win.h"
 #include "stand/slide_show_win.h"
+#include "view/page_view_win.h"
 
 namespace quillory {
 
-struct PhotoStandWindow {
+// The stand is its PageView's host: what a person does in the view comes here as calls
+// (stand_view_host_win.cpp).
+struct PhotoStandWindow final : PageViewHost {
     explicit PhotoStandWindow(App& owner) : app(owner) {}
+
+    void holdAndStop() override;
+    void actionDone() override;
+    void openMenu(POINT screenPoint) override;
+    void openPageSettings() override;
+    void showDropped(const Text& path, bool isFolder) override;
+    void addDroppedPage(const Text& path) override;
+    void stepFolder(StepDirection direction, StepModifiers modifiers) override;
+    void lookChanged() override;
 
     App& app;
     HWND window = nullptr;
@@ -26,6 +40,9 @@ struct PhotoStandWindow {
     DialogBackground background;
     Text tooltipText;          // tab tooltips point at it: their own field holds 80 characters
     bool saveFailureTold = false;
+    bool menuOpen = false;     // a menu of the stand's is open: the slide show waits
+    std::optional<Text> droppedPath;  // for the new Page the next kAddDroppedPage makes
+    POINT menuPoint{};         // where the menu that kOpenMenuTimer opens shows
     SlideShowWindow slideShow;
 };
 

@@ -3,10 +3,13 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <optional>
+
 #include "album/page_tabs.h"
 #include "base/wide_win.h"
 #include "resource.h"
 #include "stand/current_page.h"
+#include "stand/stand_page_view_win.h"
 #include "stand/tab_tooltip.h"
 
 namespace quillory {
@@ -20,17 +23,22 @@ constexpr int kTabPaddingY = 4;
 constexpr int kTooltipWidth = 255;
 constexpr int kBalloonControlsVersion = 580;
 
-bool isOnTab(HWND tabs, LPARAM point) {
+// The tab under a point of the tab control, if any.
+std::optional<int> tabAt(HWND tabs, LPARAM point) {
     TCHITTESTINFO hit{};
     hit.pt = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    return SendMessageW(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0 && (hit.flags & TCHT_ONITEM) != 0;
+    const auto tab = static_cast<int>(SendMessageW(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (tab < 0 || (hit.flags & TCHT_ONITEM) == 0) return std::nullopt;
+    return tab;
 }
 
-void forwardRightClick(const PhotoStandWindow& stand, WPARAM keys, LPARAM point) {
-    if (stand.pageView == nullptr) return;
+// A tab's menu acts on that tab's Page, so the tab is selected first, as a left click would.
+void openTabMenu(PhotoStandWindow& stand, int tab, LPARAM point) {
+    stand.holdAndStop();
+    if (tab != currentTab(stand.app.album)) showTab(stand, tab, PageViewExit::Cut);
     POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    MapWindowPoints(stand.tabs, stand.pageView, &at, 1);
-    SendMessageW(stand.pageView, WM_RBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
+    ClientToScreen(stand.tabs, &at);
+    stand.openMenu(at);
 }
 
 // A single row of tabs that does not fit shows scroll arrows; the wheel steps them.
@@ -52,13 +60,15 @@ LRESULT CALLBACK tabHook(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, 
     auto& stand = *reinterpret_cast<PhotoStandWindow*>(data);
     switch (message) {
         case WM_LBUTTONDBLCLK:
-            if (!isOnTab(tabs, lParam)) break;
-            SendMessageW(stand.window, WM_COMMAND, IDM_PAGE_SETTINGS, 0);
+            if (!tabAt(tabs, lParam)) break;
+            stand.openPageSettings();
             return 0;
         case WM_RBUTTONDOWN:
-            if (!isOnTab(tabs, lParam)) break;
-            forwardRightClick(stand, wParam, lParam);
-            return 0;
+            if (const std::optional<int> tab = tabAt(tabs, lParam)) {
+                openTabMenu(stand, *tab, lParam);
+                return 0;
+            }
+            break;
         case WM_MOUSEWHEEL: scrollTabRow(tabs, GET_WHEEL_DELTA_WPARAM(wParam)); break;
         default: break;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The stand's tab control: one tab per visible Page, its tooltips, and the hook that turns a
-// double click on a tab into the Page settings, hands a right click to the PageView and lets the
+// double click on a tab into the Page settings, a right click into that tab's menu and lets the
 // wheel scroll a single row of tabs.
 #include <windows.h>
 #include <commctrl.h>

@@ -6,15 +6,14 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/tooltips_win.h"
 #include "resource.h"
-#include "stand/slide_show_win.h"
 #include "view/folder_scan_win.h"
 #include "view/folder_step.h"
-#include "view/page_view_win.h"
 
 namespace quillory {
 
@@ -29,9 +28,10 @@ constexpr int kIconSize = 16;
 
 // What the bar owns; all of it goes with the bar.
 struct FolderBarState {
-    FolderBarState(App& owner, HWND view) : app(owner), pageView(view) {}
+    FolderBarState(App& owner, HWND view, FolderBarHost& barHost) : app(owner), pageView(view), host(barHost) {}
     App& app;
     HWND pageView;
+    FolderBarHost& host;
     UniqueIcon nextIcon;
     UniqueIcon backIcon;
     UniqueWindow tooltips;
@@ -50,7 +50,7 @@ void putIcon(HWND bar, int button, const UniqueIcon& icon) {
 // Where composition runs, the desktop behind the strip shows blurred through it.
 void blurBehind(HWND bar, const App& app) {
     BOOL composition = FALSE;
-    if (app.OsVersionCode < 600 || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
+    if (app.OsVersionCode < kWindowsVista || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
     DWM_BLURBEHIND blur{};
     blur.dwFlags = DWM_BB_ENABLE;
     blur.fEnable = TRUE;
@@ -88,24 +88,9 @@ StepModifiers heldModifiers() {
     return {.shift = GetKeyState(VK_SHIFT) < 0, .rightButton = GetKeyState(VK_RBUTTON) < 0, .control = GetKeyState(VK_CONTROL) < 0};
 }
 
-// The stepped-to picture replaces whatever the slide show left on either surface.
-void showFolderPicture(App& app, HWND pageView) {
-    app.frontSurface = 0;
-    loadPicture(pageView, app.album.currentPage, /*rescan=*/false);
-    ShowWindow(GetDlgItem(pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
-    ShowWindow(GetDlgItem(pageView, IDC_PICTURE_SURFACE1), SW_SHOW);
-    drawPageView(pageView);
-}
-
 void step(HWND bar, FolderBarState& state, StepDirection direction) {
-    App& app = state.app;
-    holdAndStop(app);
-    SendMessageW(state.pageView, WM_COMMAND, IDM_FOLDERBAR_STEPPED, 0);
-    app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, heldModifiers());
-    refreshCounter(bar, app);
-    showFolderPicture(app, state.pageView);
-    if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_STATUS_BAR, 0);
-    app.countdown.resetIdleCountdown();
+    state.host.step(direction, heldModifiers());
+    refreshCounter(bar, state.app);
 }
 
 void layOut(HWND bar, int width) {
@@ -174,7 +159,6 @@ INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wPar
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORDLG: return onControlColour(state, reinterpret_cast<HDC>(wParam));
-        case WM_CLOSE: return TRUE;  // only the view ends the bar
         case WM_DESTROY: onDestroy(state); return FALSE;
         default: return FALSE;
     }
@@ -182,8 +166,9 @@ INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wPar
 
 }  // namespace
 
-HWND createFolderBar(App& app, HWND pageView) {
-    return createDialogWithState<folderBarProc>(app.instance, IDD_FOLDERBAR, pageView, std::make_unique<FolderBarState>(app, pageView));
+HWND createFolderBar(App& app, HWND pageView, FolderBarHost& host) {
+    return createDialogWithState<folderBarProc>(app.instance, IDD_FOLDERBAR, pageView,
+                                                std::make_unique<FolderBarState>(app, pageView, host));
 }
 
 }  // namespace quillory

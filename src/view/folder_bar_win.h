@@ -9,15 +9,25 @@
 //   IDM_FOLDERBAR_POSITION with lParam a POINT* (the view's window corner on screen) centres it
 //   over the view; IDM_FOLDERBAR_COUNTER refreshes the counter before the view shows it.
 // - The view shows and hides it without activating it: the stand keeps the focus.
-// - Each step sends the view IDM_FOLDERBAR_STEPPED (keep the bar three more seconds) and the stand
-//   IDM_STATUS_BAR (the status bar names the new picture).
+// - Each step goes to the bar's host (the view), which keeps the bar three more seconds and has
+//   the stand show the stepped-to picture; the bar then shows the new counter.
 #include <windows.h>
+
+#include "view/folder_step.h"
 
 namespace quillory {
 
 struct App;
 
+class FolderBarHost {
+public:
+    virtual void step(StepDirection direction, StepModifiers modifiers) = 0;
+
+protected:
+    ~FolderBarHost() = default;
+};
+
 // nullptr when the bar cannot be made.
-HWND createFolderBar(App& app, HWND pageView);
+HWND createFolderBar(App& app, HWND pageView, FolderBarHost& host);
 
 }  // namespace quillory

@@ -3,6 +3,7 @@
 #include "base/debug_trace_win.h"
 #include "base/wide_win.h"
 #include "resource.h"
+#include "view/command_ranges_win.h"
 #include "view/menu_captions.h"
 #include "view/menu_state.h"
 
@@ -26,7 +27,7 @@ void appendPageItem(HMENU menu, const PageListItem& page) {
     item.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_STATE;
     item.fType = MFT_RADIOCHECK;
     item.fState = page.checked ? MFS_CHECKED : MFS_UNCHECKED;
-    item.wID = static_cast<UINT>(IDM_PAGE_FIRST + page.page);
+    item.wID = static_cast<UINT>(kPageCommands.command(page.page));
     item.dwTypeData = wide(text);
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
 }
@@ -54,7 +55,7 @@ void fillPageMenu(HMENU menu, UINT position, const Album& album, bool allPages) 
 void fillHistoryMenu(HMENU menu, const Album& album) {
     const auto items = historyItems(album);
     for (std::size_t entry = 0; entry < items.size(); ++entry) {
-        const UINT command = static_cast<UINT>(IDM_HISTORY_FIRST + entry);
+        const UINT command = static_cast<UINT>(kHistoryCommands.command(static_cast<int>(entry)));
         if (items[entry].caption) setMenuCaption(menu, command, FALSE, *items[entry].caption);
         setMenuEnabled(menu, command, items[entry].enabled);
     }

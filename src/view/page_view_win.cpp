@@ -8,11 +8,11 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
+#include "base/window_slide_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "photoinfo/photo_info_win.h"
 #include "resource.h"
-#include "stand/slide_show_win.h"
 #include "view/decode_ahead.h"
 #include "view/decode_ahead_win.h"
 #include "view/dropped_file.h"
@@ -21,7 +21,6 @@
 #include "view/folder_scan_win.h"
 #include "view/picture_load_win.h"
 #include "view/picture_open.h"
-#include "view/popup_menu_win.h"
 
 namespace quillory {
 
@@ -29,7 +28,6 @@ namespace {
 
 constexpr UINT_PTR kFolderBarTimer = 21;
 constexpr UINT kFolderBarPeriod = 1000;
-constexpr DWORD kSlideMilliseconds = 95;
 // Posted to itself at creation: by the time it arrives, the stand has placed the view.
 constexpr UINT kShowPlacedView = WM_APP + 1;
 
@@ -46,9 +44,14 @@ PictureFields pictureFieldsOf(const PageSettings& page) { return {page.File, pag
 
 // Everything the view owns. The FolderBar is destroyed by the view: a window owned by a child
 // window is owned by its top-level window, so it would outlive the view.
-struct PageViewState {
-    explicit PageViewState(App& owner) : app(owner) {}
+struct PageViewState final : FolderBarHost {
+    PageViewState(App& owner, PageViewHost& viewHost) : app(owner), host(viewHost) {}
+    void step(StepDirection direction, StepModifiers modifiers) override {
+        folderBarTiming.stepped();
+        host.stepFolder(direction, modifiers);
+    }
     App& app;
+    PageViewHost& host;
     SharedPicture picture;  // CurrentPicture or CurrentBitmap
     PictureFields savedPicture;
     UniqueBrush background;
@@ -68,10 +71,6 @@ bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnima
 
 HWND frontSurfaceOf(HWND view, const App& app) {
     return GetDlgItem(view, app.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
-}
-
-void redrawAll(HWND view, bool erase) {
-    RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | (erase ? RDW_ERASE : 0));
 }
 
 // A stored position beyond the list's capacity starts at its last entry.
@@ -151,7 +150,7 @@ void placeFolderBar(const PageViewState& state, HWND view) {
 
 void recreateFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
-    state.folderBar = createFolderBar(state.app, view);
+    state.folderBar = createFolderBar(state.app, view, state);
     const Size size = windowSizeOf(view);
     sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
     placeFolderBar(state, view);
@@ -231,7 +230,6 @@ INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM paramete
         case IDM_FOLDERBAR_CREATE: recreateFolderBar(state, view); break;
         case IDM_FOLDERBAR_POSITION: sendToFolderBar(state, IDM_FOLDERBAR_POSITION, parameter); break;
         case IDM_FOLDERBAR_SIZE: hideFolderBar(state, view); break;
-        case IDM_FOLDERBAR_STEPPED: state.folderBarTiming.stepped(); break;
         default: break;
     }
     return TRUE;
@@ -266,31 +264,26 @@ INT_PTR onTimer(PageViewState& state, UINT_PTR timer) {
     return TRUE;
 }
 
-INT_PTR onClick(App& app) {
-    holdAndStop(app);
-    app.countdown.resetIdleCountdown();
+INT_PTR onClick(PageViewHost& host) {
+    host.holdAndStop();
+    host.actionDone();
     return TRUE;
 }
 
-// The stand carries out the menu's command.
-INT_PTR onRightClick(HWND view, App& app, LPARAM position) {
-    holdAndStop(app);
+INT_PTR onRightClick(HWND view, PageViewHost& host, LPARAM position) {
     POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     ClientToScreen(view, &point);
-    if (app.standWindow != nullptr) buildPopupMenu(app, app.standWindow, point);
-    app.countdown.resetIdleCountdown();
+    host.openMenu(point);
     return TRUE;
 }
 
-INT_PTR onDoubleClick(HWND view, App& app) {
+INT_PTR onDoubleClick(PageViewState& state) {
+    App& app = state.app;
     switch (TabDoubleClick.get(app.album.settings.TabStyle)) {
-        case 0:  // the stand runs the Page settings and reloads this view after OK
-            holdAndStop(app);
-            if (app.standWindow != nullptr) SendMessageW(app.standWindow, WM_COMMAND, IDM_PAGE_SETTINGS, 0);
-            break;
+        case 0: state.host.openPageSettings(); break;
         case 1:
             app.infoVisible = !app.infoVisible;
-            redrawAll(view, false);
+            state.host.lookChanged();
             break;
         case 2: openPictureFile(app); break;
         default: break;
@@ -312,33 +305,6 @@ void openAlbumInNewProcess(const Text& album) {
     ShellExecuteW(nullptr, nullptr, wide(program), wide(argument), wide(folder), SW_SHOWNORMAL);
 }
 
-// A folder Page starts at the folder's first picture; a file Page shows the file.
-void showDroppedPath(HWND view, PageViewState& state, const Text& path, bool isFolder) {
-    App& app = state.app;
-    PageSettings& page = currentPageOf(app);
-    page.File = isFolder && !endsWith(path, u"\\") ? path + u"\\" : path;
-    if (isFolder) {
-        page.Flag |= FlagFolder;
-        app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, page.File, /*store=*/true);
-        page.FileNum = app.folderCount;
-        page.FolderFileNo = 0;
-    } else {
-        page.Flag &= ~FlagFolder;
-    }
-    holdAndStop(app);
-    SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
-    savePictureFields(state);
-    HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);
-    if (tabAnimate(app)) AnimateWindow(surface, kSlideMilliseconds, AW_HIDE | AW_BLEND);
-    app.folderIndex = 0;
-    app.frontSurface = 0;
-    loadPictureInto(state, app.album.currentPage, /*rescan=*/false);
-    paintSurface(state, surface, nullptr);
-    if (tabAnimate(app)) AnimateWindow(surface, kSlideMilliseconds, AW_ACTIVATE | AW_BLEND);
-    redrawAll(view, isFolder);
-    app.countdown.resetIdleCountdown();
-}
-
 std::optional<Text> firstDroppedPath(HDROP drop) {
     const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
     if (length == 0) return std::nullopt;
@@ -347,7 +313,7 @@ std::optional<Text> firstDroppedPath(HDROP drop) {
     return path;
 }
 
-INT_PTR onDropFiles(HWND view, PageViewState& state, HDROP drop) {
+INT_PTR onDropFiles(PageViewState& state, HDROP drop) {
     const std::optional<Text> path = firstDroppedPath(drop);
     DragFinish(drop);
     App& app = state.app;
@@ -367,11 +333,10 @@ INT_PTR onDropFiles(HWND view, PageViewState& state, HDROP drop) {
     // A path cut to fit the Page's field would name another file (a folder also needs its "\").
     if (action == DropAction::Ignore || path->size() + 1 > kPathCapacity) return TRUE;
     if (action == DropAction::NewPage) {
-        // Posted: the stand replaces this view, which must first return from the drop.
-        PostMessageW(app.standWindow, WM_COMMAND, IDM_NEW_PAGE, static_cast<LPARAM>(app.pathForNewPage.hand(*path)));
-        return TRUE;
+        state.host.addDroppedPage(*path);
+    } else {
+        state.host.showDropped(*path, action == DropAction::ShowFolder);
     }
-    showDroppedPath(view, state, *path, action == DropAction::ShowFolder);
     return TRUE;
 }
 
@@ -401,10 +366,10 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_CTLCOLORDLG: return onControlColour(state, reinterpret_cast<HDC>(wParam));
         case WM_MOUSEMOVE: return onMouseMove(view, state, lParam);
         case WM_LBUTTONDOWN:
-        case WM_MBUTTONDOWN: return onClick(state.app);
-        case WM_LBUTTONDBLCLK: return onDoubleClick(view, state.app);
-        case WM_RBUTTONDOWN: return onRightClick(view, state.app, lParam);
-        case WM_DROPFILES: return onDropFiles(view, state, reinterpret_cast<HDROP>(wParam));
+        case WM_MBUTTONDOWN: return onClick(state.host);
+        case WM_LBUTTONDBLCLK: return onDoubleClick(state);
+        case WM_RBUTTONDOWN: return onRightClick(view, state.host, lParam);
+        case WM_DROPFILES: return onDropFiles(state, reinterpret_cast<HDROP>(wParam));
         case kShowPlacedView: onShowPlacedView(view, state.app); return TRUE;
         default: return FALSE;
     }
@@ -412,8 +377,8 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
 
 }  // namespace
 
-HWND createPageView(App& app, HWND stand) {
-    return createDialogWithState<pageViewProc>(app.instance, IDD_PAGEVIEW, stand, std::make_unique<PageViewState>(app));
+HWND createPageView(App& app, HWND stand, PageViewHost& host) {
+    return createDialogWithState<pageViewProc>(app.instance, IDD_PAGEVIEW, stand, std::make_unique<PageViewState>(app, host));
 }
 
 void loadPicture(HWND pageView, int page, bool rescan) {
@@ -442,10 +407,8 @@ PictureMetrics shownPictureMetrics(HWND pageView) {
     return state != nullptr && state->picture ? metricsOf(*state->picture) : PictureMetrics{};
 }
 
-void drawPageView(HWND pageView) {
-    PageViewState* state = windowState<PageViewState>(pageView);
-    if (state == nullptr) return;
-    paintSurface(*state, frontSurfaceOf(pageView, state->app), nullptr);
+void refreshViewBackground(HWND pageView) {
+    if (PageViewState* state = windowState<PageViewState>(pageView)) rebuildBackground(*state);
 }
 
 void openPictureFile(const App& app) {

@@ -6,7 +6,8 @@
 // - createPageView makes the view for `app.album.currentPage`, hidden. The stand places it
 //   (MoveWindow) and then sends it IDM_VIEW_LAYOUT; the view shows itself (sliding in with
 //   TabAnimate) on its first posted message, that is once the stand's creating call returned.
-// - IDM_VIEW_BACKGROUND after the Page's colours changed, IDM_VIEW_LAYOUT after every resize.
+// - Requests down are calls (loadPicture, refreshViewBackground, ...); what a person does in the
+//   view goes up to its PageViewHost, which decides what it changes and what is repainted.
 // - DestroyWindow when the Page changes or the stand closes: the view then stores the folder
 //   position in the Page and saves the Page's picture fields (unless `app.PagesChanged`).
 #include <windows.h>
@@ -14,18 +15,44 @@
 #include <span>
 
 #include "album/page_tabs.h"
+#include "base/text.h"
 #include "photoinfo/photo_format.h"
+#include "view/folder_step.h"
 
 namespace quillory {
 
 struct App;
 
+// What the view asks of the window it sits in.
+class PageViewHost {
+public:
+    // A person acts on the view: a running slide show gives the window back and waits.
+    virtual void holdAndStop() = 0;
+    // The action is over: more than 18 quiet seconds must pass before the show runs again.
+    virtual void actionDone() = 0;
+    virtual void openMenu(POINT screenPoint) = 0;
+    virtual void openPageSettings() = 0;
+    // A picture or folder dropped for the current Page, or for a new Page.
+    virtual void showDropped(const Text& path, bool isFolder) = 0;
+    virtual void addDroppedPage(const Text& path) = 0;
+    // The FolderBar's back or next button.
+    virtual void stepFolder(StepDirection direction, StepModifiers modifiers) = 0;
+    // The overlay text was switched on or off.
+    virtual void lookChanged() = 0;
+
+protected:
+    ~PageViewHost() = default;
+};
+
 // The view for the current Page; nullptr when it cannot be made.
-HWND createPageView(App& app, HWND stand);
+HWND createPageView(App& app, HWND stand, PageViewHost& host);
 
 // loadPicture: the Page's picture becomes the view's current picture. For a folder Page it is
 // FolderList entry `app.folderIndex`; with `rescan` the folder is listed and ordered first.
 void loadPicture(HWND pageView, int page, bool rescan);
+
+// The brush behind the surfaces takes the current Page's background colour.
+void refreshViewBackground(HWND pageView);
 
 // Has the pictures at `positions`, most wanted first, decoded ahead for this view's area and
 // their Pages' look (decode_ahead_win.h), in place of what was asked before. A folder Page's
@@ -35,10 +62,6 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions);
 
 // The size numbers of the picture the view shows (none without one), for the Page settings.
 PictureMetrics shownPictureMetrics(HWND pageView);
-
-// Paints the current picture on the front surface (`app.frontSurface`) now, without waiting for
-// the next paint message.
-void drawPageView(HWND pageView);
 
 // openPictureFile: the current Page's picture opened with its associated program.
 void openPictureFile(const App& app);

@@ -1,6 +1,6 @@
 #include "view/popup_menu_win.h"
 
-#include "app/app_state_win.h"
+#include "base/os_versions.h"
 #include "resource.h"
 #include "view/menu_captions.h"
 #include "view/menu_items_win.h"
@@ -17,15 +17,15 @@ constexpr UINT kAllPagesMenu = 3;
 
 // With TabMarkedMenu every Page has a tab, and the menu offers the marked Pages and all Pages;
 // otherwise only the marked Pages, and "現在のページ" moves up into the all-pages list's place.
-UINT fillPageLists(HMENU popup, const App& app, bool markedMenu) {
+UINT fillPageLists(HMENU popup, const Album& album, bool markedMenu) {
     if (!markedMenu) {
-        fillPageMenu(popup, kMarkedPagesMenu, app.album, /*allPages=*/false);
+        fillPageMenu(popup, kMarkedPagesMenu, album, /*allPages=*/false);
         DeleteMenu(popup, kAllPagesMenu, MF_BYPOSITION);
         return kAllPagesMenu;
     }
     setMenuCaption(popup, kMarkedPagesMenu, TRUE, kMarkedPagesCaption);
-    fillPageMenu(popup, kMarkedPagesMenu, app.album, /*allPages=*/false);
-    fillPageMenu(popup, kAllPagesMenu, app.album, /*allPages=*/true);
+    fillPageMenu(popup, kMarkedPagesMenu, album, /*allPages=*/false);
+    fillPageMenu(popup, kAllPagesMenu, album, /*allPages=*/true);
     return kAllPagesMenu + 1;
 }
 
@@ -42,10 +42,10 @@ void applyStates(HMENU popup, const PopupMenuState& state) {
 }
 
 // Menu bitmaps came with Windows Vista.
-void addBitmaps(PopupMenu& menu, const App& app, bool markedMenu, UINT currentPageMenu) {
-    if (app.OsVersionCode < 600) return;
+void addBitmaps(PopupMenu& menu, const PopupMenuSource& source, bool markedMenu, UINT currentPageMenu) {
+    if (source.osVersionCode < kWindowsVista) return;
     const auto put = [&](UINT item, BOOL byPosition, int id) {
-        menu.bitmaps.push_back(loadMenuBitmap(app.instance, id));
+        menu.bitmaps.push_back(loadMenuBitmap(source.instance, id));
         setMenuBitmap(menu.popup, item, byPosition, menu.bitmaps.back().get());
     };
     put(kProgramItem, TRUE, IDB_MENU_PROGRAM);
@@ -59,24 +59,23 @@ void addBitmaps(PopupMenu& menu, const App& app, bool markedMenu, UINT currentPa
 
 }  // namespace
 
-PopupMenu preparePopupMenu(const App& app) {
+PopupMenu preparePopupMenu(const PopupMenuSource& source) {
     PopupMenu menu;
-    menu.resource.reset(LoadMenuW(app.instance, MAKEINTRESOURCEW(IDR_POPUP_MENU)));
+    menu.resource.reset(LoadMenuW(source.instance, MAKEINTRESOURCEW(IDR_POPUP_MENU)));
     menu.popup = GetSubMenu(menu.resource.get(), 0);
     if (menu.popup == nullptr) return menu;
-    const PopupMenuState state = popupMenuState(app.album);
+    const PopupMenuState state = popupMenuState(source.album);
     setMenuCaption(menu.popup, kAllPagesMenu + 1, TRUE, state.currentPage.pageCaption);
-    const UINT currentPageMenu = fillPageLists(menu.popup, app, state.markedMenu);
+    const UINT currentPageMenu = fillPageLists(menu.popup, source.album, state.markedMenu);
     applyStates(menu.popup, state);
-    addBitmaps(menu, app, state.markedMenu, currentPageMenu);
-    fillHistoryMenu(menu.popup, app.album);
+    addBitmaps(menu, source, state.markedMenu, currentPageMenu);
+    fillHistoryMenu(menu.popup, source.album);
     return menu;
 }
 
-void buildPopupMenu(const App& app, HWND owner, POINT screenPoint) {
-    const PopupMenu menu = preparePopupMenu(app);
+void buildPopupMenu(const PopupMenuSource& source, HWND owner, POINT screenPoint) {
+    const PopupMenu menu = preparePopupMenu(source);
     if (menu.popup == nullptr) return;
-    DrawMenuBar(owner);
     TrackPopupMenu(menu.popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, screenPoint.x, screenPoint.y, 0, owner, nullptr);
 }
 

@@ -5,11 +5,17 @@
 
 #include <vector>
 
+#include "album/album.h"
 #include "base/gdi_handles_win.h"
 
 namespace quillory {
 
-struct App;
+// What the menu is made from.
+struct PopupMenuSource {
+    HINSTANCE instance = nullptr;  // holds menu 134 and its bitmaps
+    const Album& album;
+    unsigned osVersionCode = 0;    // menu bitmaps from Windows Vista on
+};
 
 // The menu made for the current state and not yet shown. Its bitmaps outlive it.
 struct PopupMenu {
@@ -17,10 +23,10 @@ struct PopupMenu {
     UniqueMenu resource;      // menu 134 as loaded
     HMENU popup = nullptr;    // its first pop-up, the menu shown; nullptr when it cannot be loaded
 };
-PopupMenu preparePopupMenu(const App& app);
+PopupMenu preparePopupMenu(const PopupMenuSource& source);
 
 // buildPopupMenu: makes the menu, tracks it at `screenPoint` with `owner` (the stand) receiving
 // its command, and destroys it. The caller has held the slide show, which waits while it is open.
-void buildPopupMenu(const App& app, HWND owner, POINT screenPoint);
+void buildPopupMenu(const PopupMenuSource& source, HWND owner, POINT screenPoint);
 
 }  // namespace quillory

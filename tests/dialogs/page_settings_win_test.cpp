@@ -182,6 +182,12 @@ public:
         window_ = CreateWindowExW(WS_EX_TOPMOST, type.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
                                   nullptr, type.hInstance, nullptr);
         UpdateWindow(window_);
+        // What a window paints reaches the screen a moment later; the picker reads the screen.
+        for (int wait = 0; wait < 50 && !showsRed(); ++wait) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            Sleep(20);
+        }
     }
     ~RedPatch() {
         DestroyWindow(window_);
@@ -190,6 +196,13 @@ public:
     }
 
 private:
+    static bool showsRed() {
+        HDC screen = GetDC(nullptr);
+        const COLORREF pixel = GetPixel(screen, 20, 20);
+        ReleaseDC(nullptr, screen);
+        return pixel == kRed;
+    }
+
     HBRUSH brush_ = CreateSolidBrush(kRed);
     HWND window_ = nullptr;
 };

@@ -74,6 +74,7 @@ TEST(SlideCountdown, EveryHoldingConditionKeepsTheShowStill) {
     const Case cases[] = {
         {"held", on, kAwake, true},
         {"modal dialog", on, {true, false, 200000}, false},
+        {"menu open", on, {false, false, 200000, true}, false},
         {"switched off", off, kAwake, false},
         {"first 186 s of uptime", on, {false, false, 185999}, false},
         {"minimised", on, {false, true, 200000}, false},

@@ -15,27 +15,28 @@
 namespace quillory {
 namespace {
 
-// Stands in for the PageView and the stand: records the commands the bar sends them.
-std::vector<std::pair<HWND, WORD>>& receivedCommands() {
-    static std::vector<std::pair<HWND, WORD>> commands;
-    return commands;
-}
+// Stands in for the PageView: steps as the stand would, and records the steps.
+struct SteppingHost final : FolderBarHost {
+    explicit SteppingHost(App& owner) : app(owner) {}
+    void step(StepDirection direction, StepModifiers modifiers) override {
+        steps.push_back(direction);
+        app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, modifiers);
+    }
+    App& app;
+    std::vector<StepDirection> steps;
+};
 
-LRESULT CALLBACK recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) receivedCommands().emplace_back(window, LOWORD(wParam));
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-const wchar_t* recordingClass() {
-    static const ATOM atom = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = recordingProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"QuilloryFolderBarTestPeer";
-        return RegisterClassW(&windowClass);
-    }();
-    return atom != 0 ? L"QuilloryFolderBarTestPeer" : nullptr;
-}
+// A PageView's host that takes no action.
+struct QuietViewHost final : PageViewHost {
+    void holdAndStop() override {}
+    void actionDone() override {}
+    void openMenu(POINT) override {}
+    void openPageSettings() override {}
+    void showDropped(const Text&, bool) override {}
+    void addDroppedPage(const Text&) override {}
+    void stepFolder(StepDirection, StepModifiers) override {}
+    void lookChanged() override {}
+};
 
 RECT windowRectOf(HWND window) {
     RECT rect{};
@@ -52,19 +53,18 @@ std::wstring counterOf(HWND bar) {
 class FolderBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        receivedCommands().clear();
         app.instance = GetModuleHandleW(nullptr);
         app.OsVersionCode = 1000;
         app.album.pages.resize(1);
         app.album.pages[0].Flag = FlagFolder;
         app.folderCount = 8;
         app.folderIndex = 2;
-        app.standWindow = CreateWindowExW(0, recordingClass(), L"stand", WS_OVERLAPPEDWINDOW, 100, 100, 640, 480, nullptr,
+        app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 100, 100, 640, 480, nullptr,
                                           nullptr, app.instance, nullptr);
-        view = CreateWindowExW(0, recordingClass(), L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, app.standWindow,
+        view = CreateWindowExW(0, L"STATIC", L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, app.standWindow,
                                nullptr, app.instance, nullptr);
         ASSERT_NE(view, nullptr);
-        bar = createFolderBar(app, view);
+        bar = createFolderBar(app, view, host);
         ASSERT_NE(bar, nullptr);
     }
     void TearDown() override {
@@ -78,6 +78,7 @@ protected:
     }
 
     App app;
+    SteppingHost host{app};
     HWND view = nullptr;
     HWND bar = nullptr;
 };
@@ -108,13 +109,12 @@ TEST_F(FolderBarTest, SizesToTheViewsWidthAndCentresOverIt) {
     EXPECT_EQ(placed.top, 30 + 400 / 2 - 51 / 2);
 }
 
-TEST_F(FolderBarTest, AStepMovesTheCounterAndTellsTheViewAndTheStatusBar) {
+TEST_F(FolderBarTest, AStepGoesToItsHostAndTheCounterShowsWhereItLed) {
     SendMessageW(bar, WM_COMMAND, IDC_FOLDER_NEXT, 0);
-    EXPECT_EQ(app.folderIndex, 3);
+    EXPECT_EQ(host.steps, std::vector<StepDirection>{StepDirection::Next});
     EXPECT_EQ(counterOf(bar), L" 4 / 8 ");
-    const std::vector<std::pair<HWND, WORD>> expected{{view, IDM_FOLDERBAR_STEPPED}, {app.standWindow, IDM_STATUS_BAR}};
-    EXPECT_EQ(receivedCommands(), expected);
-    EXPECT_FALSE(app.countdown.SlideHold) << "the idle countdown starts again after the step";
+    SendMessageW(bar, WM_COMMAND, IDC_FOLDER_BACK, 0);
+    EXPECT_EQ(counterOf(bar), L" 3 / 8 ");
 }
 
 TEST_F(FolderBarTest, WheelStepsLikeTheButtons) {
@@ -128,11 +128,6 @@ TEST_F(FolderBarTest, WheelStepsLikeTheButtons) {
     SendMessageW(bar, WM_MOUSEWHEEL, 0, 0);
     pumpMessages();
     EXPECT_EQ(app.folderIndex, 1);
-}
-
-TEST_F(FolderBarTest, CloseLeavesTheBarToItsView) {
-    SendMessageW(bar, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(bar));
 }
 
 BOOL CALLBACK collectTopLevel(HWND window, LPARAM found) {
@@ -155,7 +150,8 @@ TEST(FolderBarOfPageView, GoesWithItsView) {
     app.album.settings.TabStyle &= ~TabAnimate;
     app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
     const std::vector<HWND> before = threadWindows();
-    HWND view = createPageView(app, app.standWindow);
+    QuietViewHost host;
+    HWND view = createPageView(app, app.standWindow, host);
     ASSERT_NE(view, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -188,7 +184,8 @@ TEST(FolderBarOfPageView, StaysAwayWhileTheSlideShowRuns) {
     // Not the program's stand: stopping the show has no window to bring back.
     HWND stand = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
     const std::vector<HWND> before = threadWindows();
-    HWND view = createPageView(app, stand);
+    QuietViewHost host;
+    HWND view = createPageView(app, stand, host);
     ASSERT_NE(view, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);

@@ -194,6 +194,25 @@ TEST_F(PageViewDropTest, TheRunningSlideShowTakesNothing) {
     EXPECT_EQ(readText(album), before);
 }
 
+// The status bar names the folder at once, and the slide show's history, which numbered the old
+// pictures, is forgotten.
+TEST_F(PageViewDropTest, AFolderDroppedOnThePageShowsItsPlaceAndForgetsTheHistory) {
+    startStand(TabStatusBar);
+    std::filesystem::create_directories(folder / L"trip");
+    app.album.history[0] = {4, u"old.jpg"};
+    HWND statusBar = GetDlgItem(app.standWindow, IDC_STATUSBAR);
+    ASSERT_NE(statusBar, nullptr);
+    const auto statusText = [&] {
+        wchar_t text[300] = {};
+        SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    ASSERT_EQ(statusText().find(L"trip"), std::wstring::npos);
+    drop(folder / L"trip");
+    EXPECT_NE(statusText().find(L"trip"), std::wstring::npos) << statusText();
+    EXPECT_EQ(app.album.history[0].pictureNumber, -1);
+}
+
 TEST_F(PageViewDropTest, AFolderDroppedForANewPageMakesAFolderPageNamedAfterIt) {
     startStand(TabDropNewPage);
     std::filesystem::create_directories(folder / L"海の旅");

@@ -44,6 +44,7 @@ protected:
         app.instance = GetModuleHandleW(nullptr);
         app.OsVersionCode = 1000;
     }
+    PopupMenu prepare() const { return preparePopupMenu({app.instance, app.album, app.OsVersionCode}); }
     App app;
 };
 
@@ -51,7 +52,7 @@ TEST_F(PopupMenuTest, LockedPageOfMarkedTabsGreysChoiceAndDeleteAndListsMarkedPa
     app.album = slideAlbum({{1, false, false, u"Home"}, {1, false, true, u"Hidden"}, {5, true, false, u"Trip"}});
     app.album.currentPage = 2;
     app.album.pages[2].Flag |= FlagLocked;
-    const PopupMenu menu = preparePopupMenu(app);
+    const PopupMenu menu = prepare();
     ASSERT_NE(menu.popup, nullptr);
 
     EXPECT_EQ(GetMenuItemCount(menu.popup), 12) << "the all-pages list is gone";
@@ -82,7 +83,7 @@ TEST_F(PopupMenuTest, EveryPageTabbedOffersMarkedAndAllPagesAndChecksTheSettings
     app.album.pages[1].Flag |= FlagMainPage;
     app.album.settings.SlideStyle &= ~SlideOn;
     FitMode.set(app.album.pages[0].PhotoFlag, 3);
-    const PopupMenu menu = preparePopupMenu(app);
+    const PopupMenu menu = prepare();
     ASSERT_NE(menu.popup, nullptr);
 
     EXPECT_EQ(at(menu.popup, 2).text, L"マークページから選択");
@@ -104,7 +105,7 @@ TEST_F(PopupMenuTest, EveryPageTabbedOffersMarkedAndAllPagesAndChecksTheSettings
 TEST_F(PopupMenuTest, HistoryItemsNameThePicturesAndGreyTheEmptyOnes) {
     app.album = slideAlbum({{1, false, false, u"Home"}, {4, true, false, u"旅行"}});
     app.album.history[0] = {2, u"IMG_0001.JPG"};
-    const PopupMenu menu = preparePopupMenu(app);
+    const PopupMenu menu = prepare();
     ASSERT_NE(menu.popup, nullptr);
     const MenuItem newest = command(menu.popup, IDM_HISTORY_FIRST);
     EXPECT_EQ(newest.text, L"(1) [ 旅行 ] - IMG_0001.JPG");
@@ -117,7 +118,7 @@ TEST_F(PopupMenuTest, HistoryItemsNameThePicturesAndGreyTheEmptyOnes) {
 TEST_F(PopupMenuTest, BeforeVistaItemsHaveNoBitmaps) {
     app.OsVersionCode = 510;
     app.album = slideAlbum({{1}});
-    const PopupMenu menu = preparePopupMenu(app);
+    const PopupMenu menu = prepare();
     EXPECT_TRUE(menu.bitmaps.empty());
     EXPECT_EQ(at(menu.popup, 0).bitmap, nullptr);
 }

@@ -1,0 +1,46 @@
+#include "stand/stand_screen_win.h"
+
+#include "app/system_menu_win.h"
+#include "resource.h"
+#include "stand/stand_appearance_win.h"
+#include "stand/stand_tabs_win.h"
+#include "view/page_view_win.h"
+
+namespace quillory {
+
+namespace {
+
+// The first surface in front, as outside the slide show, showing the Page's picture as it is now.
+void showPictureInFront(PhotoStandWindow& stand, bool rescan) {
+    App& app = stand.app;
+    app.frontSurface = 0;
+    ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
+    ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE1), SW_SHOW);
+    loadPicture(stand.pageView, app.album.currentPage, rescan);
+    refreshViewBackground(stand.pageView);
+}
+
+// The PageView clips its children and the picture surfaces do not repaint themselves when they
+// grow, so nothing less than every child of the stand, invalidated down to the surfaces, is
+// sure to show what the program now knows.
+void repaintStand(const PhotoStandWindow& stand) {
+    RedrawWindow(stand.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+void applyChanges(PhotoStandWindow& stand, Changes changes) {
+    if (changes.has(Change::Layout)) {
+        if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
+        layoutStand(stand);
+    }
+    if (changes.has(Change::Tabs)) fillTabs(stand);
+    if (stand.pageView != nullptr && (changes.has(Change::Picture) || changes.has(Change::Folder))) {
+        showPictureInFront(stand, changes.has(Change::Folder));
+    }
+    if (changes.repaintsView()) repaintStand(stand);
+    if (changes.has(Change::Status) || changes.has(Change::Picture)) refreshStatusText(stand);
+    if (changes.has(Change::Menus)) refreshSystemPageMenu(stand.app);
+}
+
+}  // namespace quillory

@@ -1,0 +1,84 @@
+#pragma once
+// What changes while a person looks at the stand, and what each such change touches on screen.
+// Every command that changes the current Page, its picture or the Pages returns a Changes set;
+// the stand's window applies the set in one place (stand_screen_win.h), which alone decides what
+// is laid out, reloaded, repainted and refreshed. A new command then cannot forget a repaint.
+#include <functional>
+
+#include "album/album.h"
+#include "album/album_file.h"
+#include "stand/page_commands.h"
+
+namespace quillory {
+
+enum class Change : unsigned {
+    Layout = 1u << 0,   // the window's size or parts moved: lay out again
+    Folder = 1u << 1,   // the current folder Page's folder must be listed again
+    Picture = 1u << 2,  // the current Page's picture or its colours: load it again
+    Look = 1u << 3,     // the same picture drawn otherwise (fit mode, overlay): paint again
+    Tabs = 1u << 4,     // the Pages or their labels: the tab row is filled again
+    Status = 1u << 5,   // the status bar's location text
+    History = 1u << 6,  // the slide show's picture history was cleared
+    Menus = 1u << 7,    // the system menu's current-Page items
+};
+
+class Changes {
+public:
+    constexpr Changes() = default;
+    constexpr Changes(Change change) : bits_(static_cast<unsigned>(change)) {}
+    constexpr Changes operator|(Changes other) const { return fromBits(bits_ | other.bits_); }
+    constexpr Changes& operator|=(Changes other) { return *this = *this | other; }
+    constexpr bool has(Change change) const { return (bits_ & static_cast<unsigned>(change)) != 0; }
+    constexpr bool any() const { return bits_ != 0; }
+    // Whatever shows in the view's picture surfaces differs from what they painted last.
+    constexpr bool repaintsView() const {
+        return has(Change::Layout) || has(Change::Folder) || has(Change::Picture) || has(Change::Look) || has(Change::Tabs);
+    }
+    constexpr bool operator==(const Changes&) const = default;
+
+private:
+    static constexpr Changes fromBits(unsigned bits) {
+        Changes changes;
+        changes.bits_ = bits;
+        return changes;
+    }
+    unsigned bits_ = 0;
+};
+
+constexpr Changes operator|(Change left, Change right) { return Changes(left) | right; }
+
+// The folder cursor of the current Page's view: the FolderList entry shown and how many pictures
+// the last listing found.
+struct FolderCursor {
+    int index = 0;
+    int count = 0;
+};
+
+// The stand's window was sized, or came back from the slide show's compact window.
+Changes resized();
+
+// Lists a folder (its path ends in "\\") as the current FolderList and returns its picture count.
+using FolderLister = std::function<int(const Text& folder)>;
+
+// A picture file or folder for `page`: it shows from its first picture (a folder is listed at
+// once into the cursor, and the Page keeps its count), and the slide show's history, which
+// numbers the old pictures, is forgotten. `page` is one of the album's or the Page settings'
+// working copy of the current one.
+Changes givePage(Album& album, PageSettings& page, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list);
+
+// givePage for the current Page, dropped on it or chosen from its menu. Nothing changes on a
+// locked Page.
+Changes giveCurrentPage(Album& album, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list);
+
+// A fit mode chosen from the menu, saved with the Page's picture fields.
+Changes chooseFitMode(Album& album, AlbumFile& file, unsigned mode);
+
+// The Page settings dialog closed. OK may have changed anything of the Page (label, picture,
+// colours, texts); キャンセル puts back what the dialog showed meanwhile (the fit mode's preview, a
+// folder listed for a choice).
+Changes pageSettingsClosed(bool accepted);
+
+// Pages were added, duplicated, deleted or replaced: a new view shows the current Page under new tabs.
+Changes pagesRebuilt();
+
+}  // namespace quillory
