@@ -140,6 +140,7 @@ INT_PTR onMinMaxInfo(HWND window, MINMAXINFO& limits) {
 // suggests for the new DPI, and fonts and layout follow it. The FolderBar is made anew for the
 // same reason.
 INT_PTR onDpiChanged(PhotoStandWindow& stand, const RECT& suggested) {
+    sizeTabs(stand);
     refreshTabFont(stand);
     refreshStatusBar(stand);
     SetWindowPos(stand.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
