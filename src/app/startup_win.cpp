@@ -4,7 +4,9 @@
 #include "app/environment_win.h"
 #include "app/host_window_win.h"
 #include "app/single_instance_win.h"
+#include "base/os_versions.h"
 #include "base/win_platform_win.h"
+#include "base/window_dpi_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -37,7 +39,7 @@ int runQuillory(HINSTANCE instance) {
     app.instance = instance;
     app.OsVersionCode = measureOsVersionCode();
     app.CommonControlsVersion = measureCommonControlsVersion();
-    if (app.OsVersionCode >= 600) SetProcessDPIAware();
+    if (app.OsVersionCode >= kWindowsVista) declareDpiAwareness();
     app.location = albumLocationFromArgument(programFolder(), commandLineArgument());
     app.location.path = fullPathOf(app.location.path);
     app.albumKey = albumKeyForFile(app.location.path);

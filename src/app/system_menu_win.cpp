@@ -2,6 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "base/os_versions.h"
+#include "base/window_dpi_win.h"
 #include "resource.h"
 #include "view/menu_items_win.h"
 #include "view/menu_state.h"
@@ -52,7 +53,7 @@ void StandSystemMenu::build(App& app, HWND stand) {
 
     if (app.OsVersionCode < kWindowsVista) return;
     const int ids[5] = {IDB_MENU_PROGRAM, IDB_MENU_CURRENT_PAGE, IDB_MENU_PAGE_SETTINGS, IDB_MENU_NEW_PAGE, IDB_MENU_GENERAL};
-    for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps_[i] = loadMenuBitmap(app.instance, ids[i]);
+    for (std::size_t i = 0; i < bitmaps_.size(); ++i) bitmaps_[i] = loadMenuBitmap(app.instance, ids[i], windowDpi(stand));
     setMenuBitmap(menu, 0, TRUE, bitmaps_[0].get());
     setMenuBitmap(menu, kPageMenuPosition, TRUE, bitmaps_[1].get());
     setMenuBitmap(app.pageMenu, IDM_PAGE_SETTINGS, FALSE, bitmaps_[2].get());

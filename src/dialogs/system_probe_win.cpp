@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/system_function_win.h"
 #include "base/wide_win.h"
 
 namespace quillory {
@@ -12,18 +13,11 @@ using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, BOOL*);
 using GetNativeSystemInfoFunction = void(WINAPI*)(SYSTEM_INFO*);
 
-template <typename Function>
-Function lookUp(const wchar_t* module, const char* name) {
-    HMODULE loaded = GetModuleHandleW(module);
-    if (loaded == nullptr) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name)));
-}
-
 }  // namespace
 
 SystemVersion querySystemVersion() {
     SystemVersion version;
-    const auto rtlGetVersion = lookUp<RtlGetVersionFunction>(L"ntdll.dll", "RtlGetVersion");
+    const auto rtlGetVersion = lookUpSystemFunction<RtlGetVersionFunction>(L"ntdll.dll", "RtlGetVersion");
     if (rtlGetVersion == nullptr) return version;
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof(info);
@@ -38,11 +32,11 @@ SystemVersion querySystemVersion() {
 
 BitnessProbe probeBitness() {
     BitnessProbe probe;
-    if (const auto isWow64 = lookUp<IsWow64ProcessFunction>(L"kernel32.dll", "IsWow64Process")) {
+    if (const auto isWow64 = lookUpSystemFunction<IsWow64ProcessFunction>(L"kernel32.dll", "IsWow64Process")) {
         BOOL emulated = FALSE;
         if (isWow64(GetCurrentProcess(), &emulated)) probe.emulated = emulated != FALSE;
     }
-    if (const auto nativeInfo = lookUp<GetNativeSystemInfoFunction>(L"kernel32.dll", "GetNativeSystemInfo")) {
+    if (const auto nativeInfo = lookUpSystemFunction<GetNativeSystemInfoFunction>(L"kernel32.dll", "GetNativeSystemInfo")) {
         SYSTEM_INFO info{};
         nativeInfo(&info);
         probe.nativeArchitecture = info.wProcessorArchitecture;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/wide_win.h"
+#include "base/window_dpi_win.h"
 #include "draw/background_win.h"
 #include "draw/paint_scope_win.h"
 
@@ -157,7 +158,7 @@ void DrawSampleText(HWND window, HDC dc, const Text* text, const PageSettings& p
     if (!selection.ok()) return;
     FillBackgroundGradient(memory.get(), page.FontColorBk, page.FontColorBk2, {0, 0, area.dx, area.dy});
     if (text != nullptr && !text->empty()) {
-        const OverlayStyle style = overlayStyleOf(page);
+        const OverlayStyle style = overlayStyleOf(page, windowDpi(window));
         if (gdiplusActive) {
             const GraphicsOwner graphics = graphicsOn(memory.get());
             if (graphics) {

@@ -2,10 +2,10 @@
 
 namespace quillory {
 
-OverlayStyle overlayStyleOf(const PageSettings& page) {
+OverlayStyle overlayStyleOf(const PageSettings& page, int dpi) {
     OverlayStyle style;
     style.fontFace = capped(page.FontName, kFontFaceRequestLength);
-    style.fontHeight = page.FontSize;
+    style.fontHeight = scaleForDpi(page.FontSize, dpi);
     style.bold = (page.FontStyle & FontBold) != 0;
     style.italic = (page.FontStyle & FontItalic) != 0;
     style.underline = (page.FontStyle & FontUnderline) != 0;

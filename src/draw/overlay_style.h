@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "album/album.h"
+#include "base/dpi.h"
 #include "base/geometry.h"
 #include "base/text.h"
 
@@ -31,7 +32,8 @@ struct OverlayStyle {
     bool operator==(const OverlayStyle&) const = default;
 };
 
-OverlayStyle overlayStyleOf(const PageSettings& page);
+// FontSize is a cell height at 96 DPI; the text grows with the DPI of the window it is drawn in.
+OverlayStyle overlayStyleOf(const PageSettings& page, int dpi);
 
 bool isRightCorner(Corner corner);
 bool isBottomCorner(Corner corner);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "album/album.h"
+#include "base/dpi.h"
 #include "base/text.h"
 #include "photoinfo/photo_format.h"
 
@@ -20,6 +21,7 @@ struct OverlayState {
     bool slideRunning = false;
     unsigned slideInfo = 0;  // SlideInfo of the album's SlideStyle
     bool gdiplusActive = true;
+    int dpi = kDefaultDpi;  // of the window the text is drawn for
 };
 
 enum class OverlayKind { None, PageItems, SlideLabel, SlideLabelAndDate };

@@ -72,12 +72,12 @@ void drawBitmap(HDC dc, Size area, PictureFit fit, HBITMAP bitmap) {
 
 }  // namespace
 
-PageScene pageSceneOf(const PageSettings& page, Text overlay) {
+PageScene pageSceneOf(const PageSettings& page, Text overlay, int dpi) {
     PageScene scene;
     scene.fit = pictureFitOf(page.PhotoFlag);
     scene.backgroundLeft = page.FontColorBk;
     scene.backgroundRight = page.FontColorBk2;
-    scene.style = overlayStyleOf(page);
+    scene.style = overlayStyleOf(page, dpi);
     scene.overlay = std::move(overlay);
     return scene;
 }
@@ -99,7 +99,7 @@ bool PagePainter::Layer::fit(HDC compatibleWith, Size area) {
 
 void PagePainter::paintPage(HWND window, HDC dc, const PageSettings& page, const PagePicture& picture, const PhotoInfo& info,
                             const OverlayState& state) {
-    const PageScene scene = pageSceneOf(page, overlayTextFor(page, info, state));
+    const PageScene scene = pageSceneOf(page, overlayTextFor(page, info, state), state.dpi);
     if (state.gdiplusActive) {
         DrawPageWithGdiPlus(window, dc, scene, picture);
     } else {

@@ -31,7 +31,7 @@ struct PageScene {
     Text overlay;  // empty: no text
 };
 
-PageScene pageSceneOf(const PageSettings& page, Text overlay);
+PageScene pageSceneOf(const PageSettings& page, Text overlay, int dpi);
 
 // Keeps a reduced copy of the last decoded picture: destroy the painter before the decoder is
 // shut down.

@@ -12,6 +12,7 @@
 #include "app/system_menu_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
+#include "base/window_dpi_win.h"
 #include "base/window_slide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/big_icon_win.h"
@@ -129,8 +130,23 @@ INT_PTR onSize(PhotoStandWindow& stand) {
     return FALSE;
 }
 
-INT_PTR onMinMaxInfo(MINMAXINFO& limits) {
-    limits.ptMinTrackSize = {kMinimumStandSize.dx, kMinimumStandSize.dy};
+INT_PTR onMinMaxInfo(HWND window, MINMAXINFO& limits) {
+    const Size smallest = minimumStandSize(windowDpi(window));
+    limits.ptMinTrackSize = {smallest.dx, smallest.dy};
+    return TRUE;
+}
+
+// Moved onto a monitor of another DPI, or the DPI changed: the window takes the frame the system
+// suggests for the new DPI, and fonts and layout follow it. The FolderBar is made anew for the
+// same reason.
+INT_PTR onDpiChanged(PhotoStandWindow& stand, const RECT& suggested) {
+    sizeTabs(stand);
+    refreshTabFont(stand);
+    refreshStatusBar(stand);
+    SetWindowPos(stand.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (stand.pageView != nullptr) PostMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
+    applyChanges(stand, resized() | Change::Look);
     return TRUE;
 }
 
@@ -193,7 +209,8 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_DESTROY: return onDestroy(stand);
         case WM_MOVE: return onMove(stand);
         case WM_SIZE: return onSize(stand);
-        case WM_GETMINMAXINFO: return onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        case WM_GETMINMAXINFO: return onMinMaxInfo(window, *reinterpret_cast<MINMAXINFO*>(lParam));
+        case WM_DPICHANGED: return onDpiChanged(stand, *reinterpret_cast<const RECT*>(lParam));
         case WM_SYSCOLORCHANGE: stand.background.install(stand.app.instance, window); return FALSE;
         case WM_DISPLAYCHANGE: clampStandToMonitor(stand); return FALSE;
         case WM_TIMER: return onTimer(stand, wParam);

@@ -4,6 +4,7 @@
 
 #include "album/special_folders.h"
 #include "base/os_versions.h"
+#include "base/window_dpi_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "dialogs/dialog_font_win.h"
@@ -53,13 +54,17 @@ TabPlacement tabPlacement(HWND tabs) {
     return (style & TCS_BOTTOM) ? TabPlacement::Bottom : TabPlacement::Top;
 }
 
+void splitStatusBar(const PhotoStandWindow& stand) {
+    int parts[2] = {statusFirstPartRight(windowDpi(stand.window)), -1};
+    SendMessageW(stand.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
 void createStatusBar(PhotoStandWindow& stand) {
     stand.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L" ", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0,
                                       stand.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)),
                                       stand.app.instance, nullptr);
     if (stand.statusBar == nullptr) return;
-    int parts[2] = {kStatusFirstPartRight, -1};
-    SendMessageW(stand.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    splitStatusBar(stand);
 }
 
 void destroyStatusBar(PhotoStandWindow& stand) {
@@ -116,7 +121,8 @@ void applyStatusBarSetting(PhotoStandWindow& stand) {
 void refreshStatusBar(PhotoStandWindow& stand) {
     if (stand.statusBar == nullptr) return;
     const AlbumSettings& settings = stand.app.album.settings;
-    UniqueFont font = standFont(stand.window, settings.TabFontName, statusFontHeight(settings.TabStyle));
+    splitStatusBar(stand);
+    UniqueFont font = standFont(stand.window, settings.TabFontName, statusFontHeight(settings.TabStyle, windowDpi(stand.window)));
     if (!font) return;
     SendMessageW(stand.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     stand.statusFont = std::move(font);
@@ -131,7 +137,7 @@ void refreshStatusText(PhotoStandWindow& stand) {
 
 void refreshTabFont(PhotoStandWindow& stand) {
     const AlbumSettings& settings = stand.app.album.settings;
-    UniqueFont font = standFont(stand.window, settings.TabFontName, settings.TabFontSize);
+    UniqueFont font = standFont(stand.window, settings.TabFontName, scaleForDpi(settings.TabFontSize, windowDpi(stand.window)));
     if (font) {
         SendMessageW(stand.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         stand.tabFont = std::move(font);
@@ -146,7 +152,7 @@ void layoutStand(PhotoStandWindow& stand) {
     if (stand.statusBar != nullptr) {
         statusHeight = statusBarHeight(statusFirstPartHeight(stand.statusBar), statusVerticalBorder(stand.statusBar));
     }
-    const Rect tabs = tabControlRect({client.right, client.bottom}, statusHeight);
+    const Rect tabs = tabControlRect({client.right, client.bottom}, statusHeight, windowDpi(stand.window));
     MoveWindow(stand.tabs, tabs.x, tabs.y, tabs.dx, tabs.dy, FALSE);
     layoutPageView(stand);
     InvalidateRect(stand.window, nullptr, TRUE);
@@ -159,7 +165,7 @@ void layoutPageView(PhotoStandWindow& stand) {
     SendMessageW(stand.tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     // The display area in the stand's coordinates, where its child the PageView is placed.
     MapWindowPoints(stand.tabs, stand.window, reinterpret_cast<POINT*>(&display), 2);
-    const Rect view = pageViewRect(fromRECT(display), tabPlacement(stand.tabs));
+    const Rect view = pageViewRect(fromRECT(display), tabPlacement(stand.tabs), windowDpi(stand.window));
     MoveWindow(stand.pageView, view.x, view.y, view.dx, view.dy, FALSE);
     SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
 }

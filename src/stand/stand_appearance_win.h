@@ -20,11 +20,13 @@ void applyTabStyle(PhotoStandWindow& stand);
 // The status bar is there exactly when TabStatusBar is set: made with its font and text, or
 // removed, and the window laid out again around it.
 void applyStatusBarSetting(PhotoStandWindow& stand);
-// A new status-bar font from TabStatusFontSize, then the location text; nothing without a bar.
+// A new status-bar font from TabStatusFontSize and the parts for the window's DPI, then the
+// location text; nothing without a bar.
 void refreshStatusBar(PhotoStandWindow& stand);
 // The location of the current Page's picture in the status bar's first part.
 void refreshStatusText(PhotoStandWindow& stand);
-// A new tab font from TabFontName and TabFontSize; the PageView is laid out again.
+// A new tab font from TabFontName and TabFontSize at the window's DPI; the PageView is laid out
+// again.
 void refreshTabFont(PhotoStandWindow& stand);
 
 // The tab control above the status bar, then the PageView over its display area.

@@ -20,24 +20,25 @@ int statusBarHeight(std::optional<int> firstPartHeight, std::optional<int> verti
     return *firstPartHeight + *verticalBorder;
 }
 
-Rect tabControlRect(Size client, int statusBarHeight) {
-    return {kTabMargin, kTabMargin, std::max(0, client.dx - 2 * kTabMargin),
-            std::max(0, client.dy - statusBarHeight - 2 * kTabMargin)};
+Rect tabControlRect(Size client, int statusBarHeight, int dpi) {
+    const int margin = scaleForDpi(kTabMargin, dpi);
+    return {margin, margin, std::max(0, client.dx - 2 * margin), std::max(0, client.dy - statusBarHeight - 2 * margin)};
 }
 
-Rect pageViewRect(const Rect& displayArea, TabPlacement placement) {
+Rect pageViewRect(const Rect& displayArea, TabPlacement placement, int dpi) {
+    const int gap = scaleForDpi(kPageViewGap, dpi);
     Rect view = displayArea;
-    if (placement == TabPlacement::Bottom) view.dy -= kPageViewGap;
+    if (placement == TabPlacement::Bottom) view.dy -= gap;
     if (placement == TabPlacement::Top) {
-        view.y += kPageViewGap;
-        view.dy -= kPageViewGap;
+        view.y += gap;
+        view.dy -= gap;
     }
     view.dy = std::max(0, view.dy);
     return view;
 }
 
-int statusFontHeight(std::uint32_t tabStyle) {
-    return kSmallestStatusFont + static_cast<int>(std::min(TabStatusFontSize.get(tabStyle), kLargestStatusFontIndex));
+int statusFontHeight(std::uint32_t tabStyle, int dpi) {
+    return scaleForDpi(kSmallestStatusFont + static_cast<int>(std::min(TabStatusFontSize.get(tabStyle), kLargestStatusFontIndex)), dpi);
 }
 
 }  // namespace quillory

@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "album/page_tabs.h"
+#include "base/dpi.h"
 #include "base/wide_win.h"
+#include "base/window_dpi_win.h"
 #include "resource.h"
 #include "stand/current_page.h"
 #include "stand/stand_page_view_win.h"
@@ -75,24 +77,31 @@ LRESULT CALLBACK tabHook(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, 
     return DefSubclassProc(tabs, message, wParam, lParam);
 }
 
-void prepareTooltip(const App& app, HWND tooltip) {
+void prepareTooltip(const App& app, HWND tooltip, int dpi) {
     if (tooltip == nullptr) return;
-    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, scaleForDpi(kTooltipWidth, dpi));
     if (app.CommonControlsVersion >= kBalloonControlsVersion) {
         const LONG_PTR style = GetWindowLongPtrW(tooltip, GWL_STYLE);
         SetWindowLongPtrW(tooltip, GWL_STYLE, (style | TTS_BALLOON) & ~WS_BORDER);
         return;
     }
-    RECT margins{3, 2, 3, 2};
+    const int across = scaleForDpi(3, dpi);
+    const int down = scaleForDpi(2, dpi);
+    RECT margins{across, down, across, down};
     SendMessageW(tooltip, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margins));
 }
 
 }  // namespace
 
 void prepareTabs(PhotoStandWindow& stand) {
-    SendMessageW(stand.tabs, TCM_SETMINTABWIDTH, 0, kMinimumTabWidth);
-    SendMessageW(stand.tabs, TCM_SETPADDING, 0, MAKELPARAM(kTabPaddingX, kTabPaddingY));
-    prepareTooltip(stand.app, TabCtrl_GetToolTips(stand.tabs));
+    sizeTabs(stand);
+    prepareTooltip(stand.app, TabCtrl_GetToolTips(stand.tabs), windowDpi(stand.window));
+}
+
+void sizeTabs(const PhotoStandWindow& stand) {
+    const int dpi = windowDpi(stand.window);
+    SendMessageW(stand.tabs, TCM_SETMINTABWIDTH, 0, scaleForDpi(kMinimumTabWidth, dpi));
+    SendMessageW(stand.tabs, TCM_SETPADDING, 0, MAKELPARAM(scaleForDpi(kTabPaddingX, dpi), scaleForDpi(kTabPaddingY, dpi)));
 }
 
 void fillTabs(PhotoStandWindow& stand) {

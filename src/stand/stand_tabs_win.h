@@ -11,6 +11,8 @@ namespace quillory {
 
 // Tab sizes and the tooltip's look, once at creation.
 void prepareTabs(PhotoStandWindow& stand);
+// The tabs' smallest width and the space around their labels, for the window's DPI.
+void sizeTabs(const PhotoStandWindow& stand);
 // One tab per visible Page in Page order (text Label, item data the Page index); the current
 // Page's tab is selected.
 void fillTabs(PhotoStandWindow& stand);

@@ -2,6 +2,7 @@
 #include "stand/stand_state_win.h"
 
 #include "base/win_platform_win.h"
+#include "base/window_dpi_win.h"
 #include "base/window_slide_win.h"
 #include "resource.h"
 #include "stand/slide_show_win.h"
@@ -40,7 +41,7 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     }
     SetForegroundWindow(window);
     UpdateWindow(window);
-    buildPopupMenu({app.instance, app.album, app.OsVersionCode}, window, screenPoint);
+    buildPopupMenu({app.instance, app.album, app.OsVersionCode, windowDpi(window)}, window, screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);
     actionDone();

@@ -146,7 +146,7 @@ private:
         picture->picture = PagePicture(decodeUpright(path));
         if (picture->picture.image() == nullptr || !handOver(path)) return std::nullopt;
         const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, pictureMetrics(picture->picture.image()), {});
-        const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay));
+        const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay), job.overlay.dpi);
         picture->painter.prepare(job.area, scene, picture->picture, PaintPath::GdiPlus);
         return DecodedAhead{path, *stamp, std::move(picture)};
     }

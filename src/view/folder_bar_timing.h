@@ -8,17 +8,17 @@
 
 namespace quillory {
 
-inline constexpr int kFolderBarEdge = 30;  // pixels from the left or right edge
+inline constexpr int kFolderBarEdge = 30;  // pixels from the left or right edge at 96 DPI
 
 // Whether a mouse point (client coordinates) lies where it calls the bar: near an edge and
-// within the band the bar occupies across the middle.
-bool callsFolderBar(Point point, Size client, int barHeight);
+// within the band the bar occupies across the middle. The edge grows with the view's DPI.
+bool callsFolderBar(Point point, Size client, int barHeight, int dpi);
 
 class FolderBarTiming {
 public:
     // A mouse move: true when the bar is to be shown now (and kept five seconds). A repeat of the
     // last point that showed it does nothing.
-    bool hover(Point point, Size client, int barHeight);
+    bool hover(Point point, Size client, int barHeight, int dpi);
     // The timer's tick: true when the bar is to be hidden now.
     bool tick();
     // A step made with the bar keeps it three more seconds.

@@ -6,8 +6,10 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
+#include "base/dpi.h"
 #include "base/os_versions.h"
 #include "base/wide_win.h"
+#include "base/window_dpi_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/dialog_font_win.h"
 #include "dialogs/tooltips_win.h"
@@ -19,6 +21,7 @@ namespace quillory {
 
 namespace {
 
+// Lengths at 96 DPI; the bar grows with the DPI of its monitor.
 constexpr int kBarHeight = 51;
 constexpr int kButtonWidth = 30;
 constexpr int kCounterWidth = 160;
@@ -39,8 +42,9 @@ struct FolderBarState {
     UniqueBrush background;
 };
 
-UniqueIcon loadSmallIcon(HINSTANCE instance, int id) {
-    return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, kIconSize, kIconSize, 0)));
+UniqueIcon loadSmallIcon(HINSTANCE instance, int id, int dpi) {
+    const int side = scaleForDpi(kIconSize, dpi);
+    return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0)));
 }
 
 void putIcon(HWND bar, int button, const UniqueIcon& icon) {
@@ -69,8 +73,9 @@ void refreshCounter(HWND bar, const App& app) {
 
 INT_PTR onInitDialog(HWND bar, FolderBarState& state) {
     App& app = state.app;
-    state.nextIcon = loadSmallIcon(app.instance, IDI_FOLDER_NEXT);
-    state.backIcon = loadSmallIcon(app.instance, IDI_FOLDER_BACK);
+    const int dpi = windowDpi(bar);
+    state.nextIcon = loadSmallIcon(app.instance, IDI_FOLDER_NEXT, dpi);
+    state.backIcon = loadSmallIcon(app.instance, IDI_FOLDER_BACK, dpi);
     putIcon(bar, IDC_FOLDER_NEXT, state.nextIcon);
     putIcon(bar, IDC_FOLDER_BACK, state.backIcon);
     const std::array<ToolTipPair, 2> tips{{{IDC_FOLDER_NEXT, u"次へ\n[shift]:+10"}, {IDC_FOLDER_BACK, u"戻る\n[shift]:-10"}}};
@@ -94,11 +99,16 @@ void step(HWND bar, FolderBarState& state, StepDirection direction) {
 }
 
 void layOut(HWND bar, int width) {
-    SetWindowPos(bar, nullptr, 0, 0, width, kBarHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const int height = kBarHeight - 2 * kMargin;
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), kMargin, kMargin, kButtonWidth, height, TRUE);
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - kButtonWidth - kMargin, kMargin, kButtonWidth, height, TRUE);
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - kCounterWidth / 2, kMargin, kCounterWidth, height, TRUE);
+    const int dpi = windowDpi(bar);
+    const int barHeight = scaleForDpi(kBarHeight, dpi);
+    const int margin = scaleForDpi(kMargin, dpi);
+    const int button = scaleForDpi(kButtonWidth, dpi);
+    const int counter = scaleForDpi(kCounterWidth, dpi);
+    SetWindowPos(bar, nullptr, 0, 0, width, barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = barHeight - 2 * margin;
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), margin, margin, button, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - button - margin, margin, button, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - counter / 2, margin, counter, height, TRUE);
 }
 
 SIZE clientSizeOf(HWND window) {

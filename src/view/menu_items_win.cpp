@@ -1,6 +1,7 @@
 #include "view/menu_items_win.h"
 
 #include "base/debug_trace_win.h"
+#include "base/dpi.h"
 #include "base/wide_win.h"
 #include "resource.h"
 #include "view/command_ranges_win.h"
@@ -10,6 +11,8 @@
 namespace quillory {
 
 namespace {
+
+constexpr int kMenuBitmapSide = 16;  // the resources' size, for 96 DPI
 
 void setMenuState(HMENU menu, UINT command, UINT mask, UINT state) {
     MENUITEMINFOW item{};
@@ -87,9 +90,10 @@ void setMenuBitmap(HMENU menu, UINT item, BOOL byPosition, HBITMAP bitmap) {
     SetMenuItemInfoW(menu, item, byPosition, &info);
 }
 
-UniqueBitmap loadMenuBitmap(HINSTANCE instance, int id) {
+UniqueBitmap loadMenuBitmap(HINSTANCE instance, int id, int dpi) {
+    const int side = scaleForDpi(kMenuBitmapSide, dpi);
     return UniqueBitmap(static_cast<HBITMAP>(traceIfFailed(
-        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS | LR_DEFAULTSIZE),
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, side, side, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS),
         L"LoadImageW (menu bitmap)")));
 }
 

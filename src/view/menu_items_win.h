@@ -24,7 +24,8 @@ void setMenuEnabled(HMENU menu, UINT command, bool enabled);
 void setMenuCaption(HMENU menu, UINT item, BOOL byPosition, TextView caption);
 void setMenuBitmap(HMENU menu, UINT item, BOOL byPosition, HBITMAP bitmap);
 
-// A menu item's bitmap from the resources, its grey background made the menu's colour.
-UniqueBitmap loadMenuBitmap(HINSTANCE instance, int id);
+// A menu item's bitmap from the resources, its grey background made the menu's colour, grown
+// for a menu shown at `dpi`.
+UniqueBitmap loadMenuBitmap(HINSTANCE instance, int id, int dpi);
 
 }  // namespace quillory

@@ -8,6 +8,7 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
+#include "base/window_dpi_win.h"
 #include "base/window_slide_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
@@ -92,11 +93,12 @@ PictureMetrics metricsOf(const LoadedPicture& picture) {
     return shown.image() != nullptr ? pictureMetrics(shown.image()) : pictureMetrics(shown.bitmap());
 }
 
-OverlayState overlayStateOf(const App& app) {
+OverlayState overlayStateOf(const App& app, HWND view) {
     OverlayState overlay;
     overlay.infoVisible = app.infoVisible;
     overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
     overlay.gdiplusActive = app.gdiplusActive;
+    overlay.dpi = windowDpi(view);
     return overlay;
 }
 
@@ -105,7 +107,7 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     if (!state.picture || !hasCurrentPage(app)) return;
     const PageSettings& page = currentPageOf(app);
     const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
-    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app));
+    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app, surface));
 }
 
 void savePictureFields(PageViewState& state) {
@@ -251,7 +253,7 @@ INT_PTR onMouseMove(HWND view, PageViewState& state, LPARAM position) {
     // The running slide show's picture is not the folder Page's place the bar would step from.
     if (app.countdown.SlideRunning || !hasCurrentPage(app) || !isFolderPage(currentPageOf(state.app))) return TRUE;
     const Point point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (!state.folderBarTiming.hover(point, clientSizeOf(view), folderBarHeight(state))) return TRUE;
+    if (!state.folderBarTiming.hover(point, clientSizeOf(view), folderBarHeight(state), windowDpi(view))) return TRUE;
     placeFolderBar(state, view);
     sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
     if (state.folderBar != nullptr) ShowWindow(state.folderBar, SW_SHOWNOACTIVATE);
@@ -397,7 +399,7 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions) {
         if (position.page < 0 || position.page >= static_cast<int>(app.album.pages.size())) continue;
         const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
         requests.push_back({aheadPictureAt(app.album, position, folderList(), app.folderCount), clientSizeOf(pageView), page,
-                            overlayStateOf(app)});
+                            overlayStateOf(app, pageView)});
     }
     decodeAhead(std::move(requests));
 }

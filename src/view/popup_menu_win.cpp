@@ -45,7 +45,7 @@ void applyStates(HMENU popup, const PopupMenuState& state) {
 void addBitmaps(PopupMenu& menu, const PopupMenuSource& source, bool markedMenu, UINT currentPageMenu) {
     if (source.osVersionCode < kWindowsVista) return;
     const auto put = [&](UINT item, BOOL byPosition, int id) {
-        menu.bitmaps.push_back(loadMenuBitmap(source.instance, id));
+        menu.bitmaps.push_back(loadMenuBitmap(source.instance, id, source.dpi));
         setMenuBitmap(menu.popup, item, byPosition, menu.bitmaps.back().get());
     };
     put(kProgramItem, TRUE, IDB_MENU_PROGRAM);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "album/album.h"
+#include "base/dpi.h"
 #include "base/gdi_handles_win.h"
 
 namespace quillory {
@@ -15,6 +16,7 @@ struct PopupMenuSource {
     HINSTANCE instance = nullptr;  // holds menu 134 and its bitmaps
     const Album& album;
     unsigned osVersionCode = 0;    // menu bitmaps from Windows Vista on
+    int dpi = kDefaultDpi;         // of the window the menu opens over
 };
 
 // The menu made for the current state and not yet shown. Its bitmaps outlive it.

@@ -14,7 +14,7 @@ TEST(OverlayStyle, TakenFromThePage) {
     page.FontColor = 0x112233;
     page.FontColor2 = 0x445566;
     page.PhotoFlag = 0x4000 | ShowLabel | 1;
-    const OverlayStyle style = overlayStyleOf(page);
+    const OverlayStyle style = overlayStyleOf(page, kDefaultDpi);
     EXPECT_EQ(style.fontFace, Text(31, u'F'));
     EXPECT_EQ(style.fontHeight, 18);
     EXPECT_TRUE(style.bold);
@@ -26,8 +26,17 @@ TEST(OverlayStyle, TakenFromThePage) {
     EXPECT_EQ(style.corner, Corner::BottomLeft);
     page.PhotoFlag = 0xC000;
     page.FontStyle = FontItalic;
-    EXPECT_EQ(overlayStyleOf(page).corner, Corner::TopLeft);
-    EXPECT_TRUE(overlayStyleOf(page).italic);
+    EXPECT_EQ(overlayStyleOf(page, kDefaultDpi).corner, Corner::TopLeft);
+    EXPECT_TRUE(overlayStyleOf(page, kDefaultDpi).italic);
+}
+
+TEST(OverlayStyle, TheTextGrowsWithTheWindowsDpi) {
+    PageSettings page;
+    page.FontSize = 18;
+    EXPECT_EQ(overlayStyleOf(page, 144).fontHeight, 27);
+    EXPECT_EQ(overlayStyleOf(page, 120).fontHeight, 23) << "22.5 rounds up";
+    page.FontSize = -16;  // a character height (hand-edited album) grows the same way
+    EXPECT_EQ(overlayStyleOf(page, 144).fontHeight, -24);
 }
 
 TEST(OverlayStyle, BrushColoursCarryTheOpacity) {

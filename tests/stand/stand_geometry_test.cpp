@@ -33,29 +33,45 @@ TEST(MonitorClamp, UsesTheMonitorsOwnEdgesAndTheNormalSize) {
 }
 
 TEST(StandLayout, TabControlKeepsTwoPixelsOffTheEdgesAndTheStatusBar) {
-    EXPECT_EQ(tabControlRect({560, 310}, 0), (Rect{2, 2, 556, 306}));
-    EXPECT_EQ(tabControlRect({560, 310}, statusBarHeight(18, 2)), (Rect{2, 2, 556, 286}));
+    EXPECT_EQ(tabControlRect({560, 310}, 0, 96), (Rect{2, 2, 556, 306}));
+    EXPECT_EQ(tabControlRect({560, 310}, statusBarHeight(18, 2), 96), (Rect{2, 2, 556, 286}));
     EXPECT_EQ(statusBarHeight(std::nullopt, 2), 0) << "a failed query counts as no status bar";
     EXPECT_EQ(statusBarHeight(18, std::nullopt), 0);
-    EXPECT_EQ(tabControlRect({3, 3}, 0), (Rect{2, 2, 0, 0}));
+    EXPECT_EQ(tabControlRect({3, 3}, 0, 96), (Rect{2, 2, 0, 0}));
 }
 
 TEST(StandLayout, PageViewSitsTwoPixelsOffTheTabRow) {
     const Rect display{4, 24, 548, 278};
-    EXPECT_EQ(pageViewRect(display, TabPlacement::Top), (Rect{4, 26, 548, 276}));
-    EXPECT_EQ(pageViewRect(display, TabPlacement::Bottom), (Rect{4, 24, 548, 276}));
-    EXPECT_EQ(pageViewRect(display, TabPlacement::Vertical), display);
+    EXPECT_EQ(pageViewRect(display, TabPlacement::Top, 96), (Rect{4, 26, 548, 276}));
+    EXPECT_EQ(pageViewRect(display, TabPlacement::Bottom, 96), (Rect{4, 24, 548, 276}));
+    EXPECT_EQ(pageViewRect(display, TabPlacement::Vertical, 96), display);
 }
 
 TEST(StandLayout, StatusFontGrowsWithItsSizeSetting) {
     std::uint32_t style = 0x13100;
-    EXPECT_EQ(statusFontHeight(style), 12);
+    EXPECT_EQ(statusFontHeight(style, 96), 12);
     TabStatusFontSize.set(style, 1);
-    EXPECT_EQ(statusFontHeight(style), 13);
+    EXPECT_EQ(statusFontHeight(style, 96), 13);
     TabStatusFontSize.set(style, 3);
-    EXPECT_EQ(statusFontHeight(style), 15) << "特大";
+    EXPECT_EQ(statusFontHeight(style, 96), 15) << "特大";
     TabStatusFontSize.set(style, 12);
-    EXPECT_EQ(statusFontHeight(style), 15) << "indexes the settings never make stay at the largest";
+    EXPECT_EQ(statusFontHeight(style, 96), 15) << "indexes the settings never make stay at the largest";
+}
+
+TEST(StandLayout, MarginsFontsAndTheSmallestSizeGrowWithTheWindowsDpi) {
+    EXPECT_EQ(tabControlRect({840, 465}, 30, 144), (Rect{3, 3, 834, 429}));
+    EXPECT_EQ(tabControlRect({560, 310}, 0, 0), (Rect{2, 2, 556, 306})) << "an unread DPI counts as 96";
+    const Rect display{6, 36, 822, 417};
+    EXPECT_EQ(pageViewRect(display, TabPlacement::Top, 144), (Rect{6, 39, 822, 414}));
+    EXPECT_EQ(pageViewRect(display, TabPlacement::Bottom, 144), (Rect{6, 36, 822, 414}));
+    EXPECT_EQ(pageViewRect(display, TabPlacement::Vertical, 144), display);
+    std::uint32_t style = 0x13100;
+    EXPECT_EQ(statusFontHeight(style, 144), 18);
+    TabStatusFontSize.set(style, 3);
+    EXPECT_EQ(statusFontHeight(style, 120), 19) << "15 at 125 %";
+    EXPECT_EQ(minimumStandSize(96), (Size{310, 250}));
+    EXPECT_EQ(minimumStandSize(144), (Size{465, 375}));
+    EXPECT_EQ(statusFirstPartRight(144), 570);
 }
 
 }  // namespace

@@ -57,14 +57,23 @@ TEST(PictureOpen, TheLongPathPrefixOnlyWhereItIsNeededAndValid) {
 TEST(FolderBarTiming, ShowsNearAnEdgeWithinTheBarsBand) {
     const Size client{400, 300};
     const int bar = 51;  // band: 124 < y < 175
-    EXPECT_TRUE(callsFolderBar({10, 150}, client, bar));
-    EXPECT_TRUE(callsFolderBar({371, 150}, client, bar));
-    EXPECT_FALSE(callsFolderBar({30, 150}, client, bar));
-    EXPECT_FALSE(callsFolderBar({370, 150}, client, bar));
-    EXPECT_FALSE(callsFolderBar({10, 124}, client, bar));
-    EXPECT_TRUE(callsFolderBar({10, 125}, client, bar));
-    EXPECT_FALSE(callsFolderBar({10, 175}, client, bar));
-    EXPECT_FALSE(callsFolderBar({200, 150}, client, bar));
+    EXPECT_TRUE(callsFolderBar({10, 150}, client, bar, 96));
+    EXPECT_TRUE(callsFolderBar({371, 150}, client, bar, 96));
+    EXPECT_FALSE(callsFolderBar({30, 150}, client, bar, 96));
+    EXPECT_FALSE(callsFolderBar({370, 150}, client, bar, 96));
+    EXPECT_FALSE(callsFolderBar({10, 124}, client, bar, 96));
+    EXPECT_TRUE(callsFolderBar({10, 125}, client, bar, 96));
+    EXPECT_FALSE(callsFolderBar({10, 175}, client, bar, 96));
+    EXPECT_FALSE(callsFolderBar({200, 150}, client, bar, 96));
+}
+
+TEST(FolderBarTiming, TheEdgeThatCallsTheBarGrowsWithTheDpi) {
+    const Size client{600, 450};
+    const int bar = 77;  // the bar at 144 DPI
+    EXPECT_TRUE(callsFolderBar({44, 225}, client, bar, 144));
+    EXPECT_FALSE(callsFolderBar({45, 225}, client, bar, 144));
+    EXPECT_TRUE(callsFolderBar({556, 225}, client, bar, 144));
+    EXPECT_FALSE(callsFolderBar({555, 225}, client, bar, 144));
 }
 
 TEST(FolderBarTiming, HidesFiveSecondsAfterAHoverAndThreeAfterAStep) {
@@ -72,16 +81,16 @@ TEST(FolderBarTiming, HidesFiveSecondsAfterAHoverAndThreeAfterAStep) {
     FolderBarTiming timing;
     EXPECT_TRUE(timing.tick());  // a new view hides the bar on its first tick
     EXPECT_FALSE(timing.tick());
-    ASSERT_TRUE(timing.hover({10, 150}, client, 51));
-    EXPECT_FALSE(timing.hover({10, 150}, client, 51));  // the same point again
+    ASSERT_TRUE(timing.hover({10, 150}, client, 51, 96));
+    EXPECT_FALSE(timing.hover({10, 150}, client, 51, 96));  // the same point again
     for (int second = 1; second < 5; ++second) EXPECT_FALSE(timing.tick()) << second;
     EXPECT_TRUE(timing.tick());
     EXPECT_FALSE(timing.shown());
 
-    ASSERT_TRUE(timing.hover({12, 150}, client, 51));
+    ASSERT_TRUE(timing.hover({12, 150}, client, 51, 96));
     EXPECT_FALSE(timing.tick());
     EXPECT_FALSE(timing.tick());
-    EXPECT_TRUE(timing.hover({11, 150}, client, 51));  // another point restarts the five seconds
+    EXPECT_TRUE(timing.hover({11, 150}, client, 51, 96));  // another point restarts the five seconds
     for (int second = 1; second < 5; ++second) EXPECT_FALSE(timing.tick()) << second;
     timing.stepped();
     EXPECT_FALSE(timing.tick());
