@@ -75,4 +75,12 @@ void PhotoStandWindow::stepFolder(StepDirection direction, StepModifiers modifie
 
 void PhotoStandWindow::lookChanged() { applyChanges(*this, Change::Look); }
 
+void PhotoStandWindow::folderRelisted(const FolderPlace& place) {
+    FolderCursor cursor{app.folderIndex, app.folderCount};
+    const Changes changes = quillory::folderRelisted(app.album, cursor, place);
+    app.folderIndex = cursor.index;
+    app.folderCount = cursor.count;
+    applyChanges(*this, changes);
+}
+
 }  // namespace quillory

@@ -19,6 +19,8 @@
 #include "view/folder_bar_win.h"
 #include "view/folder_bar_timing.h"
 #include "view/folder_scan_win.h"
+#include "view/folder_watch.h"
+#include "view/folder_watch_win.h"
 #include "view/picture_load_win.h"
 #include "view/picture_open.h"
 
@@ -30,6 +32,8 @@ constexpr UINT_PTR kFolderBarTimer = 21;
 constexpr UINT kFolderBarPeriod = 1000;
 // Posted to itself at creation: by the time it arrives, the stand has placed the view.
 constexpr UINT kShowPlacedView = WM_APP + 1;
+// Posted by the folder watch: a new listing of the shown folder waits in it.
+constexpr UINT kFolderRelisted = WM_APP + 2;
 
 // The Page's fields a picture save writes, as the album file last received them from this view.
 struct PictureFields {
@@ -57,6 +61,7 @@ struct PageViewState final : FolderBarHost {
     UniqueBrush background;
     HWND folderBar = nullptr;
     FolderBarTiming folderBarTiming;
+    std::unique_ptr<FolderWatch> folderWatch;  // the current folder Page's folder, while the view lives
 };
 
 PageSettings& currentPageOf(App& app) { return app.album.pages[static_cast<std::size_t>(app.album.currentPage)]; }
@@ -76,6 +81,23 @@ HWND frontSurfaceOf(HWND view, const App& app) {
 // A stored position beyond the list's capacity starts at its last entry.
 int folderIndexFrom(int folderFileNo) { return std::clamp(folderFileNo, 0, kFolderListCapacity - 1); }
 
+// The folder the view's FolderList was listed from, as the watch lists it again.
+std::optional<FolderToWatch> shownFolder(const App& app) {
+    if (!hasCurrentPage(app) || !isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)])) return std::nullopt;
+    return FolderToWatch{app.album.pages[static_cast<std::size_t>(app.album.currentPage)].File,
+                         (app.album.settings.TabStyle & TabSortByDate) != 0, app.gdiplusActive};
+}
+
+// The slide show and the commands change the current Page's folder under the same view.
+void followShownFolder(PageViewState& state) {
+    if (!state.folderWatch) return;
+    if (const std::optional<FolderToWatch> folder = shownFolder(state.app)) {
+        state.folderWatch->watch(*folder);
+    } else {
+        state.folderWatch->stop();
+    }
+}
+
 void loadPictureInto(PageViewState& state, int page, bool rescan) {
     App& app = state.app;
     const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
@@ -85,6 +107,7 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
     state.picture.reset();  // two large pictures need not be held at once
     state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive);
+    followShownFolder(state);
 }
 
 PictureMetrics metricsOf(const LoadedPicture& picture) {
@@ -190,6 +213,7 @@ void onShowPlacedView(HWND view, const App& app) {
 
 INT_PTR onInitDialog(HWND view, PageViewState& state) {
     App& app = state.app;
+    state.folderWatch = std::make_unique<FolderWatch>(view, kFolderRelisted);
     DragAcceptFiles(view, TRUE);
     app.infoVisible = true;
     if (hasCurrentPage(app)) {
@@ -207,6 +231,7 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
 
 INT_PTR onDestroy(HWND view, PageViewState& state) {
     App& app = state.app;
+    state.folderWatch.reset();
     if (!app.PagesChanged && hasCurrentPage(app)) {
         storeFolderPosition(app);
         // Rewriting the album with what it holds would cost every Page change a file write.
@@ -221,6 +246,24 @@ INT_PTR onDestroy(HWND view, PageViewState& state) {
     // pictures must go before the decoder does.
     if (app.standWindow == nullptr) forgetKeptPictures();
     return FALSE;
+}
+
+// The new listing replaces the FolderList in the same step as the host moves the cursor, so the
+// index never points into a list it was not meant for. A listing of a folder the view has left
+// meanwhile is dropped.
+void onFolderRelisted(HWND view, PageViewState& state) {
+    App& app = state.app;
+    std::optional<FolderRelisting> relisting = state.folderWatch ? state.folderWatch->take() : std::nullopt;
+    if (!relisting || shownFolder(app) != relisting->watched) return;
+    FolderList& list = folderList();
+    const std::span<const FolderEntry> before = std::span<const FolderEntry>(list.entries).first(static_cast<std::size_t>(std::clamp(app.folderCount, 0, kFolderListCapacity)));
+    const std::span<const FolderEntry> after = std::span<const FolderEntry>(relisting->list->entries).first(static_cast<std::size_t>(relisting->count));
+    const FolderPlace place = placeAfterRelisting(before, app.folderIndex, after);
+    std::swap(list.entries, relisting->list->entries);
+    list.morePictures = relisting->list->morePictures;
+    state.host.folderRelisted(place);
+    sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
+    decodeNeighboursAhead(view, app);
 }
 
 INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM parameter) {
@@ -371,6 +414,7 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_RBUTTONDOWN: return onRightClick(view, state.host, lParam);
         case WM_DROPFILES: return onDropFiles(state, reinterpret_cast<HDROP>(wParam));
         case kShowPlacedView: onShowPlacedView(view, state.app); return TRUE;
+        case kFolderRelisted: onFolderRelisted(view, state); return TRUE;
         default: return FALSE;
     }
 }

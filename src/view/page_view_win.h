@@ -18,6 +18,7 @@
 #include "base/text.h"
 #include "photoinfo/photo_format.h"
 #include "view/folder_step.h"
+#include "view/folder_watch.h"
 
 namespace quillory {
 
@@ -39,6 +40,9 @@ public:
     virtual void stepFolder(StepDirection direction, StepModifiers modifiers) = 0;
     // The overlay text was switched on or off.
     virtual void lookChanged() = 0;
+    // The shown folder's pictures changed and its new listing is the FolderList: the view
+    // stands at `place` now.
+    virtual void folderRelisted(const FolderPlace& place) = 0;
 
 protected:
     ~PageViewHost() = default;
