@@ -40,7 +40,7 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     }
     SetForegroundWindow(window);
     UpdateWindow(window);
-    buildPopupMenu({app.instance, app.album, app.OsVersionCode}, window, screenPoint);
+    buildPopupMenu({app.instance, app.album, app.OsVersionCode, shownPictureFile(app).has_value()}, window, screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);
     actionDone();

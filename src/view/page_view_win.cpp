@@ -395,6 +395,16 @@ INT_PTR onControlColour(const PageViewState& state, HDC dc) {
     return reinterpret_cast<INT_PTR>(state.background.get());
 }
 
+// The full path of the picture the Page shows, whether or not the file is there.
+std::optional<Text> shownPicturePath(const App& app) {
+    if (!hasCurrentPage(app)) return std::nullopt;
+    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
+    if (page.File.empty()) return std::nullopt;
+    const Text picture = CurrentPictureFile(page, app.folderIndex, app.folderCount);
+    if (picture.empty()) return std::nullopt;
+    return fullPathName(picture);
+}
+
 INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(view, state);
@@ -455,16 +465,25 @@ void refreshViewBackground(HWND pageView) {
     if (PageViewState* state = windowState<PageViewState>(pageView)) rebuildBackground(*state);
 }
 
+std::optional<Text> shownPictureFile(const App& app) {
+    std::optional<Text> full = shownPicturePath(app);
+    if (!full || GetFileAttributesW(wide(*full)) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return full;
+}
+
 void openPictureFile(const App& app) {
-    if (!hasCurrentPage(app)) return;
-    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
-    if (page.File.empty()) return;
-    const Text picture = CurrentPictureFile(page, app.folderIndex, app.folderCount);
-    const std::optional<Text> full = fullPathName(picture);
-    if (picture.empty() || !full) return;
+    const std::optional<Text> full = shownPicturePath(app);
+    if (!full) return;
     const ShellOpenRequest request = shellOpenRequest(*full);
     ShellExecuteW(nullptr, L"open", wide(request.file), nullptr, request.folder ? wide(*request.folder) : nullptr,
                   SW_SHOWNORMAL);
+}
+
+void openPictureFolder(const App& app) {
+    const std::optional<Text> full = shownPictureFile(app);
+    if (!full) return;
+    const Text arguments = selectInFolderArguments(*full);
+    ShellExecuteW(nullptr, L"open", L"explorer.exe", wide(arguments), nullptr, SW_SHOWNORMAL);
 }
 
 void storeFolderPosition(App& app) {

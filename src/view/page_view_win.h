@@ -67,8 +67,14 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions);
 // The size numbers of the picture the view shows (none without one), for the Page settings.
 PictureMetrics shownPictureMetrics(HWND pageView);
 
+// The full path of the picture the view shows, when it has one and the file is there.
+std::optional<Text> shownPictureFile(const App& app);
+
 // openPictureFile: the current Page's picture opened with its associated program.
 void openPictureFile(const App& app);
+
+// The shown picture's folder opened in the system's file browser with the picture selected.
+void openPictureFolder(const App& app);
 
 // Copies the folder position into the current Page's FolderFileNo, so a save made while the
 // view still exists (the closing save) records where the person was.

@@ -15,6 +15,7 @@ struct PopupMenuSource {
     HINSTANCE instance = nullptr;  // holds menu 134 and its bitmaps
     const Album& album;
     unsigned osVersionCode = 0;    // menu bitmaps from Windows Vista on
+    bool pictureShown = false;     // the view shows a picture file that is there: its folder can open
 };
 
 // The menu made for the current state and not yet shown. Its bitmaps outlive it.
