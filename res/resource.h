@@ -57,6 +57,7 @@
 #define IDM_HISTORY_FIRST 40037
 #define IDM_HISTORY_LAST 40044
 #define IDM_OPEN_FILE 40054
+#define IDM_OPEN_FOLDER 40058
 #define IDM_PAGE_FIRST 2000
 
 // Commands the PhotoStandWindow sends itself (and the settings dialogs send it)

@@ -77,6 +77,7 @@ public:
         void addDroppedPage(const Text&) override {}
         void stepFolder(StepDirection, StepModifiers) override {}
         void lookChanged() override {}
+        void folderRelisted(const FolderPlace&) override {}
     };
     QuietHost host_;
 

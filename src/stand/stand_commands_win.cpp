@@ -186,6 +186,7 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
         case IDM_FIT_ACTUAL: fitMode(stand, command); break;
         case IDM_TOPMOST: toggleTopmost(stand); break;
         case IDM_OPEN_FILE: openPictureFile(app); break;
+        case IDM_OPEN_FOLDER: openPictureFolder(app); break;
         case IDM_TAB_FONT: refreshTabFont(stand); break;
         case IDM_STATUS_BAR: refreshStatusBar(stand); break;
         case IDM_PAGES_PAST_CAP:

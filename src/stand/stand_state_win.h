@@ -26,6 +26,7 @@ struct PhotoStandWindow final : PageViewHost {
     void addDroppedPage(const Text& path) override;
     void stepFolder(StepDirection direction, StepModifiers modifiers) override;
     void lookChanged() override;
+    void folderRelisted(const FolderPlace& place) override;
 
     App& app;
     HWND window = nullptr;

@@ -41,7 +41,8 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     }
     SetForegroundWindow(window);
     UpdateWindow(window);
-    buildPopupMenu({app.instance, app.album, app.OsVersionCode, windowDpi(window)}, window, screenPoint);
+    buildPopupMenu({app.instance, app.album, app.OsVersionCode, windowDpi(window), shownPictureFile(app).has_value()}, window,
+                   screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);
     actionDone();
@@ -75,5 +76,13 @@ void PhotoStandWindow::stepFolder(StepDirection direction, StepModifiers modifie
 }
 
 void PhotoStandWindow::lookChanged() { applyChanges(*this, Change::Look); }
+
+void PhotoStandWindow::folderRelisted(const FolderPlace& place) {
+    FolderCursor cursor{app.folderIndex, app.folderCount};
+    const Changes changes = quillory::folderRelisted(app.album, cursor, place);
+    app.folderIndex = cursor.index;
+    app.folderCount = cursor.count;
+    applyChanges(*this, changes);
+}
 
 }  // namespace quillory

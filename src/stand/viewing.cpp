@@ -42,6 +42,20 @@ Changes pageSettingsClosed(bool accepted) {
     return Change::Folder | Change::Picture | Change::Tabs | Change::Status | Change::Menus;
 }
 
+Changes folderRelisted(Album& album, FolderCursor& cursor, const FolderPlace& place) {
+    PageSettings* page = currentPage(album);
+    if (page == nullptr) return {};
+    Changes changes = Change::Status;
+    if (place.count != cursor.count || place.count != page->FileNum) {
+        page->FileNum = place.count;
+        clearHistory(album);
+        changes |= Change::History;
+    }
+    cursor = {place.index, place.count};
+    if (place.pictureChanged) changes |= Change::Picture;
+    return changes;
+}
+
 Changes pagesRebuilt() { return Change::Tabs | Change::Folder | Change::Picture | Change::Status | Change::History | Change::Menus; }
 
 }  // namespace quillory

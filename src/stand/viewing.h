@@ -8,6 +8,7 @@
 #include "album/album.h"
 #include "album/album_file.h"
 #include "stand/page_commands.h"
+#include "view/folder_watch.h"
 
 namespace quillory {
 
@@ -77,6 +78,11 @@ Changes chooseFitMode(Album& album, AlbumFile& file, unsigned mode);
 // colours, texts); キャンセル puts back what the dialog showed meanwhile (the fit mode's preview, a
 // folder listed for a choice).
 Changes pageSettingsClosed(bool accepted);
+
+// The current folder Page's folder was listed again because its pictures changed: the cursor
+// takes the new place and the Page its count. A new count renumbers the pictures of the Pages
+// after it, so the slide show's history is forgotten.
+Changes folderRelisted(Album& album, FolderCursor& cursor, const FolderPlace& place);
 
 // Pages were added, duplicated, deleted or replaced: a new view shows the current Page under new tabs.
 Changes pagesRebuilt();

@@ -20,6 +20,8 @@
 #include "view/folder_bar_win.h"
 #include "view/folder_bar_timing.h"
 #include "view/folder_scan_win.h"
+#include "view/folder_watch.h"
+#include "view/folder_watch_win.h"
 #include "view/picture_load_win.h"
 #include "view/picture_open.h"
 
@@ -31,6 +33,8 @@ constexpr UINT_PTR kFolderBarTimer = 21;
 constexpr UINT kFolderBarPeriod = 1000;
 // Posted to itself at creation: by the time it arrives, the stand has placed the view.
 constexpr UINT kShowPlacedView = WM_APP + 1;
+// Posted by the folder watch: a new listing of the shown folder waits in it.
+constexpr UINT kFolderRelisted = WM_APP + 2;
 
 // The Page's fields a picture save writes, as the album file last received them from this view.
 struct PictureFields {
@@ -58,6 +62,7 @@ struct PageViewState final : FolderBarHost {
     UniqueBrush background;
     HWND folderBar = nullptr;
     FolderBarTiming folderBarTiming;
+    std::unique_ptr<FolderWatch> folderWatch;  // the current folder Page's folder, while the view lives
 };
 
 PageSettings& currentPageOf(App& app) { return app.album.pages[static_cast<std::size_t>(app.album.currentPage)]; }
@@ -77,6 +82,23 @@ HWND frontSurfaceOf(HWND view, const App& app) {
 // A stored position beyond the list's capacity starts at its last entry.
 int folderIndexFrom(int folderFileNo) { return std::clamp(folderFileNo, 0, kFolderListCapacity - 1); }
 
+// The folder the view's FolderList was listed from, as the watch lists it again.
+std::optional<FolderToWatch> shownFolder(const App& app) {
+    if (!hasCurrentPage(app) || !isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)])) return std::nullopt;
+    return FolderToWatch{app.album.pages[static_cast<std::size_t>(app.album.currentPage)].File,
+                         (app.album.settings.TabStyle & TabSortByDate) != 0, app.gdiplusActive};
+}
+
+// The slide show and the commands change the current Page's folder under the same view.
+void followShownFolder(PageViewState& state) {
+    if (!state.folderWatch) return;
+    if (const std::optional<FolderToWatch> folder = shownFolder(state.app)) {
+        state.folderWatch->watch(*folder);
+    } else {
+        state.folderWatch->stop();
+    }
+}
+
 void loadPictureInto(PageViewState& state, int page, bool rescan) {
     App& app = state.app;
     const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
@@ -86,6 +108,7 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
     state.picture.reset();  // two large pictures need not be held at once
     state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive);
+    followShownFolder(state);
 }
 
 PictureMetrics metricsOf(const LoadedPicture& picture) {
@@ -192,6 +215,7 @@ void onShowPlacedView(HWND view, const App& app) {
 
 INT_PTR onInitDialog(HWND view, PageViewState& state) {
     App& app = state.app;
+    state.folderWatch = std::make_unique<FolderWatch>(view, kFolderRelisted);
     DragAcceptFiles(view, TRUE);
     app.infoVisible = true;
     if (hasCurrentPage(app)) {
@@ -209,6 +233,7 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
 
 INT_PTR onDestroy(HWND view, PageViewState& state) {
     App& app = state.app;
+    state.folderWatch.reset();
     if (!app.PagesChanged && hasCurrentPage(app)) {
         storeFolderPosition(app);
         // Rewriting the album with what it holds would cost every Page change a file write.
@@ -223,6 +248,24 @@ INT_PTR onDestroy(HWND view, PageViewState& state) {
     // pictures must go before the decoder does.
     if (app.standWindow == nullptr) forgetKeptPictures();
     return FALSE;
+}
+
+// The new listing replaces the FolderList in the same step as the host moves the cursor, so the
+// index never points into a list it was not meant for. A listing of a folder the view has left
+// meanwhile is dropped.
+void onFolderRelisted(HWND view, PageViewState& state) {
+    App& app = state.app;
+    std::optional<FolderRelisting> relisting = state.folderWatch ? state.folderWatch->take() : std::nullopt;
+    if (!relisting || shownFolder(app) != relisting->watched) return;
+    FolderList& list = folderList();
+    const std::span<const FolderEntry> before = std::span<const FolderEntry>(list.entries).first(static_cast<std::size_t>(std::clamp(app.folderCount, 0, kFolderListCapacity)));
+    const std::span<const FolderEntry> after = std::span<const FolderEntry>(relisting->list->entries).first(static_cast<std::size_t>(relisting->count));
+    const FolderPlace place = placeAfterRelisting(before, app.folderIndex, after);
+    std::swap(list.entries, relisting->list->entries);
+    list.morePictures = relisting->list->morePictures;
+    state.host.folderRelisted(place);
+    sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
+    decodeNeighboursAhead(view, app);
 }
 
 INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM parameter) {
@@ -354,6 +397,16 @@ INT_PTR onControlColour(const PageViewState& state, HDC dc) {
     return reinterpret_cast<INT_PTR>(state.background.get());
 }
 
+// The full path of the picture the Page shows, whether or not the file is there.
+std::optional<Text> shownPicturePath(const App& app) {
+    if (!hasCurrentPage(app)) return std::nullopt;
+    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
+    if (page.File.empty()) return std::nullopt;
+    const Text picture = CurrentPictureFile(page, app.folderIndex, app.folderCount);
+    if (picture.empty()) return std::nullopt;
+    return fullPathName(picture);
+}
+
 INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(view, state);
@@ -373,6 +426,7 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_RBUTTONDOWN: return onRightClick(view, state.host, lParam);
         case WM_DROPFILES: return onDropFiles(state, reinterpret_cast<HDROP>(wParam));
         case kShowPlacedView: onShowPlacedView(view, state.app); return TRUE;
+        case kFolderRelisted: onFolderRelisted(view, state); return TRUE;
         default: return FALSE;
     }
 }
@@ -413,16 +467,25 @@ void refreshViewBackground(HWND pageView) {
     if (PageViewState* state = windowState<PageViewState>(pageView)) rebuildBackground(*state);
 }
 
+std::optional<Text> shownPictureFile(const App& app) {
+    std::optional<Text> full = shownPicturePath(app);
+    if (!full || GetFileAttributesW(wide(*full)) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return full;
+}
+
 void openPictureFile(const App& app) {
-    if (!hasCurrentPage(app)) return;
-    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
-    if (page.File.empty()) return;
-    const Text picture = CurrentPictureFile(page, app.folderIndex, app.folderCount);
-    const std::optional<Text> full = fullPathName(picture);
-    if (picture.empty() || !full) return;
+    const std::optional<Text> full = shownPicturePath(app);
+    if (!full) return;
     const ShellOpenRequest request = shellOpenRequest(*full);
     ShellExecuteW(nullptr, L"open", wide(request.file), nullptr, request.folder ? wide(*request.folder) : nullptr,
                   SW_SHOWNORMAL);
+}
+
+void openPictureFolder(const App& app) {
+    const std::optional<Text> full = shownPictureFile(app);
+    if (!full) return;
+    const Text arguments = selectInFolderArguments(*full);
+    ShellExecuteW(nullptr, L"open", L"explorer.exe", wide(arguments), nullptr, SW_SHOWNORMAL);
 }
 
 void storeFolderPosition(App& app) {

@@ -18,6 +18,7 @@
 #include "base/text.h"
 #include "photoinfo/photo_format.h"
 #include "view/folder_step.h"
+#include "view/folder_watch.h"
 
 namespace quillory {
 
@@ -39,6 +40,9 @@ public:
     virtual void stepFolder(StepDirection direction, StepModifiers modifiers) = 0;
     // The overlay text was switched on or off.
     virtual void lookChanged() = 0;
+    // The shown folder's pictures changed and its new listing is the FolderList: the view
+    // stands at `place` now.
+    virtual void folderRelisted(const FolderPlace& place) = 0;
 
 protected:
     ~PageViewHost() = default;
@@ -63,8 +67,14 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions);
 // The size numbers of the picture the view shows (none without one), for the Page settings.
 PictureMetrics shownPictureMetrics(HWND pageView);
 
+// The full path of the picture the view shows, when it has one and the file is there.
+std::optional<Text> shownPictureFile(const App& app);
+
 // openPictureFile: the current Page's picture opened with its associated program.
 void openPictureFile(const App& app);
+
+// The shown picture's folder opened in the system's file browser with the picture selected.
+void openPictureFolder(const App& app);
 
 // Copies the folder position into the current Page's FolderFileNo, so a save made while the
 // view still exists (the closing save) records where the person was.

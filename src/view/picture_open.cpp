@@ -24,4 +24,6 @@ ShellOpenRequest shellOpenRequest(TextView fullPath) {
     return request;
 }
 
+Text selectInFolderArguments(TextView fullPath) { return u"/select,\"" + Text(fullPath) + u"\""; }
+
 }  // namespace quillory

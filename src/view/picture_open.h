@@ -17,4 +17,8 @@ struct ShellOpenRequest {
 // at most 259 characters (a cut folder would name another one).
 ShellOpenRequest shellOpenRequest(TextView fullPath);
 
+// The command line that has the system's file browser open a picture's folder with the picture
+// selected in it, for a full path.
+Text selectInFolderArguments(TextView fullPath);
+
 }  // namespace quillory

@@ -69,6 +69,7 @@ PopupMenu preparePopupMenu(const PopupMenuSource& source) {
     const UINT currentPageMenu = fillPageLists(menu.popup, source.album, state.markedMenu);
     applyStates(menu.popup, state);
     addBitmaps(menu, source, state.markedMenu, currentPageMenu);
+    setMenuEnabled(menu.popup, IDM_OPEN_FOLDER, source.pictureShown);
     fillHistoryMenu(menu.popup, source.album);
     return menu;
 }

@@ -17,6 +17,7 @@ struct PopupMenuSource {
     const Album& album;
     unsigned osVersionCode = 0;    // menu bitmaps from Windows Vista on
     int dpi = kDefaultDpi;         // of the window the menu opens over
+    bool pictureShown = false;     // the view shows a picture file that is there: its folder can open
 };
 
 // The menu made for the current state and not yet shown. Its bitmaps outlive it.

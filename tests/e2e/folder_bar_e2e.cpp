@@ -125,5 +125,28 @@ TEST_F(FolderBarTest, ARightClickOnTheViewOpensTheMenuForTheStand) {
     EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
 }
 
+// Pictures copied into and deleted from the shown folder while the program runs: the counter
+// follows, and the picture on screen stays the one shown (its place moves with the new order).
+TEST_F(FolderBarTest, TheCounterFollowsPicturesAddedToAndRemovedFromTheShownFolder) {
+    HWND stand = start(kFlagFolder);
+    ASSERT_NE(stand, nullptr);
+    HWND bar = folderBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(postCommand(bar, IDC_FOLDER_NEXT));
+    ASSERT_EQ(counterAfter(bar, L" 2 / 3 "), L" 2 / 3 ");
+
+    const std::filesystem::path folder = sandbox_.file(L"trip");
+    ASSERT_TRUE(writeFileBytes(folder / L"0.bmp", onePixelBitmap()));
+    EXPECT_EQ(counterAfter(bar, L" 3 / 4 "), L" 3 / 4 ") << "b.bmp, still shown, now comes third";
+
+    std::filesystem::remove(folder / L"b.bmp");
+    EXPECT_EQ(counterAfter(bar, L" 3 / 3 "), L" 3 / 3 ") << "c.bmp took the place of the deleted picture";
+
+    EXPECT_EQ(closeStand(*app_, stand), std::optional<DWORD>(0));
+    const std::wstring page = sectionBody(albumText(L"bar.qalbum").value_or(L""), L"Page1").value_or(L"");
+    EXPECT_NE(page.find(L"FolderFileNo=2\r\n"), std::wstring::npos);
+    EXPECT_NE(page.find(L"FileNum=3\r\n"), std::wstring::npos);
+}
+
 }  // namespace
 }  // namespace quillory::e2e

@@ -118,5 +118,25 @@ TEST_F(ViewingTest, EveryWayOutOfThePageSettingsAndAFitModeRepaintTheView) {
     EXPECT_NE(files.files.at(kPath).size(), 0u);
 }
 
+// A folder that changed while shown: the same picture stays without a reload; a new count is the
+// Page's and renumbers the pictures, so the history goes; a gone picture loads its neighbour.
+TEST_F(ViewingTest, AFolderListedAgainMovesTheCursorAndReloadsOnlyAnotherPicture) {
+    album.pages[1].FileNum = 40;
+    FolderCursor cursor{7, 40};
+    const Changes grown = folderRelisted(album, cursor, {8, 41, false});
+    EXPECT_EQ(cursor.index, 8);
+    EXPECT_EQ(cursor.count, 41);
+    EXPECT_EQ(album.pages[1].FileNum, 41);
+    EXPECT_TRUE(historyEmpty());
+    EXPECT_TRUE(grown.has(Change::Status));
+    EXPECT_FALSE(grown.has(Change::Picture));
+
+    album.history[0] = {12, u"a.jpg"};
+    const Changes gone = folderRelisted(album, cursor, {8, 41, true});
+    EXPECT_TRUE(gone.has(Change::Picture));
+    EXPECT_FALSE(historyEmpty()) << "the same count numbers the pictures as before";
+    EXPECT_EQ(album.pages[0].FileNum, 0) << "only the current Page counts them";
+}
+
 }  // namespace
 }  // namespace quillory::testing

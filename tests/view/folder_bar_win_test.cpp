@@ -36,6 +36,7 @@ struct QuietViewHost final : PageViewHost {
     void addDroppedPage(const Text&) override {}
     void stepFolder(StepDirection, StepModifiers) override {}
     void lookChanged() override {}
+    void folderRelisted(const FolderPlace&) override {}
 };
 
 RECT windowRectOf(HWND window) {

@@ -54,6 +54,10 @@ TEST(PictureOpen, TheLongPathPrefixOnlyWhereItIsNeededAndValid) {
     EXPECT_EQ(shellOpenRequest(u"\\\\?\\C:\\a.jpg").file, u"\\\\?\\C:\\a.jpg");
 }
 
+TEST(PictureOpen, TheFileBrowserIsAskedToSelectThePictureInItsFolder) {
+    EXPECT_EQ(selectInFolderArguments(u"C:\\photos\\a b.jpg"), u"/select,\"C:\\photos\\a b.jpg\"");
+}
+
 TEST(FolderBarTiming, ShowsNearAnEdgeWithinTheBarsBand) {
     const Size client{400, 300};
     const int bar = 51;  // band: 124 < y < 175

@@ -44,7 +44,9 @@ protected:
         app.instance = GetModuleHandleW(nullptr);
         app.OsVersionCode = 1000;
     }
-    PopupMenu prepare() const { return preparePopupMenu({app.instance, app.album, app.OsVersionCode}); }
+    PopupMenu prepare(bool pictureShown = false) const {
+        return preparePopupMenu({app.instance, app.album, app.OsVersionCode, pictureShown});
+    }
     App app;
 };
 
@@ -143,6 +145,20 @@ TEST_F(PopupMenuTest, SystemPageMenuFollowsTheLockOfTheCurrentPageEachTimeItIsRe
     EXPECT_FALSE(greyed(command(app.pageMenu, IDM_CHOOSE_PICTURE)));
     EXPECT_FALSE(greyed(command(app.pageMenu, IDM_DELETE_PAGE)));
     DestroyWindow(app.standWindow);
+}
+
+// The item beside "ファイルを開く" opens the shown picture's folder, so it waits for a picture.
+TEST_F(PopupMenuTest, OpeningThePicturesFolderIsOfferedOnlyWithAPictureShown) {
+    app.album = slideAlbum({{1, false, false, u"Home"}});
+    app.album.currentPage = 0;
+    const PopupMenu without = prepare(/*pictureShown=*/false);
+    const PopupMenu with = prepare(/*pictureShown=*/true);
+    ASSERT_NE(without.popup, nullptr);
+    ASSERT_NE(with.popup, nullptr);
+    EXPECT_EQ(command(with.popup, IDM_OPEN_FOLDER).text, L"ファイルの場所を開く(&L)");
+    EXPECT_FALSE(greyed(command(with.popup, IDM_OPEN_FOLDER)));
+    EXPECT_TRUE(greyed(command(without.popup, IDM_OPEN_FOLDER)));
+    EXPECT_FALSE(greyed(command(without.popup, IDM_OPEN_FILE))) << "only the new item waits for a picture";
 }
 
 }  // namespace
