@@ -10,12 +10,10 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "photoinfo/picture_header.h"
+
 namespace quillory {
 namespace {
-
-// Beyond this a picture is refused before any pixel is decoded: a whole decode of it would take
-// about half a gigabyte. Cameras make up to about 100 megapixels.
-constexpr std::int64_t kJpegPixelBudget = 120'000'000;
 
 // A progressive file may hold any number of scans, and each one is a pass over the whole picture;
 // real encoders write a dozen at most, so a file with hundreds is an attack on the decode time.
@@ -115,6 +113,8 @@ bool trapped(ErrorTrap& trap, Step step) {
     return true;
 }
 
+constexpr int kDefaultDpi = 96;
+
 // One decompressor over a file in memory, destroyed with its owner.
 class Decompressor {
 public:
@@ -142,6 +142,17 @@ public:
 
     bool headerRead() const { return headerRead_; }
     Size storedSize() const { return {static_cast<int>(info_.image_width), static_cast<int>(info_.image_height)}; }
+    int bitsPerPixel() const { return info_.num_components == 1 ? 8 : 24; }
+
+    // Dots per inch from the JFIF header; pictures that give none (or only an aspect ratio) count
+    // as 96, the screen's.
+    Size resolution() const {
+        switch (info_.density_unit) {
+        case 1: return {info_.X_density, info_.Y_density};
+        case 2: return {static_cast<int>(info_.X_density * 2.54), static_cast<int>(info_.Y_density * 2.54)};
+        default: return {kDefaultDpi, kDefaultDpi};
+        }
+    }
 
     // Sets the scale and the output colours; the output size, or nothing when libjpeg refuses.
     std::optional<Size> prepare(int denominator) {
@@ -182,7 +193,8 @@ int scaledSide(int side, int denominator) { return (side + denominator - 1) / de
 }  // namespace
 
 bool withinJpegPixelBudget(Size stored) {
-    return stored.dx > 0 && stored.dy > 0 && std::int64_t{stored.dx} * stored.dy <= kJpegPixelBudget;
+    if (stored.dx <= 0 || stored.dy <= 0) return false;
+    return mayDecode({HeaderReading::Sized, static_cast<std::uint32_t>(stored.dx), static_cast<std::uint32_t>(stored.dy)});
 }
 
 int jpegScaleDenominator(Size stored, Size atLeast) {
@@ -209,6 +221,8 @@ DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
     };
     if (!decompressor.headerRead()) return failed(decompressor.failure());
     result.storedSize = decompressor.storedSize();
+    result.resolution = decompressor.resolution();
+    result.bitsPerPixel = decompressor.bitsPerPixel();
     if (!withinJpegPixelBudget(result.storedSize)) return failed(JpegStatus::TooLarge);
     result.scaleDenominator = jpegScaleDenominator(result.storedSize, atLeast);
     const std::optional<Size> outputSize = decompressor.prepare(result.scaleDenominator);

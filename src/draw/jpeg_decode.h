@@ -22,10 +22,13 @@ struct DecodedJpeg {
     JpegStatus status = JpegStatus::Corrupt;
     Size storedSize;     // as the header gives it, before scaling; empty when unreadable
     int scaleDenominator = 1;  // 1, 2, 4 or 8
+    Size resolution;           // dots per inch, as the header gives them
+    int bitsPerPixel = 0;      // of the stored samples: 8 for grey, 24 for colour
     PixelImage picture;  // opaque pixels (alpha 255); empty unless decoded
 };
 
-// Whether a picture of this stored size may be decoded at all: one place holds the limit.
+// Whether a picture of this stored size may be decoded at all, by the budget every decoder keeps
+// (picture_header.h).
 bool withinJpegPixelBudget(Size stored);
 
 // The largest of 8, 4, 2 and 1 that divides the stored size to a picture still at least `atLeast`

@@ -51,14 +51,21 @@ public:
         wake_.notify_all();
     }
 
+    // `path` empty: only keeps what is finished, never waits.
     void collect(const Text& path) {
         std::vector<DecodedAhead> done;
         {
             std::unique_lock lock(mutex_);
-            finished_.wait(lock, [&] { return pathInHand_ != path; });
+            if (!path.empty()) {
+                queue_.await(path);
+                finished_.wait(lock, [&] { return !queue_.mayHold(path); });
+                queue_.await(std::nullopt);
+            }
             done.swap(done_);
         }
         for (DecodedAhead& decoded : done) {
+            // A file written since it was read is decoded afresh by the step that shows it.
+            if (pictureFileStamp(decoded.path) != decoded.stamp) continue;
             keepPictureDecodedAhead(decoded.path, decoded.stamp, std::move(decoded.picture), keptThisWish_);
             keptThisWish_.push_back(std::move(decoded.path));
         }
@@ -117,11 +124,11 @@ private:
                 wake_.wait(lock);
                 continue;
             }
+            if (job->picture.folderIndex < 0) queue_.name(job->picture.path);
             lock.unlock();
-            std::optional<DecodedAhead> decoded = decode(*job);
+            std::optional<DecodedAhead> decoded = decodeGuarded(*job);
             lock.lock();
             const bool wanted = queue_.finish() && !stopping_;
-            pathInHand_.reset();
             if (wanted && decoded) {
                 done_.push_back(std::move(*decoded));
                 PostMessageW(notice_, kPicturesDecoded, 0, 0);
@@ -135,6 +142,15 @@ private:
         }
     }
 
+    // Nothing escapes the worker: memory that cannot be had for one picture leaves it to the step.
+    std::optional<DecodedAhead> decodeGuarded(const AheadRequest& job) {
+        try {
+            return decode(job);
+        } catch (...) {
+            return std::nullopt;
+        }
+    }
+
     // Decoded and fitted, or nothing: a file that vanished or cannot be decoded is left to the
     // step, which decodes it on demand as it always did.
     std::optional<DecodedAhead> decode(const AheadRequest& job) {
@@ -142,28 +158,36 @@ private:
         if (path.empty() || !handOver(path)) return std::nullopt;
         const std::optional<FileStamp> stamp = pictureFileStamp(path);
         if (!stamp) return std::nullopt;
-        auto picture = std::make_shared<LoadedPicture>();
-        picture->picture = PagePicture(decodeUpright(path));
-        if (picture->picture.image() == nullptr || !handOver(path)) return std::nullopt;
-        const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, pictureMetrics(picture->picture.image()), {});
+        SharedPicture picture = decodedPicture(path, pictureFitOf(job.page.PhotoFlag));
+        if (picture->picture.image() == nullptr || stopRequested()) return std::nullopt;
+        const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, picture->metrics, {});
         const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay));
         picture->painter.prepare(job.area, scene, picture->picture, PaintPath::GdiPlus);
+        // The window's thread copies from the painter's bitmaps: what GDI batched here must be in them.
+        GdiFlush();
         return DecodedAhead{path, *stamp, std::move(picture)};
     }
 
     // Names the picture in hand, so the window's thread waits for it rather than decoding it a
     // second time; false once the worker is to stop.
     bool handOver(const Text& path) {
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.name(path);
+        }
+        finished_.notify_all();  // a step waiting for another picture goes on
+        return !stopRequested();
+    }
+
+    bool stopRequested() {
         const std::lock_guard lock(mutex_);
-        pathInHand_ = path;
-        return !stopping_;
+        return stopping_;
     }
 
     std::mutex mutex_;
     std::condition_variable wake_;      // the worker: work to do, or stop
     std::condition_variable finished_;  // the window's thread: the job in hand is done
     DecodeAheadQueue<AheadRequest> queue_;
-    std::optional<Text> pathInHand_;
     std::vector<DecodedAhead> done_;
     bool stopping_ = false;
     std::thread thread_;
@@ -190,7 +214,7 @@ void decodeAhead(std::vector<AheadRequest> requests) {
     for (AheadRequest& request : requests) {
         AheadPicture& picture = request.picture;
         if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
-        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path))) continue;
+        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path, pictureFitOf(request.page.PhotoFlag)))) continue;
         wanted.push_back(std::move(request));
     }
     aheadWorker().want(std::move(wanted));

@@ -85,12 +85,12 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     }
     const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
     state.picture.reset();  // two large pictures need not be held at once
-    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive);
+    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive, pictureFitOf(settings.PhotoFlag));
 }
 
 PictureMetrics metricsOf(const LoadedPicture& picture) {
     const PagePicture& shown = picture.picture;
-    return shown.image() != nullptr ? pictureMetrics(shown.image()) : pictureMetrics(shown.bitmap());
+    return shown.image() != nullptr ? picture.metrics : pictureMetrics(shown.bitmap());
 }
 
 OverlayState overlayStateOf(const App& app) {
@@ -105,6 +105,8 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     App& app = state.app;
     if (!state.picture || !hasCurrentPage(app)) return;
     const PageSettings& page = currentPageOf(app);
+    // A fit mode just chosen may draw more of the picture than was kept for the last one.
+    if (!keptPictureServes(*state.picture, pictureFitOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
     const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
     state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app));
 }
@@ -333,6 +335,7 @@ void showDroppedPath(HWND view, PageViewState& state, const Text& path, bool isF
     app.folderIndex = 0;
     app.frontSurface = 0;
     loadPictureInto(state, app.album.currentPage, /*rescan=*/false);
+    decodeNeighboursAhead(view, app);
     paintSurface(state, surface, nullptr);
     if (tabAnimate(app)) AnimateWindow(surface, kSlideMilliseconds, AW_ACTIVATE | AW_BLEND);
     redrawAll(view, isFolder);

@@ -12,10 +12,6 @@
 
 namespace quillory::testing {
 
-inline void appendLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // FF, the marker, the big-endian length (itself and the payload), the payload.
 inline std::vector<std::uint8_t> jpegSegment(std::uint8_t marker, const std::vector<std::uint8_t>& payload) {
     std::vector<std::uint8_t> out{0xFF, marker};

@@ -61,5 +61,39 @@ TEST(DecodeAhead, ANewWishDropsQueuedWorkAndMakesTheJobInHandStale) {
     EXPECT_FALSE(queue.finish()) << "nothing in hand";
 }
 
+// A folder scan may run before the worker knows which picture it decodes; a step must not decode
+// the same picture beside it meanwhile.
+TEST(DecodeAhead, AStepWaitsForTheJobInHandUntilItsPictureIsKnownToBeAnother) {
+    DecodeAheadQueue<int> queue;
+    EXPECT_FALSE(queue.mayHold(u"a.jpg")) << "nothing in hand";
+    queue.want({1});
+    ASSERT_EQ(queue.take(), 1);
+    EXPECT_TRUE(queue.mayHold(u"a.jpg")) << "taken, its picture not known yet";
+    queue.name(u"b.jpg");
+    EXPECT_FALSE(queue.mayHold(u"a.jpg"));
+    EXPECT_TRUE(queue.mayHold(u"b.jpg"));
+    queue.finish();
+    EXPECT_FALSE(queue.mayHold(u"b.jpg"));
+    queue.name(u"c.jpg");
+    EXPECT_FALSE(queue.mayHold(u"c.jpg")) << "a name with nothing in hand is ignored";
+}
+
+TEST(DecodeAhead, TheResultAStepWaitsForIsKeptWhenTheWishMovesOn) {
+    DecodeAheadQueue<int> queue;
+    queue.want({1, 2});
+    ASSERT_EQ(queue.take(), 1);
+    queue.name(u"a.jpg");
+    queue.await(u"a.jpg");
+    queue.clear();  // a Page switch while the step waits
+    EXPECT_TRUE(queue.finish()) << "awaited, so not stale";
+    queue.await(std::nullopt);
+    queue.want({2});
+    ASSERT_EQ(queue.take(), 2);
+    queue.name(u"b.jpg");
+    queue.await(u"a.jpg");
+    queue.clear();
+    EXPECT_FALSE(queue.finish()) << "another picture is awaited";
+}
+
 }  // namespace
 }  // namespace quillory

@@ -19,6 +19,8 @@
 namespace quillory {
 namespace {
 
+constexpr PictureFit kFit = PictureFit::ShorterSide;
+
 // A 24-bit bitmap file of one colour.
 std::vector<std::uint8_t> bitmapFile(int width, int height, std::uint8_t red) {
     const int stride = (width * 3 + 3) & ~3;
@@ -70,15 +72,15 @@ TEST_F(DecodeAheadWin, PicturesDecodedAheadAreKeptBehindTheOneOnScreen) {
     const Text shown = folder_.write(u"a.bmp", bitmapFile(40, 30, 10));
     const Text next = folder_.write(u"b.bmp", bitmapFile(40, 30, 200));
     const Text inFolder = folder_.write(u"c.bmp", bitmapFile(30, 40, 90));
-    const SharedPicture onScreen = loadPictureFile(shown, /*gdiplusActive=*/true);
+    const SharedPicture onScreen = loadPictureFile(shown, /*gdiplusActive=*/true, kFit);
     decodeAhead({requestFor({next}), requestFor({folder_.path(), 2, false}), requestFor({shown})});
     waitForWorkAhead();
-    EXPECT_TRUE(isPictureKept(next));
-    EXPECT_TRUE(isPictureKept(inFolder)) << "the third picture of the folder, listed by the worker";
+    EXPECT_TRUE(isPictureKept(next, kFit));
+    EXPECT_TRUE(isPictureKept(inFolder, kFit)) << "the third picture of the folder, listed by the worker";
     EXPECT_EQ(keptPictureCount(), 3u) << "the picture on screen was not decoded again";
-    EXPECT_EQ(loadPictureFile(shown, true), onScreen);
+    EXPECT_EQ(loadPictureFile(shown, true, kFit), onScreen);
 
-    const SharedPicture stepped = loadPictureFile(next, true);
+    const SharedPicture stepped = loadPictureFile(next, true, kFit);
     ASSERT_NE(stepped->picture.image(), nullptr);
     EXPECT_EQ(pictureMetrics(stepped->picture.image()).width, 40u);
     EXPECT_EQ(keptPictureCount(), 3u) << "the step found its picture kept";
@@ -93,7 +95,7 @@ TEST_F(DecodeAheadWin, WhatCannotBeDecodedAheadIsLeftToTheStep) {
                  requestFor({folder, 7, false})});
     waitForWorkAhead();
     EXPECT_EQ(keptPictureCount(), 0u);
-    EXPECT_EQ(loadPictureFile(broken, true)->picture.image(), nullptr) << "decoded on demand, and failing, as always";
+    EXPECT_EQ(loadPictureFile(broken, true, kFit)->picture.image(), nullptr) << "decoded on demand, and failing, as always";
 }
 
 TEST_F(DecodeAheadWin, StoppingLetsGoOfTheWorkAndTheNextRequestStartsAgain) {
@@ -107,7 +109,7 @@ TEST_F(DecodeAheadWin, StoppingLetsGoOfTheWorkAndTheNextRequestStartsAgain) {
 
     decodeAhead({requestFor({next})});
     waitForWorkAhead();
-    EXPECT_TRUE(isPictureKept(next));
+    EXPECT_TRUE(isPictureKept(next, kFit));
     forgetKeptPictures();
     EXPECT_EQ(keptPictureCount(), 0u);
     EXPECT_FALSE(decodingAhead());

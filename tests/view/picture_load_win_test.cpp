@@ -16,6 +16,8 @@
 namespace quillory {
 namespace {
 
+constexpr PictureFit kFit = PictureFit::ShorterSide;
+
 // 40 x 20 pixels, left half red and right half blue, stored with Orientation 6 (to be turned a
 // quarter clockwise). Made with
 //   convert -size 20x20 xc:red xc:blue +append -quality 95 o6.jpg
@@ -87,7 +89,7 @@ bool reddish(std::uint32_t c) { return (c & 0xFF) > 200 && (c >> 16 & 0xFF) < 60
 bool bluish(std::uint32_t c) { return (c & 0xFF) < 60 && (c >> 16 & 0xFF) > 200; }
 
 TEST_F(PictureLoad, ASidewaysPictureIsDecodedUpright) {
-    const ImageOwner image = decodeUpright(path_);
+    const ImageOwner image = decodeUpright(path_, kFit).image;
     ASSERT_TRUE(image);
     UINT width = 0, height = 0;
     gpflat::GdipGetImageWidth(image.get(), &width);
@@ -100,14 +102,14 @@ TEST_F(PictureLoad, ASidewaysPictureIsDecodedUpright) {
 }
 
 TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
-    const SharedPicture first = loadPictureFile(path_, /*gdiplusActive=*/true);
+    const SharedPicture first = loadPictureFile(path_, /*gdiplusActive=*/true, kFit);
     ASSERT_NE(first->picture.image(), nullptr);
-    EXPECT_EQ(loadPictureFile(path_, true), first);
+    EXPECT_EQ(loadPictureFile(path_, true, kFit), first);
     EXPECT_TRUE(DeleteFileW(wide(path_)));  // the decoded picture holds no lock on its file
     std::vector<std::uint8_t> rewritten = kSidewaysJpeg;
     rewritten.push_back(0);  // another size, whatever the clock's resolution
     folder_.write(u"sideways.jpg", rewritten);
-    const SharedPicture second = loadPictureFile(path_, true);
+    const SharedPicture second = loadPictureFile(path_, true, kFit);
     EXPECT_NE(second, first);
     EXPECT_NE(second->picture.image(), nullptr);
     EXPECT_EQ(keptPictureCount(), 1u);
@@ -130,13 +132,13 @@ TEST_F(PictureLoad, APictureClaimingTooManyPixelsNeverReachesTheDecoder) {
     const Text overBudget = folder_.write(u"over.png", testing::pngOfBlankRows(20000, 10001));
     const Text jpeg = folder_.write(u"giant.jpg", giantJpeg());
     const Text png = folder_.write(u"giant.png", testing::pngOfBlankRows(40000, 40000));
-    EXPECT_FALSE(decodeUpright(overBudget));
-    EXPECT_FALSE(decodeUpright(jpeg));
-    EXPECT_FALSE(decodeUpright(png));
-    const SharedPicture shown = loadPictureFile(jpeg, /*gdiplusActive=*/true);
+    EXPECT_FALSE(decodeUpright(overBudget, kFit).image);
+    EXPECT_FALSE(decodeUpright(jpeg, kFit).image);
+    EXPECT_FALSE(decodeUpright(png, kFit).image);
+    const SharedPicture shown = loadPictureFile(jpeg, /*gdiplusActive=*/true, kFit);
     EXPECT_EQ(shown->picture.image(), nullptr) << "shown like a broken picture";
     EXPECT_EQ(keptPictureCount(), 0u);
-    EXPECT_TRUE(decodeUpright(path_)) << "a picture within the budget is decoded as ever";
+    EXPECT_TRUE(decodeUpright(path_, kFit).image) << "a picture within the budget is decoded as ever";
 }
 
 }  // namespace
