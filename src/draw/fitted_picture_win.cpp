@@ -2,10 +2,10 @@
 
 #include <shlwapi.h>
 
-#include <cstring>
 #include <optional>
 #include <utility>
 
+#include "draw/gdiplus_pixels_win.h"
 #include "draw/jpeg_decode.h"
 #include "draw/kept_size.h"
 #include "draw/pixel_image.h"
@@ -21,40 +21,6 @@ gp::RotateFlipType rotateFlipOf(const UprightTurn& turn) {
 
 void turnUpright(gp::GpImage* image, const UprightTurn& turn) {
     if (image != nullptr && !isIdentity(turn)) gpflat::GdipImageRotateFlip(image, rotateFlipOf(turn));
-}
-
-// A bitmap that owns a copy of `picture`'s pixels, so nothing else need outlive it.
-ImageOwner bitmapOf(const PixelImage& picture, gp::PixelFormat format) {
-    gp::GpBitmap* bitmap = nullptr;
-    if (gpflat::GdipCreateBitmapFromScan0(picture.size.dx, picture.size.dy, 0, format, nullptr, &bitmap) != gp::Ok) return {};
-    ImageOwner owner(bitmap);
-    const gp::Rect all(0, 0, picture.size.dx, picture.size.dy);
-    gp::BitmapData data{};
-    if (gpflat::GdipBitmapLockBits(bitmap, &all, gp::ImageLockModeWrite, format, &data) != gp::Ok) return {};
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.size.dx) * 4;
-    for (int y = 0; y < picture.size.dy; ++y) {
-        std::memcpy(static_cast<BYTE*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride,
-                    picture.pixels.data() + static_cast<std::size_t>(y) * picture.size.dx, rowBytes);
-    }
-    gpflat::GdipBitmapUnlockBits(bitmap, &data);
-    return owner;
-}
-
-std::optional<PixelImage> pixelsOf(gp::GpImage* image, Size size) {
-    const gp::Rect all(0, 0, size.dx, size.dy);
-    gp::BitmapData data{};
-    if (gpflat::GdipBitmapLockBits(static_cast<gp::GpBitmap*>(image), &all, gp::ImageLockModeRead, PixelFormat32bppARGB, &data) !=
-        gp::Ok) {
-        return std::nullopt;
-    }
-    PixelImage picture{size, std::vector<std::uint32_t>(static_cast<std::size_t>(size.dx) * size.dy)};
-    const std::size_t rowBytes = static_cast<std::size_t>(size.dx) * 4;
-    for (int y = 0; y < size.dy; ++y) {
-        std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * size.dx,
-                    static_cast<const BYTE*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride, rowBytes);
-    }
-    gpflat::GdipBitmapUnlockBits(static_cast<gp::GpBitmap*>(image), &data);
-    return picture;
 }
 
 // The stored size that turns into `upright`: a quarter turn swaps the sides either way.
@@ -107,9 +73,14 @@ FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTur
     const std::optional<Size> kept = type == gp::ImageTypeBitmap ? keptPictureSize(upright, fit, screen) : std::nullopt;
     fitted.whole = !kept;
     if (kept) {
+        // Only pictures that can be see-through keep their alpha: opaque ones are copied to the
+        // screen without blending.
+        gp::PixelFormat format = 0;
+        gpflat::GdipGetImagePixelFormat(fitted.image.get(), &format);
+        const gp::PixelFormat keptFormat = (format & PixelFormatAlpha) != 0 ? PixelFormat32bppARGB : PixelFormat32bppRGB;
         // A copy that cannot be made (memory) leaves the whole picture, which still shows.
-        std::optional<PixelImage> pixels = pixelsOf(fitted.image.get(), stored);
-        ImageOwner shrunk = pixels ? bitmapOf(shrunkTo(std::move(*pixels), storedSizeOf(*kept, turn)), PixelFormat32bppARGB) : ImageOwner();
+        std::optional<PixelImage> pixels = pixelsOf(fitted.image.get());
+        ImageOwner shrunk = pixels ? bitmapOf(shrunkTo(std::move(*pixels), storedSizeOf(*kept, turn)), keptFormat) : ImageOwner();
         if (shrunk) fitted.image = std::move(shrunk);
         fitted.whole = !shrunk;
     }
