@@ -33,18 +33,25 @@ AheadPicture aheadPictureAt(const Album& album, PicturePosition position, const 
 
 // The jobs wanted next and the one a worker has in hand, with the picture it decodes once that is
 // known. A new wish replaces the old one; work no longer wished for is dropped, and the result of
-// a job in hand then counts as stale, unless a step is waiting for that very picture.
+// a job in hand then counts as stale, unless a step is waiting for that very picture. The job a
+// window waits for before it can show anything comes first and outlives new wishes.
 template <typename Job>
 class DecodeAheadQueue {
 public:
     // `jobs`, most wanted first. One already in hand is not queued again.
     void want(std::vector<Job> jobs) {
         wanted_ = std::move(jobs);
-        queued_.clear();
-        for (const Job& job : wanted_) {
-            if (!inHand_ || !(*inHand_ == job)) queued_.push_back(job);
-        }
+        requeue();
     }
+
+    // The job a window waits for (nothing: none), taken before every wished one and kept through
+    // new wishes until it is finished.
+    void wantFirst(std::optional<Job> job) {
+        first_ = std::move(job);
+        requeue();
+    }
+
+    const std::optional<Job>& first() const { return first_; }
 
     // For the worker: the next job, in hand until finished. Its picture is not known until named.
     std::optional<Job> take() {
@@ -72,18 +79,37 @@ public:
     bool finish() {
         if (!inHand_) return false;
         bool stillWanted = awaited_ && pictureInHand_ == awaited_;
+        if (first_ && *first_ == *inHand_) {
+            first_.reset();
+            stillWanted = true;
+        }
         for (const Job& job : wanted_) stillWanted = stillWanted || job == *inHand_;
         inHand_.reset();
         pictureInHand_.reset();
         return stillWanted;
     }
 
-    void clear() { want({}); }
+    void clear() {
+        first_.reset();
+        want({});
+    }
 
     const std::optional<Job>& inHand() const { return inHand_; }
     bool idle() const { return !inHand_ && queued_.empty(); }
 
 private:
+    void requeue() {
+        queued_.clear();
+        const auto queue = [&](const Job& job) {
+            if (!inHand_ || !(*inHand_ == job)) queued_.push_back(job);
+        };
+        if (first_) queue(*first_);
+        for (const Job& job : wanted_) {
+            if (!first_ || !(*first_ == job)) queue(job);
+        }
+    }
+
+    std::optional<Job> first_;
     std::vector<Job> wanted_;
     std::deque<Job> queued_;
     std::optional<Job> inHand_;

@@ -95,5 +95,34 @@ TEST(DecodeAhead, TheResultAStepWaitsForIsKeptWhenTheWishMovesOn) {
     EXPECT_FALSE(queue.finish()) << "another picture is awaited";
 }
 
+// A window shows nothing until its picture is ready: that job goes before every wish and is not
+// dropped when the wish moves on.
+TEST(DecodeAhead, ThePictureAWindowWaitsForGoesFirstAndOutlivesNewWishes) {
+    DecodeAheadQueue<int> queue;
+    queue.want({2, 3});
+    queue.wantFirst(1);
+    queue.want({3, 4});
+    EXPECT_EQ(queue.take(), 1);
+    queue.want({5});
+    EXPECT_TRUE(queue.finish()) << "the first job is never stale";
+    EXPECT_EQ(queue.first(), std::nullopt) << "done with it";
+    EXPECT_EQ(queue.take(), 5);
+
+    queue.wantFirst(5);  // the window wants the very picture in hand
+    EXPECT_TRUE(queue.finish());
+    EXPECT_TRUE(queue.idle()) << "not queued a second time";
+
+    queue.wantFirst(6);
+    queue.wantFirst(7);  // another window came: 6 is no longer waited for
+    queue.want({6});
+    EXPECT_EQ(queue.take(), 7);
+    EXPECT_TRUE(queue.finish());
+    EXPECT_EQ(queue.take(), 6);
+    queue.wantFirst(8);
+    queue.clear();
+    EXPECT_FALSE(queue.finish());
+    EXPECT_TRUE(queue.idle()) << "stopping lets go of the first job too";
+}
+
 }  // namespace
 }  // namespace quillory
