@@ -51,6 +51,16 @@ public:
         wake_.notify_all();
     }
 
+    void wantFirst(AheadRequest request, HWND window, WORD command) {
+        start();
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.wantFirst(std::move(request));
+            waiting_ = {window, command};
+        }
+        wake_.notify_all();
+    }
+
     // `path` empty: only keeps what is finished, never waits.
     void collect(const Text& path) {
         std::vector<DecodedAhead> done;
@@ -73,9 +83,11 @@ public:
 
     void stop() {
         if (!thread_.joinable()) return;
+        std::optional<WaitingWindow> waiting;
         {
             const std::lock_guard lock(mutex_);
             stopping_ = true;
+            if (queue_.first()) waiting = waiting_;
             queue_.clear();
         }
         wake_.notify_all();
@@ -89,6 +101,7 @@ public:
         keptThisWish_.clear();
         if (notice_ != nullptr) DestroyWindow(notice_);
         notice_ = nullptr;
+        if (waiting) waiting->tell();  // it decodes its picture itself
     }
 
     bool busy() {
@@ -128,11 +141,14 @@ private:
             lock.unlock();
             std::optional<DecodedAhead> decoded = decodeGuarded(*job);
             lock.lock();
+            const bool waitedFor = queue_.first() == *job;
             const bool wanted = queue_.finish() && !stopping_;
             if (wanted && decoded) {
                 done_.push_back(std::move(*decoded));
                 PostMessageW(notice_, kPicturesDecoded, 0, 0);
             }
+            // Decoded or not: the window loads its picture now, from what is kept or by itself.
+            if (wanted && waitedFor) waiting_.tell();
             finished_.notify_all();
             if (decoded) {  // stale or failed: let go outside the lock
                 lock.unlock();
@@ -184,11 +200,19 @@ private:
         return stopping_;
     }
 
+    // The window that shows nothing until the queue's first job is done, and the command it is sent.
+    struct WaitingWindow {
+        HWND window = nullptr;
+        WORD command = 0;
+        void tell() const { PostMessageW(window, WM_COMMAND, command, 0); }
+    };
+
     std::mutex mutex_;
     std::condition_variable wake_;      // the worker: work to do, or stop
     std::condition_variable finished_;  // the window's thread: the job in hand is done
     DecodeAheadQueue<AheadRequest> queue_;
     std::vector<DecodedAhead> done_;
+    WaitingWindow waiting_;
     bool stopping_ = false;
     std::thread thread_;
     HWND notice_ = nullptr;             // receives kPicturesDecoded on the window's thread
@@ -218,6 +242,17 @@ void decodeAhead(std::vector<AheadRequest> requests) {
         wanted.push_back(std::move(request));
     }
     aheadWorker().want(std::move(wanted));
+}
+
+void decodeForWindow(AheadRequest request, HWND window, WORD command) {
+    AheadPicture& picture = request.picture;
+    if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
+    const bool kept = picture.folderIndex < 0 && isPictureKept(picture.path, pictureFitOf(request.page.PhotoFlag));
+    if (picture.path.empty() || kept) {
+        PostMessageW(window, WM_COMMAND, command, 0);
+        return;
+    }
+    aheadWorker().wantFirst(std::move(request), window, command);
 }
 
 void collectDecodedAhead(const Text& path) { aheadWorker().collect(path); }
