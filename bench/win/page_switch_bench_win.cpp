@@ -64,7 +64,13 @@ public:
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
         const SteadyClock::time_point placed = SteadyClock::now();
-        pumpMessages();  // the view shows itself
+        // The view shows itself with its background; a picture not kept follows from the worker.
+        pumpMessages();
+        for (int wait = 0; wait < 100 && shownPictureMetrics(view_).width == 0; ++wait) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            pumpMessages();
+        }
+        if (shownPictureMetrics(view_).width == 0) return -1;
         UpdateWindow(view_);
         GdiFlush();
         last = {millisecondsBetween(start, created), millisecondsBetween(created, placed), millisecondsSince(placed)};
