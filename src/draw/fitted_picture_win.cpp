@@ -36,12 +36,13 @@ PixelImage shrunkTo(PixelImage picture, Size target) {
 
 bool isJpeg(std::span<const std::uint8_t> file) { return file.size() > 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF; }
 
-std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen) {
+std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+                                        const std::atomic<bool>* stop) {
     const std::optional<Size> stored = readJpegSize(file);
     if (!stored) return std::nullopt;
     const std::optional<Size> kept = keptPictureSize(uprightSize(*stored, turn), fit, screen);
     const Size target = kept ? storedSizeOf(*kept, turn) : *stored;
-    DecodedJpeg decoded = decodeJpeg(file, target);
+    DecodedJpeg decoded = decodeJpeg(file, target, stop);
     if (decoded.status != JpegStatus::Decoded) return std::nullopt;
     FittedPicture fitted;
     fitted.image = bitmapOf(shrunkTo(std::move(decoded.picture), target), PixelFormat32bppRGB);
@@ -90,10 +91,12 @@ FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTur
 
 }  // namespace
 
-FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen) {
+FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+                           const std::atomic<bool>* stop) {
     if (isJpeg(file)) {
-        if (std::optional<FittedPicture> fitted = jpegFitted(file, turn, fit, screen)) return std::move(*fitted);
+        if (std::optional<FittedPicture> fitted = jpegFitted(file, turn, fit, screen, stop)) return std::move(*fitted);
     }
+    if (stop != nullptr && stop->load()) return {};
     return decoderFitted(file, turn, fit, screen);
 }
 

@@ -4,6 +4,7 @@
 // format, and a JPEG ours refuses (CMYK colours, say), through GDI+. Either way the pixels are
 // shrunk by our own filter, so fine detail looks the same on every system. Metafiles stay as
 // GDI+ reads them: they have no pixels to shrink.
+#include <atomic>
 #include <cstdint>
 #include <span>
 
@@ -21,7 +22,9 @@ struct FittedPicture {
     bool whole = false;      // kept at its own size, which serves every fit mode
 };
 
-// `file` must already have passed the size guard (picture_header.h). Any thread may call this.
-FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen);
+// `file` must already have passed the size guard (picture_header.h). Any thread may call this;
+// one that sets `stop` meanwhile gets no image, as soon as the decoder can stop.
+FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+                           const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory

@@ -166,17 +166,22 @@ public:
         return Size{static_cast<int>(info_.output_width), static_cast<int>(info_.output_height)};
     }
 
-    // Decodes every row into `pixels`, which holds the output size.
-    bool decodeInto(std::uint32_t* pixels) {
-        return trapped(trap_, [&] {
+    // Decodes every row into `pixels`, which holds the output size, unless `stop` is set first;
+    // false then, with the status Stopped.
+    bool decodeInto(std::uint32_t* pixels, const std::atomic<bool>* stop) {
+        const auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
+        const bool decoded = trapped(trap_, [&] {
             jpeg_start_decompress(&info_);
             const std::size_t stride = info_.output_width;
-            while (info_.output_scanline < info_.output_height) {
+            while (info_.output_scanline < info_.output_height && !stopped()) {
                 JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels + stride * info_.output_scanline);
                 jpeg_read_scanlines(&info_, &row, 1);
             }
-            jpeg_finish_decompress(&info_);
+            // Left unfinished, the decoder is let go of by jpeg_destroy_decompress all the same.
+            if (info_.output_scanline == info_.output_height) jpeg_finish_decompress(&info_);
         });
+        if (decoded && info_.output_scanline < info_.output_height) trap_.status = JpegStatus::Stopped;
+        return decoded && trap_.status != JpegStatus::Stopped;
     }
 
     JpegStatus failure() const { return trap_.status; }
@@ -212,7 +217,7 @@ std::optional<Size> readJpegSize(std::span<const std::uint8_t> file) {
     return decompressor.storedSize();
 }
 
-DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
+DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast, const std::atomic<bool>* stop) {
     DecodedJpeg result;
     Decompressor decompressor(file);
     const auto failed = [&result](JpegStatus status) {
@@ -233,7 +238,7 @@ DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
     } catch (const std::bad_alloc&) {
         return failed(JpegStatus::TooLarge);
     }
-    if (!decompressor.decodeInto(pixels.data())) return failed(decompressor.failure());
+    if (!decompressor.decodeInto(pixels.data(), stop)) return failed(decompressor.failure());
     result.status = JpegStatus::Decoded;
     result.picture = {*outputSize, std::move(pixels)};
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 // Decoding a JPEG held in memory through libjpeg-turbo, straight to a reduced size: its DCT
 // scaling produces 1/2, 1/4 or 1/8 of the picture for a fraction of the work of a whole decode.
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +17,7 @@ enum class JpegStatus {
     Truncated,    // the file ends before the picture does
     TooLarge,     // over the pixel budget, or more memory than could be had
     Unsupported,  // CMYK or YCCK colours, or 12-bit samples: for another decoder
+    Stopped,      // `stop` was set while the rows were decoded
 };
 
 struct DecodedJpeg {
@@ -40,7 +42,7 @@ int jpegScaleDenominator(Size stored, Size atLeast);
 std::optional<Size> readJpegSize(std::span<const std::uint8_t> file);
 
 // Decodes at the scale jpegScaleDenominator picks for `atLeast`. Never exits, throws or prints:
-// every failure is a status.
-DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast);
+// every failure is a status. A `stop` set from another thread ends the decode within a row.
+DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory

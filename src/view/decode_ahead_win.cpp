@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -28,11 +29,11 @@ struct DecodedAhead {
 };
 
 // The path a step will load: a folder other than the one shown is listed here, off the window's thread.
-Text resolvedPath(const AheadPicture& picture) {
+Text resolvedPath(const AheadPicture& picture, const std::atomic<bool>* stop) {
     if (picture.folderIndex < 0) return picture.path;
     if (picture.folderIndex >= kFolderListCapacity) return {};
     const auto list = std::make_unique<FolderList>();
-    const int count = scanFolderInto(*list, picture.path, picture.byDate, /*gdiplusActive=*/true);
+    const int count = scanFolderInto(*list, picture.path, picture.byDate, /*gdiplusActive=*/true, stop);
     return picture.folderIndex < count ? list->entries[static_cast<std::size_t>(picture.folderIndex)].path : Text();
 }
 
@@ -87,6 +88,7 @@ public:
         {
             const std::lock_guard lock(mutex_);
             stopping_ = true;
+            stopSignal_ = true;
             if (queue_.first()) waiting = waiting_;
             queue_.clear();
         }
@@ -97,6 +99,7 @@ public:
             const std::lock_guard lock(mutex_);
             dropped.swap(done_);
             stopping_ = false;
+            stopSignal_ = false;
         }
         keptThisWish_.clear();
         if (notice_ != nullptr) DestroyWindow(notice_);
@@ -170,11 +173,11 @@ private:
     // Decoded and fitted, or nothing: a file that vanished or cannot be decoded is left to the
     // step, which decodes it on demand as it always did.
     std::optional<DecodedAhead> decode(const AheadRequest& job) {
-        const Text path = resolvedPath(job.picture);
+        const Text path = resolvedPath(job.picture, &stopSignal_);
         if (path.empty() || !handOver(path)) return std::nullopt;
         const std::optional<FileStamp> stamp = pictureFileStamp(path);
         if (!stamp) return std::nullopt;
-        SharedPicture picture = decodedPicture(path, pictureFitOf(job.page.PhotoFlag));
+        SharedPicture picture = decodedPicture(path, pictureFitOf(job.page.PhotoFlag), &stopSignal_);
         if (picture->picture.image() == nullptr || stopRequested()) return std::nullopt;
         const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, picture->metrics, {});
         const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay));
@@ -214,6 +217,7 @@ private:
     std::vector<DecodedAhead> done_;
     WaitingWindow waiting_;
     bool stopping_ = false;
+    std::atomic<bool> stopSignal_{false};  // stopping_, for the scan and the decode in progress
     std::thread thread_;
     HWND notice_ = nullptr;             // receives kPicturesDecoded on the window's thread
     std::vector<Text> keptThisWish_;    // the window's thread only: kept since the last wish

@@ -76,16 +76,16 @@ std::optional<FileStamp> pictureFileStamp(const Text& path) {
                      joined(data.nFileSizeHigh, data.nFileSizeLow)};
 }
 
-FittedPicture decodeUpright(const Text& path, PictureFit fit) {
+FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<bool>* stop) {
     std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
     if (!bytes || bytes->empty() || bytes->size() > UINT_MAX) return {};
     MemorySource file(std::move(*bytes));
     if (!headerAllowsDecoding(file, path)) return {};
-    return decodeFitted(file.bytes(), uprightTurn(readOrientation(file)), fit, PagePainter::virtualScreenSize());
+    return decodeFitted(file.bytes(), uprightTurn(readOrientation(file)), fit, PagePainter::virtualScreenSize(), stop);
 }
 
-SharedPicture decodedPicture(const Text& path, PictureFit fit) {
-    FittedPicture fitted = decodeUpright(path, fit);
+SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop) {
+    FittedPicture fitted = decodeUpright(path, fit, stop);
     auto picture = std::make_shared<LoadedPicture>();
     picture->picture = PagePicture(std::move(fitted.image));
     picture->metrics = fitted.metrics;

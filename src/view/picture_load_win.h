@@ -5,6 +5,7 @@
 // going back to a Page is one copy to the screen.
 #include <windows.h>
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -42,8 +43,8 @@ inline constexpr PictureCacheLimits kPictureCacheLimits{16, std::size_t{192} << 
 SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit fit);
 
 // The picture decoded for `fit`, as loadPictureFile does on demand; no picture when the file
-// cannot be read or decoded. Any thread may call this.
-SharedPicture decodedPicture(const Text& path, PictureFit fit);
+// cannot be read or decoded, or when `stop` is set meanwhile. Any thread may call this.
+SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
 
 // Whether `picture` has the pixels `fit` draws; a missing picture and a device bitmap always do.
 bool keptPictureServes(const LoadedPicture& picture, PictureFit fit);
@@ -70,6 +71,6 @@ std::size_t keptPictureBytes();
 // EXIF Orientation; no image when the file cannot be read or decoded, or when its header claims
 // more pixels than a decoder may be given (picture_header.h), which no decoder then sees. The
 // file is read whole first, so the image holds no lock on it.
-FittedPicture decodeUpright(const Text& path, PictureFit fit);
+FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory
