@@ -28,6 +28,7 @@
 // Commands the PageView accepts from the stand, the FolderBar and itself
 #define IDM_VIEW_LAYOUT 1001
 #define IDM_VIEW_BACKGROUND 1100
+#define IDM_VIEW_PICTURE_READY 1101
 #define IDM_FOLDERBAR_CREATE 1121
 #define IDM_FOLDERBAR_POSITION 1122
 #define IDM_FOLDERBAR_SIZE 1123

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the benchmarks' 6000 x 4000 JPEGs (kept outside the repository) and prints the path of
-# the one picture; with a count, also a folder of that many distinct pictures
+# the one picture; with "camera", a camera-like one and a 3-megapixel one beside it; with a
+# count, also a folder of that many distinct pictures
 # (folder-6000x4000/, for stepping through a folder Page).
 # A smooth gradient with coloured noise, so the decoder and the scaler do real work.
 set -euo pipefail
@@ -9,20 +10,22 @@ readonly dir="${QUILLORY_BENCH_DIR:-/var/tmp/quillory-bench}"
 readonly picture="$dir/page-6000x4000.jpg"
 readonly count="${1:-0}"
 readonly camera_picture="$dir/camera-6000x4000.jpg"
+readonly small_picture="$dir/small-2000x1500.jpg"
 readonly colours=('#3060a0-#e0c080' '#a03040-#40c0e0' '#208040-#f0e060' '#602080-#80f0a0' '#c06020-#2040c0'
                   '#404040-#f0f0f0' '#00a0a0-#a00060' '#806000-#6080ff')
 
-# make_picture PATH GRADIENT [BLUR QUALITY]
+# make_picture PATH GRADIENT [BLUR QUALITY SIZE]
 make_picture() {
     [[ -f "$1" ]] && return 0
-    convert -size 6000x4000 gradient:"$2" \
-        \( -size 6000x4000 xc: +noise Random -channel RGB -evaluate multiply 0.25 +channel -blur "0x${3:-0}" \) \
+    convert -size "${5:-6000x4000}" gradient:"$2" \
+        \( -size "${5:-6000x4000}" xc: +noise Random -channel RGB -evaluate multiply 0.25 +channel -blur "0x${3:-0}" \) \
         -compose plus -composite -quality "${4:-90}" "$1"
 }
 
 mkdir -p "$dir"
 if [[ "$count" == camera ]]; then
     make_picture "$camera_picture" "${colours[0]}" 0.7 92
+    make_picture "$small_picture" "${colours[0]}" 0.7 92 2000x1500
     echo "$camera_picture"
     exit 0
 fi

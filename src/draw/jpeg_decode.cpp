@@ -10,12 +10,10 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "photoinfo/picture_header.h"
+
 namespace quillory {
 namespace {
-
-// Beyond this a picture is refused before any pixel is decoded: a whole decode of it would take
-// about half a gigabyte. Cameras make up to about 100 megapixels.
-constexpr std::int64_t kJpegPixelBudget = 120'000'000;
 
 // A progressive file may hold any number of scans, and each one is a pass over the whole picture;
 // real encoders write a dozen at most, so a file with hundreds is an attack on the decode time.
@@ -115,6 +113,8 @@ bool trapped(ErrorTrap& trap, Step step) {
     return true;
 }
 
+constexpr int kDefaultDpi = 96;
+
 // One decompressor over a file in memory, destroyed with its owner.
 class Decompressor {
 public:
@@ -142,6 +142,17 @@ public:
 
     bool headerRead() const { return headerRead_; }
     Size storedSize() const { return {static_cast<int>(info_.image_width), static_cast<int>(info_.image_height)}; }
+    int bitsPerPixel() const { return info_.num_components == 1 ? 8 : 24; }
+
+    // Dots per inch from the JFIF header; pictures that give none (or only an aspect ratio) count
+    // as 96, the screen's.
+    Size resolution() const {
+        switch (info_.density_unit) {
+        case 1: return {info_.X_density, info_.Y_density};
+        case 2: return {static_cast<int>(info_.X_density * 2.54), static_cast<int>(info_.Y_density * 2.54)};
+        default: return {kDefaultDpi, kDefaultDpi};
+        }
+    }
 
     // Sets the scale and the output colours; the output size, or nothing when libjpeg refuses.
     std::optional<Size> prepare(int denominator) {
@@ -155,17 +166,22 @@ public:
         return Size{static_cast<int>(info_.output_width), static_cast<int>(info_.output_height)};
     }
 
-    // Decodes every row into `pixels`, which holds the output size.
-    bool decodeInto(std::uint32_t* pixels) {
-        return trapped(trap_, [&] {
+    // Decodes every row into `pixels`, which holds the output size, unless `stop` is set first;
+    // false then, with the status Stopped.
+    bool decodeInto(std::uint32_t* pixels, const std::atomic<bool>* stop) {
+        const auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
+        const bool decoded = trapped(trap_, [&] {
             jpeg_start_decompress(&info_);
             const std::size_t stride = info_.output_width;
-            while (info_.output_scanline < info_.output_height) {
+            while (info_.output_scanline < info_.output_height && !stopped()) {
                 JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels + stride * info_.output_scanline);
                 jpeg_read_scanlines(&info_, &row, 1);
             }
-            jpeg_finish_decompress(&info_);
+            // Left unfinished, the decoder is let go of by jpeg_destroy_decompress all the same.
+            if (info_.output_scanline == info_.output_height) jpeg_finish_decompress(&info_);
         });
+        if (decoded && info_.output_scanline < info_.output_height) trap_.status = JpegStatus::Stopped;
+        return decoded && trap_.status != JpegStatus::Stopped;
     }
 
     JpegStatus failure() const { return trap_.status; }
@@ -182,7 +198,8 @@ int scaledSide(int side, int denominator) { return (side + denominator - 1) / de
 }  // namespace
 
 bool withinJpegPixelBudget(Size stored) {
-    return stored.dx > 0 && stored.dy > 0 && std::int64_t{stored.dx} * stored.dy <= kJpegPixelBudget;
+    if (stored.dx <= 0 || stored.dy <= 0) return false;
+    return mayDecode({HeaderReading::Sized, static_cast<std::uint32_t>(stored.dx), static_cast<std::uint32_t>(stored.dy)});
 }
 
 int jpegScaleDenominator(Size stored, Size atLeast) {
@@ -200,7 +217,7 @@ std::optional<Size> readJpegSize(std::span<const std::uint8_t> file) {
     return decompressor.storedSize();
 }
 
-DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
+DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast, const std::atomic<bool>* stop) {
     DecodedJpeg result;
     Decompressor decompressor(file);
     const auto failed = [&result](JpegStatus status) {
@@ -209,6 +226,8 @@ DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
     };
     if (!decompressor.headerRead()) return failed(decompressor.failure());
     result.storedSize = decompressor.storedSize();
+    result.resolution = decompressor.resolution();
+    result.bitsPerPixel = decompressor.bitsPerPixel();
     if (!withinJpegPixelBudget(result.storedSize)) return failed(JpegStatus::TooLarge);
     result.scaleDenominator = jpegScaleDenominator(result.storedSize, atLeast);
     const std::optional<Size> outputSize = decompressor.prepare(result.scaleDenominator);
@@ -219,7 +238,7 @@ DecodedJpeg decodeJpeg(std::span<const std::uint8_t> file, Size atLeast) {
     } catch (const std::bad_alloc&) {
         return failed(JpegStatus::TooLarge);
     }
-    if (!decompressor.decodeInto(pixels.data())) return failed(decompressor.failure());
+    if (!decompressor.decodeInto(pixels.data(), stop)) return failed(decompressor.failure());
     result.status = JpegStatus::Decoded;
     result.picture = {*outputSize, std::move(pixels)};
     return result;

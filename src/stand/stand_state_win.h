@@ -27,6 +27,7 @@ struct PhotoStandWindow final : PageViewHost {
     void stepFolder(StepDirection direction, StepModifiers modifiers) override;
     void lookChanged() override;
     void folderRelisted(const FolderPlace& place) override;
+    void pictureArrived() override;
 
     App& app;
     HWND window = nullptr;

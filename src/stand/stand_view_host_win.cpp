@@ -41,8 +41,9 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     }
     SetForegroundWindow(window);
     UpdateWindow(window);
-    buildPopupMenu({app.instance, app.album, app.OsVersionCode, windowDpi(window), shownPictureFile(app).has_value()}, window,
-                   screenPoint);
+    buildPopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode, .dpi = windowDpi(window),
+                    .pictureShown = shownPictureFile(app).has_value()},
+                   window, screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);
     actionDone();
@@ -76,6 +77,8 @@ void PhotoStandWindow::stepFolder(StepDirection direction, StepModifiers modifie
 }
 
 void PhotoStandWindow::lookChanged() { applyChanges(*this, Change::Look); }
+
+void PhotoStandWindow::pictureArrived() { applyChanges(*this, Change::Picture); }
 
 void PhotoStandWindow::folderRelisted(const FolderPlace& place) {
     FolderCursor cursor{app.folderIndex, app.folderCount};

@@ -31,46 +31,90 @@ struct AheadPicture {
 // entry of `list` (the current folder's, with `folderCount` entries) or the place in another folder.
 AheadPicture aheadPictureAt(const Album& album, PicturePosition position, const FolderList& list, int folderCount);
 
-// The jobs wanted next and the one a worker has in hand. A new wish replaces the old one; work
-// no longer wished for is dropped, and the result of a job in hand then counts as stale.
+// The jobs wanted next and the one a worker has in hand, with the picture it decodes once that is
+// known. A new wish replaces the old one; work no longer wished for is dropped, and the result of
+// a job in hand then counts as stale, unless a step is waiting for that very picture. The job a
+// window waits for before it can show anything comes first and outlives new wishes.
 template <typename Job>
 class DecodeAheadQueue {
 public:
     // `jobs`, most wanted first. One already in hand is not queued again.
     void want(std::vector<Job> jobs) {
         wanted_ = std::move(jobs);
-        queued_.clear();
-        for (const Job& job : wanted_) {
-            if (!inHand_ || !(*inHand_ == job)) queued_.push_back(job);
-        }
+        requeue();
     }
 
-    // For the worker: the next job, in hand until finished.
+    // The job a window waits for (nothing: none), taken before every wished one and kept through
+    // new wishes until it is finished.
+    void wantFirst(std::optional<Job> job) {
+        first_ = std::move(job);
+        requeue();
+    }
+
+    const std::optional<Job>& first() const { return first_; }
+
+    // For the worker: the next job, in hand until finished. Its picture is not known until named.
     std::optional<Job> take() {
         if (inHand_ || queued_.empty()) return std::nullopt;
         inHand_ = std::move(queued_.front());
         queued_.pop_front();
+        pictureInHand_.reset();
         return inHand_;
     }
 
-    // The worker is done with the job in hand: true when its result is still wanted.
+    // For the worker: the picture the job in hand decodes. A job that names its picture is named
+    // under the same lock as it is taken; one that must first list a folder, once it has.
+    void name(Text picture) {
+        if (inHand_) pictureInHand_ = std::move(picture);
+    }
+
+    // Whether a step about to decode `picture` itself must first wait for the job in hand: that
+    // job decodes it, or may, since its picture is not known yet.
+    bool mayHold(TextView picture) const { return inHand_ && (!pictureInHand_ || *pictureInHand_ == picture); }
+
+    // A step waits for `picture` (nothing: no longer): a result for it is kept whatever the wish.
+    void await(std::optional<Text> picture) { awaited_ = std::move(picture); }
+
+    // The worker is done with the job in hand: true when its result is still wanted, or awaited.
     bool finish() {
         if (!inHand_) return false;
-        bool stillWanted = false;
+        bool stillWanted = awaited_ && pictureInHand_ == awaited_;
+        if (first_ && *first_ == *inHand_) {
+            first_.reset();
+            stillWanted = true;
+        }
         for (const Job& job : wanted_) stillWanted = stillWanted || job == *inHand_;
         inHand_.reset();
+        pictureInHand_.reset();
         return stillWanted;
     }
 
-    void clear() { want({}); }
+    void clear() {
+        first_.reset();
+        want({});
+    }
 
     const std::optional<Job>& inHand() const { return inHand_; }
     bool idle() const { return !inHand_ && queued_.empty(); }
 
 private:
+    void requeue() {
+        queued_.clear();
+        const auto queue = [&](const Job& job) {
+            if (!inHand_ || !(*inHand_ == job)) queued_.push_back(job);
+        };
+        if (first_) queue(*first_);
+        for (const Job& job : wanted_) {
+            if (!first_ || !(*first_ == job)) queue(job);
+        }
+    }
+
+    std::optional<Job> first_;
     std::vector<Job> wanted_;
     std::deque<Job> queued_;
     std::optional<Job> inHand_;
+    std::optional<Text> pictureInHand_;
+    std::optional<Text> awaited_;
 };
 
 }  // namespace quillory

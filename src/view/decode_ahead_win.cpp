@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -28,11 +29,11 @@ struct DecodedAhead {
 };
 
 // The path a step will load: a folder other than the one shown is listed here, off the window's thread.
-Text resolvedPath(const AheadPicture& picture) {
+Text resolvedPath(const AheadPicture& picture, const std::atomic<bool>* stop) {
     if (picture.folderIndex < 0) return picture.path;
     if (picture.folderIndex >= kFolderListCapacity) return {};
     const auto list = std::make_unique<FolderList>();
-    const int count = scanFolderInto(*list, picture.path, picture.byDate, /*gdiplusActive=*/true);
+    const int count = scanFolderInto(*list, picture.path, picture.byDate, /*gdiplusActive=*/true, stop);
     return picture.folderIndex < count ? list->entries[static_cast<std::size_t>(picture.folderIndex)].path : Text();
 }
 
@@ -51,14 +52,31 @@ public:
         wake_.notify_all();
     }
 
+    void wantFirst(AheadRequest request, HWND window, WORD command) {
+        start();
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.wantFirst(std::move(request));
+            waiting_ = {window, command};
+        }
+        wake_.notify_all();
+    }
+
+    // `path` empty: only keeps what is finished, never waits.
     void collect(const Text& path) {
         std::vector<DecodedAhead> done;
         {
             std::unique_lock lock(mutex_);
-            finished_.wait(lock, [&] { return pathInHand_ != path; });
+            if (!path.empty()) {
+                queue_.await(path);
+                finished_.wait(lock, [&] { return !queue_.mayHold(path); });
+                queue_.await(std::nullopt);
+            }
             done.swap(done_);
         }
         for (DecodedAhead& decoded : done) {
+            // A file written since it was read is decoded afresh by the step that shows it.
+            if (pictureFileStamp(decoded.path) != decoded.stamp) continue;
             keepPictureDecodedAhead(decoded.path, decoded.stamp, std::move(decoded.picture), keptThisWish_);
             keptThisWish_.push_back(std::move(decoded.path));
         }
@@ -66,9 +84,12 @@ public:
 
     void stop() {
         if (!thread_.joinable()) return;
+        std::optional<WaitingWindow> waiting;
         {
             const std::lock_guard lock(mutex_);
             stopping_ = true;
+            stopSignal_ = true;
+            if (queue_.first()) waiting = waiting_;
             queue_.clear();
         }
         wake_.notify_all();
@@ -78,10 +99,12 @@ public:
             const std::lock_guard lock(mutex_);
             dropped.swap(done_);
             stopping_ = false;
+            stopSignal_ = false;
         }
         keptThisWish_.clear();
         if (notice_ != nullptr) DestroyWindow(notice_);
         notice_ = nullptr;
+        if (waiting) waiting->tell();  // it decodes its picture itself
     }
 
     bool busy() {
@@ -117,15 +140,18 @@ private:
                 wake_.wait(lock);
                 continue;
             }
+            if (job->picture.folderIndex < 0) queue_.name(job->picture.path);
             lock.unlock();
-            std::optional<DecodedAhead> decoded = decode(*job);
+            std::optional<DecodedAhead> decoded = decodeGuarded(*job);
             lock.lock();
+            const bool waitedFor = queue_.first() == *job;
             const bool wanted = queue_.finish() && !stopping_;
-            pathInHand_.reset();
             if (wanted && decoded) {
                 done_.push_back(std::move(*decoded));
                 PostMessageW(notice_, kPicturesDecoded, 0, 0);
             }
+            // Decoded or not: the window loads its picture now, from what is kept or by itself.
+            if (wanted && waitedFor) waiting_.tell();
             finished_.notify_all();
             if (decoded) {  // stale or failed: let go outside the lock
                 lock.unlock();
@@ -135,37 +161,63 @@ private:
         }
     }
 
+    // Nothing escapes the worker: memory that cannot be had for one picture leaves it to the step.
+    std::optional<DecodedAhead> decodeGuarded(const AheadRequest& job) {
+        try {
+            return decode(job);
+        } catch (...) {
+            return std::nullopt;
+        }
+    }
+
     // Decoded and fitted, or nothing: a file that vanished or cannot be decoded is left to the
     // step, which decodes it on demand as it always did.
     std::optional<DecodedAhead> decode(const AheadRequest& job) {
-        const Text path = resolvedPath(job.picture);
+        const Text path = resolvedPath(job.picture, &stopSignal_);
         if (path.empty() || !handOver(path)) return std::nullopt;
         const std::optional<FileStamp> stamp = pictureFileStamp(path);
         if (!stamp) return std::nullopt;
-        auto picture = std::make_shared<LoadedPicture>();
-        picture->picture = PagePicture(decodeUpright(path));
-        if (picture->picture.image() == nullptr || !handOver(path)) return std::nullopt;
-        const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, pictureMetrics(picture->picture.image()), {});
+        SharedPicture picture = decodedPicture(path, pictureFitOf(job.page.PhotoFlag), &stopSignal_);
+        if (picture->picture.image() == nullptr || stopRequested()) return std::nullopt;
+        const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, picture->metrics, {});
         const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay), job.overlay.dpi);
         picture->painter.prepare(job.area, scene, picture->picture, PaintPath::GdiPlus);
+        // The window's thread copies from the painter's bitmaps: what GDI batched here must be in them.
+        GdiFlush();
         return DecodedAhead{path, *stamp, std::move(picture)};
     }
 
     // Names the picture in hand, so the window's thread waits for it rather than decoding it a
     // second time; false once the worker is to stop.
     bool handOver(const Text& path) {
-        const std::lock_guard lock(mutex_);
-        pathInHand_ = path;
-        return !stopping_;
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.name(path);
+        }
+        finished_.notify_all();  // a step waiting for another picture goes on
+        return !stopRequested();
     }
+
+    bool stopRequested() {
+        const std::lock_guard lock(mutex_);
+        return stopping_;
+    }
+
+    // The window that shows nothing until the queue's first job is done, and the command it is sent.
+    struct WaitingWindow {
+        HWND window = nullptr;
+        WORD command = 0;
+        void tell() const { PostMessageW(window, WM_COMMAND, command, 0); }
+    };
 
     std::mutex mutex_;
     std::condition_variable wake_;      // the worker: work to do, or stop
     std::condition_variable finished_;  // the window's thread: the job in hand is done
     DecodeAheadQueue<AheadRequest> queue_;
-    std::optional<Text> pathInHand_;
     std::vector<DecodedAhead> done_;
+    WaitingWindow waiting_;
     bool stopping_ = false;
+    std::atomic<bool> stopSignal_{false};  // stopping_, for the scan and the decode in progress
     std::thread thread_;
     HWND notice_ = nullptr;             // receives kPicturesDecoded on the window's thread
     std::vector<Text> keptThisWish_;    // the window's thread only: kept since the last wish
@@ -190,10 +242,21 @@ void decodeAhead(std::vector<AheadRequest> requests) {
     for (AheadRequest& request : requests) {
         AheadPicture& picture = request.picture;
         if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
-        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path))) continue;
+        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path, pictureFitOf(request.page.PhotoFlag)))) continue;
         wanted.push_back(std::move(request));
     }
     aheadWorker().want(std::move(wanted));
+}
+
+void decodeForWindow(AheadRequest request, HWND window, WORD command) {
+    AheadPicture& picture = request.picture;
+    if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
+    const bool kept = picture.folderIndex < 0 && isPictureKept(picture.path, pictureFitOf(request.page.PhotoFlag));
+    if (picture.path.empty() || kept) {
+        PostMessageW(window, WM_COMMAND, command, 0);
+        return;
+    }
+    aheadWorker().wantFirst(std::move(request), window, command);
 }
 
 void collectDecodedAhead(const Text& path) { aheadWorker().collect(path); }

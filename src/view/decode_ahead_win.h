@@ -6,6 +6,8 @@
 // Each picture comes prepared as its first paint needs it: decoded in full (the decoder would
 // otherwise decode at the first draw), fitted into the view's area on the Page's background
 // (for a large photo this costs about half as much as the decode) and with its text drawn.
+#include <windows.h>
+
 #include <vector>
 
 #include "base/geometry.h"
@@ -29,6 +31,12 @@ struct AheadRequest {
 // Replaces what was asked before, most wanted first; pictures kept already are left out. The
 // worker starts on first use.
 void decodeAhead(std::vector<AheadRequest> requests);
+
+// The picture a window is about to show, decoded before anything wished ahead and through new
+// wishes. Once the worker is done with it, decoded or not (or at once, when it is kept already),
+// the window is posted WM_COMMAND `command` and loads it as a step would. A later call for
+// another window takes its place.
+void decodeForWindow(AheadRequest request, HWND window, WORD command);
 
 // Before `path` is decoded on demand: waits while the worker has that very picture in hand, then
 // keeps whatever the worker finished.

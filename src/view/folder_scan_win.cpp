@@ -68,6 +68,19 @@ private:
     DateTimeOriginalReader dates_;
 };
 
+// Reading a large folder's dates is the long part of its scan.
+class StoppableShootingTimes final : public ShootingTimeReader {
+public:
+    explicit StoppableShootingTimes(const std::atomic<bool>* stop) : stop_(stop) {}
+    std::uint64_t shootingTime(const FolderEntry& picture) override {
+        return stop_ != nullptr && stop_->load(std::memory_order_relaxed) ? 0 : dates_.shootingTime(picture);
+    }
+
+private:
+    const std::atomic<bool>* stop_;
+    DiskShootingTimes dates_;
+};
+
 // Kept for the process with the FolderList, so every scan reuses the same buffers.
 ShootingTimeReader& diskShootingTimes() {
     static DiskShootingTimes reader;
@@ -102,8 +115,8 @@ int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan) {
     return countPictures(album, diskContext(album, gdiplusActive), rescan, folderList());
 }
 
-int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive) {
-    DiskShootingTimes dates;
+int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive, const std::atomic<bool>* stop) {
+    StoppableShootingTimes dates(stop);
     return scanFolder(FolderScanContext{winPlatform().files, gdiplusActive, sortByDate, fullPathName, &dates}, path,
                       /*store=*/true, list);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The folder scan on the real disk: the process's one FolderList and the full-path form the
 // scan starts from.
+#include <atomic>
 #include <optional>
 
 #include "album/album.h"
@@ -21,6 +22,7 @@ int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan);
 
 // The same scan (with the store flag) into a list of the caller's rather than the FolderList,
 // with a date reader of its own, so that a thread other than the window's may list a folder.
-int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive);
+// Once `stop` is set, no more dates are read: the scan ends at once with a list nobody wants.
+int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory

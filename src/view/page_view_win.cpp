@@ -58,6 +58,7 @@ struct PageViewState final : FolderBarHost {
     App& app;
     PageViewHost& host;
     SharedPicture picture;  // CurrentPicture or CurrentBitmap
+    bool pictureComing = false;  // decoded by the worker; the Page's background shows meanwhile
     PictureFields savedPicture;
     UniqueBrush background;
     HWND folderBar = nullptr;
@@ -106,14 +107,31 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
         app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
     }
     const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
+    state.pictureComing = false;
     state.picture.reset();  // two large pictures need not be held at once
-    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive);
+    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive, pictureFitOf(settings.PhotoFlag));
+    followShownFolder(state);
+}
+
+// The view comes up with the Page's background; a picture that must be decoded follows once
+// the worker has it (onShowPlacedView asks for it).
+void loadPictureUnlessSlow(PageViewState& state, int page) {
+    App& app = state.app;
+    const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
+    if (isFolderPage(settings)) app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
+    const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
+    if (!app.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), pictureFitOf(settings.PhotoFlag))) {
+        loadPictureInto(state, page, /*rescan=*/false);
+        return;
+    }
+    state.picture = std::make_shared<LoadedPicture>();
+    state.pictureComing = true;
     followShownFolder(state);
 }
 
 PictureMetrics metricsOf(const LoadedPicture& picture) {
     const PagePicture& shown = picture.picture;
-    return shown.image() != nullptr ? pictureMetrics(shown.image()) : pictureMetrics(shown.bitmap());
+    return shown.image() != nullptr ? picture.metrics : pictureMetrics(shown.bitmap());
 }
 
 OverlayState overlayStateOf(const App& app, HWND view) {
@@ -129,6 +147,8 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     App& app = state.app;
     if (!state.picture || !hasCurrentPage(app)) return;
     const PageSettings& page = currentPageOf(app);
+    // A fit mode just chosen may draw more of the picture than was kept for the last one.
+    if (!keptPictureServes(*state.picture, pictureFitOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
     const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
     state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app, surface));
 }
@@ -199,8 +219,17 @@ void decodeNeighboursAhead(HWND view, const App& app) {
     decodeAheadFor(view, positions);
 }
 
-// Placed by now, so the neighbours are fitted to the area they will be shown in.
-void onShowPlacedView(HWND view, const App& app) {
+AheadRequest aheadRequestFor(HWND view, const App& app, PicturePosition position) {
+    const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
+    return {aheadPictureAt(app.album, position, folderList(), app.folderCount), clientSizeOf(view), page, overlayStateOf(app, view)};
+}
+
+// Placed by now, so the pictures are fitted to the area they will be shown in.
+void onShowPlacedView(HWND view, const PageViewState& state) {
+    const App& app = state.app;
+    if (state.pictureComing) {
+        decodeForWindow(aheadRequestFor(view, app, {app.album.currentPage, app.folderIndex}), view, IDM_VIEW_PICTURE_READY);
+    }
     decodeNeighboursAhead(view, app);
     if (IsWindowVisible(view)) return;
     if (!tabAnimate(app)) {
@@ -221,7 +250,7 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
     if (hasCurrentPage(app)) {
         app.folderIndex = folderIndexFrom(currentPageOf(app).FolderFileNo);
         state.savedPicture = pictureFieldsOf(currentPageOf(app));
-        loadPictureInto(state, app.album.currentPage, /*rescan=*/true);
+        loadPictureUnlessSlow(state, app.album.currentPage);
     }
     PostMessageW(view, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
     PostMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
@@ -268,10 +297,16 @@ void onFolderRelisted(HWND view, PageViewState& state) {
     decodeNeighboursAhead(view, app);
 }
 
+// A step or a drop may have shown another picture meanwhile.
+void showComingPicture(const PageViewState& state) {
+    if (state.pictureComing && hasCurrentPage(state.app)) state.host.pictureArrived();
+}
+
 INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM parameter) {
     switch (command) {
         case IDM_VIEW_LAYOUT: layOut(view); break;
         case IDM_VIEW_BACKGROUND: rebuildBackground(state); break;
+        case IDM_VIEW_PICTURE_READY: showComingPicture(state); break;
         case IDM_FOLDERBAR_CREATE: recreateFolderBar(state, view); break;
         case IDM_FOLDERBAR_POSITION: sendToFolderBar(state, IDM_FOLDERBAR_POSITION, parameter); break;
         case IDM_FOLDERBAR_SIZE: hideFolderBar(state, view); break;
@@ -425,7 +460,7 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_LBUTTONDBLCLK: return onDoubleClick(state);
         case WM_RBUTTONDOWN: return onRightClick(view, state.host, lParam);
         case WM_DROPFILES: return onDropFiles(state, reinterpret_cast<HDROP>(wParam));
-        case kShowPlacedView: onShowPlacedView(view, state.app); return TRUE;
+        case kShowPlacedView: onShowPlacedView(view, state); return TRUE;
         case kFolderRelisted: onFolderRelisted(view, state); return TRUE;
         default: return FALSE;
     }
@@ -451,9 +486,7 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions) {
     std::vector<AheadRequest> requests;
     for (const PicturePosition& position : positions) {
         if (position.page < 0 || position.page >= static_cast<int>(app.album.pages.size())) continue;
-        const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
-        requests.push_back({aheadPictureAt(app.album, position, folderList(), app.folderCount), clientSizeOf(pageView), page,
-                            overlayStateOf(app, pageView)});
+        requests.push_back(aheadRequestFor(pageView, app, position));
     }
     decodeAhead(std::move(requests));
 }

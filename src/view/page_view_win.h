@@ -43,6 +43,8 @@ public:
     // The shown folder's pictures changed and its new listing is the FolderList: the view
     // stands at `place` now.
     virtual void folderRelisted(const FolderPlace& place) = 0;
+    // The picture the view came up without has been decoded: it can be shown now.
+    virtual void pictureArrived() = 0;
 
 protected:
     ~PageViewHost() = default;

@@ -45,11 +45,14 @@ public:
     }
 
     // Whether the picture kept for `path` is of the file's version `stamp`; changes nothing.
-    bool holds(TextView path, const FileStamp& stamp) const {
+    bool holds(TextView path, const FileStamp& stamp) const { return peek(path, stamp) != nullptr; }
+
+    // The picture kept for `path` when its file still has `stamp`; changes nothing.
+    const Picture* peek(TextView path, const FileStamp& stamp) const {
         for (const Entry& entry : entries_) {
-            if (entry.path == path) return entry.stamp == stamp;
+            if (entry.path == path) return entry.stamp == stamp ? &entry.picture : nullptr;
         }
-        return false;
+        return nullptr;
     }
 
     // Keeps `picture` as the most recently used, replacing one kept for the same path, then drops

@@ -1,13 +1,12 @@
 #include "view/picture_load_win.h"
 
-#include <shlwapi.h>
-
 #include <string>
 
 #include "base/debug_trace_win.h"
 #include "base/memory_source.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
+#include "draw/kept_size.h"
 #include "draw/orientation.h"
 #include "photoinfo/picture_header.h"
 #include "photoinfo/photo_format.h"
@@ -30,13 +29,10 @@ Text& shownPicturePath() {
     return *path;
 }
 
-gp::RotateFlipType rotateFlipOf(const UprightTurn& turn) {
-    return static_cast<gp::RotateFlipType>(turn.quarterTurns % 4 + (turn.mirror ? 4 : 0));
-}
-
-// The decoded pixels, the file's bytes the decoder keeps, and the painter's two layers and
-// reduced copy, each at most the virtual screen's size.
-std::size_t heldBytes(gp::GpImage* image, std::uint64_t fileSize) {
+// The decoded pixels, the file's bytes the decoder may keep with a whole picture, and the
+// painter's two layers and reduced copy, each at most the virtual screen's size.
+std::size_t heldBytes(const LoadedPicture& picture, std::uint64_t fileSize) {
+    gp::GpImage* image = picture.picture.image();
     UINT width = 0, height = 0;
     gp::PixelFormat format = 0;
     gpflat::GdipGetImageWidth(image, &width);
@@ -45,7 +41,8 @@ std::size_t heldBytes(gp::GpImage* image, std::uint64_t fileSize) {
     const std::size_t bitsPerPixel = static_cast<std::size_t>(std::max(bitsPerPixelOfFormat(format), 32));
     const Size screen = PagePainter::virtualScreenSize();
     const std::size_t painter = 3 * static_cast<std::size_t>(screen.dx) * static_cast<std::size_t>(screen.dy) * 4;
-    return std::size_t{width} * height * bitsPerPixel / 8 + static_cast<std::size_t>(fileSize) + painter;
+    const std::size_t file = picture.whole ? static_cast<std::size_t>(fileSize) : 0;
+    return std::size_t{width} * height * bitsPerPixel / 8 + file + painter;
 }
 
 // Whether a decoder may have the picture, by what its header claims. A refused picture shows
@@ -58,12 +55,6 @@ bool headerAllowsDecoding(ByteSource& file, const Text& path) {
         : std::wstring(L"picture not decoded, its header cannot be read");
     traceRefusal(why, wide(path));
     return false;
-}
-
-SharedPicture decodedPicture(const Text& path) {
-    auto picture = std::make_shared<LoadedPicture>();
-    picture->picture = PagePicture(decodeUpright(path));
-    return picture;
 }
 
 SharedPicture bitmapPicture(const Text& path) {
@@ -85,35 +76,40 @@ std::optional<FileStamp> pictureFileStamp(const Text& path) {
                      joined(data.nFileSizeHigh, data.nFileSizeLow)};
 }
 
-ImageOwner decodeUpright(const Text& path) {
+FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<bool>* stop) {
     std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
     if (!bytes || bytes->empty() || bytes->size() > UINT_MAX) return {};
     MemorySource file(std::move(*bytes));
     if (!headerAllowsDecoding(file, path)) return {};
-    IStream* stream = SHCreateMemStream(file.bytes().data(), static_cast<UINT>(file.size()));
-    if (stream == nullptr) return {};
-    gp::GpBitmap* bitmap = nullptr;
-    const gp::Status status = gpflat::GdipCreateBitmapFromStream(stream, &bitmap);
-    stream->Release();  // the decoder keeps its own reference while it needs one
-    if (status != gp::Ok || bitmap == nullptr) return {};
-    ImageOwner image(bitmap);
-    const UprightTurn turn = uprightTurn(readOrientation(file));
-    if (!isIdentity(turn)) gpflat::GdipImageRotateFlip(image.get(), rotateFlipOf(turn));
-    return image;
+    return decodeFitted(file.bytes(), uprightTurn(readOrientation(file)), fit, PagePainter::virtualScreenSize(), stop);
 }
 
-SharedPicture loadPictureFile(const Text& path, bool gdiplusActive) {
+SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop) {
+    FittedPicture fitted = decodeUpright(path, fit, stop);
+    auto picture = std::make_shared<LoadedPicture>();
+    picture->picture = PagePicture(std::move(fitted.image));
+    picture->metrics = fitted.metrics;
+    picture->fittedFor = fit;
+    picture->whole = fitted.whole;
+    return picture;
+}
+
+SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit fit) {
     if (!gdiplusActive) return bitmapPicture(path);
-    collectDecodedAhead(path);
+    // Named first, so that pictures decoded ahead and kept now go behind this one.
     shownPicturePath() = path;
+    collectDecodedAhead(path);
     const std::optional<FileStamp> stamp = pictureFileStamp(path);
     if (!stamp) return std::make_shared<LoadedPicture>();
     PictureCache<SharedPicture>& cache = keptPictures();
-    if (const SharedPicture* kept = cache.find(path, *stamp)) return *kept;
-    SharedPicture picture = decodedPicture(path);
-    gp::GpImage* image = picture->picture.image();
-    if (image != nullptr) cache.insert(path, *stamp, picture, heldBytes(image, stamp->size));
+    if (const SharedPicture* kept = cache.find(path, *stamp); kept && keptPictureServes(**kept, fit)) return *kept;
+    SharedPicture picture = decodedPicture(path, fit);
+    if (picture->picture.image() != nullptr) cache.insert(path, *stamp, picture, heldBytes(*picture, stamp->size));
     return picture;
+}
+
+bool keptPictureServes(const LoadedPicture& picture, PictureFit fit) {
+    return picture.picture.image() == nullptr || keptPictureServes(picture.fittedFor, picture.whole, fit);
 }
 
 void forgetKeptPictures() {
@@ -121,17 +117,18 @@ void forgetKeptPictures() {
     keptPictures().clear();
 }
 
-bool isPictureKept(const Text& path) {
+bool isPictureKept(const Text& path, PictureFit fit) {
     const std::optional<FileStamp> stamp = pictureFileStamp(path);
-    return stamp && keptPictures().holds(path, *stamp);
+    if (!stamp) return false;
+    const SharedPicture* kept = keptPictures().peek(path, *stamp);
+    return kept != nullptr && keptPictureServes(**kept, fit);
 }
 
 void keepPictureDecodedAhead(Text path, const FileStamp& stamp, SharedPicture picture, std::span<const Text> wantedSooner) {
-    gp::GpImage* image = picture->picture.image();
-    if (image == nullptr) return;
+    if (picture->picture.image() == nullptr) return;
     std::vector<Text> ahead{shownPicturePath()};
     ahead.insert(ahead.end(), wantedSooner.begin(), wantedSooner.end());
-    const std::size_t bytes = heldBytes(image, stamp.size);
+    const std::size_t bytes = heldBytes(*picture, stamp.size);
     keptPictures().insertBehind(std::move(path), stamp, std::move(picture), bytes, ahead);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// Loading the picture a Page shows: decoded upright by the decoder, or read as a device bitmap
-// without it. Decoded pictures are kept for the next few Page changes (picture_cache.h), each
-// with the painter that has drawn it, so going back to a Page is one copy to the screen.
+// Loading the picture a Page shows: decoded upright at the size the screen can show of it
+// (fitted_picture_win.h), or read as a device bitmap without the decoder. Decoded pictures are
+// kept for the next Page changes (picture_cache.h), each with the painter that has drawn it, so
+// going back to a Page is one copy to the screen.
 #include <windows.h>
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -11,6 +13,8 @@
 
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
+#include "draw/fit_geometry.h"
+#include "draw/fitted_picture_win.h"
 #include "draw/gdiplus_win.h"
 #include "draw/page_painter_win.h"
 #include "draw/page_picture_win.h"
@@ -22,16 +26,28 @@ namespace quillory {
 // be read, with the painter whose layers hold its last composition.
 struct LoadedPicture {
     PagePicture picture;
+    PictureMetrics metrics;  // of the file's picture, which the kept copy may be smaller than
+    PictureFit fittedFor = PictureFit::ShorterSide;
+    bool whole = false;
     PagePainter painter;
 };
 using SharedPicture = std::shared_ptr<LoadedPicture>;
 
-// Decoded pictures kept: few enough that three 24-megapixel photos and the one shown fit.
-inline constexpr PictureCacheLimits kPictureCacheLimits{4, std::size_t{384} << 20};
+// Decoded pictures kept, by the bytes they and their painters hold: a screen-sized photo with its
+// painter takes about 35 MB on a full-HD screen.
+inline constexpr PictureCacheLimits kPictureCacheLimits{16, std::size_t{192} << 20};
 
-// The picture of `path`, never null. With the decoder it is taken from the cache while its file
-// is unchanged, and kept there after a decode.
-SharedPicture loadPictureFile(const Text& path, bool gdiplusActive);
+// The picture of `path` for a Page shown with `fit`, never null. With the decoder it is taken
+// from the cache while its file is unchanged and the kept copy has the pixels `fit` draws, and
+// kept there after a decode.
+SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit fit);
+
+// The picture decoded for `fit`, as loadPictureFile does on demand; no picture when the file
+// cannot be read or decoded, or when `stop` is set meanwhile. Any thread may call this.
+SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
+
+// Whether `picture` has the pixels `fit` draws; a missing picture and a device bitmap always do.
+bool keptPictureServes(const LoadedPicture& picture, PictureFit fit);
 
 // Lets go of every kept picture and of the work decoding ahead (decode_ahead_win.h); must run
 // before the decoder is shut down.
@@ -40,8 +56,8 @@ void forgetKeptPictures();
 // The version of the file a picture is kept for; nothing when the file cannot be found.
 std::optional<FileStamp> pictureFileStamp(const Text& path);
 
-// Whether the picture of `path`, as the file is now, is kept.
-bool isPictureKept(const Text& path);
+// Whether the picture of `path`, as the file is now, is kept with the pixels `fit` draws.
+bool isPictureKept(const Text& path, PictureFit fit);
 
 // Keeps a picture decoded ahead of its step, with the stamp its file had before it was read,
 // behind the picture last loaded (on screen) and `wantedSooner`, which it never pushes out.
@@ -51,10 +67,10 @@ void keepPictureDecodedAhead(Text path, const FileStamp& stamp, SharedPicture pi
 std::size_t keptPictureCount();
 std::size_t keptPictureBytes();
 
-// The decoder's image of a file, turned upright by its EXIF Orientation; null when the file
-// cannot be read or decoded, or when its header claims more pixels than the decoder may be
-// given (picture_header.h), which the decoder then never sees. The file is read whole first, so
-// the image holds no lock on it.
-ImageOwner decodeUpright(const Text& path);
+// The decoded picture of a file at the size kept for `fit` on this screen, turned upright by its
+// EXIF Orientation; no image when the file cannot be read or decoded, or when its header claims
+// more pixels than a decoder may be given (picture_header.h), which no decoder then sees. The
+// file is read whole first, so the image holds no lock on it.
+FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory

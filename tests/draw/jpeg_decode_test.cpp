@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -141,6 +142,18 @@ TEST(JpegDecode, CmykIsLeftToAnotherDecoder) {
     const DecodedJpeg decoded = decodeJpeg(fixture("quadrants_cmyk.jpg"), {32, 24});
     EXPECT_EQ(decoded.status, JpegStatus::Unsupported);
     EXPECT_EQ(decoded.storedSize, (Size{32, 24}));
+}
+
+// Closing the program must not wait for a picture nobody will see.
+TEST(JpegDecode, ADecodeAskedToStopEndsWithoutAPicture) {
+    std::atomic<bool> stop{true};
+    for (const char* name : {"quadrants.jpg", "quadrants_progressive.jpg"}) {
+        const DecodedJpeg stopped = decodeJpeg(fixture(name), {128, 96}, &stop);
+        EXPECT_EQ(stopped.status, JpegStatus::Stopped) << name;
+        EXPECT_TRUE(stopped.picture.pixels.empty()) << name;
+    }
+    stop = false;
+    EXPECT_EQ(decodeJpeg(fixture("quadrants.jpg"), {128, 96}, &stop).status, JpegStatus::Decoded);
 }
 
 }  // namespace

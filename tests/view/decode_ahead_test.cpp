@@ -61,5 +61,68 @@ TEST(DecodeAhead, ANewWishDropsQueuedWorkAndMakesTheJobInHandStale) {
     EXPECT_FALSE(queue.finish()) << "nothing in hand";
 }
 
+// A folder scan may run before the worker knows which picture it decodes; a step must not decode
+// the same picture beside it meanwhile.
+TEST(DecodeAhead, AStepWaitsForTheJobInHandUntilItsPictureIsKnownToBeAnother) {
+    DecodeAheadQueue<int> queue;
+    EXPECT_FALSE(queue.mayHold(u"a.jpg")) << "nothing in hand";
+    queue.want({1});
+    ASSERT_EQ(queue.take(), 1);
+    EXPECT_TRUE(queue.mayHold(u"a.jpg")) << "taken, its picture not known yet";
+    queue.name(u"b.jpg");
+    EXPECT_FALSE(queue.mayHold(u"a.jpg"));
+    EXPECT_TRUE(queue.mayHold(u"b.jpg"));
+    queue.finish();
+    EXPECT_FALSE(queue.mayHold(u"b.jpg"));
+    queue.name(u"c.jpg");
+    EXPECT_FALSE(queue.mayHold(u"c.jpg")) << "a name with nothing in hand is ignored";
+}
+
+TEST(DecodeAhead, TheResultAStepWaitsForIsKeptWhenTheWishMovesOn) {
+    DecodeAheadQueue<int> queue;
+    queue.want({1, 2});
+    ASSERT_EQ(queue.take(), 1);
+    queue.name(u"a.jpg");
+    queue.await(u"a.jpg");
+    queue.clear();  // a Page switch while the step waits
+    EXPECT_TRUE(queue.finish()) << "awaited, so not stale";
+    queue.await(std::nullopt);
+    queue.want({2});
+    ASSERT_EQ(queue.take(), 2);
+    queue.name(u"b.jpg");
+    queue.await(u"a.jpg");
+    queue.clear();
+    EXPECT_FALSE(queue.finish()) << "another picture is awaited";
+}
+
+// A window shows nothing until its picture is ready: that job goes before every wish and is not
+// dropped when the wish moves on.
+TEST(DecodeAhead, ThePictureAWindowWaitsForGoesFirstAndOutlivesNewWishes) {
+    DecodeAheadQueue<int> queue;
+    queue.want({2, 3});
+    queue.wantFirst(1);
+    queue.want({3, 4});
+    EXPECT_EQ(queue.take(), 1);
+    queue.want({5});
+    EXPECT_TRUE(queue.finish()) << "the first job is never stale";
+    EXPECT_EQ(queue.first(), std::nullopt) << "done with it";
+    EXPECT_EQ(queue.take(), 5);
+
+    queue.wantFirst(5);  // the window wants the very picture in hand
+    EXPECT_TRUE(queue.finish());
+    EXPECT_TRUE(queue.idle()) << "not queued a second time";
+
+    queue.wantFirst(6);
+    queue.wantFirst(7);  // another window came: 6 is no longer waited for
+    queue.want({6});
+    EXPECT_EQ(queue.take(), 7);
+    EXPECT_TRUE(queue.finish());
+    EXPECT_EQ(queue.take(), 6);
+    queue.wantFirst(8);
+    queue.clear();
+    EXPECT_FALSE(queue.finish());
+    EXPECT_TRUE(queue.idle()) << "stopping lets go of the first job too";
+}
+
 }  // namespace
 }  // namespace quillory

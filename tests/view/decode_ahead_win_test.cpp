@@ -6,40 +6,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "base/wide_win.h"
 #include "draw/gdiplus_win.h"
 #include "photoinfo/photo_info_win.h"
+#include "support/bitmap_file_win.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
 
 namespace quillory {
 namespace {
 
-// A 24-bit bitmap file of one colour.
-std::vector<std::uint8_t> bitmapFile(int width, int height, std::uint8_t red) {
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * height);
-    info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::vector<std::uint8_t> bytes(file.bfSize, 0);
-    std::memcpy(bytes.data(), &file, sizeof(file));
-    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    for (int row = 0; row < height; ++row) {
-        for (int x = 0; x < width; ++x) bytes[file.bfOffBits + static_cast<std::size_t>(row * stride + x * 3 + 2)] = red;
-    }
-    return bytes;
-}
+constexpr PictureFit kFit = PictureFit::ShorterSide;
 
 class DecodeAheadWin : public ::testing::Test {
 protected:
@@ -67,25 +47,25 @@ protected:
 };
 
 TEST_F(DecodeAheadWin, PicturesDecodedAheadAreKeptBehindTheOneOnScreen) {
-    const Text shown = folder_.write(u"a.bmp", bitmapFile(40, 30, 10));
-    const Text next = folder_.write(u"b.bmp", bitmapFile(40, 30, 200));
-    const Text inFolder = folder_.write(u"c.bmp", bitmapFile(30, 40, 90));
-    const SharedPicture onScreen = loadPictureFile(shown, /*gdiplusActive=*/true);
+    const Text shown = folder_.write(u"a.bmp", testing::bitmapFile(40, 30, 10));
+    const Text next = folder_.write(u"b.bmp", testing::bitmapFile(40, 30, 200));
+    const Text inFolder = folder_.write(u"c.bmp", testing::bitmapFile(30, 40, 90));
+    const SharedPicture onScreen = loadPictureFile(shown, /*gdiplusActive=*/true, kFit);
     decodeAhead({requestFor({next}), requestFor({folder_.path(), 2, false}), requestFor({shown})});
     waitForWorkAhead();
-    EXPECT_TRUE(isPictureKept(next));
-    EXPECT_TRUE(isPictureKept(inFolder)) << "the third picture of the folder, listed by the worker";
+    EXPECT_TRUE(isPictureKept(next, kFit));
+    EXPECT_TRUE(isPictureKept(inFolder, kFit)) << "the third picture of the folder, listed by the worker";
     EXPECT_EQ(keptPictureCount(), 3u) << "the picture on screen was not decoded again";
-    EXPECT_EQ(loadPictureFile(shown, true), onScreen);
+    EXPECT_EQ(loadPictureFile(shown, true, kFit), onScreen);
 
-    const SharedPicture stepped = loadPictureFile(next, true);
+    const SharedPicture stepped = loadPictureFile(next, true, kFit);
     ASSERT_NE(stepped->picture.image(), nullptr);
     EXPECT_EQ(pictureMetrics(stepped->picture.image()).width, 40u);
     EXPECT_EQ(keptPictureCount(), 3u) << "the step found its picture kept";
 }
 
 TEST_F(DecodeAheadWin, WhatCannotBeDecodedAheadIsLeftToTheStep) {
-    std::vector<std::uint8_t> truncated = bitmapFile(40, 30, 10);
+    std::vector<std::uint8_t> truncated = testing::bitmapFile(40, 30, 10);
     truncated.resize(20);
     const Text broken = folder_.write(u"broken.bmp", truncated);
     const Text& folder = folder_.path();
@@ -93,11 +73,11 @@ TEST_F(DecodeAheadWin, WhatCannotBeDecodedAheadIsLeftToTheStep) {
                  requestFor({folder, 7, false})});
     waitForWorkAhead();
     EXPECT_EQ(keptPictureCount(), 0u);
-    EXPECT_EQ(loadPictureFile(broken, true)->picture.image(), nullptr) << "decoded on demand, and failing, as always";
+    EXPECT_EQ(loadPictureFile(broken, true, kFit)->picture.image(), nullptr) << "decoded on demand, and failing, as always";
 }
 
 TEST_F(DecodeAheadWin, StoppingLetsGoOfTheWorkAndTheNextRequestStartsAgain) {
-    const Text next = folder_.write(u"b.bmp", bitmapFile(400, 300, 200));
+    const Text next = folder_.write(u"b.bmp", testing::bitmapFile(400, 300, 200));
     decodeAhead({requestFor({next})});
     stopDecodingAhead();
     EXPECT_FALSE(decodingAhead());
@@ -107,7 +87,7 @@ TEST_F(DecodeAheadWin, StoppingLetsGoOfTheWorkAndTheNextRequestStartsAgain) {
 
     decodeAhead({requestFor({next})});
     waitForWorkAhead();
-    EXPECT_TRUE(isPictureKept(next));
+    EXPECT_TRUE(isPictureKept(next, kFit));
     forgetKeptPictures();
     EXPECT_EQ(keptPictureCount(), 0u);
     EXPECT_FALSE(decodingAhead());

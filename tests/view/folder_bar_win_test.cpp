@@ -37,6 +37,7 @@ struct QuietViewHost final : PageViewHost {
     void stepFolder(StepDirection, StepModifiers) override {}
     void lookChanged() override {}
     void folderRelisted(const FolderPlace&) override {}
+    void pictureArrived() override {}
 };
 
 RECT windowRectOf(HWND window) {

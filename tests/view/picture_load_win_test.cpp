@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/wide_win.h"
+#include "draw/fitted_picture_win.h"
 #include "draw/gdiplus_win.h"
 #include "photoinfo/picture_bytes.h"
 #include "support/scratch_folder_win.h"
@@ -15,6 +16,8 @@
 
 namespace quillory {
 namespace {
+
+constexpr PictureFit kFit = PictureFit::ShorterSide;
 
 // 40 x 20 pixels, left half red and right half blue, stored with Orientation 6 (to be turned a
 // quarter clockwise). Made with
@@ -86,28 +89,50 @@ std::uint32_t pixelAt(gp::GpImage* image, int x, int y) {
 bool reddish(std::uint32_t c) { return (c & 0xFF) > 200 && (c >> 16 & 0xFF) < 60; }
 bool bluish(std::uint32_t c) { return (c & 0xFF) < 60 && (c >> 16 & 0xFF) > 200; }
 
-TEST_F(PictureLoad, ASidewaysPictureIsDecodedUpright) {
-    const ImageOwner image = decodeUpright(path_);
-    ASSERT_TRUE(image);
+Size sizeOf(gp::GpImage* image) {
     UINT width = 0, height = 0;
-    gpflat::GdipGetImageWidth(image.get(), &width);
-    gpflat::GdipGetImageHeight(image.get(), &height);
-    EXPECT_EQ(width, 20u);
-    EXPECT_EQ(height, 40u);
+    gpflat::GdipGetImageWidth(image, &width);
+    gpflat::GdipGetImageHeight(image, &height);
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
+
+TEST_F(PictureLoad, ASidewaysPictureIsDecodedUpright) {
+    const ImageOwner image = decodeUpright(path_, kFit).image;
+    ASSERT_TRUE(image);
+    EXPECT_EQ(sizeOf(image.get()), (Size{20, 40}));
     // Turned clockwise, the stored left (red) half becomes the top.
     EXPECT_TRUE(reddish(pixelAt(image.get(), 10, 5))) << std::hex << pixelAt(image.get(), 10, 5);
     EXPECT_TRUE(bluish(pixelAt(image.get(), 10, 34))) << std::hex << pixelAt(image.get(), 10, 34);
 }
 
+// On a screen of 10 x 10 the upright 20 x 40 picture is kept at 5 x 10, still red above blue,
+// while its numbers stay those of the file's picture; actual size keeps every pixel.
+TEST_F(PictureLoad, APictureIsKeptAtTheSizeTheScreenShowsUpright) {
+    const UprightTurn turn = uprightTurn(6);
+    const FittedPicture fitted = decodeFitted(kSidewaysJpeg, turn, PictureFit::ShorterSide, {10, 10});
+    ASSERT_TRUE(fitted.image);
+    EXPECT_EQ(sizeOf(fitted.image.get()), (Size{5, 10}));
+    EXPECT_TRUE(reddish(pixelAt(fitted.image.get(), 2, 1))) << std::hex << pixelAt(fitted.image.get(), 2, 1);
+    EXPECT_TRUE(bluish(pixelAt(fitted.image.get(), 2, 8))) << std::hex << pixelAt(fitted.image.get(), 2, 8);
+    EXPECT_EQ(fitted.metrics.width, 20u);
+    EXPECT_EQ(fitted.metrics.height, 40u);
+    EXPECT_EQ(fitted.metrics.bitsPerPixel, 24);
+    EXPECT_FALSE(fitted.whole);
+    const FittedPicture actual = decodeFitted(kSidewaysJpeg, turn, PictureFit::ActualSize, {10, 10});
+    ASSERT_TRUE(actual.image);
+    EXPECT_EQ(sizeOf(actual.image.get()), (Size{20, 40}));
+    EXPECT_TRUE(actual.whole);
+}
+
 TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
-    const SharedPicture first = loadPictureFile(path_, /*gdiplusActive=*/true);
+    const SharedPicture first = loadPictureFile(path_, /*gdiplusActive=*/true, kFit);
     ASSERT_NE(first->picture.image(), nullptr);
-    EXPECT_EQ(loadPictureFile(path_, true), first);
+    EXPECT_EQ(loadPictureFile(path_, true, kFit), first);
     EXPECT_TRUE(DeleteFileW(wide(path_)));  // the decoded picture holds no lock on its file
     std::vector<std::uint8_t> rewritten = kSidewaysJpeg;
     rewritten.push_back(0);  // another size, whatever the clock's resolution
     folder_.write(u"sideways.jpg", rewritten);
-    const SharedPicture second = loadPictureFile(path_, true);
+    const SharedPicture second = loadPictureFile(path_, true, kFit);
     EXPECT_NE(second, first);
     EXPECT_NE(second->picture.image(), nullptr);
     EXPECT_EQ(keptPictureCount(), 1u);
@@ -130,13 +155,13 @@ TEST_F(PictureLoad, APictureClaimingTooManyPixelsNeverReachesTheDecoder) {
     const Text overBudget = folder_.write(u"over.png", testing::pngOfBlankRows(20000, 10001));
     const Text jpeg = folder_.write(u"giant.jpg", giantJpeg());
     const Text png = folder_.write(u"giant.png", testing::pngOfBlankRows(40000, 40000));
-    EXPECT_FALSE(decodeUpright(overBudget));
-    EXPECT_FALSE(decodeUpright(jpeg));
-    EXPECT_FALSE(decodeUpright(png));
-    const SharedPicture shown = loadPictureFile(jpeg, /*gdiplusActive=*/true);
+    EXPECT_FALSE(decodeUpright(overBudget, kFit).image);
+    EXPECT_FALSE(decodeUpright(jpeg, kFit).image);
+    EXPECT_FALSE(decodeUpright(png, kFit).image);
+    const SharedPicture shown = loadPictureFile(jpeg, /*gdiplusActive=*/true, kFit);
     EXPECT_EQ(shown->picture.image(), nullptr) << "shown like a broken picture";
     EXPECT_EQ(keptPictureCount(), 0u);
-    EXPECT_TRUE(decodeUpright(path_)) << "a picture within the budget is decoded as ever";
+    EXPECT_TRUE(decodeUpright(path_, kFit).image) << "a picture within the budget is decoded as ever";
 }
 
 }  // namespace

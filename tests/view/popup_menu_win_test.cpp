@@ -45,7 +45,7 @@ protected:
         app.OsVersionCode = 1000;
     }
     PopupMenu prepare(bool pictureShown = false) const {
-        return preparePopupMenu({app.instance, app.album, app.OsVersionCode, pictureShown});
+        return preparePopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode, .pictureShown = pictureShown});
     }
     App app;
 };

@@ -1,0 +1,103 @@
+#include "draw/fitted_picture_win.h"
+
+#include <shlwapi.h>
+
+#include <optional>
+#include <utility>
+
+#include "draw/gdiplus_pixels_win.h"
+#include "draw/jpeg_decode.h"
+#include "draw/kept_size.h"
+#include "draw/pixel_image.h"
+#include "draw/shrink.h"
+#include "photoinfo/photo_info_win.h"
+
+namespace quillory {
+namespace {
+
+gp::RotateFlipType rotateFlipOf(const UprightTurn& turn) {
+    return static_cast<gp::RotateFlipType>(turn.quarterTurns % 4 + (turn.mirror ? 4 : 0));
+}
+
+void turnUpright(gp::GpImage* image, const UprightTurn& turn) {
+    if (image != nullptr && !isIdentity(turn)) gpflat::GdipImageRotateFlip(image, rotateFlipOf(turn));
+}
+
+// The stored size that turns into `upright`: a quarter turn swaps the sides either way.
+Size storedSizeOf(Size upright, const UprightTurn& turn) { return uprightSize(upright, turn); }
+
+// The picture shrunk to `target` (stored orientation), or as it is when no shrinking is needed
+// or possible.
+PixelImage shrunkTo(PixelImage picture, Size target) {
+    if (picture.size == target) return picture;
+    std::optional<PixelImage> shrunk = shrinkPicture(picture, target);
+    return shrunk ? std::move(*shrunk) : std::move(picture);
+}
+
+bool isJpeg(std::span<const std::uint8_t> file) { return file.size() > 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF; }
+
+std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+                                        const std::atomic<bool>* stop) {
+    const std::optional<Size> stored = readJpegSize(file);
+    if (!stored) return std::nullopt;
+    const std::optional<Size> kept = keptPictureSize(uprightSize(*stored, turn), fit, screen);
+    const Size target = kept ? storedSizeOf(*kept, turn) : *stored;
+    DecodedJpeg decoded = decodeJpeg(file, target, stop);
+    if (decoded.status != JpegStatus::Decoded) return std::nullopt;
+    FittedPicture fitted;
+    fitted.image = bitmapOf(shrunkTo(std::move(decoded.picture), target), PixelFormat32bppRGB);
+    if (!fitted.image) return std::nullopt;
+    turnUpright(fitted.image.get(), turn);
+    const Size upright = uprightSize(*stored, turn);
+    fitted.metrics = {PictureMetrics::Source::Decoder, static_cast<std::uint32_t>(upright.dx), static_cast<std::uint32_t>(upright.dy),
+                      decoded.resolution.dx, decoded.resolution.dy, decoded.bitsPerPixel};
+    fitted.whole = !kept;
+    return fitted;
+}
+
+FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen) {
+    IStream* stream = SHCreateMemStream(file.data(), static_cast<UINT>(file.size()));
+    if (stream == nullptr) return {};
+    gp::GpBitmap* bitmap = nullptr;
+    const gp::Status status = gpflat::GdipCreateBitmapFromStream(stream, &bitmap);
+    stream->Release();  // the decoder keeps its own reference while it needs one
+    if (status != gp::Ok || bitmap == nullptr) return {};
+    FittedPicture fitted;
+    fitted.image = ImageOwner(bitmap);
+    fitted.metrics = pictureMetrics(fitted.image.get());
+    const Size stored{static_cast<int>(fitted.metrics.width), static_cast<int>(fitted.metrics.height)};
+    const Size upright = uprightSize(stored, turn);
+    fitted.metrics.width = static_cast<std::uint32_t>(upright.dx);
+    fitted.metrics.height = static_cast<std::uint32_t>(upright.dy);
+    gp::ImageType type = gp::ImageTypeUnknown;
+    gpflat::GdipGetImageType(fitted.image.get(), &type);
+    const std::optional<Size> kept = type == gp::ImageTypeBitmap ? keptPictureSize(upright, fit, screen) : std::nullopt;
+    fitted.whole = !kept;
+    if (kept) {
+        // Only pictures that can be see-through keep their alpha: opaque ones are copied to the
+        // screen without blending.
+        gp::PixelFormat format = 0;
+        gpflat::GdipGetImagePixelFormat(fitted.image.get(), &format);
+        const gp::PixelFormat keptFormat = (format & PixelFormatAlpha) != 0 ? PixelFormat32bppARGB : PixelFormat32bppRGB;
+        // A copy that cannot be made (memory) leaves the whole picture, which still shows.
+        std::optional<PixelImage> pixels = pixelsOf(fitted.image.get());
+        ImageOwner shrunk = pixels ? bitmapOf(shrunkTo(std::move(*pixels), storedSizeOf(*kept, turn)), keptFormat) : ImageOwner();
+        if (shrunk) fitted.image = std::move(shrunk);
+        fitted.whole = !shrunk;
+    }
+    turnUpright(fitted.image.get(), turn);
+    return fitted;
+}
+
+}  // namespace
+
+FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+                           const std::atomic<bool>* stop) {
+    if (isJpeg(file)) {
+        if (std::optional<FittedPicture> fitted = jpegFitted(file, turn, fit, screen, stop)) return std::move(*fitted);
+    }
+    if (stop != nullptr && stop->load()) return {};
+    return decoderFitted(file, turn, fit, screen);
+}
+
+}  // namespace quillory
