@@ -25,31 +25,6 @@ constexpr COLORREF kYellow = RGB(230, 220, 40);
 constexpr COLORREF kNotePlate = RGB(32, 32, 32);
 constexpr COLORREF kNoteText = RGB(240, 240, 240);
 
-// A 16 x 16 24-bit bitmap file of one colour (large enough that the scaling keeps its middle pure).
-Bytes solidBitmap(COLORREF colour) {
-    constexpr int kSide = 16;
-    constexpr int kPixelBytes = kSide * kSide * 3;
-    std::string bytes(54, '\0');
-    const auto put32 = [&](std::size_t at, std::uint32_t value) {
-        for (int byte = 0; byte < 4; ++byte) bytes[at + static_cast<std::size_t>(byte)] = static_cast<char>((value >> (8 * byte)) & 0xFF);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 54 + kPixelBytes);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kSide);
-    put32(22, kSide);
-    put32(26, 1 | (24 << 16));  // one plane, 24 bits
-    put32(34, kPixelBytes);
-    for (int pixel = 0; pixel < kSide * kSide; ++pixel) {
-        bytes += static_cast<char>(GetBValue(colour));
-        bytes += static_cast<char>(GetGValue(colour));
-        bytes += static_cast<char>(GetRValue(colour));
-    }
-    return Bytes(bytes.data(), bytes.size());
-}
-
 POINT centreOf(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
