@@ -60,6 +60,11 @@
 #define IDM_OPEN_FILE 40054
 #define IDM_OPEN_FOLDER 40058
 #define IDM_PAGE_FIRST 2000
+// The show and the screen under the person's control (menu items and keys F5, Space, F11, Esc)
+#define IDM_SLIDE_SHOW_NOW 40061
+#define IDM_SLIDE_PAUSE 40062
+#define IDM_FULL_SCREEN 40063
+#define IDM_LEAVE_SHOW 40064
 
 // Commands the PhotoStandWindow sends itself (and the settings dialogs send it)
 #define IDM_SLIDE_TRANSITION 1052

@@ -120,6 +120,10 @@ LRESULT onCommand(HostWindow& host, WORD command) {
         case IDM_NEXT_TAB: stepTab(host.app, +1); break;
         case IDM_PREVIOUS_TAB: stepTab(host.app, -1); break;
         case IDM_MAIN_PAGE: goToMainPage(host.app); break;
+        case IDM_SLIDE_SHOW_NOW:
+        case IDM_SLIDE_PAUSE:
+        case IDM_FULL_SCREEN:
+        case IDM_LEAVE_SHOW: runStandKey(host.app, command); break;
         default: break;
     }
     return 1;

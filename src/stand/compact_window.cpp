@@ -8,6 +8,8 @@ Text runningTitle(TextView albumName) {
     return standWindowTitle(albumName) + u" (スライドショー動作中...)";
 }
 
+Text pausedTitle(TextView albumName) { return runningTitle(albumName) + u" (一時停止中)"; }
+
 CompactPlacement compactPlacement(Rect pageViewOnScreen) {
     const Rect frame{pageViewOnScreen.x - 1, pageViewOnScreen.y - 1, pageViewOnScreen.dx + 2, pageViewOnScreen.dy + 2};
     return {frame, Rect{0, 0, frame.dx, frame.dy}};

@@ -9,6 +9,8 @@ namespace quillory {
 
 // "<album> - Quillory (スライドショー動作中...)", for the HostWindow and the stand alike.
 Text runningTitle(TextView albumName);
+// The running title followed by " (一時停止中)" while the person has paused the show.
+Text pausedTitle(TextView albumName);
 
 struct CompactPlacement {
     Rect standFrame;  // screen rectangle of the frameless stand; also its current-geometry copy

@@ -97,7 +97,7 @@ INT_PTR onDestroy(PhotoStandWindow& stand) {
 }
 
 bool recordsGeometry(const PhotoStandWindow& stand) {
-    return !IsIconic(stand.window) && !IsZoomed(stand.window) && stand.app.countdown.recordsGeometry();
+    return !IsIconic(stand.window) && !IsZoomed(stand.window) && !stand.fullScreen.active && stand.app.countdown.recordsGeometry();
 }
 
 // The FolderBar is a window of its own: it follows the view only when told where the view went.
@@ -245,6 +245,10 @@ HWND createPhotoStandWindow(App& app, HWND owner) {
 
 void switchStandTab(App& app, int tabNumber) {
     if (PhotoStandWindow* stand = standOf(app)) showTab(*stand, tabNumber, PageViewExit::Up);
+}
+
+void runStandKey(App& app, WORD command) {
+    if (PhotoStandWindow* stand = standOf(app)) runStandCommand(*stand, command);
 }
 
 void switchStandPage(App& app, int page) {

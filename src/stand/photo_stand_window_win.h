@@ -15,5 +15,8 @@ HWND createPhotoStandWindow(App& app, HWND owner);
 void switchStandTab(App& app, int tabNumber);
 // Makes `page` current (the first tab's Page when it has no tab) without a slide.
 void switchStandPage(App& app, int page);
+// A key of the accelerator table that the stand carries out as the menu command of the same
+// identifier (the show started, paused or left, full screen).
+void runStandKey(App& app, WORD command);
 
 }  // namespace quillory

@@ -10,7 +10,8 @@ namespace quillory {
 namespace {
 
 bool mustWait(const SlideCountdown& countdown, const AlbumSettings& settings, const TickConditions& conditions, int ticks) {
-    return countdown.SlideHold || conditions.modalOpen || conditions.menuOpen || (settings.SlideStyle & SlideOn) == 0 ||
+    const bool switchedOff = (settings.SlideStyle & SlideOn) == 0 && !(countdown.SlideRunning && countdown.StartedNow);
+    return countdown.SlideHold || countdown.SlidePaused || conditions.modalOpen || conditions.menuOpen || switchedOff ||
            ticks <= countdown.SlideWait || conditions.uptimeMilliseconds < kStartupQuietMilliseconds ||
            conditions.minimised;
 }
@@ -36,6 +37,25 @@ bool SlideCountdown::holdAndStop() {
     SlideHold = true;
     if (!SlideRunning) return false;
     SlideRunning = false;
+    SlidePaused = false;
+    StartedNow = false;
+    return true;
+}
+
+TickAction SlideCountdown::startNow(const AlbumSettings& settings, Random& random) {
+    if (SlideRunning) return TickAction::Nothing;
+    SlideRunning = true;
+    CompactLayout = true;
+    StartedNow = true;
+    SlidePaused = false;
+    resetCountdown(settings, random);
+    return TickAction::EnterRunning;
+}
+
+bool SlideCountdown::togglePause(const AlbumSettings& settings, Random& random) {
+    if (!SlideRunning) return false;
+    SlidePaused = !SlidePaused;
+    resetCountdown(settings, random);
     return true;
 }
 

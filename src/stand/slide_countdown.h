@@ -36,6 +36,10 @@ struct SlideCountdown {
     // Outlives SlideRunning while the window is being restored, so those moves and sizes are
     // not taken for the user's geometry.
     bool CompactLayout = false;
+    // A running show that holds its picture until the person resumes it.
+    bool SlidePaused = false;
+    // The person started the show: it steps even with SlideOn clear, which only governs the idle start.
+    bool StartedNow = false;
 
     // The system is going to sleep: nothing may advance until it wakes.
     void suspend() { SlideHold = true; }
@@ -59,6 +63,13 @@ struct SlideCountdown {
     // finishLeaving().
     [[nodiscard]] bool holdAndStop();
     void finishLeaving() { CompactLayout = false; }
+
+    // The person asks for the show at once: EnterRunning unless it already runs (Nothing). The
+    // first picture change comes one interval later, as after the idle start.
+    TickAction startNow(const AlbumSettings& settings, Random& random);
+    // Space on a running show: paused or going on again (the next picture a whole interval later).
+    // False when no show runs, which then stays as it was.
+    bool togglePause(const AlbumSettings& settings, Random& random);
     // The window's moves and sizes are the user's geometry only outside the compact window.
     bool recordsGeometry() const { return !SlideRunning && !CompactLayout; }
 

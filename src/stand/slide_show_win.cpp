@@ -18,6 +18,7 @@
 #include "view/command_ranges_win.h"
 #include "view/folder_scan_win.h"
 #include "view/page_view_win.h"
+#include "view/picture_absence.h"
 
 namespace quillory {
 
@@ -55,10 +56,25 @@ void fillCompactWindow(PhotoStandWindow& stand) {
     SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
 }
 
+bool pathExists(const Text& path) {
+    return GetFileAttributesW(wide(fullPathName(path).value_or(path))) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Only the current folder Page's pictures are listed; another folder Page counts while its folder is there.
+SlideShowable showableOn(const App& app) {
+    return [&app](const PicturePosition& position) {
+        const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
+        const bool listed = position.page == app.album.currentPage && (page.Flag & FlagFolder) != 0;
+        const Text file = listed ? slidePicturePath(page, position.index, folderList(), app.folderCount) : Text();
+        return canShowPicture(page, file, pathExists);
+    };
+}
+
 // The next step's picture is decoded while this one shows.
 void decodeNextSlideAhead(PhotoStandWindow& stand) {
     if (stand.pageView == nullptr) return;
-    const std::optional<PicturePosition> next = upcomingSlide(stand.app.album, stand.slideShow.step, slideRandom());
+    const std::optional<PicturePosition> next =
+        upcomingSlide(stand.app.album, stand.slideShow.step, slideRandom(), showableOn(stand.app));
     if (next) decodeAheadFor(stand.pageView, std::span(&*next, 1));
 }
 
@@ -73,6 +89,13 @@ void enterRunningState(PhotoStandWindow& stand) {
         // Without a picture to shrink around, the show stays idle.
         app.countdown.SlideRunning = false;
         app.countdown.finishLeaving();
+        return;
+    }
+    // Full screen already shows only the picture: the show runs there as it is.
+    stand.slideShow.compact = !stand.fullScreen.active;
+    if (!stand.slideShow.compact) {
+        setTitles(app, runningTitle(app.location.name));
+        decodeNextSlideAhead(stand);
         return;
     }
 
@@ -112,12 +135,18 @@ void restoreStyles(PhotoStandWindow& stand) {
 void leaveRunningState(PhotoStandWindow& stand) {
     App& app = stand.app;
     app.frontSurface = 0;
-    ShowWindow(stand.window, SW_HIDE);
+    if (stand.slideShow.compact) ShowWindow(stand.window, SW_HIDE);
     if (stand.pageView != nullptr) {
         ShowWindow(surfaceOf(stand.pageView, 1), SW_HIDE);
         ShowWindow(surfaceOf(stand.pageView, 0), SW_SHOW);
     }
     setTitles(app, standWindowTitle(app.location.name));
+    if (!stand.slideShow.compact) {
+        applyChanges(stand, Change::Picture);
+        app.countdown.finishLeaving();
+        return;
+    }
+    stand.slideShow.compact = false;
     if (stand.pageView != nullptr) restoreStyles(stand);
     clampStandToMonitor(stand);
     applyTranslucency(app, stand.window);
@@ -137,7 +166,8 @@ Text steppedPicturePath(const App& app, const SlideTarget& target) {
 void stepSlideShow(PhotoStandWindow& stand) {
     App& app = stand.app;
     if (stand.pageView == nullptr) return;
-    const std::optional<SlideTarget> target = stepSlide(app.album, stand.slideShow.step, app.frontSurface, slideRandom());
+    const std::optional<SlideTarget> target =
+        stepSlide(app.album, stand.slideShow.step, app.frontSurface, slideRandom(), showableOn(app));
     if (!target) return;
     TabCtrl_SetCurSel(stand.tabs, currentTab(app.album));
     app.folderIndex = target->position.index;
@@ -188,6 +218,12 @@ void showHistoryEntry(PhotoStandWindow& stand, int entry) {
     app.countdown.resetIdleCountdown();
 }
 
+void pauseOrResume(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    if (!app.countdown.togglePause(app.album.settings, slideRandom())) return;
+    setTitles(app, app.countdown.SlidePaused ? pausedTitle(app.location.name) : runningTitle(app.location.name));
+}
+
 TickConditions tickConditions(const PhotoStandWindow& stand) {
     TickConditions conditions;
     conditions.modalOpen = stand.app.ModalOpen;
@@ -212,6 +248,13 @@ INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer) {
     return TRUE;
 }
 
+void startSlideShowNow(PhotoStandWindow& stand) {
+    App& app = stand.app;
+    if (app.countdown.startNow(app.album.settings, slideRandom()) != TickAction::EnterRunning) return;
+    enterRunningState(stand);
+    if (app.countdown.SlideRunning) SetForegroundWindow(stand.window);
+}
+
 void keepPageViewCompact(PhotoStandWindow& stand) {
     if (stand.app.countdown.SlideRunning && stand.pageView != nullptr) fillCompactWindow(stand);
 }
@@ -221,6 +264,10 @@ bool runSlideCommand(PhotoStandWindow& stand, WORD command) {
         runTransition(stand);
     } else if (command == IDM_SLIDE_SHOW) {
         stand.app.album.settings.SlideStyle ^= SlideOn;
+    } else if (command == IDM_SLIDE_SHOW_NOW) {
+        startSlideShowNow(stand);
+    } else if (command == IDM_SLIDE_PAUSE) {
+        pauseOrResume(stand);
     } else if (kHistoryCommands.contains(command)) {
         showHistoryEntry(stand, kHistoryCommands.indexOf(command));
     } else {

@@ -20,6 +20,7 @@ struct SlideShowWindow {
     LONG_PTR pageViewStyle = 0;
     LONG_PTR pageViewExStyle = 0;
     Rect compactFrame;  // the stand's own rectangle while the show runs
+    bool compact = false;  // the show made the stand compact (not while full screen)
     SlideStepState step;
 };
 
@@ -34,6 +35,10 @@ void keepPageViewCompact(PhotoStandWindow& stand);
 // The stand's commands that belong to the show (the transition the step posts, the history,
 // the toggle); false for any other command.
 bool runSlideCommand(PhotoStandWindow& stand, WORD command);
+
+// The show at once, whatever the idle countdown says; the stand is brought to the front so that
+// Space and Esc reach it.
+void startSlideShowNow(PhotoStandWindow& stand);
 
 // HoldAndStop: nothing advances until the next countdown reset, and a running show gives the
 // window its tabs, frame and stored geometry back.

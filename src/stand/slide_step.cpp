@@ -64,12 +64,28 @@ PicturePosition positionOf(const Album& album, std::int64_t number) {
     return pictureAt(album, number).value_or(PicturePosition{tabToPage(album, 0), 0});
 }
 
-// The number the next step shows.
+unsigned orderOf(const Album& album, std::int64_t total) {
+    // Below three pictures a random choice could find no number free of both exclusions.
+    return total <= 2 ? OrderForward : SlideOrder.get(album.settings.SlideStyle);
+}
+
+// The number the next step would show, before pictures that cannot be shown are passed over.
 std::int64_t chosenNumber(const Album& album, SlideStepState& state, Random& random) {
     const std::int64_t total = visiblePictureTotal(album);
-    // Below three pictures a random choice could find no number free of both exclusions.
-    const unsigned order = total <= 2 ? OrderForward : SlideOrder.get(album.settings.SlideStyle);
-    return wrapped(nextNumber(order, total, currentPictureNumber(album), state, random), total);
+    return wrapped(nextNumber(orderOf(album, total), total, currentPictureNumber(album), state, random), total);
+}
+
+// From the chosen number on, in the show's direction, the first picture that can be shown; each
+// picture is tried once.
+std::optional<std::int64_t> showableNumber(const Album& album, std::int64_t number, const SlideShowable& showable) {
+    if (!showable) return number;
+    const std::int64_t total = visiblePictureTotal(album);
+    const std::int64_t direction = orderOf(album, total) == OrderReverse ? -1 : 1;
+    for (std::int64_t tried = 0; tried < std::max<std::int64_t>(total, 1); ++tried) {
+        if (showable(positionOf(album, number))) return number;
+        number = wrapped(number + direction, total);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -83,10 +99,13 @@ std::int64_t currentPictureNumber(const Album& album) {
     return picturesBefore(album, page) + album.pages[static_cast<std::size_t>(page)].FolderFileNo;
 }
 
-std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& frontSurface, Random& random) {
+std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& frontSurface, Random& random,
+                                     const SlideShowable& showable) {
     if (album.pages.empty()) return std::nullopt;
-    const std::int64_t number = chosenNumber(album, state, random);
+    const std::optional<std::int64_t> shown = showableNumber(album, chosenNumber(album, state, random), showable);
     state.drawnNext.reset();
+    if (!shown) return std::nullopt;
+    const std::int64_t number = *shown;
     const PicturePosition position = positionOf(album, number);
 
     frontSurface = 1 - frontSurface;
@@ -97,9 +116,12 @@ std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& f
     return SlideTarget{position, number, currentTab(album) != previousTab};
 }
 
-std::optional<PicturePosition> upcomingSlide(const Album& album, SlideStepState& state, Random& random) {
+std::optional<PicturePosition> upcomingSlide(const Album& album, SlideStepState& state, Random& random,
+                                             const SlideShowable& showable) {
     if (album.pages.empty()) return std::nullopt;
-    return positionOf(album, chosenNumber(album, state, random));
+    const std::optional<std::int64_t> shown = showableNumber(album, chosenNumber(album, state, random), showable);
+    if (!shown) return std::nullopt;
+    return positionOf(album, *shown);
 }
 
 }  // namespace quillory

@@ -11,6 +11,7 @@
 #include "dialogs/page_settings_dialog_win.h"
 #include "dialogs/picture_chooser_win.h"
 #include "resource.h"
+#include "stand/full_screen_win.h"
 #include "stand/page_commands.h"
 #include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
@@ -164,7 +165,8 @@ bool holdsTheSlideShow(WORD command) {
         case IDM_FIT_SHORTER:
         case IDM_FIT_LONGER:
         case IDM_FIT_BOTH:
-        case IDM_FIT_ACTUAL: return true;
+        case IDM_FIT_ACTUAL:
+        case IDM_LEAVE_SHOW: return true;
         default: return kPageCommands.contains(command);
     }
 }
@@ -187,6 +189,9 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
         case IDM_TOPMOST: toggleTopmost(stand); break;
         case IDM_OPEN_FILE: openPictureFile(app); break;
         case IDM_OPEN_FOLDER: openPictureFolder(app); break;
+        case IDM_FULL_SCREEN: toggleFullScreen(stand); break;
+        // The show has already been left, as by any command that holds it.
+        case IDM_LEAVE_SHOW: leaveFullScreen(stand); break;
         case IDM_TAB_FONT: refreshTabFont(stand); break;
         case IDM_STATUS_BAR: refreshStatusBar(stand); break;
         case IDM_PAGES_PAST_CAP:

@@ -4,6 +4,7 @@
 
 #include "base/window_slide_win.h"
 #include "resource.h"
+#include "stand/full_screen_win.h"
 #include "stand/current_page.h"
 #include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
@@ -40,8 +41,11 @@ void openPageView(PhotoStandWindow& stand) {
     // Above the tab control, which would otherwise paint its display area over the view.
     SetWindowPos(stand.pageView, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     layoutPageView(stand);
+    if (stand.fullScreen.active) layoutFullScreen(stand);
     keepPageViewCompact(stand);
     refreshStatusText(stand);
+    // The keys that step through a folder go to the view once the person changed the Page.
+    if (GetForegroundWindow() == stand.window) SetFocus(stand.pageView);
 }
 
 void showPage(PhotoStandWindow& stand, int page, PageViewExit exit) {

@@ -2,6 +2,7 @@
 
 #include "app/system_menu_win.h"
 #include "resource.h"
+#include "stand/full_screen_win.h"
 #include "stand/stand_appearance_win.h"
 #include "stand/stand_tabs_win.h"
 #include "view/page_view_win.h"
@@ -30,7 +31,9 @@ void repaintStand(const PhotoStandWindow& stand) {
 }  // namespace
 
 void applyChanges(PhotoStandWindow& stand, Changes changes) {
-    if (changes.has(Change::Layout)) {
+    if (changes.has(Change::Layout) && stand.fullScreen.active) {
+        layoutFullScreen(stand);
+    } else if (changes.has(Change::Layout)) {
         if (stand.statusBar != nullptr) SendMessageW(stand.statusBar, WM_SIZE, 0, 0);
         layoutStand(stand);
     }

@@ -8,6 +8,7 @@
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
 #include "dialogs/background_brush_win.h"
+#include "stand/full_screen_win.h"
 #include "stand/slide_show_win.h"
 #include "view/page_view_win.h"
 
@@ -46,6 +47,7 @@ struct PhotoStandWindow final : PageViewHost {
     std::optional<Text> droppedPath;  // for the new Page the next kAddDroppedPage makes
     POINT menuPoint{};         // where the menu that kOpenMenuTimer opens shows
     SlideShowWindow slideShow;
+    FullScreenState fullScreen;
 };
 
 }  // namespace quillory

@@ -25,6 +25,16 @@ int steppedFolderIndex(int folderIndex, int folderCount, StepDirection direction
     return static_cast<int>(std::max<std::int64_t>(std::min<std::int64_t>(target, std::int64_t{folderCount} - 1), 0));
 }
 
+FolderStep folderKeyStep(FolderKey key) {
+    switch (key) {
+        case FolderKey::Back: return {StepDirection::Back, {}};
+        case FolderKey::Next: return {StepDirection::Next, {}};
+        case FolderKey::First: return {StepDirection::Back, {.control = true}};
+        case FolderKey::Last: return {StepDirection::Next, {.control = true}};
+    }
+    return {};
+}
+
 std::optional<StepDirection> wheelStep(int wheelDelta) {
     if (wheelDelta < 0) return StepDirection::Next;
     if (wheelDelta > 0) return StepDirection::Back;

@@ -21,6 +21,15 @@ struct StepModifiers {
 // leaves it at 0.
 int steppedFolderIndex(int folderIndex, int folderCount, StepDirection direction, StepModifiers modifiers);
 
+// The keys that move through a folder Page from its view: → and ← as the bar's next and back,
+// Home and End to the first and last picture (as the bar's buttons with Control).
+enum class FolderKey { Back, Next, First, Last };
+struct FolderStep {
+    StepDirection direction = StepDirection::Next;
+    StepModifiers modifiers;
+};
+FolderStep folderKeyStep(FolderKey key);
+
 // The wheel turned towards the person (a negative delta) steps forward, away from them back; a
 // zero delta steps nowhere.
 std::optional<StepDirection> wheelStep(int wheelDelta);

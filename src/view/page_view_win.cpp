@@ -16,6 +16,7 @@
 #include "resource.h"
 #include "view/decode_ahead.h"
 #include "view/decode_ahead_win.h"
+#include "view/absence_note_win.h"
 #include "view/dropped_file.h"
 #include "view/folder_bar_win.h"
 #include "view/folder_bar_timing.h"
@@ -23,6 +24,7 @@
 #include "view/folder_watch.h"
 #include "view/folder_watch_win.h"
 #include "view/picture_load_win.h"
+#include "view/picture_absence.h"
 #include "view/picture_open.h"
 
 namespace quillory {
@@ -143,6 +145,18 @@ OverlayState overlayStateOf(const App& app, HWND view) {
     return overlay;
 }
 
+bool pathExists(const Text& path) {
+    return GetFileAttributesW(wide(fullPathName(path).value_or(path))) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Without a picture the view says why, so an empty Page or a vanished file does not pass for a
+// picture that failed to paint.
+std::optional<Text> absenceNoteOf(const App& app, const LoadedPicture& picture) {
+    if (picture.picture.image() != nullptr || picture.picture.bitmap() != nullptr) return std::nullopt;
+    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
+    return absenceNote(page, CurrentPictureFile(page, app.folderIndex, app.folderCount), pathExists);
+}
+
 void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     App& app = state.app;
     if (!state.picture || !hasCurrentPage(app)) return;
@@ -151,6 +165,7 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     if (!keptPictureServes(*state.picture, pictureFitOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
     const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
     state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app, surface));
+    if (const std::optional<Text> note = absenceNoteOf(app, *state.picture)) drawAbsenceNote(surface, dc, *note);
 }
 
 void savePictureFields(PageViewState& state) {
@@ -344,9 +359,52 @@ INT_PTR onTimer(PageViewState& state, UINT_PTR timer) {
     return TRUE;
 }
 
-INT_PTR onClick(PageViewHost& host) {
+// The keys that step through a folder come to the view once the picture was clicked.
+INT_PTR onClick(HWND view, PageViewHost& host) {
+    SetFocus(view);
     host.holdAndStop();
     host.actionDone();
+    return TRUE;
+}
+
+bool showsFolder(const App& app) {
+    return hasCurrentPage(app) && isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)]);
+}
+
+std::optional<FolderKey> folderKeyOf(WPARAM key) {
+    switch (key) {
+        case VK_LEFT: return FolderKey::Back;
+        case VK_RIGHT: return FolderKey::Next;
+        case VK_HOME: return FolderKey::First;
+        case VK_END: return FolderKey::Last;
+        default: return std::nullopt;
+    }
+}
+
+// On a file Page the keys step nowhere.
+INT_PTR onKeyDown(const PageViewState& state, WPARAM key) {
+    const std::optional<FolderKey> folderKey = folderKeyOf(key);
+    if (!folderKey) return FALSE;
+    if (showsFolder(state.app)) {
+        const FolderStep step = folderKeyStep(*folderKey);
+        state.host.stepFolder(step.direction, step.modifiers);
+    }
+    return TRUE;
+}
+
+// The wheel steps as it does over the FolderBar, when it is turned over the picture.
+INT_PTR onMouseWheel(HWND view, const PageViewState& state, WPARAM wParam, LPARAM lParam) {
+    RECT frame{};
+    GetWindowRect(view, &frame);
+    const POINT pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const std::optional<StepDirection> direction = wheelStep(GET_WHEEL_DELTA_WPARAM(wParam));
+    if (direction && PtInRect(&frame, pointer) && showsFolder(state.app)) state.host.stepFolder(*direction, {});
+    return TRUE;
+}
+
+// The arrows, Home and End are the view's, not the stand's dialog navigation.
+INT_PTR onGetDialogCode(HWND view) {
+    SetWindowLongPtrW(view, DWLP_MSGRESULT, DLGC_WANTALLKEYS);
     return TRUE;
 }
 
@@ -456,7 +514,12 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_CTLCOLORDLG: return onControlColour(state, reinterpret_cast<HDC>(wParam));
         case WM_MOUSEMOVE: return onMouseMove(view, state, lParam);
         case WM_LBUTTONDOWN:
-        case WM_MBUTTONDOWN: return onClick(state.host);
+        case WM_MBUTTONDOWN: return onClick(view, state.host);
+        case WM_GETDLGCODE: return onGetDialogCode(view);
+        // The view keeps the focus itself: its surfaces take no keys.
+        case WM_SETFOCUS: return TRUE;
+        case WM_KEYDOWN: return onKeyDown(state, wParam);
+        case WM_MOUSEWHEEL: return onMouseWheel(view, state, wParam, lParam);
         case WM_LBUTTONDBLCLK: return onDoubleClick(state);
         case WM_RBUTTONDOWN: return onRightClick(view, state.host, lParam);
         case WM_DROPFILES: return onDropFiles(state, reinterpret_cast<HDROP>(wParam));

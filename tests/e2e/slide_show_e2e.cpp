@@ -16,7 +16,8 @@ constexpr UINT_PTR kSlideTimer = 1;
 constexpr int kIdleTicks = 18;
 const RECT kStoredFrame{120, 90, 120 + 520, 90 + 380};
 
-Bytes slideShowAlbum() {
+// The show passes over Pages without a picture: each Page has one.
+Bytes slideShowAlbum(const Sandbox& sandbox) {
     return AlbumText()
         .section(L"Quillory", {{L"PageCount", L"2"},
                                {L"TabStyle", std::to_wstring(kStatusBar)},
@@ -26,8 +27,8 @@ Bytes slideShowAlbum() {
                                {L"yPosi", std::to_wstring(kStoredFrame.top)},
                                {L"xSize", std::to_wstring(kStoredFrame.right - kStoredFrame.left)},
                                {L"ySize", std::to_wstring(kStoredFrame.bottom - kStoredFrame.top)}})
-        .section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"一"}})
-        .section(L"Page2", {{L"PageVer", L"100"}, {L"Label", L"二"}})
+        .section(L"Page1", {{L"PageVer", L"100"}, {L"Label", L"一"}, {L"File", sandbox.file(L"one.bmp").wstring()}})
+        .section(L"Page2", {{L"PageVer", L"100"}, {L"Label", L"二"}, {L"File", sandbox.file(L"two.bmp").wstring()}})
         .bytes();
 }
 
@@ -46,7 +47,9 @@ bool postQuietTicks(HWND stand, int ticks) {
 class SlideShowTest : public StandTest {};
 
 TEST_F(SlideShowTest, QuietTicksMakeTheStandCompactStepsFillTheHistoryAndAClickBringsItBack) {
-    ASSERT_TRUE(writeFileBytes(sandbox_.file(L"show.qalbum"), slideShowAlbum()));
+    ASSERT_TRUE(writeFileBytes(sandbox_.file(L"one.bmp"), solidBitmap(0x2020C0)));
+    ASSERT_TRUE(writeFileBytes(sandbox_.file(L"two.bmp"), solidBitmap(0xC02020)));
+    ASSERT_TRUE(writeFileBytes(sandbox_.file(L"show.qalbum"), slideShowAlbum(sandbox_)));
     std::optional<AppProcess> app = launch(L"show");
     ASSERT_TRUE(app.has_value());
     HWND stand = waitForStand(*app, L"show");

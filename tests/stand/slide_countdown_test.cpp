@@ -159,3 +159,50 @@ TEST(SlideCountdown, HoldAndStopLeavesTheRunningStateOnce) {
 
 }  // namespace
 }  // namespace quillory::testing
+
+namespace quillory::testing {
+namespace {
+
+TEST(SlideCountdownByHand, StartNowRunsAtOnceAndStepsEvenWithTheIdleStartSwitchedOff) {
+    SlideCountdown countdown;
+    ScriptedRandom random;
+    AlbumSettings settings = showWithInterval(3, false);
+    settings.SlideStyle &= ~SlideOn;
+    EXPECT_EQ(countdown.startNow(settings, random), TickAction::EnterRunning);
+    EXPECT_TRUE(countdown.SlideRunning);
+    EXPECT_FALSE(countdown.recordsGeometry());
+    EXPECT_EQ(countdown.startNow(settings, random), TickAction::Nothing) << "a running show is not entered twice";
+    EXPECT_EQ(ticksUntilAction(countdown, settings, kAwake, random), 4);
+
+    // Once left, the switched-off show does not start again by itself.
+    EXPECT_TRUE(countdown.holdAndStop());
+    countdown.finishLeaving();
+    countdown.resetIdleCountdown();
+    EXPECT_EQ(ticksUntilAction(countdown, settings, kAwake, random, 60), 0);
+}
+
+TEST(SlideCountdownByHand, APausedShowHoldsItsPictureUntilResumedAndLeavingForgetsThePause) {
+    SlideCountdown countdown;
+    ScriptedRandom random;
+    const AlbumSettings settings = showWithInterval(3, false);
+    EXPECT_FALSE(countdown.togglePause(settings, random)) << "nothing to pause while idle";
+    EXPECT_FALSE(countdown.SlidePaused);
+
+    ASSERT_EQ(countdown.startNow(settings, random), TickAction::EnterRunning);
+    EXPECT_TRUE(countdown.togglePause(settings, random));
+    EXPECT_TRUE(countdown.SlidePaused);
+    EXPECT_EQ(ticksUntilAction(countdown, settings, kAwake, random, 60), 0);
+    EXPECT_TRUE(countdown.SlideRunning);
+
+    EXPECT_TRUE(countdown.togglePause(settings, random));
+    EXPECT_FALSE(countdown.SlidePaused);
+    EXPECT_EQ(ticksUntilAction(countdown, settings, kAwake, random), 4) << "a whole interval after resuming";
+
+    ASSERT_TRUE(countdown.togglePause(settings, random));
+    EXPECT_TRUE(countdown.holdAndStop());
+    EXPECT_FALSE(countdown.SlidePaused);
+    EXPECT_FALSE(countdown.StartedNow);
+}
+
+}  // namespace
+}  // namespace quillory::testing

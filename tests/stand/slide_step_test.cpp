@@ -213,3 +213,78 @@ TEST(SlideStep, ANumberDrawnEarlyGivesWayWhenThePersonMovedThere) {
 
 }  // namespace
 }  // namespace quillory::testing
+
+namespace quillory::testing {
+namespace {
+
+// Page 0 (numbers 0), the folder Page 1 (1 to 4) and Page 2 (5).
+SlideShowable showableExcept(std::initializer_list<PicturePosition> blanks) {
+    std::vector<PicturePosition> gone(blanks);
+    return [gone](const PicturePosition& position) {
+        for (const PicturePosition& blank : gone) {
+            if (blank.page == position.page && blank.index == position.index) return false;
+        }
+        return true;
+    };
+}
+
+TEST(SlideStepSkipping, PicturesThatCannotBeShownArePassedOverInTheShowsDirection) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 1);
+    SlideStepState state;
+    int front = 0;
+    ScriptedRandom random;
+    const SlideShowable showable = showableExcept({{1, 0}, {1, 1}});
+    const auto target = stepSlide(album, state, front, random, showable);
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->position.page, 1);
+    EXPECT_EQ(target->position.index, 2);
+    EXPECT_EQ(target->number, 3);
+    EXPECT_EQ(state.LastSlideNumber, 3);
+
+    setOrder(album, 2);
+    showPicture(album, 1, 2);
+    const auto back = stepSlide(album, state, front, random, showableExcept({{1, 1}, {1, 0}}));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->position.page, 0) << "reverse passes over them backwards";
+
+    // A blank Page 2 before the wrap: from the last folder picture forward lands on Page 0.
+    setOrder(album, 1);
+    showPicture(album, 1, 3);
+    const auto wrapped = stepSlide(album, state, front, random, showableExcept({{2, 0}}));
+    EXPECT_EQ(wrapped->position.page, 0);
+}
+
+TEST(SlideStepSkipping, ARandomChoiceThatCannotBeShownGoesOnToTheNextAndUpcomingAgrees) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 0);
+    SlideStepState state;
+    int front = 0;
+    ScriptedRandom random;
+    random.values = {2};  // number 2: Page 1, index 1
+    const SlideShowable showable = showableExcept({{1, 1}});
+    const std::optional<PicturePosition> upcoming = upcomingSlide(album, state, random, showable);
+    ASSERT_TRUE(upcoming);
+    EXPECT_EQ(upcoming->page, 1);
+    EXPECT_EQ(upcoming->index, 2);
+    const auto target = stepSlide(album, state, front, random, showable);
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->position.index, 2);
+}
+
+TEST(SlideStepSkipping, WhenNothingCanBeShownTheShowKeepsItsPicture) {
+    Album album = sixPicturesOnThreePages();
+    setOrder(album, 1);
+    SlideStepState state;
+    int front = 0;
+    ScriptedRandom random;
+    showPicture(album, 1, 2);
+    const auto target = stepSlide(album, state, front, random, [](const PicturePosition&) { return false; });
+    EXPECT_FALSE(target);
+    EXPECT_EQ(front, 0);
+    EXPECT_EQ(album.currentPage, 1);
+    EXPECT_EQ(album.pages[1].FolderFileNo, 2);
+}
+
+}  // namespace
+}  // namespace quillory::testing

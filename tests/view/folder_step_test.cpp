@@ -17,6 +17,21 @@ TEST(FolderStep, OneStepStopsAtEitherEndWithoutWrapping) {
     EXPECT_EQ(steppedFolderIndex(7, 8, StepDirection::Next, kPlain), 7) << "next on the last picture stays";
 }
 
+int afterKey(FolderKey key, int index, int count) {
+    const FolderStep step = folderKeyStep(key);
+    return steppedFolderIndex(index, count, step.direction, step.modifiers);
+}
+
+TEST(FolderStep, ArrowsStepOneWithoutWrappingAndHomeAndEndGoToTheEnds) {
+    EXPECT_EQ(afterKey(FolderKey::Next, 3, 8), 4);
+    EXPECT_EQ(afterKey(FolderKey::Back, 3, 8), 2);
+    EXPECT_EQ(afterKey(FolderKey::Next, 7, 8), 7);
+    EXPECT_EQ(afterKey(FolderKey::Back, 0, 8), 0);
+    EXPECT_EQ(afterKey(FolderKey::First, 5, 8), 0);
+    EXPECT_EQ(afterKey(FolderKey::Last, 1, 8), 7);
+    EXPECT_EQ(afterKey(FolderKey::Last, 0, 0), 0) << "an empty folder stays at its start";
+}
+
 TEST(FolderStep, ShiftOrRightButtonStepsTenAndStopsAtTheEnds) {
     EXPECT_EQ(steppedFolderIndex(2, 30, StepDirection::Next, kShift), 12);
     EXPECT_EQ(steppedFolderIndex(2, 30, StepDirection::Next, kRightButton), 12);

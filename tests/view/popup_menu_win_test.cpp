@@ -57,7 +57,7 @@ TEST_F(PopupMenuTest, LockedPageOfMarkedTabsGreysChoiceAndDeleteAndListsMarkedPa
     const PopupMenu menu = prepare();
     ASSERT_NE(menu.popup, nullptr);
 
-    EXPECT_EQ(GetMenuItemCount(menu.popup), 12) << "the all-pages list is gone";
+    EXPECT_EQ(GetMenuItemCount(menu.popup), 14) << "the all-pages list is gone";
     EXPECT_EQ(GetMenuDefaultItem(menu.popup, TRUE, 0), 0u);
     HMENU pages = at(menu.popup, 2).submenu;
     ASSERT_EQ(GetMenuItemCount(pages), 2);

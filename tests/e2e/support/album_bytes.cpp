@@ -66,4 +66,26 @@ std::optional<std::wstring> sectionBody(std::wstring_view albumText, std::wstrin
     return body;
 }
 
+Bytes solidBitmap(std::uint32_t colour) {
+    constexpr int kSide = 16;
+    constexpr int kPixelBytes = kSide * kSide * 3;
+    Bytes bytes(54, '\0');
+    const auto put32 = [&](std::size_t at, std::uint32_t value) {
+        for (std::size_t byte = 0; byte < 4; ++byte) bytes[at + byte] = static_cast<char>((value >> (8 * byte)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 54 + kPixelBytes);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, kSide);
+    put32(22, kSide);
+    put32(26, 1 | (24 << 16));  // one plane, 24 bits
+    put32(34, kPixelBytes);
+    for (int pixel = 0; pixel < kSide * kSide; ++pixel) {
+        for (const int shift : {16, 8, 0}) bytes += static_cast<char>((colour >> shift) & 0xFF);  // blue, green, red
+    }
+    return bytes;
+}
+
 }  // namespace quillory::e2e

@@ -2,6 +2,7 @@
 // (UTF-16LE with a byte-order mark, ";Quillory", a blank line before every section, CR LF line ends).
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -36,5 +37,9 @@ private:
 
 // The keys of one section of an album text: everything between its header and the next one.
 std::optional<std::wstring> sectionBody(std::wstring_view albumText, std::wstring_view sectionName);
+
+// A 16 x 16 24-bit bitmap file of one colour 0x00BBGGRR, large enough that the view's scaling
+// keeps its middle pure.
+Bytes solidBitmap(std::uint32_t colour);
 
 }  // namespace quillory::e2e

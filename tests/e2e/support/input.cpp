@@ -88,6 +88,15 @@ bool clickInClient(HWND window, POINT clientPoint, MouseButton button, int click
     return ClientToScreen(window, &screenPoint) && clickAt(screenPoint, button, clicks);
 }
 
+bool turnWheelInClient(HWND window, POINT clientPoint, int delta) {
+    POINT screenPoint = clientPoint;
+    if (!ClientToScreen(window, &screenPoint) || !SetCursorPos(screenPoint.x, screenPoint.y)) return false;
+    INPUT input = mouseInput(MOUSEEVENTF_WHEEL);
+    input.mi.mouseData = static_cast<DWORD>(delta);
+    std::vector<INPUT> inputs{input};
+    return send(inputs);
+}
+
 bool moveMouseInClient(HWND window, POINT clientPoint) {
     POINT screenPoint = clientPoint;
     return ClientToScreen(window, &screenPoint) && SetCursorPos(screenPoint.x, screenPoint.y);

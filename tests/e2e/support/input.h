@@ -27,6 +27,8 @@ bool moveTo(POINT screenPoint);
 enum class MouseButton { Left, Right };
 bool clickAt(POINT screenPoint, MouseButton button = MouseButton::Left, int clicks = 1);
 bool clickInClient(HWND window, POINT clientPoint, MouseButton button = MouseButton::Left, int clicks = 1);
+// Turns the wheel by `delta` (negative: towards the person) with the pointer at the point.
+bool turnWheelInClient(HWND window, POINT clientPoint, int delta);
 // Moves the mouse there without a click.
 bool moveMouseInClient(HWND window, POINT clientPoint);
 
