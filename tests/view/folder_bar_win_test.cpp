@@ -10,6 +10,7 @@
 #include "app/app_state_win.h"
 #include "base/wide_win.h"
 #include "resource.h"
+#include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 
 namespace quillory {
@@ -26,19 +27,7 @@ struct SteppingHost final : FolderBarHost {
     std::vector<StepDirection> steps;
 };
 
-// A PageView's host that takes no action.
-struct QuietViewHost final : PageViewHost {
-    void holdAndStop() override {}
-    void actionDone() override {}
-    void openMenu(POINT) override {}
-    void openPageSettings() override {}
-    void showDropped(const Text&, bool) override {}
-    void addDroppedPage(const Text&) override {}
-    void stepFolder(StepDirection, StepModifiers) override {}
-    void lookChanged() override {}
-    void folderRelisted(const FolderPlace&) override {}
-    void pictureArrived() override {}
-};
+struct QuietViewHost final : testing::QuietViewHost {};
 
 RECT windowRectOf(HWND window) {
     RECT rect{};

@@ -10,6 +10,7 @@
 #include "draw/gdiplus_win.h"
 #include "resource.h"
 #include "support/bitmap_file_win.h"
+#include "support/quiet_view_host_win.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
 
@@ -33,16 +34,7 @@ bool looksLike(COLORREF colour, COLORREF wanted) {
 
 // Shows the picture once it has arrived, as the stand does: loaded into the view, every surface
 // repainted.
-struct ShowingHost final : PageViewHost {
-    void holdAndStop() override {}
-    void actionDone() override {}
-    void openMenu(POINT) override {}
-    void openPageSettings() override {}
-    void showDropped(const Text&, bool) override {}
-    void addDroppedPage(const Text&) override {}
-    void stepFolder(StepDirection, StepModifiers) override {}
-    void lookChanged() override {}
-    void folderRelisted(const FolderPlace&) override {}
+struct ShowingHost final : testing::QuietViewHost {
     void pictureArrived() override {
         loadPicture(view, 0, /*rescan=*/false);
         RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
