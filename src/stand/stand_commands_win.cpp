@@ -117,7 +117,11 @@ void generalSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
     PageListEdit pageList = beginPageList(app.album, app.folderIndex);
     int result = IDCANCEL;
-    runModal(stand, [&] { result = showGeneralSettings(app, stand.window, dialogHostOf(stand), pageList); });
+    DialogHost host = dialogHostOf(stand);
+    host.showStandLook = [&stand](StandLook look) {
+        applyChanges(stand, look == StandLook::TabFont ? Change::TabFont : Change::StatusFont);
+    };
+    runModal(stand, [&] { result = showGeneralSettings(app, stand.window, host, pageList); });
     if (result != IDOK) return;
     applyStatusBarSetting(stand);
     applyChanges(stand, Change::Layout | Change::Status);
@@ -192,8 +196,6 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
         case IDM_FULL_SCREEN: toggleFullScreen(stand); break;
         // The show has already been left, as by any command that holds it.
         case IDM_LEAVE_SHOW: leaveFullScreen(stand); break;
-        case IDM_TAB_FONT: refreshTabFont(stand); break;
-        case IDM_STATUS_BAR: refreshStatusBar(stand); break;
         case IDM_PAGES_PAST_CAP:
             if (app.albumFile->pagesPastCap() != 0) tellPageCountFixed(stand);
             break;

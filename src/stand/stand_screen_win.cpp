@@ -31,6 +31,8 @@ void repaintStand(const PhotoStandWindow& stand) {
 }  // namespace
 
 void applyChanges(PhotoStandWindow& stand, Changes changes) {
+    if (changes.has(Change::TabFont)) refreshTabFont(stand);
+    if (changes.has(Change::StatusFont)) refreshStatusBar(stand);
     if (changes.has(Change::Layout) && stand.fullScreen.active) {
         layoutFullScreen(stand);
     } else if (changes.has(Change::Layout)) {
