@@ -57,6 +57,8 @@ struct PageViewState final : FolderBarHost {
         folderBarTiming.stepped();
         host.stepFolder(direction, modifiers);
     }
+    int folderIndex() const override { return app.folderIndex; }
+    int folderCount() const override { return app.folderCount; }
     App& app;
     PageViewHost& host;
     SharedPicture picture;  // CurrentPicture or CurrentBitmap
@@ -210,7 +212,7 @@ void placeFolderBar(const PageViewState& state, HWND view) {
 
 void recreateFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
-    state.folderBar = createFolderBar(state.app, view, state);
+    state.folderBar = createFolderBar(state.app.instance, static_cast<int>(state.app.OsVersionCode), view, state);
     const Size size = windowSizeOf(view);
     sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
     placeFolderBar(state, view);

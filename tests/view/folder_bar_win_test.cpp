@@ -23,6 +23,8 @@ struct SteppingHost final : FolderBarHost {
         steps.push_back(direction);
         app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, modifiers);
     }
+    int folderIndex() const override { return app.folderIndex; }
+    int folderCount() const override { return app.folderCount; }
     App& app;
     std::vector<StepDirection> steps;
 };
@@ -55,7 +57,7 @@ protected:
         view = CreateWindowExW(0, L"STATIC", L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, app.standWindow,
                                nullptr, app.instance, nullptr);
         ASSERT_NE(view, nullptr);
-        bar = createFolderBar(app, view, host);
+        bar = createFolderBar(app.instance, static_cast<int>(app.OsVersionCode), view, host);
         ASSERT_NE(bar, nullptr);
     }
     void TearDown() override {
