@@ -83,12 +83,8 @@ void deletePage(PhotoStandWindow& stand) {
 // The stand's folder cursor around a command of the viewing model that may move it.
 template <typename Command>
 Changes withFolderCursor(App& app, Command command) {
-    FolderCursor cursor{app.folderIndex, app.folderCount};
     const FolderLister list = [&app](const Text& folder) { return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true); };
-    const Changes changes = command(cursor, list);
-    app.folderIndex = cursor.index;
-    app.folderCount = cursor.count;
-    return changes;
+    return command(app.viewing.folder, list);
 }
 
 // The live Page shows at once whatever the dialog previews on it; a picture chosen in it goes to
@@ -115,7 +111,7 @@ void pageSettings(PhotoStandWindow& stand) {
 // PageView must not store its folder place into the record that now sits where its Page was.
 void generalSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
-    PageListEdit pageList = beginPageList(app.album, app.folderIndex);
+    PageListEdit pageList = beginPageList(app.album, app.viewing.folder.index);
     int result = IDCANCEL;
     DialogHost host = dialogHostOf(stand);
     host.showStandLook = [&stand](StandLook look) {

@@ -57,6 +57,13 @@ struct FolderCursor {
     int count = 0;
 };
 
+// What the stand shows of the current Page now: its view's folder cursor and which of the two
+// picture surfaces is in front (0 or 1; the slide show's transitions swap them).
+struct Viewing {
+    FolderCursor folder;
+    int frontSurface = 0;
+};
+
 // The stand's window was sized, or came back from the slide show's compact window.
 Changes resized();
 
