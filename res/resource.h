@@ -66,10 +66,8 @@
 #define IDM_FULL_SCREEN 40063
 #define IDM_LEAVE_SHOW 40064
 
-// Commands the PhotoStandWindow sends itself (and the settings dialogs send it)
+// Commands the PhotoStandWindow sends itself
 #define IDM_SLIDE_TRANSITION 1052
-#define IDM_TAB_FONT 1111
-#define IDM_STATUS_BAR 1112
 #define IDM_PAGES_PAST_CAP 1064
 
 // Accelerator commands handled by the HostWindow

@@ -9,6 +9,7 @@
 #include "app/album_location.h"
 #include "app/single_instance_win.h"
 #include "stand/slide_countdown.h"
+#include "stand/viewing.h"
 
 namespace quillory {
 
@@ -27,13 +28,8 @@ struct App {
 
     bool gdiplusActive = false;
 
-    // The current Page's view: the folder picture shown (an index into the FolderList) and how
-    // many the last scan found, the surface in front (0: 1041, 1: 1042), and whether the overlay
-    // text shows (set again by every new PageView).
-    int folderIndex = 0;
-    int folderCount = 0;
-    int frontSurface = 0;
-    bool infoVisible = true;
+    Viewing viewing;
+    bool infoVisible = true;  // the overlay text shows (set again by every new PageView)
     bool PagesChanged = false;  // the general settings just replaced the Page records
 
     int pageSettingsPanel = 0;     // the Page settings reopen on the panel shown last

@@ -66,15 +66,15 @@ void onFontChosen(HWND panel, GeneralSettingsSession& session) {
     name = capped(name, kTabFontNameCapacity);
     if (name == session.settings().TabFontName) return;
     session.settings().TabFontName = name;
-    session.tellStand(IDM_TAB_FONT);
-    session.tellStand(IDM_STATUS_BAR);
+    session.host.showOnStand(StandLook::TabFont);
+    session.host.showOnStand(StandLook::StatusFont);
 }
 
 void onStatusFontSizeChosen(HWND panel, GeneralPanelState& state) {
     const std::optional<unsigned> selected = selectedEntry(panel, IDC_STATUS_FONT_SIZE);
     if (!selected || *selected == state.lastStatusFontSize) return;
     TabStatusFontSize.set(state.session.settings().TabStyle, *selected);
-    state.session.tellStand(IDM_STATUS_BAR);
+    state.session.host.showOnStand(StandLook::StatusFont);
     state.lastStatusFontSize = *selected;
 }
 
@@ -103,7 +103,7 @@ void takeTypedFontSize(HWND panel, GeneralSettingsSession& session) {
     const int size = takeTypedNumber(panel, IDC_TAB_FONT_SIZE_ARROWS, IDC_TAB_FONT_SIZE, kTabFontSizeRange);
     if (size == session.settings().TabFontSize) return;
     session.settings().TabFontSize = size;
-    session.tellStand(IDM_TAB_FONT);
+    session.host.showOnStand(StandLook::TabFont);
 }
 
 INT_PTR onCommand(HWND panel, GeneralPanelState& state, int id, int notification) {
@@ -133,7 +133,7 @@ void onFontSizeArrows(HWND panel, GeneralSettingsSession& session) {
     selectAllText(panel, IDC_TAB_FONT_SIZE);
     const LRESULT position = SendDlgItemMessageW(panel, IDC_TAB_FONT_SIZE_ARROWS, UDM_GETPOS32, 0, 0);
     session.settings().TabFontSize = kTabFontSizeRange.clamp(static_cast<int>(position));
-    session.tellStand(IDM_TAB_FONT);
+    session.host.showOnStand(StandLook::TabFont);
 }
 
 void storeBoxes(HWND panel, AlbumSettings& settings) {

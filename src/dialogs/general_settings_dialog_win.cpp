@@ -75,14 +75,14 @@ void applyTabLayout(const GeneralSettingsSession& session) {
     if (style & TabBottom) tabStyle |= TCS_BOTTOM;
     if (style & TabMultiLine) tabStyle |= TCS_MULTILINE;
     SetWindowLongPtrW(tabs, GWL_STYLE, tabStyle);
-    session.tellStand(IDM_TAB_FONT);
+    session.host.showOnStand(StandLook::TabFont);
     if (changed) AnimateWindow(tabs, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
 }
 
 void restoreSaved(GeneralSettingsSession& session) {
     if (restoreSettings(session.savedSettings, session.settings())) applyTranslucency(session.host.standWindow, session.settings());
-    session.tellStand(IDM_TAB_FONT);
-    session.tellStand(IDM_STATUS_BAR);
+    session.host.showOnStand(StandLook::TabFont);
+    session.host.showOnStand(StandLook::StatusFont);
     cancelPageList(session.pageList);
     session.followTabAnimate();
 }

@@ -4,10 +4,6 @@
 
 namespace quillory {
 
-void GeneralSettingsSession::tellStand(int command) const {
-    if (host.standWindow != nullptr) SendMessageW(host.standWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
-}
-
 void applyOpacity(HWND stand, const AlbumSettings& settings) {
     if (stand == nullptr) return;
     SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(settings.LayerWindowLevel & 0xFF), LWA_ALPHA);

@@ -26,8 +26,6 @@ struct GeneralSettingsSession {
     AlbumSettings& settings() { return app.album.settings; }
     // The panels' and the frame's slides follow TabAnimate as it is now, not as it was at opening.
     void followTabAnimate() { host.tabAnimate = (settings().TabStyle & TabAnimate) != 0; }
-    // Commands 1111 (tab font and layout) and 1112 (status bar) to the stand, when there is one.
-    void tellStand(int command) const;
 };
 
 // The stand's layered style follows TabTranslucent; when translucent, it takes LayerWindowLevel.

@@ -1,9 +1,9 @@
 #include "dialogs/message_dialog_win.h"
 
+#include "base/dialog_font_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/big_icon_win.h"
-#include "dialogs/dialog_font_win.h"
 #include "dialogs/message_layout.h"
 #include "dialogs/win_geometry_win.h"
 #include "resource.h"

@@ -7,11 +7,11 @@
 #include <memory>
 #include <vector>
 
+#include "base/dialog_font_win.h"
+#include "base/tooltips_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/dialog_font_win.h"
 #include "dialogs/general_settings_panels_win.h"
-#include "dialogs/tooltips_win.h"
 #include "resource.h"
 
 namespace quillory {

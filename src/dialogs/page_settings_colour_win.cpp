@@ -8,11 +8,11 @@
 #include <memory>
 #include <optional>
 
+#include "base/dialog_font_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/colour_model.h"
 #include "dialogs/colour_picker_win.h"
-#include "dialogs/dialog_font_win.h"
 #include "dialogs/page_settings_panels_win.h"
 #include "dialogs/settings_ranges.h"
 #include "resource.h"

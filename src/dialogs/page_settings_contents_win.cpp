@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "album/special_folders.h"
+#include "base/tooltips_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/page_settings_panels_win.h"
 #include "dialogs/picture_chooser_win.h"
 #include "dialogs/sample_text.h"
-#include "dialogs/tooltips_win.h"
 #include "resource.h"
 
 namespace quillory {

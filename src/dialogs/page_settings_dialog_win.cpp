@@ -44,7 +44,7 @@ HWND createPanel(HWND frame, PageSettingsSession& session, int index) {
 struct PageSettingsFrame {
     PageSettingsFrame(App& app, const DialogHost& host, const PageSettingsRequest& request)
         : session{app, host, request.pageView, request.showLivePage, request.givePicture, request.shownPicture,
-                  beginPageEdit(app.album.pages[static_cast<std::size_t>(app.album.currentPage)], app.folderIndex)},
+                  beginPageEdit(app.album.pages[static_cast<std::size_t>(app.album.currentPage)], app.viewing.folder.index)},
           panels(kPanelButtons, app.pageSettingsPanel,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
 
@@ -89,15 +89,15 @@ void cancel(HWND dialog, PageSettingsFrame& frame) {
     PageSettingsSession& session = frame.session;
     App& app = session.app;
     const CancelledView view = cancelPageEdit(session.edit, session.livePage());
-    if (view.rescanFolder) app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true);
-    app.folderIndex = view.folderIndex;
+    if (view.rescanFolder) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true);
+    app.viewing.folder.index = view.folderIndex;
     finish(dialog, frame, IDCANCEL);
 }
 
 Text currentSampleText(PageSettingsSession& session) {
     const App& app = session.app;
     const PageSettings& live = session.livePage();
-    const Text shown = CurrentPictureFile(live, app.folderIndex, app.folderCount);
+    const Text shown = CurrentPictureFile(live, app.viewing.folder.index, app.viewing.folder.count);
     const SampleSource source{session.edit.workingPage, (live.Flag & FlagFolder) != 0, shown};
     return sampleText(source, fullPathName, winPlatform().folders);
 }

@@ -46,7 +46,7 @@ void addLine(HWND list, int index, InfoLine& line) {
 
 PhotoInfo shownPhotoInfo(PageSettingsSession& session) {
     const App& app = session.app;
-    return currentPhotoInfo(session.livePage(), app.folderIndex, app.folderCount, app.gdiplusActive, session.shownPicture,
+    return currentPhotoInfo(session.livePage(), app.viewing.folder.index, app.viewing.folder.count, app.gdiplusActive, session.shownPicture,
                             [](TextView path) { return dialogPathText(path, winPlatform().folders); });
 }
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <memory>
 
+#include "base/dialog_font_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/dialog_font_win.h"
 #include "dialogs/font_list_win.h"
 #include "dialogs/page_settings_panels_win.h"
 #include "dialogs/settings_ranges.h"

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "base/dialog_font_win.h"
 #include "base/wide_win.h"
 #include "base/window_slide_win.h"
-#include "dialogs/dialog_font_win.h"
 #include "dialogs/panel_toolbar_win.h"
 
 namespace quillory {

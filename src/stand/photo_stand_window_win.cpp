@@ -141,8 +141,7 @@ INT_PTR onMinMaxInfo(HWND window, MINMAXINFO& limits) {
 // same reason.
 INT_PTR onDpiChanged(PhotoStandWindow& stand, const RECT& suggested) {
     sizeTabs(stand);
-    refreshTabFont(stand);
-    refreshStatusBar(stand);
+    applyChanges(stand, Change::TabFont | Change::StatusFont);
     SetWindowPos(stand.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (stand.pageView != nullptr) PostMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);

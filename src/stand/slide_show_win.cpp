@@ -65,7 +65,7 @@ SlideShowable showableOn(const App& app) {
     return [&app](const PicturePosition& position) {
         const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
         const bool listed = position.page == app.album.currentPage && (page.Flag & FlagFolder) != 0;
-        const Text file = listed ? slidePicturePath(page, position.index, folderList(), app.folderCount) : Text();
+        const Text file = listed ? slidePicturePath(page, position.index, folderList(), app.viewing.folder.count) : Text();
         return canShowPicture(page, file, pathExists);
     };
 }
@@ -134,7 +134,7 @@ void restoreStyles(PhotoStandWindow& stand) {
 // so none of these moves counts as the person's geometry.
 void leaveRunningState(PhotoStandWindow& stand) {
     App& app = stand.app;
-    app.frontSurface = 0;
+    app.viewing.frontSurface = 0;
     if (stand.slideShow.compact) ShowWindow(stand.window, SW_HIDE);
     if (stand.pageView != nullptr) {
         ShowWindow(surfaceOf(stand.pageView, 1), SW_HIDE);
@@ -159,7 +159,7 @@ void leaveRunningState(PhotoStandWindow& stand) {
 // The file name of the step's picture, as the history keeps it.
 Text steppedPicturePath(const App& app, const SlideTarget& target) {
     const PageSettings& page = app.album.pages[static_cast<std::size_t>(target.position.page)];
-    return slidePicturePath(page, target.position.index, folderList(), app.folderCount);
+    return slidePicturePath(page, target.position.index, folderList(), app.viewing.folder.count);
 }
 
 // The next picture is loaded for the hidden surface; the posted transition shows it.
@@ -167,10 +167,10 @@ void stepSlideShow(PhotoStandWindow& stand) {
     App& app = stand.app;
     if (stand.pageView == nullptr) return;
     const std::optional<SlideTarget> target =
-        stepSlide(app.album, stand.slideShow.step, app.frontSurface, slideRandom(), showableOn(app));
+        stepSlide(app.album, stand.slideShow.step, app.viewing.frontSurface, slideRandom(), showableOn(app));
     if (!target) return;
     TabCtrl_SetCurSel(stand.tabs, currentTab(app.album));
-    app.folderIndex = target->position.index;
+    app.viewing.folder.index = target->position.index;
     loadPicture(stand.pageView, app.album.currentPage, target->tabChanged);
     SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
     recordSlide(app.album, *target, steppedPicturePath(app, *target));
@@ -201,8 +201,8 @@ void runTransition(PhotoStandWindow& stand) {
     if (!app.countdown.SlideRunning || stand.pageView == nullptr) return;
     const SlideTransition transition = chooseTransition(app.album.settings.SlideStyle, slideRandom());
     const DWORD flags = directionFlags(transition.direction) | (transition.slide ? AW_SLIDE : 0) | AW_ACTIVATE;
-    AnimateWindow(surfaceOf(stand.pageView, app.frontSurface), static_cast<DWORD>(transition.milliseconds), flags);
-    AnimateWindow(surfaceOf(stand.pageView, 1 - app.frontSurface), kHideSurfaceMilliseconds, AW_HIDE | AW_HOR_POSITIVE);
+    AnimateWindow(surfaceOf(stand.pageView, app.viewing.frontSurface), static_cast<DWORD>(transition.milliseconds), flags);
+    AnimateWindow(surfaceOf(stand.pageView, 1 - app.viewing.frontSurface), kHideSurfaceMilliseconds, AW_HIDE | AW_HOR_POSITIVE);
 }
 
 // A Page change like a menu's, to the Page and folder position the entry names.

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include "album/special_folders.h"
+#include "base/dialog_font_win.h"
 #include "base/os_versions.h"
-#include "base/window_dpi_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
-#include "dialogs/dialog_font_win.h"
+#include "base/window_dpi_win.h"
 #include "dialogs/win_geometry_win.h"
 #include "photoinfo/photo_format.h"
 #include "resource.h"

@@ -83,12 +83,8 @@ void deletePage(PhotoStandWindow& stand) {
 // The stand's folder cursor around a command of the viewing model that may move it.
 template <typename Command>
 Changes withFolderCursor(App& app, Command command) {
-    FolderCursor cursor{app.folderIndex, app.folderCount};
     const FolderLister list = [&app](const Text& folder) { return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true); };
-    const Changes changes = command(cursor, list);
-    app.folderIndex = cursor.index;
-    app.folderCount = cursor.count;
-    return changes;
+    return command(app.viewing.folder, list);
 }
 
 // The live Page shows at once whatever the dialog previews on it; a picture chosen in it goes to
@@ -115,9 +111,13 @@ void pageSettings(PhotoStandWindow& stand) {
 // PageView must not store its folder place into the record that now sits where its Page was.
 void generalSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
-    PageListEdit pageList = beginPageList(app.album, app.folderIndex);
+    PageListEdit pageList = beginPageList(app.album, app.viewing.folder.index);
     int result = IDCANCEL;
-    runModal(stand, [&] { result = showGeneralSettings(app, stand.window, dialogHostOf(stand), pageList); });
+    DialogHost host = dialogHostOf(stand);
+    host.showStandLook = [&stand](StandLook look) {
+        applyChanges(stand, look == StandLook::TabFont ? Change::TabFont : Change::StatusFont);
+    };
+    runModal(stand, [&] { result = showGeneralSettings(app, stand.window, host, pageList); });
     if (result != IDOK) return;
     applyStatusBarSetting(stand);
     applyChanges(stand, Change::Layout | Change::Status);
@@ -192,8 +192,6 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
         case IDM_FULL_SCREEN: toggleFullScreen(stand); break;
         // The show has already been left, as by any command that holds it.
         case IDM_LEAVE_SHOW: leaveFullScreen(stand); break;
-        case IDM_TAB_FONT: refreshTabFont(stand); break;
-        case IDM_STATUS_BAR: refreshStatusBar(stand); break;
         case IDM_PAGES_PAST_CAP:
             if (app.albumFile->pagesPastCap() != 0) tellPageCountFixed(stand);
             break;

@@ -14,7 +14,7 @@ namespace {
 // The first surface in front, as outside the slide show, showing the Page's picture as it is now.
 void showPictureInFront(PhotoStandWindow& stand, bool rescan) {
     App& app = stand.app;
-    app.frontSurface = 0;
+    app.viewing.frontSurface = 0;
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE1), SW_SHOW);
     loadPicture(stand.pageView, app.album.currentPage, rescan);
@@ -31,6 +31,8 @@ void repaintStand(const PhotoStandWindow& stand) {
 }  // namespace
 
 void applyChanges(PhotoStandWindow& stand, Changes changes) {
+    if (changes.has(Change::TabFont)) refreshTabFont(stand);
+    if (changes.has(Change::StatusFont)) refreshStatusBar(stand);
     if (changes.has(Change::Layout) && stand.fullScreen.active) {
         layoutFullScreen(stand);
     } else if (changes.has(Change::Layout)) {

@@ -71,7 +71,7 @@ void PhotoStandWindow::addDroppedPage(const Text& path) {
 
 void PhotoStandWindow::stepFolder(StepDirection direction, StepModifiers modifiers) {
     holdAndStop();
-    app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, modifiers);
+    app.viewing.folder.index = steppedFolderIndex(app.viewing.folder.index, app.viewing.folder.count, direction, modifiers);
     applyChanges(*this, Change::Picture | Change::Status);
     actionDone();
 }
@@ -81,11 +81,7 @@ void PhotoStandWindow::lookChanged() { applyChanges(*this, Change::Look); }
 void PhotoStandWindow::pictureArrived() { applyChanges(*this, Change::Picture); }
 
 void PhotoStandWindow::folderRelisted(const FolderPlace& place) {
-    FolderCursor cursor{app.folderIndex, app.folderCount};
-    const Changes changes = quillory::folderRelisted(app.album, cursor, place);
-    app.folderIndex = cursor.index;
-    app.folderCount = cursor.count;
-    applyChanges(*this, changes);
+    applyChanges(*this, quillory::folderRelisted(app.album, app.viewing.folder, place));
 }
 
 }  // namespace quillory

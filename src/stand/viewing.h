@@ -13,14 +13,16 @@
 namespace quillory {
 
 enum class Change : unsigned {
-    Layout = 1u << 0,   // the window's size or parts moved: lay out again
-    Folder = 1u << 1,   // the current folder Page's folder must be listed again
-    Picture = 1u << 2,  // the current Page's picture or its colours: load it again
-    Look = 1u << 3,     // the same picture drawn otherwise (fit mode, overlay): paint again
-    Tabs = 1u << 4,     // the Pages or their labels: the tab row is filled again
-    Status = 1u << 5,   // the status bar's location text
-    History = 1u << 6,  // the slide show's picture history was cleared
-    Menus = 1u << 7,    // the system menu's current-Page items
+    Layout = 1u << 0,      // the window's size or parts moved: lay out again
+    Folder = 1u << 1,      // the current folder Page's folder must be listed again
+    Picture = 1u << 2,     // the current Page's picture or its colours: load it again
+    Look = 1u << 3,        // the same picture drawn otherwise (fit mode, overlay): paint again
+    Tabs = 1u << 4,        // the Pages or their labels: the tab row is filled again
+    Status = 1u << 5,      // the status bar's location text
+    History = 1u << 6,     // the slide show's picture history was cleared
+    Menus = 1u << 7,       // the system menu's current-Page items
+    TabFont = 1u << 8,     // the tabs' font: their rows and the PageView's place follow it
+    StatusFont = 1u << 9,  // the status bar's font and its parts
 };
 
 class Changes {
@@ -53,6 +55,13 @@ constexpr Changes operator|(Change left, Change right) { return Changes(left) | 
 struct FolderCursor {
     int index = 0;
     int count = 0;
+};
+
+// What the stand shows of the current Page now: its view's folder cursor and which of the two
+// picture surfaces is in front (0 or 1; the slide show's transitions swap them).
+struct Viewing {
+    FolderCursor folder;
+    int frontSurface = 0;
 };
 
 // The stand's window was sized, or came back from the slide show's compact window.

@@ -4,15 +4,14 @@
 
 #include <array>
 
-#include "app/app_state_win.h"
-#include "base/gdi_handles_win.h"
+#include "base/dialog_font_win.h"
 #include "base/dpi.h"
+#include "base/gdi_handles_win.h"
 #include "base/os_versions.h"
+#include "base/tooltips_win.h"
 #include "base/wide_win.h"
 #include "base/window_dpi_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/dialog_font_win.h"
-#include "dialogs/tooltips_win.h"
 #include "resource.h"
 #include "view/folder_scan_win.h"
 #include "view/folder_step.h"
@@ -31,8 +30,10 @@ constexpr int kIconSize = 16;
 
 // What the bar owns; all of it goes with the bar.
 struct FolderBarState {
-    FolderBarState(App& owner, HWND view, FolderBarHost& barHost) : app(owner), pageView(view), host(barHost) {}
-    App& app;
+    FolderBarState(HINSTANCE owner, int os, HWND view, FolderBarHost& barHost)
+        : instance(owner), osVersionCode(os), pageView(view), host(barHost) {}
+    HINSTANCE instance;
+    int osVersionCode;
     HWND pageView;
     FolderBarHost& host;
     UniqueIcon nextIcon;
@@ -52,9 +53,9 @@ void putIcon(HWND bar, int button, const UniqueIcon& icon) {
 }
 
 // Where composition runs, the desktop behind the strip shows blurred through it.
-void blurBehind(HWND bar, const App& app) {
+void blurBehind(HWND bar, int osVersionCode) {
     BOOL composition = FALSE;
-    if (app.OsVersionCode < kWindowsVista || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
+    if (osVersionCode < kWindowsVista || FAILED(DwmIsCompositionEnabled(&composition)) || !composition) return;
     DWM_BLURBEHIND blur{};
     blur.dwFlags = DWM_BB_ENABLE;
     blur.fEnable = TRUE;
@@ -66,16 +67,15 @@ void makeTranslucent(HWND bar) {
     SetLayeredWindowAttributes(bar, 0, kBarOpacity, LWA_ALPHA);
 }
 
-void refreshCounter(HWND bar, const App& app) {
-    const Text counter = folderCounterText(app.folderIndex, app.folderCount, folderList().morePictures);
+void refreshCounter(HWND bar, const FolderBarHost& host) {
+    const Text counter = folderCounterText(host.folderIndex(), host.folderCount(), folderList().morePictures);
     SetDlgItemTextW(bar, IDC_FOLDER_COUNTER, wide(counter));
 }
 
 INT_PTR onInitDialog(HWND bar, FolderBarState& state) {
-    App& app = state.app;
     const int dpi = windowDpi(bar);
-    state.nextIcon = loadSmallIcon(app.instance, IDI_FOLDER_NEXT, dpi);
-    state.backIcon = loadSmallIcon(app.instance, IDI_FOLDER_BACK, dpi);
+    state.nextIcon = loadSmallIcon(state.instance, IDI_FOLDER_NEXT, dpi);
+    state.backIcon = loadSmallIcon(state.instance, IDI_FOLDER_BACK, dpi);
     putIcon(bar, IDC_FOLDER_NEXT, state.nextIcon);
     putIcon(bar, IDC_FOLDER_BACK, state.backIcon);
     const std::array<ToolTipPair, 2> tips{{{IDC_FOLDER_NEXT, u"次へ\n[shift]:+10"}, {IDC_FOLDER_BACK, u"戻る\n[shift]:-10"}}};
@@ -83,9 +83,9 @@ INT_PTR onInitDialog(HWND bar, FolderBarState& state) {
     state.counterFont = createDialogFont(bar, {.weight = FW_BOLD});
     if (state.counterFont) SendDlgItemMessageW(bar, IDC_FOLDER_COUNTER, WM_SETFONT, reinterpret_cast<WPARAM>(state.counterFont.get()), FALSE);
     state.background.reset(CreateSolidBrush(RGB(0, 0, 0)));
-    blurBehind(bar, app);
+    blurBehind(bar, state.osVersionCode);
     makeTranslucent(bar);
-    refreshCounter(bar, app);
+    refreshCounter(bar, state.host);
     return FALSE;  // the bar never takes the focus
 }
 
@@ -95,7 +95,7 @@ StepModifiers heldModifiers() {
 
 void step(HWND bar, FolderBarState& state, StepDirection direction) {
     state.host.step(direction, heldModifiers());
-    refreshCounter(bar, state.app);
+    refreshCounter(bar, state.host);
 }
 
 void layOut(HWND bar, int width) {
@@ -133,7 +133,7 @@ INT_PTR onCommand(HWND bar, FolderBarState& state, WPARAM wParam, LPARAM lParam)
             if (lParam != 0) centreOver(bar, state.pageView, *reinterpret_cast<const POINT*>(lParam));
             break;
         case IDM_FOLDERBAR_SIZE: layOut(bar, LOWORD(lParam)); break;
-        case IDM_FOLDERBAR_COUNTER: refreshCounter(bar, state.app); break;
+        case IDM_FOLDERBAR_COUNTER: refreshCounter(bar, state.host); break;
         default: return FALSE;
     }
     return TRUE;
@@ -176,9 +176,9 @@ INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wPar
 
 }  // namespace
 
-HWND createFolderBar(App& app, HWND pageView, FolderBarHost& host) {
-    return createDialogWithState<folderBarProc>(app.instance, IDD_FOLDERBAR, pageView,
-                                                std::make_unique<FolderBarState>(app, pageView, host));
+HWND createFolderBar(HINSTANCE instance, int osVersionCode, HWND pageView, FolderBarHost& host) {
+    return createDialogWithState<folderBarProc>(instance, IDD_FOLDERBAR, pageView,
+                                                std::make_unique<FolderBarState>(instance, osVersionCode, pageView, host));
 }
 
 }  // namespace quillory

@@ -17,17 +17,19 @@
 
 namespace quillory {
 
-struct App;
-
 class FolderBarHost {
 public:
     virtual void step(StepDirection direction, StepModifiers modifiers) = 0;
+    // The picture shown, an index into the FolderList, and how many pictures its listing found.
+    virtual int folderIndex() const = 0;
+    virtual int folderCount() const = 0;
 
 protected:
     ~FolderBarHost() = default;
 };
 
-// nullptr when the bar cannot be made.
-HWND createFolderBar(App& app, HWND pageView, FolderBarHost& host);
+// nullptr when the bar cannot be made. `instance` holds the bar's dialog and icons; from
+// `osVersionCode` 600 (Vista) on, the desktop behind it shows blurred where composition runs.
+HWND createFolderBar(HINSTANCE instance, int osVersionCode, HWND pageView, FolderBarHost& host);
 
 }  // namespace quillory

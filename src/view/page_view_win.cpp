@@ -57,6 +57,8 @@ struct PageViewState final : FolderBarHost {
         folderBarTiming.stepped();
         host.stepFolder(direction, modifiers);
     }
+    int folderIndex() const override { return app.viewing.folder.index; }
+    int folderCount() const override { return app.viewing.folder.count; }
     App& app;
     PageViewHost& host;
     SharedPicture picture;  // CurrentPicture or CurrentBitmap
@@ -79,7 +81,7 @@ bool isFolderPage(const PageSettings& page) { return (page.Flag & FlagFolder) !=
 bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnimate) != 0; }
 
 HWND frontSurfaceOf(HWND view, const App& app) {
-    return GetDlgItem(view, app.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
+    return GetDlgItem(view, app.viewing.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
 }
 
 // A stored position beyond the list's capacity starts at its last entry.
@@ -106,9 +108,9 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     App& app = state.app;
     const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
     if (isFolderPage(settings) && rescan) {
-        app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
+        app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
     }
-    const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
+    const Text file = CurrentPictureFile(settings, app.viewing.folder.index, app.viewing.folder.count);
     state.pictureComing = false;
     state.picture.reset();  // two large pictures need not be held at once
     state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive, pictureFitOf(settings.PhotoFlag));
@@ -120,8 +122,8 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
 void loadPictureUnlessSlow(PageViewState& state, int page) {
     App& app = state.app;
     const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
-    if (isFolderPage(settings)) app.folderCount = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
-    const Text file = CurrentPictureFile(settings, app.folderIndex, app.folderCount);
+    if (isFolderPage(settings)) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
+    const Text file = CurrentPictureFile(settings, app.viewing.folder.index, app.viewing.folder.count);
     if (!app.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), pictureFitOf(settings.PhotoFlag))) {
         loadPictureInto(state, page, /*rescan=*/false);
         return;
@@ -154,7 +156,7 @@ bool pathExists(const Text& path) {
 std::optional<Text> absenceNoteOf(const App& app, const LoadedPicture& picture) {
     if (picture.picture.image() != nullptr || picture.picture.bitmap() != nullptr) return std::nullopt;
     const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
-    return absenceNote(page, CurrentPictureFile(page, app.folderIndex, app.folderCount), pathExists);
+    return absenceNote(page, CurrentPictureFile(page, app.viewing.folder.index, app.viewing.folder.count), pathExists);
 }
 
 void paintSurface(PageViewState& state, HWND surface, HDC dc) {
@@ -163,7 +165,7 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     const PageSettings& page = currentPageOf(app);
     // A fit mode just chosen may draw more of the picture than was kept for the last one.
     if (!keptPictureServes(*state.picture, pictureFitOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
-    const PhotoInfo info = currentPhotoInfo(page, app.folderIndex, app.folderCount, app.gdiplusActive, metricsOf(*state.picture), {});
+    const PhotoInfo info = currentPhotoInfo(page, app.viewing.folder.index, app.viewing.folder.count, app.gdiplusActive, metricsOf(*state.picture), {});
     state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app, surface));
     if (const std::optional<Text> note = absenceNoteOf(app, *state.picture)) drawAbsenceNote(surface, dc, *note);
 }
@@ -210,7 +212,7 @@ void placeFolderBar(const PageViewState& state, HWND view) {
 
 void recreateFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
-    state.folderBar = createFolderBar(state.app, view, state);
+    state.folderBar = createFolderBar(state.app.instance, static_cast<int>(state.app.OsVersionCode), view, state);
     const Size size = windowSizeOf(view);
     sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
     placeFolderBar(state, view);
@@ -229,21 +231,21 @@ void decodeNeighboursAhead(HWND view, const App& app) {
     if (app.countdown.SlideRunning) return;
     std::vector<PicturePosition> positions;
     if (hasCurrentPage(app) && isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)])) {
-        for (const int index : folderNeighbours(app.folderIndex, app.folderCount)) positions.push_back({app.album.currentPage, index});
+        for (const int index : folderNeighbours(app.viewing.folder.index, app.viewing.folder.count)) positions.push_back({app.album.currentPage, index});
     }
     decodeAheadFor(view, positions);
 }
 
 AheadRequest aheadRequestFor(HWND view, const App& app, PicturePosition position) {
     const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
-    return {aheadPictureAt(app.album, position, folderList(), app.folderCount), clientSizeOf(view), page, overlayStateOf(app, view)};
+    return {aheadPictureAt(app.album, position, folderList(), app.viewing.folder.count), clientSizeOf(view), page, overlayStateOf(app, view)};
 }
 
 // Placed by now, so the pictures are fitted to the area they will be shown in.
 void onShowPlacedView(HWND view, const PageViewState& state) {
     const App& app = state.app;
     if (state.pictureComing) {
-        decodeForWindow(aheadRequestFor(view, app, {app.album.currentPage, app.folderIndex}), view, IDM_VIEW_PICTURE_READY);
+        decodeForWindow(aheadRequestFor(view, app, {app.album.currentPage, app.viewing.folder.index}), view, IDM_VIEW_PICTURE_READY);
     }
     decodeNeighboursAhead(view, app);
     if (IsWindowVisible(view)) return;
@@ -263,7 +265,7 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
     DragAcceptFiles(view, TRUE);
     app.infoVisible = true;
     if (hasCurrentPage(app)) {
-        app.folderIndex = folderIndexFrom(currentPageOf(app).FolderFileNo);
+        app.viewing.folder.index = folderIndexFrom(currentPageOf(app).FolderFileNo);
         state.savedPicture = pictureFieldsOf(currentPageOf(app));
         loadPictureUnlessSlow(state, app.album.currentPage);
     }
@@ -302,9 +304,9 @@ void onFolderRelisted(HWND view, PageViewState& state) {
     std::optional<FolderRelisting> relisting = state.folderWatch ? state.folderWatch->take() : std::nullopt;
     if (!relisting || shownFolder(app) != relisting->watched) return;
     FolderList& list = folderList();
-    const std::span<const FolderEntry> before = std::span<const FolderEntry>(list.entries).first(static_cast<std::size_t>(std::clamp(app.folderCount, 0, kFolderListCapacity)));
+    const std::span<const FolderEntry> before = std::span<const FolderEntry>(list.entries).first(static_cast<std::size_t>(std::clamp(app.viewing.folder.count, 0, kFolderListCapacity)));
     const std::span<const FolderEntry> after = std::span<const FolderEntry>(relisting->list->entries).first(static_cast<std::size_t>(relisting->count));
-    const FolderPlace place = placeAfterRelisting(before, app.folderIndex, after);
+    const FolderPlace place = placeAfterRelisting(before, app.viewing.folder.index, after);
     std::swap(list.entries, relisting->list->entries);
     list.morePictures = relisting->list->morePictures;
     state.host.folderRelisted(place);
@@ -495,7 +497,7 @@ std::optional<Text> shownPicturePath(const App& app) {
     if (!hasCurrentPage(app)) return std::nullopt;
     const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
     if (page.File.empty()) return std::nullopt;
-    const Text picture = CurrentPictureFile(page, app.folderIndex, app.folderCount);
+    const Text picture = CurrentPictureFile(page, app.viewing.folder.index, app.viewing.folder.count);
     if (picture.empty()) return std::nullopt;
     return fullPathName(picture);
 }
@@ -585,7 +587,7 @@ void openPictureFolder(const App& app) {
 }
 
 void storeFolderPosition(App& app) {
-    if (hasCurrentPage(app)) currentPageOf(app).FolderFileNo = app.folderIndex;
+    if (hasCurrentPage(app)) currentPageOf(app).FolderFileNo = app.viewing.folder.index;
 }
 
 }  // namespace quillory

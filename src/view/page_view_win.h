@@ -54,7 +54,7 @@ protected:
 HWND createPageView(App& app, HWND stand, PageViewHost& host);
 
 // loadPicture: the Page's picture becomes the view's current picture. For a folder Page it is
-// FolderList entry `app.folderIndex`; with `rescan` the folder is listed and ordered first.
+// FolderList entry `app.viewing.folder.index`; with `rescan` the folder is listed and ordered first.
 void loadPicture(HWND pageView, int page, bool rescan);
 
 // The brush behind the surfaces takes the current Page's background colour.

@@ -8,13 +8,13 @@
 #include <set>
 #include <vector>
 
+#include "base/dialog_font_win.h"
+#include "base/tooltips_win.h"
 #include "dialogs/animate_random_win.h"
 #include "dialogs/background_brush_win.h"
 #include "dialogs/dialog_driver_win.h"
-#include "dialogs/dialog_font_win.h"
 #include "dialogs/font_list_win.h"
 #include "dialogs/panel_toolbar_win.h"
-#include "dialogs/tooltips_win.h"
 #include "resource.h"
 #include "support/fake_platform.h"
 

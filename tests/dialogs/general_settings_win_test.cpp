@@ -4,7 +4,9 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "dialogs/dialog_driver_win.h"
 #include "dialogs/gui_objects_win.h"
@@ -204,22 +206,30 @@ TEST_F(GeneralSettingsDialogTest, OpacityFollowsTheSliderNeverBelow35AndCancelRe
 }
 
 // The stored face is shown though the system does not list it; picking the list's first face
-// then changes the tab font, as picking any other does.
+// then changes the tab font, as picking any other does, and the stand is asked at once to show
+// it on the tabs and the status bar. A pick of the face already used asks for nothing.
 TEST_F(GeneralSettingsDialogTest, ASavedTabFaceTheSystemDoesNotListIsShownAndTheFirstFaceCanBePicked) {
     app.generalSettingsPanel = 1;
     app.album.settings.TabFontName = u"No Such Face Anywhere";
+    std::vector<StandLook> asked;
+    host.showStandLook = [&](StandLook look) { asked.push_back(look); };
     std::wstring shown;
     wchar_t first[LF_FACESIZE + 1]{};
+    std::vector<StandLook> askedByThePick;
     run([&](HWND frame) {
         HWND panel = panelOf(frame);
         shown = testing::windowText(GetDlgItem(panel, IDC_TAB_FONT_NAME));
         SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
         chooseEntry(panel, IDC_TAB_FONT_NAME, 0);
+        askedByThePick = asked;
+        chooseEntry(panel, IDC_TAB_FONT_NAME, 0);
+        EXPECT_EQ(asked, askedByThePick) << "the same face again";
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(shown, L"No Such Face Anywhere");
     ASSERT_NE(first[0], L'\0');
     EXPECT_EQ(app.album.settings.TabFontName, reinterpret_cast<const char16_t*>(first));
+    EXPECT_EQ(askedByThePick, (std::vector<StandLook>{StandLook::TabFont, StandLook::StatusFont}));
 }
 
 // The colours the screen shows along the middle of the dialog's top strip.

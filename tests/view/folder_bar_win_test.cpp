@@ -21,8 +21,10 @@ struct SteppingHost final : FolderBarHost {
     explicit SteppingHost(App& owner) : app(owner) {}
     void step(StepDirection direction, StepModifiers modifiers) override {
         steps.push_back(direction);
-        app.folderIndex = steppedFolderIndex(app.folderIndex, app.folderCount, direction, modifiers);
+        app.viewing.folder.index = steppedFolderIndex(app.viewing.folder.index, app.viewing.folder.count, direction, modifiers);
     }
+    int folderIndex() const override { return app.viewing.folder.index; }
+    int folderCount() const override { return app.viewing.folder.count; }
     App& app;
     std::vector<StepDirection> steps;
 };
@@ -48,14 +50,14 @@ protected:
         app.OsVersionCode = 1000;
         app.album.pages.resize(1);
         app.album.pages[0].Flag = FlagFolder;
-        app.folderCount = 8;
-        app.folderIndex = 2;
+        app.viewing.folder.count = 8;
+        app.viewing.folder.index = 2;
         app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 100, 100, 640, 480, nullptr,
                                           nullptr, app.instance, nullptr);
         view = CreateWindowExW(0, L"STATIC", L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, app.standWindow,
                                nullptr, app.instance, nullptr);
         ASSERT_NE(view, nullptr);
-        bar = createFolderBar(app, view, host);
+        bar = createFolderBar(app.instance, static_cast<int>(app.OsVersionCode), view, host);
         ASSERT_NE(bar, nullptr);
     }
     void TearDown() override {
@@ -111,14 +113,14 @@ TEST_F(FolderBarTest, AStepGoesToItsHostAndTheCounterShowsWhereItLed) {
 TEST_F(FolderBarTest, WheelStepsLikeTheButtons) {
     SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
     pumpMessages();
-    EXPECT_EQ(app.folderIndex, 3) << "towards the person: next";
+    EXPECT_EQ(app.viewing.folder.index, 3) << "towards the person: next";
     SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     pumpMessages();
-    EXPECT_EQ(app.folderIndex, 1);
+    EXPECT_EQ(app.viewing.folder.index, 1);
     SendMessageW(bar, WM_MOUSEWHEEL, 0, 0);
     pumpMessages();
-    EXPECT_EQ(app.folderIndex, 1);
+    EXPECT_EQ(app.viewing.folder.index, 1);
 }
 
 BOOL CALLBACK collectTopLevel(HWND window, LPARAM found) {

@@ -1,4 +1,4 @@
-#include "dialogs/tooltips_win.h"
+#include "base/tooltips_win.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/dialog_font_win.h"
+#include "base/dialog_font_win.h"
 
 #include <algorithm>
 #include <cwchar>
