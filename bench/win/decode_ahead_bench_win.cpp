@@ -142,9 +142,9 @@ bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead
     }
     bool forward = true;
     for (int step = 0; step < steps; ++step) {
-        if (app.folderIndex == pictures - 1) forward = false;
-        if (app.folderIndex == 0) forward = true;
-        const int before = app.folderIndex;
+        if (app.viewing.folder.index == pictures - 1) forward = false;
+        if (app.viewing.folder.index == 0) forward = true;
+        const int before = app.viewing.folder.index;
         beforeStep(step);
         const SteadyClock::time_point start = SteadyClock::now();
         SendMessageW(bar, WM_COMMAND, forward ? IDC_FOLDER_NEXT : IDC_FOLDER_BACK, 0);
@@ -152,7 +152,7 @@ bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead
         UpdateWindow(view);
         GdiFlush();
         recordStep(step, millisecondsSince(start), ahead, onDemand);
-        if (app.folderIndex == before) {
+        if (app.viewing.folder.index == before) {
             std::fprintf(stderr, "the FolderBar did not step\n");
             return false;
         }
@@ -175,7 +175,7 @@ bool benchSlideShow(App& app, HWND stand, int steps, Series& toTransition, Serie
         return false;
     }
     for (int step = 0; step < steps; ++step) {
-        const int front = app.frontSurface;
+        const int front = app.viewing.frontSurface;
         beforeStep(step);
         const SteadyClock::time_point start = SteadyClock::now();
         stepTick(app, stand);
@@ -186,7 +186,7 @@ bool benchSlideShow(App& app, HWND stand, int steps, Series& toTransition, Serie
         GdiFlush();
         recordStep(step, millisecondsBetween(start, posted), toTransition, toTransitionOnDemand);
         recordStep(step, millisecondsSince(start), painted, paintedOnDemand);
-        if (app.frontSurface == front) {
+        if (app.viewing.frontSurface == front) {
             std::fprintf(stderr, "the slide show did not step\n");
             return false;
         }
