@@ -24,6 +24,7 @@
 #include "base/win_platform_win.h"
 #include "draw/gdiplus_win.h"
 #include "resource.h"
+#include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 #include "view/picture_load_win.h"
 
@@ -79,18 +80,7 @@ public:
     }
 
     // The bench's view takes no input.
-    struct QuietHost final : PageViewHost {
-        void holdAndStop() override {}
-        void actionDone() override {}
-        void openMenu(POINT) override {}
-        void openPageSettings() override {}
-        void showDropped(const Text&, bool) override {}
-        void addDroppedPage(const Text&) override {}
-        void stepFolder(StepDirection, StepModifiers) override {}
-        void lookChanged() override {}
-        void folderRelisted(const FolderPlace&) override {}
-        void pictureArrived() override {}
-    };
+    struct QuietHost final : testing::QuietViewHost {};
     QuietHost host_;
 
     Parts last;

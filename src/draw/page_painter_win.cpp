@@ -8,14 +8,20 @@
 namespace quillory {
 namespace {
 
-UniqueBitmap createLayerBitmap(HDC dc, Size area) {
+// 32-bit rows, first row on top: the layout of our pixel buffers.
+BITMAPINFO topDownInfo(Size area) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = area.dx;
-    info.bmiHeader.biHeight = -area.dy;  // top-down
+    info.bmiHeader.biHeight = -area.dy;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+UniqueBitmap createLayerBitmap(HDC dc, Size area) {
+    const BITMAPINFO info = topDownInfo(area);
     void* bits = nullptr;
     return UniqueBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
@@ -47,13 +53,7 @@ bool drawShrunk(HDC dc, gp::GpImage* image, const Rect& to) {
     const std::optional<PixelImage> pixels = pixelsOf(image);
     const std::optional<PixelImage> shrunk = pixels ? shrinkPicture(*pixels, {to.dx, to.dy}) : std::nullopt;
     if (!shrunk) return false;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = to.dx;
-    info.bmiHeader.biHeight = -to.dy;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownInfo({to.dx, to.dy});
     return SetDIBitsToDevice(dc, to.x, to.y, static_cast<DWORD>(to.dx), static_cast<DWORD>(to.dy), 0, 0, 0, static_cast<UINT>(to.dy),
                              shrunk->pixels.data(), &info, DIB_RGB_COLORS) != 0;
 }
