@@ -117,6 +117,8 @@ TEST_F(ViewKeysTest, F5StartsTheShowSpacePausesAndResumesItAndEscLeavesIt) {
     ASSERT_TRUE(pressKeys({VK_F5}));
     ASSERT_EQ(waitForValue([&] { return windowText(stand); }, running), running);
     EXPECT_EQ(windowStyle(stand) & (WS_POPUP | WS_CAPTION), static_cast<LONG_PTR>(WS_POPUP)) << "the compact window";
+    // The title changes before the compact window is shown again: keys reach it once it is in front.
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == stand; })) << "the running show did not come to the front";
 
     ASSERT_TRUE(pressKeys({VK_SPACE}));
     EXPECT_EQ(waitForValue([&] { return windowText(stand); }, running + L" (一時停止中)"), running + L" (一時停止中)");
