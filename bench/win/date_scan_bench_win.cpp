@@ -5,6 +5,7 @@
 //   - the floor: opening each file, one small read, closing it, which any reader must pay.
 // Each prints how many dates it found. Run under Wine:
 //   wine date_scan_bench_win.exe [FOLDER\]   (default Z:\var\tmp\quillory-bench\dates\)
+#include <memory>
 #include <windows.h>
 #include <wincodec.h>
 
@@ -77,7 +78,8 @@ int openReadClose(const std::vector<Text>& paths) {
 int run(const Text& folder) {
     Album album;
     album.settings.TabStyle = TabSortByDate;
-    const int count = scanFolderOnDisk(album, true, folder, true);  // also warms the file cache
+    const auto list = std::make_unique<FolderList>();
+    const int count = scanFolderOnDisk(album, true, folder, true, *list);  // also warms the file cache
     if (count == 0) {
         std::fprintf(stderr, "no pictures in the folder; make it with scripts/make_bench_folder.py\n");
         return 1;
@@ -85,7 +87,7 @@ int run(const Text& folder) {
     std::vector<Text> paths;
     int dated = 0;
     for (int i = 0; i < count; ++i) {
-        const FolderEntry& entry = folderList().entries[static_cast<std::size_t>(i)];
+        const FolderEntry& entry = list->entries[static_cast<std::size_t>(i)];
         paths.push_back(entry.path);
         dated += entry.shootingTime != 0 ? 1 : 0;
     }
@@ -96,9 +98,9 @@ int run(const Text& folder) {
     int opened = 0;
     std::vector<double> ours, floors, listings, ratios;
     for (int i = 0; i < kRuns; ++i) {
-        ours.push_back(millisecondsOf([&] { scanFolderOnDisk(album, true, folder, true); }));
+        ours.push_back(millisecondsOf([&] { scanFolderOnDisk(album, true, folder, true, *list); }));
         floors.push_back(millisecondsOf([&] { opened = openReadClose(paths); }));
-        listings.push_back(millisecondsOf([&] { scanFolderOnDisk(byName, true, folder, true); }));
+        listings.push_back(millisecondsOf([&] { scanFolderOnDisk(byName, true, folder, true, *list); }));
         ratios.push_back(ours.back() / floors.back());
     }
     const double floor = median(floors);

@@ -61,7 +61,7 @@ public:
         if (view_ != nullptr) DestroyWindow(view_);
         const SteadyClock::time_point created = SteadyClock::now();
         app_.album.currentPage = page;
-        view_ = createPageView(app_, stand_, host_);
+        view_ = createPageView(testing::viewContextOf(app_), stand_, host_);
         if (view_ == nullptr) return -1;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);

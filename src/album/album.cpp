@@ -14,6 +14,13 @@ PageSettings makeDefaultPage() {
     return page;
 }
 
+PageSettings* currentPageOf(Album& album) {
+    if (album.currentPage < 0 || album.currentPage >= static_cast<int>(album.pages.size())) return nullptr;
+    return &album.pages[static_cast<std::size_t>(album.currentPage)];
+}
+
+const PageSettings* currentPageOf(const Album& album) { return currentPageOf(const_cast<Album&>(album)); }
+
 void clearHistory(Album& album) {
     album.history.fill(HistoryEntry{});
 }

@@ -145,4 +145,8 @@ struct Album {
 // Empties all eight history entries (after the pictures were renumbered).
 void clearHistory(Album& album);
 
+// The current Page; none while the album has no Pages (or an index no Page answers).
+PageSettings* currentPageOf(Album& album);
+const PageSettings* currentPageOf(const Album& album);
+
 }  // namespace quillory

@@ -29,8 +29,6 @@ struct App {
     bool gdiplusActive = false;
 
     Viewing viewing;
-    bool infoVisible = true;  // the overlay text shows (set again by every new PageView)
-    bool PagesChanged = false;  // the general settings just replaced the Page records
 
     int pageSettingsPanel = 0;     // the Page settings reopen on the panel shown last
     int generalSettingsPanel = 0;  // and so do the general settings

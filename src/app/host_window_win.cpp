@@ -73,7 +73,7 @@ LRESULT onCreate(HWND window, HostWindow& host) {
     startServices(host);
     ShowWindow(window, SW_HIDE);
     // Every tabbed Page's FileNum, by which the slide show numbers its pictures.
-    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true);
+    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/true, *app.viewing.folder.list);
     showStand(host, window);
     // Without its stand the program would run on with nothing to show or close.
     if (app.standWindow == nullptr) return -1;

@@ -13,7 +13,7 @@
 #include "dialogs/panel_switcher_win.h"
 #include "dialogs/sample_text.h"
 #include "draw/overlay_painter_win.h"
-#include "photoinfo/photo_info_win.h"
+#include "view/shown_picture_win.h"
 #include "view/folder_scan_win.h"
 #include "resource.h"
 
@@ -89,7 +89,7 @@ void cancel(HWND dialog, PageSettingsFrame& frame) {
     PageSettingsSession& session = frame.session;
     App& app = session.app;
     const CancelledView view = cancelPageEdit(session.edit, session.livePage());
-    if (view.rescanFolder) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true);
+    if (view.rescanFolder) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true, *app.viewing.folder.list);
     app.viewing.folder.index = view.folderIndex;
     finish(dialog, frame, IDCANCEL);
 }
@@ -97,7 +97,7 @@ void cancel(HWND dialog, PageSettingsFrame& frame) {
 Text currentSampleText(PageSettingsSession& session) {
     const App& app = session.app;
     const PageSettings& live = session.livePage();
-    const Text shown = CurrentPictureFile(live, app.viewing.folder.index, app.viewing.folder.count);
+    const Text shown = CurrentPictureFile(live, app.viewing.folder);
     const SampleSource source{session.edit.workingPage, (live.Flag & FlagFolder) != 0, shown};
     return sampleText(source, fullPathName, winPlatform().folders);
 }

@@ -10,7 +10,7 @@
 #include "dialogs/image_info_lines.h"
 #include "dialogs/page_settings_panels_win.h"
 #include "dialogs/sample_text.h"
-#include "photoinfo/photo_info_win.h"
+#include "view/shown_picture_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -46,7 +46,7 @@ void addLine(HWND list, int index, InfoLine& line) {
 
 PhotoInfo shownPhotoInfo(PageSettingsSession& session) {
     const App& app = session.app;
-    return currentPhotoInfo(session.livePage(), app.viewing.folder.index, app.viewing.folder.count, app.gdiplusActive, session.shownPicture,
+    return currentPhotoInfo(session.livePage(), app.viewing.folder, app.gdiplusActive, session.shownPicture,
                             [](TextView path) { return dialogPathText(path, winPlatform().folders); });
 }
 

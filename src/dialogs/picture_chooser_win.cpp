@@ -105,7 +105,7 @@ Text folderStatus(const App& app, const std::optional<Text>& folder) {
     if (!folder) return u" ";
     Text path = *folder;
     if (path.size() > 3 && endsWith(path, u"\\")) path.pop_back();  // a drive root keeps its backslash
-    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, path + u"\\*.*", false);
+    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, path + u"\\*.*", false, *app.viewing.folder.list);
     return folderStatusLine(path, count);
 }
 

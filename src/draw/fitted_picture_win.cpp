@@ -10,7 +10,7 @@
 #include "draw/kept_size.h"
 #include "draw/pixel_image.h"
 #include "draw/shrink.h"
-#include "photoinfo/photo_info_win.h"
+#include "draw/picture_metrics_win.h"
 
 namespace quillory {
 namespace {

@@ -89,8 +89,8 @@ void duplicateCurrentPage(Album& album, AlbumFile& file) {
 }
 
 bool canDeleteCurrentPage(const Album& album) {
-    if (pageCount(album) <= 1 || album.currentPage < 0 || album.currentPage >= pageCount(album)) return false;
-    return (album.pages[static_cast<std::size_t>(album.currentPage)].Flag & FlagLocked) == 0;
+    const PageSettings* page = currentPageOf(album);
+    return pageCount(album) > 1 && page != nullptr && (page->Flag & FlagLocked) == 0;
 }
 
 bool deleteCurrentPage(Album& album, AlbumFile& file) {
@@ -109,8 +109,9 @@ bool deleteCurrentPage(Album& album, AlbumFile& file) {
 }
 
 void setFitMode(Album& album, AlbumFile& file, unsigned mode) {
-    if (album.currentPage < 0 || album.currentPage >= pageCount(album)) return;
-    FitMode.set(album.pages[static_cast<std::size_t>(album.currentPage)].PhotoFlag, mode);
+    PageSettings* page = currentPageOf(album);
+    if (page == nullptr) return;
+    FitMode.set(page->PhotoFlag, mode);
     file.savePage(album, album.currentPage, SavePicture);
 }
 

@@ -28,6 +28,7 @@
 #include "stand/stand_tabs_win.h"
 #include "stand/viewing.h"
 #include "view/page_view_win.h"
+#include "view/picture_load_win.h"
 
 namespace quillory {
 
@@ -81,7 +82,7 @@ INT_PTR onClose(PhotoStandWindow& stand) {
     if (app.hostWindow != nullptr) ShowWindow(app.hostWindow, SW_HIDE);
     if (animatesStandFrame(app)) AnimateWindow(stand.window, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
     // The view saves the folder position only when it goes, after this save.
-    if (stand.pageView != nullptr) storeFolderPosition(app);
+    if (stand.pageView != nullptr) storeFolderPosition(app.album, app.viewing.folder);
     app.albumFile->saveAlbumSettings(app.album, /*withCurrentPage=*/true);
     unhookTabs(stand);
     if (app.hostWindow != nullptr) PostMessageW(app.hostWindow, WM_CLOSE, 0, 0);
@@ -89,10 +90,12 @@ INT_PTR onClose(PhotoStandWindow& stand) {
     return TRUE;
 }
 
+// The program is ending: the view goes first, and the kept pictures must go before the decoder does.
 INT_PTR onDestroy(PhotoStandWindow& stand) {
     unmarkAlbumWindow(stand.window);
     stand.app.standWindow = nullptr;
-    stand.pageView = nullptr;
+    closePageView(stand, PageViewExit::Cut);
+    forgetKeptPictures();
     return TRUE;
 }
 

@@ -65,7 +65,7 @@ SlideShowable showableOn(const App& app) {
     return [&app](const PicturePosition& position) {
         const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
         const bool listed = position.page == app.album.currentPage && (page.Flag & FlagFolder) != 0;
-        const Text file = listed ? slidePicturePath(page, position.index, folderList(), app.viewing.folder.count) : Text();
+        const Text file = listed ? slidePicturePath(page, position.index, *app.viewing.folder.list, app.viewing.folder.count) : Text();
         return canShowPicture(page, file, pathExists);
     };
 }
@@ -83,7 +83,7 @@ void decodeNextSlideAhead(PhotoStandWindow& stand) {
 void enterRunningState(PhotoStandWindow& stand) {
     App& app = stand.app;
     const PictureNumbering numbering = pictureNumbering(app.album);
-    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false);
+    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false, *app.viewing.folder.list);
     forgetHistoryIfRenumbered(app.album, numbering);
     if (stand.pageView == nullptr) {
         // Without a picture to shrink around, the show stays idle.
@@ -159,7 +159,7 @@ void leaveRunningState(PhotoStandWindow& stand) {
 // The file name of the step's picture, as the history keeps it.
 Text steppedPicturePath(const App& app, const SlideTarget& target) {
     const PageSettings& page = app.album.pages[static_cast<std::size_t>(target.position.page)];
-    return slidePicturePath(page, target.position.index, folderList(), app.viewing.folder.count);
+    return slidePicturePath(page, target.position.index, *app.viewing.folder.list, app.viewing.folder.count);
 }
 
 // The next picture is loaded for the hidden surface; the posted transition shows it.

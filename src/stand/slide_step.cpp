@@ -111,7 +111,7 @@ std::optional<SlideTarget> stepSlide(Album& album, SlideStepState& state, int& f
     frontSurface = 1 - frontSurface;
     const int previousTab = currentTab(album);
     makePageCurrent(album, position.page);
-    album.pages[static_cast<std::size_t>(album.currentPage)].FolderFileNo = position.index;
+    if (PageSettings* page = currentPageOf(album)) page->FolderFileNo = position.index;
     state.LastSlideNumber = number;
     return SlideTarget{position, number, currentTab(album) != previousTab};
 }

@@ -27,13 +27,12 @@ UniqueFont standFont(HWND stand, const Text& face, int cellHeight) {
 }
 
 Text currentLocation(const App& app) {
-    const auto& pages = app.album.pages;
-    const int current = app.album.currentPage;
-    if (current < 0 || current >= static_cast<int>(pages.size())) return Text();
+    const PageSettings* page = currentPageOf(app.album);
+    if (page == nullptr) return Text();
     const PathDisplay display = [](TextView path) {
         return breadcrumbPath(folderLabelPath(path, kPathCapacity, winPlatform().folders), kPathCapacity);
     };
-    return locationText(pages[static_cast<std::size_t>(current)].File, display);
+    return locationText(page->File, display);
 }
 
 std::optional<int> statusFirstPartHeight(HWND statusBar) {

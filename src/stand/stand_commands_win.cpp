@@ -27,10 +27,6 @@ namespace quillory {
 
 namespace {
 
-PageSettings& currentPageOf(App& app) {
-    return app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
-}
-
 // The Pages were rebuilt: the tabs follow, and a PageView shows the (new) current Page.
 void showRebuiltPages(PhotoStandWindow& stand) {
     openPageView(stand);
@@ -65,7 +61,7 @@ bool confirmDelete(PhotoStandWindow& stand) {
     MessageRequest question;
     question.kind = MB_YESNO | MB_DEFBUTTON2;
     question.title = u"Quillory";
-    question.text = formatText(u"ページ \"%0.32s\" を削除しますか?  ", {currentPageOf(stand.app).Label});
+    question.text = formatText(u"ページ \"%0.32s\" を削除しますか?  ", {currentPageOf(stand.app.album)->Label});
     return showMessageDialog(stand.window, question, dialogHostOf(stand)) == IDYES;
 }
 
@@ -83,7 +79,9 @@ void deletePage(PhotoStandWindow& stand) {
 // The stand's folder cursor around a command of the viewing model that may move it.
 template <typename Command>
 Changes withFolderCursor(App& app, Command command) {
-    const FolderLister list = [&app](const Text& folder) { return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true); };
+    const FolderLister list = [&app](const Text& folder) {
+        return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true, *app.viewing.folder.list);
+    };
     return command(app.viewing.folder, list);
 }
 
@@ -97,7 +95,7 @@ void pageSettings(PhotoStandWindow& stand) {
         });
     };
     const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView),
-                                      [&stand] { applyChanges(stand, Change::Look); }, givePicture};
+                                      [&stand] { applyChanges(stand, fitModePreviewed()); }, givePicture};
     int result = IDCANCEL;
     runModal(stand, [&] { result = showPageSettings(app, stand.window, dialogHostOf(stand), request); });
     applyChanges(stand, pageSettingsClosed(result == IDOK));
@@ -123,16 +121,15 @@ void generalSettings(PhotoStandWindow& stand) {
     applyChanges(stand, Change::Layout | Change::Status);
     if (!commitPageList(app.album, pageList)) return;
     saveEveryPage(app.album, *app.albumFile);
-    app.PagesChanged = true;
+    if (stand.pageView != nullptr) leavePageUnsaved(stand.pageView);
     closePageView(stand, PageViewExit::Cut);
-    app.PagesChanged = false;
     showRebuiltPages(stand);
 }
 
 // A system menu opened before the Page was locked may still offer the command; the lock holds.
 void choosePicture(PhotoStandWindow& stand) {
     App& app = stand.app;
-    const PageSettings& page = currentPageOf(app);
+    const PageSettings& page = *currentPageOf(app.album);
     HWND owner = stand.pageView != nullptr ? stand.pageView : stand.window;
     const bool folder = (page.Flag & FlagFolder) != 0;
     std::optional<Text> chosen;
@@ -187,8 +184,8 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
         case IDM_FIT_BOTH:
         case IDM_FIT_ACTUAL: fitMode(stand, command); break;
         case IDM_TOPMOST: toggleTopmost(stand); break;
-        case IDM_OPEN_FILE: openPictureFile(app); break;
-        case IDM_OPEN_FOLDER: openPictureFolder(app); break;
+        case IDM_OPEN_FILE: openPictureFile(app.album, app.viewing.folder); break;
+        case IDM_OPEN_FOLDER: openPictureFolder(app.album, app.viewing.folder); break;
         case IDM_FULL_SCREEN: toggleFullScreen(stand); break;
         // The show has already been left, as by any command that holds it.
         case IDM_LEAVE_SHOW: leaveFullScreen(stand); break;

@@ -35,7 +35,11 @@ void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
 }
 
 void openPageView(PhotoStandWindow& stand) {
-    stand.pageView = createPageView(stand.app, stand.window, stand);
+    App& app = stand.app;
+    const PageViewContext context{.instance = app.instance, .osVersionCode = static_cast<int>(app.OsVersionCode),
+                                  .gdiplusActive = app.gdiplusActive, .album = app.album, .albumFile = *app.albumFile,
+                                  .viewing = app.viewing};
+    stand.pageView = createPageView(context, stand.window, stand);
     // The slide show's first transition can only bring in a surface that is hidden.
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
     // Above the tab control, which would otherwise paint its display area over the view.

@@ -29,6 +29,7 @@ struct PhotoStandWindow final : PageViewHost {
     void lookChanged() override;
     void folderRelisted(const FolderPlace& place) override;
     void pictureArrived() override;
+    bool slideRunning() const override;
 
     App& app;
     HWND window = nullptr;

@@ -42,7 +42,7 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     SetForegroundWindow(window);
     UpdateWindow(window);
     buildPopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode, .dpi = windowDpi(window),
-                    .pictureShown = shownPictureFile(app).has_value()},
+                    .pictureShown = shownPictureFile(app.album, app.viewing.folder).has_value()},
                    window, screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);
@@ -79,6 +79,8 @@ void PhotoStandWindow::stepFolder(StepDirection direction, StepModifiers modifie
 void PhotoStandWindow::lookChanged() { applyChanges(*this, Change::Look); }
 
 void PhotoStandWindow::pictureArrived() { applyChanges(*this, Change::Picture); }
+
+bool PhotoStandWindow::slideRunning() const { return app.countdown.SlideRunning; }
 
 void PhotoStandWindow::folderRelisted(const FolderPlace& place) {
     applyChanges(*this, quillory::folderRelisted(app.album, app.viewing.folder, place));

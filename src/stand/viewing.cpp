@@ -2,15 +2,6 @@
 
 namespace quillory {
 
-namespace {
-
-PageSettings* currentPage(Album& album) {
-    if (album.currentPage < 0 || album.currentPage >= static_cast<int>(album.pages.size())) return nullptr;
-    return &album.pages[static_cast<std::size_t>(album.currentPage)];
-}
-
-}  // namespace
-
 Changes resized() { return Change::Layout; }
 
 Changes givePage(Album& album, PageSettings& page, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list) {
@@ -27,15 +18,17 @@ Changes givePage(Album& album, PageSettings& page, FolderCursor& cursor, const N
 }
 
 Changes giveCurrentPage(Album& album, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list) {
-    PageSettings* page = currentPage(album);
+    PageSettings* page = currentPageOf(album);
     if (page == nullptr || (page->Flag & FlagLocked) != 0) return {};
     return givePage(album, *page, cursor, picture, list);
 }
 
 Changes chooseFitMode(Album& album, AlbumFile& file, unsigned mode) {
     setFitMode(album, file, mode);
-    return Change::Look;
+    return fitModePreviewed();
 }
+
+Changes fitModePreviewed() { return Change::Picture; }
 
 Changes pageSettingsClosed(bool accepted) {
     if (!accepted) return Change::Picture;
@@ -43,7 +36,7 @@ Changes pageSettingsClosed(bool accepted) {
 }
 
 Changes folderRelisted(Album& album, FolderCursor& cursor, const FolderPlace& place) {
-    PageSettings* page = currentPage(album);
+    PageSettings* page = currentPageOf(album);
     if (page == nullptr) return {};
     Changes changes = Change::Status;
     if (place.count != cursor.count || place.count != page->FileNum) {
@@ -51,7 +44,8 @@ Changes folderRelisted(Album& album, FolderCursor& cursor, const FolderPlace& pl
         clearHistory(album);
         changes |= Change::History;
     }
-    cursor = {place.index, place.count};
+    cursor.index = place.index;
+    cursor.count = place.count;
     if (place.pictureChanged) changes |= Change::Picture;
     return changes;
 }

@@ -9,6 +9,7 @@
 #include "album/album_file.h"
 #include "stand/page_commands.h"
 #include "view/folder_watch.h"
+#include "view/viewing_record.h"
 
 namespace quillory {
 
@@ -50,24 +51,10 @@ private:
 
 constexpr Changes operator|(Change left, Change right) { return Changes(left) | right; }
 
-// The folder cursor of the current Page's view: the FolderList entry shown and how many pictures
-// the last listing found.
-struct FolderCursor {
-    int index = 0;
-    int count = 0;
-};
-
-// What the stand shows of the current Page now: its view's folder cursor and which of the two
-// picture surfaces is in front (0 or 1; the slide show's transitions swap them).
-struct Viewing {
-    FolderCursor folder;
-    int frontSurface = 0;
-};
-
 // The stand's window was sized, or came back from the slide show's compact window.
 Changes resized();
 
-// Lists a folder (its path ends in "\\") as the current FolderList and returns its picture count.
+// Lists a folder (its path ends in "\\") into the cursor's FolderList and returns its picture count.
 using FolderLister = std::function<int(const Text& folder)>;
 
 // A picture file or folder for `page`: it shows from its first picture (a folder is listed at
@@ -80,8 +67,12 @@ Changes givePage(Album& album, PageSettings& page, FolderCursor& cursor, const N
 // locked Page.
 Changes giveCurrentPage(Album& album, FolderCursor& cursor, const NewPagePicture& picture, const FolderLister& list);
 
-// A fit mode chosen from the menu, saved with the Page's picture fields.
+// A fit mode chosen from the menu, saved with the Page's picture fields. The picture is loaded
+// again: a kept picture shrunk for the old fit may lack the pixels the new one draws.
 Changes chooseFitMode(Album& album, AlbumFile& file, unsigned mode);
+
+// The Page settings show a fit mode on the live Page before OK: loaded again as chosen.
+Changes fitModePreviewed();
 
 // The Page settings dialog closed. OK may have changed anything of the Page (label, picture,
 // colours, texts); キャンセル puts back what the dialog showed meanwhile (the fit mode's preview, a

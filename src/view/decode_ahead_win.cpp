@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "draw/page_painter_win.h"
-#include "photoinfo/photo_info_win.h"
+#include "view/shown_picture_win.h"
 #include "view/folder_scan_win.h"
 #include "view/picture_load_win.h"
 

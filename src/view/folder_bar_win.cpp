@@ -68,7 +68,7 @@ void makeTranslucent(HWND bar) {
 }
 
 void refreshCounter(HWND bar, const FolderBarHost& host) {
-    const Text counter = folderCounterText(host.folderIndex(), host.folderCount(), folderList().morePictures);
+    const Text counter = folderCounterText(host.folder().index, host.folder().count, host.folder().list->morePictures);
     SetDlgItemTextW(bar, IDC_FOLDER_COUNTER, wide(counter));
 }
 

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include "view/folder_step.h"
+#include "view/viewing_record.h"
 
 namespace quillory {
 
@@ -21,8 +22,7 @@ class FolderBarHost {
 public:
     virtual void step(StepDirection direction, StepModifiers modifiers) = 0;
     // The picture shown, an index into the FolderList, and how many pictures its listing found.
-    virtual int folderIndex() const = 0;
-    virtual int folderCount() const = 0;
+    virtual const FolderCursor& folder() const = 0;
 
 protected:
     ~FolderBarHost() = default;

@@ -81,7 +81,7 @@ private:
     DiskShootingTimes dates_;
 };
 
-// Kept for the process with the FolderList, so every scan reuses the same buffers.
+// Kept for the process, so every scan reuses the same buffers.
 ShootingTimeReader& diskShootingTimes() {
     static DiskShootingTimes reader;
     return reader;
@@ -93,11 +93,6 @@ FolderScanContext diskContext(const Album& album, bool gdiplusActive) {
 
 }  // namespace
 
-FolderList& folderList() {
-    static const std::unique_ptr<FolderList> list = std::make_unique<FolderList>();
-    return *list;
-}
-
 std::optional<Text> fullPathName(TextView path) {
     constexpr DWORD kCapacity = 262;
     wchar_t buffer[kCapacity] = {};
@@ -107,12 +102,12 @@ std::optional<Text> fullPathName(TextView path) {
     return fromWide(buffer, length);
 }
 
-int scanFolderOnDisk(const Album& album, bool gdiplusActive, TextView path, bool store) {
-    return scanFolder(diskContext(album, gdiplusActive), path, store, folderList());
+int scanFolderOnDisk(const Album& album, bool gdiplusActive, TextView path, bool store, FolderList& list) {
+    return scanFolder(diskContext(album, gdiplusActive), path, store, list);
 }
 
-int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan) {
-    return countPictures(album, diskContext(album, gdiplusActive), rescan, folderList());
+int countPicturesOnDisk(Album& album, bool gdiplusActive, bool rescan, FolderList& list) {
+    return countPictures(album, diskContext(album, gdiplusActive), rescan, list);
 }
 
 int scanFolderInto(FolderList& list, TextView path, bool sortByDate, bool gdiplusActive, const std::atomic<bool>* stop) {

@@ -6,12 +6,6 @@ namespace quillory {
 
 namespace {
 
-const PageSettings* currentPageOf(const Album& album) {
-    const int page = album.currentPage;
-    if (page < 0 || page >= static_cast<int>(album.pages.size())) return nullptr;
-    return &album.pages[static_cast<std::size_t>(page)];
-}
-
 bool isListed(const PageSettings& page, bool allPages) { return allPages || (page.Flag & FlagUnmarked) == 0; }
 
 }  // namespace

@@ -6,13 +6,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/window_dpi_win.h"
 #include "base/window_slide_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "photoinfo/photo_info_win.h"
+#include "draw/picture_metrics_win.h"
 #include "resource.h"
 #include "view/decode_ahead.h"
 #include "view/decode_ahead_win.h"
@@ -26,6 +25,7 @@
 #include "view/picture_load_win.h"
 #include "view/picture_absence.h"
 #include "view/picture_open.h"
+#include "view/shown_picture_win.h"
 
 namespace quillory {
 
@@ -52,15 +52,16 @@ PictureFields pictureFieldsOf(const PageSettings& page) { return {page.File, pag
 // Everything the view owns. The FolderBar is destroyed by the view: a window owned by a child
 // window is owned by its top-level window, so it would outlive the view.
 struct PageViewState final : FolderBarHost {
-    PageViewState(App& owner, PageViewHost& viewHost) : app(owner), host(viewHost) {}
+    PageViewState(const PageViewContext& owner, PageViewHost& viewHost) : context(owner), host(viewHost) {}
     void step(StepDirection direction, StepModifiers modifiers) override {
         folderBarTiming.stepped();
         host.stepFolder(direction, modifiers);
     }
-    int folderIndex() const override { return app.viewing.folder.index; }
-    int folderCount() const override { return app.viewing.folder.count; }
-    App& app;
+    const FolderCursor& folder() const override { return context.viewing.folder; }
+    PageViewContext context;
     PageViewHost& host;
+    bool infoVisible = true;  // the overlay text shows; a double click may hide it
+    bool pageReplaced = false;  // the Page records were replaced: nothing is stored into them
     SharedPicture picture;  // CurrentPicture or CurrentBitmap
     bool pictureComing = false;  // decoded by the worker; the Page's background shows meanwhile
     PictureFields savedPicture;
@@ -70,34 +71,40 @@ struct PageViewState final : FolderBarHost {
     std::unique_ptr<FolderWatch> folderWatch;  // the current folder Page's folder, while the view lives
 };
 
-PageSettings& currentPageOf(App& app) { return app.album.pages[static_cast<std::size_t>(app.album.currentPage)]; }
+bool hasCurrentPage(const PageViewContext& context) { return currentPageOf(context.album) != nullptr; }
 
-bool hasCurrentPage(const App& app) {
-    return app.album.currentPage >= 0 && app.album.currentPage < static_cast<int>(app.album.pages.size());
-}
+// Only while hasCurrentPage.
+PageSettings& currentPageOf(const PageViewContext& context) { return *currentPageOf(context.album); }
 
 bool isFolderPage(const PageSettings& page) { return (page.Flag & FlagFolder) != 0; }
 
-bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnimate) != 0; }
+// The current Page, when it lists a folder.
+const PageSettings* currentFolderPage(const Album& album) {
+    const PageSettings* page = currentPageOf(album);
+    return page != nullptr && isFolderPage(*page) ? page : nullptr;
+}
 
-HWND frontSurfaceOf(HWND view, const App& app) {
-    return GetDlgItem(view, app.viewing.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
+bool tabAnimate(const PageViewContext& context) { return (context.album.settings.TabStyle & TabAnimate) != 0; }
+
+HWND frontSurfaceOf(HWND view, const PageViewContext& context) {
+    return GetDlgItem(view, context.viewing.frontSurface == 0 ? IDC_PICTURE_SURFACE1 : IDC_PICTURE_SURFACE2);
 }
 
 // A stored position beyond the list's capacity starts at its last entry.
 int folderIndexFrom(int folderFileNo) { return std::clamp(folderFileNo, 0, kFolderListCapacity - 1); }
 
 // The folder the view's FolderList was listed from, as the watch lists it again.
-std::optional<FolderToWatch> shownFolder(const App& app) {
-    if (!hasCurrentPage(app) || !isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)])) return std::nullopt;
-    return FolderToWatch{app.album.pages[static_cast<std::size_t>(app.album.currentPage)].File,
-                         (app.album.settings.TabStyle & TabSortByDate) != 0, app.gdiplusActive};
+std::optional<FolderToWatch> shownFolder(const PageViewContext& context) {
+    const PageSettings* page = currentFolderPage(context.album);
+    if (page == nullptr) return std::nullopt;
+    return FolderToWatch{page->File,
+                         (context.album.settings.TabStyle & TabSortByDate) != 0, context.gdiplusActive};
 }
 
 // The slide show and the commands change the current Page's folder under the same view.
 void followShownFolder(PageViewState& state) {
     if (!state.folderWatch) return;
-    if (const std::optional<FolderToWatch> folder = shownFolder(state.app)) {
+    if (const std::optional<FolderToWatch> folder = shownFolder(state.context)) {
         state.folderWatch->watch(*folder);
     } else {
         state.folderWatch->stop();
@@ -105,26 +112,26 @@ void followShownFolder(PageViewState& state) {
 }
 
 void loadPictureInto(PageViewState& state, int page, bool rescan) {
-    App& app = state.app;
-    const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
+    const PageViewContext& context = state.context;
+    const PageSettings& settings = context.album.pages[static_cast<std::size_t>(page)];
     if (isFolderPage(settings) && rescan) {
-        app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
+        context.viewing.folder.count = scanFolderOnDisk(context.album, context.gdiplusActive, settings.File, /*store=*/true, *context.viewing.folder.list);
     }
-    const Text file = CurrentPictureFile(settings, app.viewing.folder.index, app.viewing.folder.count);
+    const Text file = CurrentPictureFile(settings, context.viewing.folder);
     state.pictureComing = false;
     state.picture.reset();  // two large pictures need not be held at once
-    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive, pictureFitOf(settings.PhotoFlag));
+    state.picture = loadPictureFile(fullPathName(file).value_or(file), context.gdiplusActive, pictureFitOf(settings.PhotoFlag));
     followShownFolder(state);
 }
 
 // The view comes up with the Page's background; a picture that must be decoded follows once
 // the worker has it (onShowPlacedView asks for it).
 void loadPictureUnlessSlow(PageViewState& state, int page) {
-    App& app = state.app;
-    const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
-    if (isFolderPage(settings)) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
-    const Text file = CurrentPictureFile(settings, app.viewing.folder.index, app.viewing.folder.count);
-    if (!app.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), pictureFitOf(settings.PhotoFlag))) {
+    const PageViewContext& context = state.context;
+    const PageSettings& settings = context.album.pages[static_cast<std::size_t>(page)];
+    if (isFolderPage(settings)) context.viewing.folder.count = scanFolderOnDisk(context.album, context.gdiplusActive, settings.File, /*store=*/true, *context.viewing.folder.list);
+    const Text file = CurrentPictureFile(settings, context.viewing.folder);
+    if (!context.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), pictureFitOf(settings.PhotoFlag))) {
         loadPictureInto(state, page, /*rescan=*/false);
         return;
     }
@@ -138,11 +145,12 @@ PictureMetrics metricsOf(const LoadedPicture& picture) {
     return shown.image() != nullptr ? picture.metrics : pictureMetrics(shown.bitmap());
 }
 
-OverlayState overlayStateOf(const App& app, HWND view) {
+OverlayState overlayStateOf(const PageViewState& state, HWND view) {
+    const PageViewContext& context = state.context;
     OverlayState overlay;
-    overlay.infoVisible = app.infoVisible;
-    overlay.slideInfo = SlideInfo.get(app.album.settings.SlideStyle);
-    overlay.gdiplusActive = app.gdiplusActive;
+    overlay.infoVisible = state.infoVisible;
+    overlay.slideInfo = SlideInfo.get(context.album.settings.SlideStyle);
+    overlay.gdiplusActive = context.gdiplusActive;
     overlay.dpi = windowDpi(view);
     return overlay;
 }
@@ -153,31 +161,29 @@ bool pathExists(const Text& path) {
 
 // Without a picture the view says why, so an empty Page or a vanished file does not pass for a
 // picture that failed to paint.
-std::optional<Text> absenceNoteOf(const App& app, const LoadedPicture& picture) {
+std::optional<Text> absenceNoteOf(const PageViewContext& context, const LoadedPicture& picture) {
     if (picture.picture.image() != nullptr || picture.picture.bitmap() != nullptr) return std::nullopt;
-    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
-    return absenceNote(page, CurrentPictureFile(page, app.viewing.folder.index, app.viewing.folder.count), pathExists);
+    const PageSettings& page = currentPageOf(context);
+    return absenceNote(page, CurrentPictureFile(page, context.viewing.folder), pathExists);
 }
 
 void paintSurface(PageViewState& state, HWND surface, HDC dc) {
-    App& app = state.app;
-    if (!state.picture || !hasCurrentPage(app)) return;
-    const PageSettings& page = currentPageOf(app);
-    // A fit mode just chosen may draw more of the picture than was kept for the last one.
-    if (!keptPictureServes(*state.picture, pictureFitOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
-    const PhotoInfo info = currentPhotoInfo(page, app.viewing.folder.index, app.viewing.folder.count, app.gdiplusActive, metricsOf(*state.picture), {});
-    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app, surface));
-    if (const std::optional<Text> note = absenceNoteOf(app, *state.picture)) drawAbsenceNote(surface, dc, *note);
+    const PageViewContext& context = state.context;
+    if (!state.picture || !hasCurrentPage(context)) return;
+    const PageSettings& page = currentPageOf(context);
+    const PhotoInfo info = currentPhotoInfo(page, context.viewing.folder, context.gdiplusActive, metricsOf(*state.picture), {});
+    state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(state, surface));
+    if (const std::optional<Text> note = absenceNoteOf(context, *state.picture)) drawAbsenceNote(surface, dc, *note);
 }
 
 void savePictureFields(PageViewState& state) {
-    App& app = state.app;
-    app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
-    state.savedPicture = pictureFieldsOf(currentPageOf(app));
+    const PageViewContext& context = state.context;
+    context.albumFile.savePage(context.album, context.album.currentPage, SavePicture);
+    state.savedPicture = pictureFieldsOf(currentPageOf(context));
 }
 
 void rebuildBackground(PageViewState& state) {
-    const COLORREF colour = hasCurrentPage(state.app) ? currentPageOf(state.app).FontColorBk2 : GetSysColor(COLOR_BTNFACE);
+    const COLORREF colour = hasCurrentPage(state.context) ? currentPageOf(state.context).FontColorBk2 : GetSysColor(COLOR_BTNFACE);
     state.background.reset(CreateSolidBrush(colour));
 }
 
@@ -212,7 +218,7 @@ void placeFolderBar(const PageViewState& state, HWND view) {
 
 void recreateFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
-    state.folderBar = createFolderBar(state.app.instance, static_cast<int>(state.app.OsVersionCode), view, state);
+    state.folderBar = createFolderBar(state.context.instance, state.context.osVersionCode, view, state);
     const Size size = windowSizeOf(view);
     sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
     placeFolderBar(state, view);
@@ -227,47 +233,49 @@ void hideFolderBar(PageViewState& state, HWND view) {
 
 // Outside the slide show, which asks for its own next picture, a click on the FolderBar's
 // buttons finds its picture decoded.
-void decodeNeighboursAhead(HWND view, const App& app) {
-    if (app.countdown.SlideRunning) return;
+void decodeNeighboursAhead(HWND view, const PageViewState& state) {
+    const PageViewContext& context = state.context;
+    if (state.host.slideRunning()) return;
     std::vector<PicturePosition> positions;
-    if (hasCurrentPage(app) && isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)])) {
-        for (const int index : folderNeighbours(app.viewing.folder.index, app.viewing.folder.count)) positions.push_back({app.album.currentPage, index});
+    if (currentFolderPage(context.album) != nullptr) {
+        for (const int index : folderNeighbours(context.viewing.folder.index, context.viewing.folder.count)) positions.push_back({context.album.currentPage, index});
     }
     decodeAheadFor(view, positions);
 }
 
-AheadRequest aheadRequestFor(HWND view, const App& app, PicturePosition position) {
-    const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
-    return {aheadPictureAt(app.album, position, folderList(), app.viewing.folder.count), clientSizeOf(view), page, overlayStateOf(app, view)};
+AheadRequest aheadRequestFor(HWND view, const PageViewState& state, PicturePosition position) {
+    const PageViewContext& context = state.context;
+    const PageSettings& page = context.album.pages[static_cast<std::size_t>(position.page)];
+    const FolderCursor& folder = context.viewing.folder;
+    return {aheadPictureAt(context.album, position, *folder.list, folder.count), clientSizeOf(view), page, overlayStateOf(state, view)};
 }
 
 // Placed by now, so the pictures are fitted to the area they will be shown in.
 void onShowPlacedView(HWND view, const PageViewState& state) {
-    const App& app = state.app;
+    const PageViewContext& context = state.context;
     if (state.pictureComing) {
-        decodeForWindow(aheadRequestFor(view, app, {app.album.currentPage, app.viewing.folder.index}), view, IDM_VIEW_PICTURE_READY);
+        decodeForWindow(aheadRequestFor(view, state, {context.album.currentPage, context.viewing.folder.index}), view, IDM_VIEW_PICTURE_READY);
     }
-    decodeNeighboursAhead(view, app);
+    decodeNeighboursAhead(view, state);
     if (IsWindowVisible(view)) return;
-    if (!tabAnimate(app)) {
+    if (!tabAnimate(context)) {
         ShowWindow(view, SW_SHOW);
         return;
     }
-    const bool tabsBelow = (app.album.settings.TabStyle & TabBottom) != 0;
+    const bool tabsBelow = (context.album.settings.TabStyle & TabBottom) != 0;
     // A slide the system refuses still leaves the view shown.
     if (!AnimateWindow(view, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | (tabsBelow ? AW_VER_NEGATIVE : AW_VER_POSITIVE)))
         ShowWindow(view, SW_SHOW);
 }
 
 INT_PTR onInitDialog(HWND view, PageViewState& state) {
-    App& app = state.app;
+    const PageViewContext& context = state.context;
     state.folderWatch = std::make_unique<FolderWatch>(view, kFolderRelisted);
     DragAcceptFiles(view, TRUE);
-    app.infoVisible = true;
-    if (hasCurrentPage(app)) {
-        app.viewing.folder.index = folderIndexFrom(currentPageOf(app).FolderFileNo);
-        state.savedPicture = pictureFieldsOf(currentPageOf(app));
-        loadPictureUnlessSlow(state, app.album.currentPage);
+    if (hasCurrentPage(context)) {
+        context.viewing.folder.index = folderIndexFrom(currentPageOf(context).FolderFileNo);
+        state.savedPicture = pictureFieldsOf(currentPageOf(context));
+        loadPictureUnlessSlow(state, context.album.currentPage);
     }
     PostMessageW(view, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
     PostMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
@@ -278,21 +286,18 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
 }
 
 INT_PTR onDestroy(HWND view, PageViewState& state) {
-    App& app = state.app;
+    const PageViewContext& context = state.context;
     state.folderWatch.reset();
-    if (!app.PagesChanged && hasCurrentPage(app)) {
-        storeFolderPosition(app);
+    if (!state.pageReplaced && hasCurrentPage(context)) {
+        storeFolderPosition(context.album, context.viewing.folder);
         // Rewriting the album with what it holds would cost every Page change a file write.
-        if (pictureFieldsOf(currentPageOf(app)) != state.savedPicture) savePictureFields(state);
+        if (pictureFieldsOf(currentPageOf(context)) != state.savedPicture) savePictureFields(state);
     }
     KillTimer(view, kFolderBarTimer);
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
     state.folderBar = nullptr;
     DragAcceptFiles(view, FALSE);
     decodeAhead({});
-    // The stand has already forgotten itself when it goes: the program is ending, and the kept
-    // pictures must go before the decoder does.
-    if (app.standWindow == nullptr) forgetKeptPictures();
     return FALSE;
 }
 
@@ -300,23 +305,23 @@ INT_PTR onDestroy(HWND view, PageViewState& state) {
 // index never points into a list it was not meant for. A listing of a folder the view has left
 // meanwhile is dropped.
 void onFolderRelisted(HWND view, PageViewState& state) {
-    App& app = state.app;
+    const PageViewContext& context = state.context;
     std::optional<FolderRelisting> relisting = state.folderWatch ? state.folderWatch->take() : std::nullopt;
-    if (!relisting || shownFolder(app) != relisting->watched) return;
-    FolderList& list = folderList();
-    const std::span<const FolderEntry> before = std::span<const FolderEntry>(list.entries).first(static_cast<std::size_t>(std::clamp(app.viewing.folder.count, 0, kFolderListCapacity)));
+    if (!relisting || shownFolder(context) != relisting->watched) return;
+    FolderList& list = *context.viewing.folder.list;
+    const std::span<const FolderEntry> before = std::span<const FolderEntry>(list.entries).first(static_cast<std::size_t>(std::clamp(context.viewing.folder.count, 0, kFolderListCapacity)));
     const std::span<const FolderEntry> after = std::span<const FolderEntry>(relisting->list->entries).first(static_cast<std::size_t>(relisting->count));
-    const FolderPlace place = placeAfterRelisting(before, app.viewing.folder.index, after);
+    const FolderPlace place = placeAfterRelisting(before, context.viewing.folder.index, after);
     std::swap(list.entries, relisting->list->entries);
     list.morePictures = relisting->list->morePictures;
     state.host.folderRelisted(place);
     sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
-    decodeNeighboursAhead(view, app);
+    decodeNeighboursAhead(view, state);
 }
 
 // A step or a drop may have shown another picture meanwhile.
 void showComingPicture(const PageViewState& state) {
-    if (state.pictureComing && hasCurrentPage(state.app)) state.host.pictureArrived();
+    if (state.pictureComing && hasCurrentPage(state.context)) state.host.pictureArrived();
 }
 
 INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM parameter) {
@@ -344,9 +349,9 @@ int folderBarHeight(const PageViewState& state) {
 }
 
 INT_PTR onMouseMove(HWND view, PageViewState& state, LPARAM position) {
-    const App& app = state.app;
+    const PageViewContext& context = state.context;
     // The running slide show's picture is not the folder Page's place the bar would step from.
-    if (app.countdown.SlideRunning || !hasCurrentPage(app) || !isFolderPage(currentPageOf(state.app))) return TRUE;
+    if (state.host.slideRunning() || currentFolderPage(context.album) == nullptr) return TRUE;
     const Point point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (!state.folderBarTiming.hover(point, clientSizeOf(view), folderBarHeight(state), windowDpi(view))) return TRUE;
     placeFolderBar(state, view);
@@ -369,8 +374,8 @@ INT_PTR onClick(HWND view, PageViewHost& host) {
     return TRUE;
 }
 
-bool showsFolder(const App& app) {
-    return hasCurrentPage(app) && isFolderPage(app.album.pages[static_cast<std::size_t>(app.album.currentPage)]);
+bool showsFolder(const PageViewContext& context) {
+    return currentFolderPage(context.album) != nullptr;
 }
 
 std::optional<FolderKey> folderKeyOf(WPARAM key) {
@@ -387,7 +392,7 @@ std::optional<FolderKey> folderKeyOf(WPARAM key) {
 INT_PTR onKeyDown(const PageViewState& state, WPARAM key) {
     const std::optional<FolderKey> folderKey = folderKeyOf(key);
     if (!folderKey) return FALSE;
-    if (showsFolder(state.app)) {
+    if (showsFolder(state.context)) {
         const FolderStep step = folderKeyStep(*folderKey);
         state.host.stepFolder(step.direction, step.modifiers);
     }
@@ -400,7 +405,7 @@ INT_PTR onMouseWheel(HWND view, const PageViewState& state, WPARAM wParam, LPARA
     GetWindowRect(view, &frame);
     const POINT pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const std::optional<StepDirection> direction = wheelStep(GET_WHEEL_DELTA_WPARAM(wParam));
-    if (direction && PtInRect(&frame, pointer) && showsFolder(state.app)) state.host.stepFolder(*direction, {});
+    if (direction && PtInRect(&frame, pointer) && showsFolder(state.context)) state.host.stepFolder(*direction, {});
     return TRUE;
 }
 
@@ -418,14 +423,14 @@ INT_PTR onRightClick(HWND view, PageViewHost& host, LPARAM position) {
 }
 
 INT_PTR onDoubleClick(PageViewState& state) {
-    App& app = state.app;
-    switch (TabDoubleClick.get(app.album.settings.TabStyle)) {
+    const PageViewContext& context = state.context;
+    switch (TabDoubleClick.get(context.album.settings.TabStyle)) {
         case 0: state.host.openPageSettings(); break;
         case 1:
-            app.infoVisible = !app.infoVisible;
+            state.infoVisible = !state.infoVisible;
             state.host.lookChanged();
             break;
-        case 2: openPictureFile(app); break;
+        case 2: openPictureFile(context.album, context.viewing.folder); break;
         default: break;
     }
     return TRUE;
@@ -453,19 +458,19 @@ std::optional<Text> firstDroppedPath(HDROP drop) {
     return path;
 }
 
-INT_PTR onDropFiles(PageViewState& state, HDROP drop) {
-    const std::optional<Text> path = firstDroppedPath(drop);
-    DragFinish(drop);
-    App& app = state.app;
-    if (!path || !hasCurrentPage(app)) return TRUE;
+INT_PTR onDropFiles(PageViewState& state, HDROP dropped) {
+    const std::optional<Text> path = firstDroppedPath(dropped);
+    DragFinish(dropped);
+    const PageViewContext& context = state.context;
+    if (!path || !hasCurrentPage(context)) return TRUE;
     const DWORD attributes = GetFileAttributesW(wide(*path));
-    DropContext context;
-    context.isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    context.pageLocked = (currentPageOf(app).Flag & FlagLocked) != 0;
-    context.dropNewPage = (app.album.settings.TabStyle & TabDropNewPage) != 0;
-    context.gdiplusActive = app.gdiplusActive;
-    context.slideRunning = app.countdown.SlideRunning;
-    const DropAction action = dropActionFor(*path, context);
+    DropContext drop;
+    drop.isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    drop.pageLocked = (currentPageOf(context).Flag & FlagLocked) != 0;
+    drop.dropNewPage = (context.album.settings.TabStyle & TabDropNewPage) != 0;
+    drop.gdiplusActive = context.gdiplusActive;
+    drop.slideRunning = state.host.slideRunning();
+    const DropAction action = dropActionFor(*path, drop);
     if (action == DropAction::OpenAlbum) {
         openAlbumInNewProcess(*path);
         return TRUE;
@@ -481,7 +486,7 @@ INT_PTR onDropFiles(PageViewState& state, HDROP drop) {
 }
 
 INT_PTR onDrawItem(HWND view, PageViewState& state, const DRAWITEMSTRUCT& item) {
-    if (item.hwndItem != frontSurfaceOf(view, state.app)) return FALSE;
+    if (item.hwndItem != frontSurfaceOf(view, state.context)) return FALSE;
     paintSurface(state, item.hwndItem, item.hDC);
     return TRUE;
 }
@@ -493,11 +498,10 @@ INT_PTR onControlColour(const PageViewState& state, HDC dc) {
 }
 
 // The full path of the picture the Page shows, whether or not the file is there.
-std::optional<Text> shownPicturePath(const App& app) {
-    if (!hasCurrentPage(app)) return std::nullopt;
-    const PageSettings& page = app.album.pages[static_cast<std::size_t>(app.album.currentPage)];
-    if (page.File.empty()) return std::nullopt;
-    const Text picture = CurrentPictureFile(page, app.viewing.folder.index, app.viewing.folder.count);
+std::optional<Text> shownPicturePath(const Album& album, const FolderCursor& folder) {
+    const PageSettings* page = currentPageOf(album);
+    if (page == nullptr || page->File.empty()) return std::nullopt;
+    const Text picture = CurrentPictureFile(*page, folder);
     if (picture.empty()) return std::nullopt;
     return fullPathName(picture);
 }
@@ -533,25 +537,25 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
 
 }  // namespace
 
-HWND createPageView(App& app, HWND stand, PageViewHost& host) {
-    return createDialogWithState<pageViewProc>(app.instance, IDD_PAGEVIEW, stand, std::make_unique<PageViewState>(app, host));
+HWND createPageView(const PageViewContext& context, HWND stand, PageViewHost& host) {
+    return createDialogWithState<pageViewProc>(context.instance, IDD_PAGEVIEW, stand, std::make_unique<PageViewState>(context, host));
 }
 
 void loadPicture(HWND pageView, int page, bool rescan) {
     PageViewState* state = windowState<PageViewState>(pageView);
-    if (state == nullptr || page < 0 || page >= static_cast<int>(state->app.album.pages.size())) return;
+    if (state == nullptr || page < 0 || page >= static_cast<int>(state->context.album.pages.size())) return;
     loadPictureInto(*state, page, rescan);
-    decodeNeighboursAhead(pageView, state->app);
+    decodeNeighboursAhead(pageView, *state);
 }
 
 void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions) {
     const PageViewState* state = windowState<PageViewState>(pageView);
-    if (state == nullptr || !state->app.gdiplusActive) return;
-    const App& app = state->app;
+    if (state == nullptr || !state->context.gdiplusActive) return;
+    const PageViewContext& context = state->context;
     std::vector<AheadRequest> requests;
     for (const PicturePosition& position : positions) {
-        if (position.page < 0 || position.page >= static_cast<int>(app.album.pages.size())) continue;
-        requests.push_back(aheadRequestFor(pageView, app, position));
+        if (position.page < 0 || position.page >= static_cast<int>(context.album.pages.size())) continue;
+        requests.push_back(aheadRequestFor(pageView, *state, position));
     }
     decodeAhead(std::move(requests));
 }
@@ -565,29 +569,33 @@ void refreshViewBackground(HWND pageView) {
     if (PageViewState* state = windowState<PageViewState>(pageView)) rebuildBackground(*state);
 }
 
-std::optional<Text> shownPictureFile(const App& app) {
-    std::optional<Text> full = shownPicturePath(app);
+std::optional<Text> shownPictureFile(const Album& album, const FolderCursor& folder) {
+    std::optional<Text> full = shownPicturePath(album, folder);
     if (!full || GetFileAttributesW(wide(*full)) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return full;
 }
 
-void openPictureFile(const App& app) {
-    const std::optional<Text> full = shownPicturePath(app);
+void openPictureFile(const Album& album, const FolderCursor& folder) {
+    const std::optional<Text> full = shownPicturePath(album, folder);
     if (!full) return;
     const ShellOpenRequest request = shellOpenRequest(*full);
     ShellExecuteW(nullptr, L"open", wide(request.file), nullptr, request.folder ? wide(*request.folder) : nullptr,
                   SW_SHOWNORMAL);
 }
 
-void openPictureFolder(const App& app) {
-    const std::optional<Text> full = shownPictureFile(app);
+void openPictureFolder(const Album& album, const FolderCursor& folder) {
+    const std::optional<Text> full = shownPictureFile(album, folder);
     if (!full) return;
     const Text arguments = selectInFolderArguments(*full);
     ShellExecuteW(nullptr, L"open", L"explorer.exe", wide(arguments), nullptr, SW_SHOWNORMAL);
 }
 
-void storeFolderPosition(App& app) {
-    if (hasCurrentPage(app)) currentPageOf(app).FolderFileNo = app.viewing.folder.index;
+void storeFolderPosition(Album& album, const FolderCursor& folder) {
+    if (PageSettings* page = currentPageOf(album)) page->FolderFileNo = folder.index;
+}
+
+void leavePageUnsaved(HWND pageView) {
+    if (PageViewState* state = windowState<PageViewState>(pageView)) state->pageReplaced = true;
 }
 
 }  // namespace quillory

@@ -3,26 +3,26 @@
 // text, reacts to the mouse and accepts dropped pictures, folders and albums.
 //
 // The stand's side of it:
-// - createPageView makes the view for `app.album.currentPage`, hidden. The stand places it
+// - createPageView makes the view for the album's current Page, hidden. The stand places it
 //   (MoveWindow) and then sends it IDM_VIEW_LAYOUT; the view shows itself (sliding in with
 //   TabAnimate) on its first posted message, that is once the stand's creating call returned.
 // - Requests down are calls (loadPicture, refreshViewBackground, ...); what a person does in the
 //   view goes up to its PageViewHost, which decides what it changes and what is repainted.
 // - DestroyWindow when the Page changes or the stand closes: the view then stores the folder
-//   position in the Page and saves the Page's picture fields (unless `app.PagesChanged`).
+//   position in the Page and saves the Page's picture fields (unless leavePageUnsaved).
 #include <windows.h>
 
 #include <span>
 
+#include "album/album_file.h"
 #include "album/page_tabs.h"
 #include "base/text.h"
 #include "photoinfo/photo_format.h"
 #include "view/folder_step.h"
 #include "view/folder_watch.h"
+#include "view/viewing_record.h"
 
 namespace quillory {
-
-struct App;
 
 // What the view asks of the window it sits in.
 class PageViewHost {
@@ -45,16 +45,28 @@ public:
     virtual void folderRelisted(const FolderPlace& place) = 0;
     // The picture the view came up without has been decoded: it can be shown now.
     virtual void pictureArrived() = 0;
+    // The slide show runs: it picks the pictures, not the view, and the FolderBar stays away.
+    virtual bool slideRunning() const = 0;
 
 protected:
     ~PageViewHost() = default;
 };
 
+// What the view reads and changes, owned by the stand, which outlives its views.
+struct PageViewContext {
+    HINSTANCE instance = nullptr;
+    int osVersionCode = 0;
+    bool gdiplusActive = false;
+    Album& album;
+    AlbumFile& albumFile;
+    Viewing& viewing;
+};
+
 // The view for the current Page; nullptr when it cannot be made.
-HWND createPageView(App& app, HWND stand, PageViewHost& host);
+HWND createPageView(const PageViewContext& context, HWND stand, PageViewHost& host);
 
 // loadPicture: the Page's picture becomes the view's current picture. For a folder Page it is
-// FolderList entry `app.viewing.folder.index`; with `rescan` the folder is listed and ordered first.
+// the FolderList entry at the viewing's cursor; with `rescan` the folder is listed and ordered first.
 void loadPicture(HWND pageView, int page, bool rescan);
 
 // The brush behind the surfaces takes the current Page's background colour.
@@ -69,17 +81,20 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions);
 // The size numbers of the picture the view shows (none without one), for the Page settings.
 PictureMetrics shownPictureMetrics(HWND pageView);
 
-// The full path of the picture the view shows, when it has one and the file is there.
-std::optional<Text> shownPictureFile(const App& app);
+// The full path of the picture the current Page shows, when it has one and the file is there.
+std::optional<Text> shownPictureFile(const Album& album, const FolderCursor& folder);
 
 // openPictureFile: the current Page's picture opened with its associated program.
-void openPictureFile(const App& app);
+void openPictureFile(const Album& album, const FolderCursor& folder);
 
 // The shown picture's folder opened in the system's file browser with the picture selected.
-void openPictureFolder(const App& app);
+void openPictureFolder(const Album& album, const FolderCursor& folder);
 
 // Copies the folder position into the current Page's FolderFileNo, so a save made while the
 // view still exists (the closing save) records where the person was.
-void storeFolderPosition(App& app);
+void storeFolderPosition(Album& album, const FolderCursor& folder);
+
+// The Page records were replaced under the view: when it goes it stores nothing into them.
+void leavePageUnsaved(HWND pageView);
 
 }  // namespace quillory

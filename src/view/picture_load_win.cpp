@@ -66,6 +66,11 @@ SharedPicture bitmapPicture(const Text& path) {
     return picture;
 }
 
+// Whether `picture` has the pixels `fit` draws; a missing picture and a device bitmap always do.
+bool keptPictureServes(const LoadedPicture& picture, PictureFit fit) {
+    return picture.picture.image() == nullptr || keptPictureServes(picture.fittedFor, picture.whole, fit);
+}
+
 }  // namespace
 
 std::optional<FileStamp> pictureFileStamp(const Text& path) {
@@ -106,10 +111,6 @@ SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit f
     SharedPicture picture = decodedPicture(path, fit);
     if (picture->picture.image() != nullptr) cache.insert(path, *stamp, picture, heldBytes(*picture, stamp->size));
     return picture;
-}
-
-bool keptPictureServes(const LoadedPicture& picture, PictureFit fit) {
-    return picture.picture.image() == nullptr || keptPictureServes(picture.fittedFor, picture.whole, fit);
 }
 
 void forgetKeptPictures() {

@@ -46,9 +46,6 @@ SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit f
 // cannot be read or decoded, or when `stop` is set meanwhile. Any thread may call this.
 SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
 
-// Whether `picture` has the pixels `fit` draws; a missing picture and a device bitmap always do.
-bool keptPictureServes(const LoadedPicture& picture, PictureFit fit);
-
 // Lets go of every kept picture and of the work decoding ahead (decode_ahead_win.h); must run
 // before the decoder is shut down.
 void forgetKeptPictures();

@@ -112,7 +112,11 @@ TEST_F(ViewingTest, EveryWayOutOfThePageSettingsAndAFitModeRepaintTheView) {
     EXPECT_FALSE(pageSettingsClosed(false).has(Change::Tabs));
     EXPECT_TRUE(resized().repaintsView());
 
+    // A kept picture shrunk for the old fit may lack pixels the new one draws: it is loaded
+    // again here, never from inside a paint.
     const Changes fit = chooseFitMode(album, file, 3);
+    EXPECT_TRUE(fit.has(Change::Picture));
+    EXPECT_TRUE(fitModePreviewed().has(Change::Picture));
     EXPECT_TRUE(fit.repaintsView());
     EXPECT_EQ(FitMode.get(album.pages[1].PhotoFlag), 3u);
     EXPECT_NE(files.files.at(kPath).size(), 0u);

@@ -11,7 +11,7 @@
 
 #include "base/wide_win.h"
 #include "draw/gdiplus_win.h"
-#include "photoinfo/photo_info_win.h"
+#include "draw/picture_metrics_win.h"
 #include "support/bitmap_file_win.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"

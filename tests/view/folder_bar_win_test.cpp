@@ -23,8 +23,7 @@ struct SteppingHost final : FolderBarHost {
         steps.push_back(direction);
         app.viewing.folder.index = steppedFolderIndex(app.viewing.folder.index, app.viewing.folder.count, direction, modifiers);
     }
-    int folderIndex() const override { return app.viewing.folder.index; }
-    int folderCount() const override { return app.viewing.folder.count; }
+    const FolderCursor& folder() const override { return app.viewing.folder; }
     App& app;
     std::vector<StepDirection> steps;
 };
@@ -144,7 +143,7 @@ TEST(FolderBarOfPageView, GoesWithItsView) {
     app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
     const std::vector<HWND> before = threadWindows();
     QuietViewHost host;
-    HWND view = createPageView(app, app.standWindow, host);
+    HWND view = createPageView(testing::viewContextOf(app), app.standWindow, host);
     ASSERT_NE(view, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -178,7 +177,7 @@ TEST(FolderBarOfPageView, StaysAwayWhileTheSlideShowRuns) {
     HWND stand = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
     const std::vector<HWND> before = threadWindows();
     QuietViewHost host;
-    HWND view = createPageView(app, stand, host);
+    HWND view = createPageView(testing::viewContextOf(app), stand, host);
     ASSERT_NE(view, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -190,11 +189,11 @@ TEST(FolderBarOfPageView, StaysAwayWhileTheSlideShowRuns) {
     RECT client{};
     GetClientRect(view, &client);
 
-    app.countdown.SlideRunning = true;
+    host.showRunning = true;
     SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(10, client.bottom / 2));
     EXPECT_FALSE(IsWindowVisible(bar));
 
-    app.countdown.SlideRunning = false;
+    host.showRunning = false;
     SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(12, client.bottom / 2));
     EXPECT_TRUE(IsWindowVisible(bar)) << "the same place calls the bar once the show has stopped";
 

@@ -6,7 +6,7 @@
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "photoinfo/exif_builder.h"
-#include "photoinfo/photo_info_win.h"
+#include "view/shown_picture_win.h"
 #include "support/scratch_folder_win.h"
 #include "view/folder_scan_win.h"
 
@@ -38,12 +38,13 @@ class WinFolderScan : public ::testing::Test {
 protected:
     std::vector<Text> names(int count) const {
         std::vector<Text> out;
-        for (int i = 0; i < count; ++i) out.push_back(folderList().entries[static_cast<std::size_t>(i)].path.substr(folder_.path().size()));
+        for (int i = 0; i < count; ++i) out.push_back(cursor.list->entries[static_cast<std::size_t>(i)].path.substr(folder_.path().size()));
         return out;
     }
 
     testing::ScratchFolder folder_{u"quillory_scan"};
     Album album;
+    FolderCursor cursor;
 };
 
 TEST_F(WinFolderScan, ListsARealFolderInNameOrder) {
@@ -52,9 +53,9 @@ TEST_F(WinFolderScan, ListsARealFolderInNameOrder) {
     folder_.write(u"a.bmp", {1});
     folder_.write(u"readme.txt", {1});
     folder_.makeFolder(u"holiday.jpg");
-    EXPECT_EQ(scanFolderOnDisk(album, true, folder_.path(), true), 4);
+    EXPECT_EQ(scanFolderOnDisk(album, true, folder_.path(), true, *cursor.list), 4);
     EXPECT_EQ(names(4), (std::vector<Text>{u"A.png", u"a.bmp", u"b.JPG", u"holiday.jpg"}));
-    EXPECT_EQ(scanFolderOnDisk(album, false, folder_.path() + u"a.bmp", false), 1);
+    EXPECT_EQ(scanFolderOnDisk(album, false, folder_.path() + u"a.bmp", false, *cursor.list), 1);
 }
 
 TEST_F(WinFolderScan, OrdersARealFolderByShootingDate) {
@@ -63,7 +64,7 @@ TEST_F(WinFolderScan, OrdersARealFolderByShootingDate) {
     folder_.write(u"c.jpg", {0xFF, 0xD8, 0xFF, 0xD9});
     folder_.write(u"d.png", pngShotAtAfterImageData("2021:03:04 05:06:07"));
     album.settings.TabStyle = TabSortByDate;
-    EXPECT_EQ(scanFolderOnDisk(album, true, folder_.path(), true), 4);
+    EXPECT_EQ(scanFolderOnDisk(album, true, folder_.path(), true, *cursor.list), 4);
     EXPECT_EQ(names(4), (std::vector<Text>{u"c.jpg", u"b.jpg", u"d.png", u"a.jpg"}));
 }
 
@@ -72,16 +73,18 @@ TEST_F(WinFolderScan, CurrentPictureAndItsInformation) {
     PageSettings page;
     page.File = folder_.path();
     page.Flag = FlagFolder;
-    const int count = scanFolderOnDisk(album, true, page.File, true);
-    ASSERT_EQ(count, 1);
-    EXPECT_EQ(CurrentPictureFile(page, 0, count), folder_.path() + u"x.jpg");
-    EXPECT_EQ(CurrentPictureFile(page, 1, count), u"");
-    const PhotoInfo info = currentPhotoInfo(page, 0, count, true, PictureMetrics{}, {});
+    cursor.count = scanFolderOnDisk(album, true, page.File, true, *cursor.list);
+    ASSERT_EQ(cursor.count, 1);
+    EXPECT_EQ(CurrentPictureFile(page, cursor), folder_.path() + u"x.jpg");
+    cursor.index = 1;
+    EXPECT_EQ(CurrentPictureFile(page, cursor), u"");
+    cursor.index = 0;
+    const PhotoInfo info = currentPhotoInfo(page, cursor, true, PictureMetrics{}, {});
     EXPECT_EQ(infoRow(info, 2).text, u"2023年5月7日 日曜日 午後2時03分09秒");
     EXPECT_EQ(infoRow(info, 5).text, u"x (jpg)");
     EXPECT_TRUE(infoRow(info, 0).hasValue);
     EXPECT_EQ(infoRow(info, 4).text, folder_.path());
-    const PhotoInfo withoutDecoder = currentPhotoInfo(page, 0, count, false, PictureMetrics{}, {});
+    const PhotoInfo withoutDecoder = currentPhotoInfo(page, cursor, false, PictureMetrics{}, {});
     EXPECT_FALSE(infoRow(withoutDecoder, 2).hasValue);
 }
 

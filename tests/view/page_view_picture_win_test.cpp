@@ -70,7 +70,7 @@ protected:
 };
 
 TEST_F(PageViewPicture, TheBackgroundShowsAtOnceAndThePictureWhenItIsDecoded) {
-    HWND view = createPageView(app, app.standWindow, host);
+    HWND view = createPageView(testing::viewContextOf(app), app.standWindow, host);
     ASSERT_NE(view, nullptr);
     host.view = view;
     MoveWindow(view, 0, 0, 400, 300, FALSE);
