@@ -42,7 +42,7 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     SetForegroundWindow(window);
     UpdateWindow(window);
     buildPopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode, .dpi = windowDpi(window),
-                    .pictureShown = shownPictureFile(app.album, app.viewing.folder).has_value()},
+                    .pictureShown = shownPictureFile(app.album, app.viewing.folder).has_value(), .fullScreen = fullScreen.active},
                    window, screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);

@@ -70,6 +70,7 @@ PopupMenu preparePopupMenu(const PopupMenuSource& source) {
     applyStates(menu.popup, state);
     addBitmaps(menu, source, state.markedMenu, currentPageMenu);
     setMenuEnabled(menu.popup, IDM_OPEN_FOLDER, source.pictureShown);
+    setMenuCheck(menu.popup, IDM_FULL_SCREEN, source.fullScreen);
     fillHistoryMenu(menu.popup, source.album);
     return menu;
 }

@@ -18,6 +18,7 @@ struct PopupMenuSource {
     unsigned osVersionCode = 0;    // menu bitmaps from Windows Vista on
     int dpi = kDefaultDpi;         // of the window the menu opens over
     bool pictureShown = false;     // the view shows a picture file that is there: its folder can open
+    bool fullScreen = false;       // the view covers its monitor: the full-screen item is checked
 };
 
 // The menu made for the current state and not yet shown. Its bitmaps outlive it.

@@ -44,8 +44,9 @@ protected:
         app.instance = GetModuleHandleW(nullptr);
         app.OsVersionCode = 1000;
     }
-    PopupMenu prepare(bool pictureShown = false) const {
-        return preparePopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode, .pictureShown = pictureShown});
+    PopupMenu prepare(bool pictureShown = false, bool fullScreen = false) const {
+        return preparePopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode,
+                                 .pictureShown = pictureShown, .fullScreen = fullScreen});
     }
     App app;
 };
@@ -159,6 +160,17 @@ TEST_F(PopupMenuTest, OpeningThePicturesFolderIsOfferedOnlyWithAPictureShown) {
     EXPECT_FALSE(greyed(command(with.popup, IDM_OPEN_FOLDER)));
     EXPECT_TRUE(greyed(command(without.popup, IDM_OPEN_FOLDER)));
     EXPECT_FALSE(greyed(command(without.popup, IDM_OPEN_FILE))) << "only the new item waits for a picture";
+}
+
+TEST_F(PopupMenuTest, TheFullScreenItemIsCheckedOnlyWhileTheViewCoversItsMonitor) {
+    app.album = slideAlbum({{1, false, false, u"Home"}});
+    app.album.currentPage = 0;
+    const PopupMenu framed = prepare(/*pictureShown=*/true, /*fullScreen=*/false);
+    const PopupMenu full = prepare(/*pictureShown=*/true, /*fullScreen=*/true);
+    ASSERT_NE(framed.popup, nullptr);
+    ASSERT_NE(full.popup, nullptr);
+    EXPECT_FALSE(checked(command(framed.popup, IDM_FULL_SCREEN)));
+    EXPECT_TRUE(checked(command(full.popup, IDM_FULL_SCREEN)));
 }
 
 }  // namespace
