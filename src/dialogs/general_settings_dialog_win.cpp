@@ -6,7 +6,7 @@
 #include "base/window_slide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/animate_random_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/general_settings_panels_win.h"
 #include "dialogs/glass_strips_win.h"
@@ -56,7 +56,7 @@ INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
     session.frame = dialog;
     session.pageList.PagesChanged = false;
     frame.panels.open(dialog, session.host, kToolbarLayout);
-    frame.icons = setDialogIcons(dialog, session.host);
+    frame.icons = setDialogIcons(dialog, session.host.dpiX, session.host.dpiY);
     frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     ShowWindow(GetDlgItem(dialog, IDC_BIG_ICON), SW_SHOW);

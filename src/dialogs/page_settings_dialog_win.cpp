@@ -6,7 +6,7 @@
 #include "base/format.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/glass_strips_win.h"
 #include "dialogs/page_settings_panels_win.h"
@@ -65,7 +65,7 @@ INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
     frame.panels.open(dialog, session.host, kToolbarLayout);
     SetWindowTextW(dialog, wide(frameCaption(session.edit.workingPage)));
     SetDlgItemTextW(dialog, IDC_SAMPLE_TEXT, L"");
-    frame.icons = setDialogIcons(dialog, session.host);
+    frame.icons = setDialogIcons(dialog, session.host.dpiX, session.host.dpiY);
     frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     return TRUE;

@@ -8,7 +8,7 @@
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "base/window_dpi_win.h"
-#include "dialogs/win_geometry_win.h"
+#include "base/win_geometry_win.h"
 #include "photoinfo/photo_format.h"
 #include "resource.h"
 #include "stand/compact_window.h"

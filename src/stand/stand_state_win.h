@@ -7,7 +7,7 @@
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
 #include "stand/full_screen_win.h"
 #include "stand/slide_show_win.h"
 #include "view/page_view_win.h"
