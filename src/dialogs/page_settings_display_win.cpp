@@ -69,7 +69,7 @@ void onModeChosen(HWND panel, PageSettingsSession& session) {
     const unsigned mode = *chosen;
     FitMode.set(session.livePage().PhotoFlag, mode);
     if (FitMode.get(session.workingPage().PhotoFlag) != mode) {
-        if (session.showLivePage) session.showLivePage();
+        session.host.showOnStand(StandLook::PageLook);
         FitMode.set(session.workingPage().PhotoFlag, mode);
     }
     showExplanation(panel, mode);

@@ -45,8 +45,8 @@ void addLine(HWND list, int index, InfoLine& line) {
 }
 
 PhotoInfo shownPhotoInfo(PageSettingsSession& session) {
-    const App& app = session.app;
-    return currentPhotoInfo(session.livePage(), app.viewing.folder.index, app.viewing.folder.count, app.gdiplusActive, session.shownPicture,
+    const FolderCursor& cursor = session.cursor();
+    return currentPhotoInfo(session.livePage(), cursor.index, cursor.count, session.host.gdiplusActive, session.record.shownPicture,
                             [](TextView path) { return dialogPathText(path, winPlatform().folders); });
 }
 

@@ -23,6 +23,9 @@ enum class Change : unsigned {
     Menus = 1u << 7,       // the system menu's current-Page items
     TabFont = 1u << 8,     // the tabs' font: their rows and the PageView's place follow it
     StatusFont = 1u << 9,  // the status bar's font and its parts
+    TabLayout = 1u << 10,  // the tabs' position and rows: they slide out, take them and their font, and slide in
+    Translucency = 1u << 11,  // the window's layered style and opacity
+    Topmost = 1u << 12,       // the window's band: topmost or normal
 };
 
 class Changes {
@@ -49,13 +52,6 @@ private:
 };
 
 constexpr Changes operator|(Change left, Change right) { return Changes(left) | right; }
-
-// The folder cursor of the current Page's view: the FolderList entry shown and how many pictures
-// the last listing found.
-struct FolderCursor {
-    int index = 0;
-    int count = 0;
-};
 
 // What the stand shows of the current Page now: its view's folder cursor and which of the two
 // picture surfaces is in front (0 or 1; the slide show's transitions swap them).

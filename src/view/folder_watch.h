@@ -8,6 +8,13 @@
 
 namespace quillory {
 
+// The folder cursor of the current Page's view: the FolderList entry shown and how many pictures
+// the last listing found.
+struct FolderCursor {
+    int index = 0;
+    int count = 0;
+};
+
 struct FolderPlace {
     int index = 0;
     int count = 0;
