@@ -31,7 +31,6 @@ double millisecondsOf(const std::function<void()>& work) {
 Album sampleAlbum() {
     Album album;
     album.defaultPage = makeDefaultPage();
-    album.settings.PageCount = kPages;
     for (int i = 0; i < kPages; ++i) {
         PageSettings page = makeDefaultPage();
         page.Label = formatText(u"旅行 %d", {i + 1});

@@ -189,7 +189,6 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
     app.instance = GetModuleHandleW(nullptr);
     app.gdiplusActive = true;
     for (const Text& file : pictures) app.album.pages.push_back(filePage(file));
-    app.album.settings.PageCount = static_cast<int>(pictures.size());
     // The view's 95 ms slide-in is a fixed wait, not work: left out of every figure.
     app.album.settings.TabStyle &= ~TabAnimate;
     app.albumFile = std::make_unique<AlbumFile>(tempPath(L"quillory-bench.qalbum"), platform.files, platform.codePage,

@@ -88,7 +88,8 @@ constexpr BitField TextCorner{14, 2};
 constexpr BitField colourSlotIndex{18, 2};
 
 // The main section. A new AlbumSettings holds the start values of the album file's key table
-// (album_keys.h). The file's TabNumber is not kept here: it is the tab of Album::currentPage.
+// (album_keys.h). The file's TabNumber is not kept here: it is the tab of Album::currentPage; nor
+// is its PageCount: it is the size of Album::pages.
 struct AlbumSettings {
     AlbumSettings();
 
@@ -97,7 +98,6 @@ struct AlbumSettings {
     std::int32_t xSize{};
     std::int32_t ySize{};
     std::uint32_t TabStyle{};
-    std::int32_t PageCount{};
     std::int16_t LayerWindowLevel{};
     Text TabFontName;
     std::int32_t TabFontSize{};

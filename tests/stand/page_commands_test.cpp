@@ -53,7 +53,7 @@ TEST_F(PageCommandsTest, NewPageTakesTheDefaultsIsSelectedAndWrittenOnce) {
     addPage(album, file, std::nullopt);
     EXPECT_EQ(files.replaceCount, 1);
     ASSERT_EQ(album.pages.size(), 6u);
-    EXPECT_EQ(album.settings.PageCount, 6);
+    EXPECT_EQ(stored().readInt(u"Quillory", u"PageCount", 0), 6);
     const PageSettings& added = album.pages[5];
     EXPECT_EQ(added.Label, u"Page6");
     EXPECT_EQ(added.Comment, u"Page6 コメント");
