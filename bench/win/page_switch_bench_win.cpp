@@ -140,7 +140,7 @@ double decodeTheOldWay(const Text& path) {
 
 double decodeTheNewWay(const Text& path) {
     const SteadyClock::time_point start = SteadyClock::now();
-    const SharedPicture picture = decodedPicture(path, PictureFit::ShorterSide);
+    const SharedPicture picture = decodedPicture(path, FitMode::ShorterSide);
     if (picture->picture.image() == nullptr) return -1;
     picture->painter.prepare(kViewSize, pageSceneOf(makeDefaultPage(), {}, kDefaultDpi), picture->picture, PaintPath::GdiPlus);
     GdiFlush();

@@ -103,7 +103,7 @@ bool deleteCurrentPage(Album& album, AlbumFile& file) {
 
 void setFitMode(Album& album, AlbumFile& file, unsigned mode) {
     if (album.currentPage < 0 || album.currentPage >= pageCount(album)) return;
-    FitMode.set(album.pages[static_cast<std::size_t>(album.currentPage)].PhotoFlag, mode);
+    FitModeBits.set(album.pages[static_cast<std::size_t>(album.currentPage)].PhotoFlag, mode);
     file.savePage(album, album.currentPage, SavePicture);
 }
 

@@ -113,7 +113,7 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     const Text file = CurrentPictureFile(settings, app.viewing.folder.index, app.viewing.folder.count);
     state.pictureComing = false;
     state.picture.reset();  // two large pictures need not be held at once
-    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive, pictureFitOf(settings.PhotoFlag));
+    state.picture = loadPictureFile(fullPathName(file).value_or(file), app.gdiplusActive, fitModeOf(settings.PhotoFlag));
     followShownFolder(state);
 }
 
@@ -124,7 +124,7 @@ void loadPictureUnlessSlow(PageViewState& state, int page) {
     const PageSettings& settings = app.album.pages[static_cast<std::size_t>(page)];
     if (isFolderPage(settings)) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, settings.File, /*store=*/true);
     const Text file = CurrentPictureFile(settings, app.viewing.folder.index, app.viewing.folder.count);
-    if (!app.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), pictureFitOf(settings.PhotoFlag))) {
+    if (!app.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), fitModeOf(settings.PhotoFlag))) {
         loadPictureInto(state, page, /*rescan=*/false);
         return;
     }
@@ -164,7 +164,7 @@ void paintSurface(PageViewState& state, HWND surface, HDC dc) {
     if (!state.picture || !hasCurrentPage(app)) return;
     const PageSettings& page = currentPageOf(app);
     // A fit mode just chosen may draw more of the picture than was kept for the last one.
-    if (!keptPictureServes(*state.picture, pictureFitOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
+    if (!keptPictureServes(*state.picture, fitModeOf(page.PhotoFlag))) loadPictureInto(state, app.album.currentPage, false);
     const PhotoInfo info = currentPhotoInfo(page, app.viewing.folder.index, app.viewing.folder.count, app.gdiplusActive, metricsOf(*state.picture), {});
     state.picture->painter.paintPage(surface, dc, page, state.picture->picture, info, overlayStateOf(app, surface));
     if (const std::optional<Text> note = absenceNoteOf(app, *state.picture)) drawAbsenceNote(surface, dc, *note);

@@ -122,14 +122,14 @@ TEST_F(PageSettingsDialogTest, FitModeShowsAtOnceAndTheCloseBoxPutsItBack) {
     unsigned modeWhileOpen = 99;
     const int result = run([&](HWND frame) {
         chooseEntry(panelOf(frame), IDC_FIT_MODE, 3);
-        modeWhileOpen = FitMode.get(page().PhotoFlag);
+        modeWhileOpen = FitModeBits.get(page().PhotoFlag);
         EXPECT_EQ(asked.looks, std::vector<StandLook>{StandLook::PageLook});
         SetDlgItemTextW(frame, IDC_SAMPLE_TEXT, L"");
         PostMessageW(frame, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(modeWhileOpen, 3u);
-    EXPECT_EQ(FitMode.get(page().PhotoFlag), 0u);
+    EXPECT_EQ(FitModeBits.get(page().PhotoFlag), 0u);
 }
 
 // "MS UI Gothic" is such a face under Wine, which knows it only as a substitute.

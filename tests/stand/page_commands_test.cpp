@@ -168,9 +168,9 @@ TEST_F(PageCommandsTest, FitModeChangesOnlyTheCurrentPagesPictureFields) {
     start(3, 1);
     album.pages[1].Label = u"not saved by a fit mode";
     setFitMode(album, file, 3);
-    EXPECT_EQ(FitMode.get(album.pages[1].PhotoFlag), 3u);
+    EXPECT_EQ(FitModeBits.get(album.pages[1].PhotoFlag), 3u);
     const Album again = load();
-    EXPECT_EQ(FitMode.get(again.pages[1].PhotoFlag), 3u);
+    EXPECT_EQ(FitModeBits.get(again.pages[1].PhotoFlag), 3u);
     EXPECT_EQ(again.pages[1].Label, u"B");
 }
 

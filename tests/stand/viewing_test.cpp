@@ -114,7 +114,7 @@ TEST_F(ViewingTest, EveryWayOutOfThePageSettingsAndAFitModeRepaintTheView) {
 
     const Changes fit = chooseFitMode(album, file, 3);
     EXPECT_TRUE(fit.repaintsView());
-    EXPECT_EQ(FitMode.get(album.pages[1].PhotoFlag), 3u);
+    EXPECT_EQ(FitModeBits.get(album.pages[1].PhotoFlag), 3u);
     EXPECT_NE(files.files.at(kPath).size(), 0u);
 }
 
