@@ -28,7 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         AlbumFile::Batch batch(fuzzed.file);
         for (int page = 0; page < static_cast<int>(pages); ++page) fuzzed.file.savePage(album, page, kSaveAllGroups);
         album.pages.emplace_back();
-        album.settings.PageCount = static_cast<std::int32_t>(album.pages.size());
         fuzzed.file.loadPage(album, static_cast<int>(pages), /*newPage=*/true);
         fuzzed.file.saveAlbumSettings(album, false);
     }

@@ -31,7 +31,6 @@ double millisecondsOf(const std::function<void()>& work) {
 Album sampleAlbum() {
     Album album;
     album.defaultPage = makeDefaultPage();
-    album.settings.PageCount = kPages;
     for (int i = 0; i < kPages; ++i) {
         PageSettings page = makeDefaultPage();
         page.Label = formatText(u"旅行 %d", {i + 1});
@@ -82,7 +81,7 @@ public:
         const AlbumSettings& s = album.settings;
         for (const auto& [key, value] : {std::pair{u"xPosi", s.xPosi}, {u"yPosi", s.yPosi}, {u"xSize", s.xSize}, {u"ySize", s.ySize},
                                          {u"TabStyle", static_cast<std::int32_t>(s.TabStyle)}, {u"TabNumber", pageToTab(album, album.currentPage)},
-                                         {u"PageCount", s.PageCount}, {u"LayerWindowLevel", std::int32_t{s.LayerWindowLevel}}}) {
+                                         {u"PageCount", static_cast<std::int32_t>(album.pages.size())}, {u"LayerWindowLevel", std::int32_t{s.LayerWindowLevel}}}) {
             writeInt(u"Quillory", key, value);
         }
         write(u"Quillory", u"TabFontName", s.TabFontName);

@@ -61,7 +61,6 @@ void prepareAlbum(App& app, const Text& folder, int pictures) {
     page.Flag |= FlagFolder;
     page.FileNum = pictures;
     app.album.pages = {page};
-    app.album.settings.PageCount = 1;
     app.album.settings.TabStyle &= ~(TabAnimate | TabStatusBar);
     app.album.settings.xPosi = 0;
     app.album.settings.yPosi = 0;

@@ -140,7 +140,7 @@ double decodeTheOldWay(const Text& path) {
 
 double decodeTheNewWay(const Text& path) {
     const SteadyClock::time_point start = SteadyClock::now();
-    const SharedPicture picture = decodedPicture(path, PictureFit::ShorterSide);
+    const SharedPicture picture = decodedPicture(path, FitMode::ShorterSide);
     if (picture->picture.image() == nullptr) return -1;
     picture->painter.prepare(kViewSize, pageSceneOf(makeDefaultPage(), {}, kDefaultDpi), picture->picture, PaintPath::GdiPlus);
     GdiFlush();
@@ -189,7 +189,6 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
     app.instance = GetModuleHandleW(nullptr);
     app.gdiplusActive = true;
     for (const Text& file : pictures) app.album.pages.push_back(filePage(file));
-    app.album.settings.PageCount = static_cast<int>(pictures.size());
     // The view's 95 ms slide-in is a fixed wait, not work: left out of every figure.
     app.album.settings.TabStyle &= ~TabAnimate;
     app.albumFile = std::make_unique<AlbumFile>(tempPath(L"quillory-bench.qalbum"), platform.files, platform.codePage,

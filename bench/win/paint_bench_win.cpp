@@ -24,7 +24,7 @@ constexpr Size kArea{1920, 1080};
 
 PageScene benchScene() {
     PageScene scene;
-    scene.fit = PictureFit::ShorterSide;
+    scene.fit = FitMode::ShorterSide;
     scene.backgroundLeft = 0x402010;
     scene.backgroundRight = 0x102040;
     scene.style.fontFace = u"Tahoma";

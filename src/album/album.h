@@ -62,7 +62,7 @@ constexpr std::uint32_t FontBold = 0x1;
 constexpr std::uint32_t FontItalic = 0x2;
 constexpr std::uint32_t FontUnderline = 0x4;
 
-// A field of several bits inside a bit set: FitMode.get(page.PhotoFlag), FitMode.set(page.PhotoFlag, 2).
+// A field of several bits inside a bit set: FitModeBits.get(page.PhotoFlag), FitModeBits.set(page.PhotoFlag, 2).
 struct BitField {
     unsigned shift;
     unsigned width;
@@ -83,12 +83,13 @@ constexpr BitField SlideEffect{8, 4};
 constexpr BitField SlideEffectTime{12, 4};
 constexpr BitField SlideInfo{16, 4};
 // In PhotoFlag.
-constexpr BitField FitMode{0, 4};
+constexpr BitField FitModeBits{0, 4};
 constexpr BitField TextCorner{14, 2};
 constexpr BitField colourSlotIndex{18, 2};
 
 // The main section. A new AlbumSettings holds the start values of the album file's key table
-// (album_keys.h). The file's TabNumber is not kept here: it is the tab of Album::currentPage.
+// (album_keys.h). The file's TabNumber is not kept here: it is the tab of Album::currentPage; nor
+// is its PageCount: it is the size of Album::pages.
 struct AlbumSettings {
     AlbumSettings();
 
@@ -97,7 +98,6 @@ struct AlbumSettings {
     std::int32_t xSize{};
     std::int32_t ySize{};
     std::uint32_t TabStyle{};
-    std::int32_t PageCount{};
     std::int16_t LayerWindowLevel{};
     Text TabFontName;
     std::int32_t TabFontSize{};

@@ -79,8 +79,15 @@ void readAlbumSettings(const IniDocument& doc, AlbumSettings& s) {
         }
     }
     if (SlideEffect.get(s.SlideStyle) >= 9) SlideEffect.set(s.SlideStyle, 2);
-    // At least one Page always exists.
-    if (s.PageCount < 1) s.PageCount = 1;
+}
+
+// At least one Page always exists.
+std::int32_t storedPageCount(const IniDocument& doc) {
+    return std::max(1, doc.readInt(kMainSection, kPageCountKey, kStartPageCount));
+}
+
+std::int32_t pageCount(const Album& album) {
+    return static_cast<std::int32_t>(album.pages.size());
 }
 
 // The number of a section named "Page" followed by a decimal number without leading zeros (as
@@ -102,7 +109,7 @@ std::int64_t pageNumberOf(TextView section) {
 int startTab(const IniDocument& doc, const Album& album) {
     if ((album.settings.TabStyle & TabMainAtStart) == 0) {
         const int tab = doc.readInt(kMainSection, kTabNumberKey, 0);
-        return tab >= 0 && tab < album.settings.PageCount ? tab : 0;
+        return tab >= 0 && tab < pageCount(album) ? tab : 0;
     }
     for (std::size_t page = 0; page < album.pages.size(); ++page) {
         if (album.pages[page].Flag & FlagMainPage) return pageToTab(album, static_cast<int>(page));
@@ -210,11 +217,11 @@ void AlbumFile::loadAlbum(Album& album) {
     const IniDocument& doc = document();
     album.unicodeAlbum = fileIsUnicode();
     readAlbumSettings(doc, album.settings);
-    pagesInFile_ = pagesHeldBy(doc, album.settings.PageCount);
-    album.settings.PageCount = std::min(pagesInFile_, pageCap_);
-    pagesPastCap_ = pagesInFile_ - album.settings.PageCount;
-    album.pages.assign(static_cast<std::size_t>(album.settings.PageCount), PageSettings{});
-    for (int page = 0; page < album.settings.PageCount; ++page) loadPageFrom(doc, album, page, false);
+    pagesInFile_ = pagesHeldBy(doc, storedPageCount(doc));
+    const std::int32_t loaded = std::min(pagesInFile_, pageCap_);
+    pagesPastCap_ = pagesInFile_ - loaded;
+    album.pages.assign(static_cast<std::size_t>(loaded), PageSettings{});
+    for (int page = 0; page < loaded; ++page) loadPageFrom(doc, album, page, false);
     readHistory(doc, album);
     album.currentPage = tabToPage(album, startTab(doc, album));
     if (fileEncoding_ == AlbumEncoding::Utf16LeMarked) return;
@@ -404,14 +411,15 @@ void AlbumFile::saveAlbumSettingsTo(IniDocument& doc, const Album& album, bool w
     for (const SettingsKey& row : kSettingsKeys) {
         if (Text AlbumSettings::*text = textField(row.field)) {
             doc.write(kMainSection, row.key, s.*text);
-        } else if (std::holds_alternative<std::monostate>(row.field)) {
+        } else if (row.key == kTabNumberKey) {
             doc.writeInt(kMainSection, row.key, pageToTab(album, album.currentPage));
+        } else if (row.key == kPageCountKey) {
+            doc.writeInt(kMainSection, row.key, pagesPastCap_ != 0 ? pagesInFile_ : pageCount(album));
         } else {
-            const bool keepsCount = pagesPastCap_ != 0 && row.field == FieldOf<AlbumSettings>(&AlbumSettings::PageCount);
-            doc.writeInt(kMainSection, row.key, keepsCount ? pagesInFile_ : numberIn(s, row.field));
+            doc.writeInt(kMainSection, row.key, numberIn(s, row.field));
         }
     }
-    if (pagesPastCap_ == 0) pagesInFile_ = s.PageCount;
+    if (pagesPastCap_ == 0) pagesInFile_ = pageCount(album);
     if (withCurrentPage) savePageTo(doc, album, album.currentPage, kSaveAllGroups);
     const HistoryKeys& keys = historyKeys();
     for (std::size_t entry = 0; entry < kHistorySize; ++entry) {

@@ -25,8 +25,11 @@ struct StartValue {
     TextView text;
 };
 
-// The main section, "Quillory". TabNumber is not a field: it is the tab of the current Page.
+// The main section, "Quillory". TabNumber is not a field: it is the tab of the current Page; nor
+// is PageCount: it is the number of Pages the album holds (a new album holds five).
 inline constexpr TextView kTabNumberKey = u"TabNumber";
+inline constexpr TextView kPageCountKey = u"PageCount";
+inline constexpr std::int32_t kStartPageCount = 5;
 
 struct SettingsKey {
     TextView key;
@@ -42,7 +45,7 @@ inline constexpr std::array<SettingsKey, 12> kSettingsKeys{{
     {u"ySize", &AlbumSettings::ySize, {350}},
     {u"TabStyle", &AlbumSettings::TabStyle, {0x13100}},
     {kTabNumberKey, std::monostate{}, {0}},
-    {u"PageCount", &AlbumSettings::PageCount, {5}},
+    {kPageCountKey, std::monostate{}, {kStartPageCount}},
     {u"LayerWindowLevel", &AlbumSettings::LayerWindowLevel, {192}},
     {u"TabFontName", &AlbumSettings::TabFontName, {0, u"ＭＳ Ｐゴシック"}, kTabFontNameCapacity},
     {u"TabFontSize", &AlbumSettings::TabFontSize, {12}},

@@ -14,11 +14,11 @@
 #include "base/window_state_win.h"
 #include "dialogs/about_text.h"
 #include "dialogs/animate_random_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/glass_strips_win.h"
 #include "dialogs/system_probe_win.h"
-#include "dialogs/win_geometry_win.h"
+#include "base/win_geometry_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -114,7 +114,7 @@ INT_PTR onInitDialog(HWND dialog, AboutBoxState& state) {
     placeDialogNearStand(dialog, state.host);
     const Text albumDisplay = albumDisplayText(state.albumPath);
     fillLines(dialog, albumDisplay);
-    state.icons = setDialogIcons(dialog, state.host);
+    state.icons = setDialogIcons(dialog, state.host.dpiX, state.host.dpiY);
     makeFonts(dialog, state);
     state.hand = static_cast<HCURSOR>(traceIfFailed(
         LoadImageW(GetModuleHandleW(nullptr), L"handcur", IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE), L"LoadImageW (handcur)"));

@@ -1,7 +1,7 @@
 #include "dialogs/dialog_placement_win.h"
 
 #include "dialogs/dialog_placement.h"
-#include "dialogs/win_geometry_win.h"
+#include "base/win_geometry_win.h"
 
 namespace quillory {
 

@@ -81,7 +81,7 @@ void onStatusFontSizeChosen(HWND panel, GeneralPanelState& state) {
 void onTranslucentClicked(HWND panel, GeneralSettingsSession& session) {
     AlbumSettings& settings = session.settings();
     settings.TabStyle = withBits(settings.TabStyle, TabTranslucent, isChecked(panel, IDC_TAB_TRANSLUCENT) ? TabTranslucent : 0);
-    applyTranslucency(session.host.standWindow, settings);
+    session.host.showOnStand(StandLook::Translucency);
 }
 
 // The next panel switch already slides, or no longer does.
@@ -126,7 +126,7 @@ void onOpacitySlider(HWND panel, GeneralSettingsSession& session) {
     const std::int16_t level = layerLevelFromSlider(static_cast<int>(position));
     if (level != position) SendDlgItemMessageW(panel, IDC_LAYER_LEVEL, TBM_SETPOS, TRUE, level);
     session.settings().LayerWindowLevel = level;
-    applyOpacity(session.host.standWindow, session.settings());
+    session.host.showOnStand(StandLook::Translucency);
 }
 
 void onFontSizeArrows(HWND panel, GeneralSettingsSession& session) {

@@ -3,10 +3,9 @@
 #include <array>
 #include <memory>
 
-#include "base/window_slide_win.h"
 #include "base/window_state_win.h"
 #include "dialogs/animate_random_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/general_settings_panels_win.h"
 #include "dialogs/glass_strips_win.h"
@@ -39,12 +38,14 @@ HWND createPanel(HWND frame, GeneralSettingsSession& session, int index) {
 }
 
 struct GeneralSettingsFrame {
-    GeneralSettingsFrame(App& app, const DialogHost& host, PageListEdit& pageList)
-        : session{app, host, pageList, app.album.settings},
-          panels(kPanelButtons, app.generalSettingsPanel,
+    GeneralSettingsFrame(const GeneralSettingsRecord& record, const DialogHost& host)
+        : session{record.settings, host, record.pageList, record.settings},
+          panelIndex(record.panelIndex),
+          panels(kPanelButtons, record.panelIndex,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
 
     GeneralSettingsSession session;
+    const int& panelIndex;
     PanelSwitcher panels;
     DialogIcons icons;
     GlassStrips glass;
@@ -56,55 +57,40 @@ INT_PTR onInitDialog(HWND dialog, GeneralSettingsFrame& frame) {
     session.frame = dialog;
     session.pageList.PagesChanged = false;
     frame.panels.open(dialog, session.host, kToolbarLayout);
-    frame.icons = setDialogIcons(dialog, session.host);
+    frame.icons = setDialogIcons(dialog, session.host.dpiX, session.host.dpiY);
     frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     ShowWindow(GetDlgItem(dialog, IDC_BIG_ICON), SW_SHOW);
     return TRUE;
 }
 
-// The stand's tabs take the position and rows of TabStyle; a change shows with a slide of the
-// tab control, and the PageView is laid out again against it.
-void applyTabLayout(const GeneralSettingsSession& session) {
-    HWND tabs = session.host.standWindow != nullptr ? GetDlgItem(session.host.standWindow, IDC_TABS) : nullptr;
-    if (tabs == nullptr) return;
-    const std::uint32_t style = session.app.album.settings.TabStyle;
-    const bool changed = tabLayoutChanged(session.savedSettings, session.app.album.settings);
-    if (changed) AnimateWindow(tabs, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_POSITIVE);
-    LONG_PTR tabStyle = GetWindowLongPtrW(tabs, GWL_STYLE) & ~static_cast<LONG_PTR>(TCS_BOTTOM | TCS_MULTILINE);
-    if (style & TabBottom) tabStyle |= TCS_BOTTOM;
-    if (style & TabMultiLine) tabStyle |= TCS_MULTILINE;
-    SetWindowLongPtrW(tabs, GWL_STYLE, tabStyle);
-    session.host.showOnStand(StandLook::TabFont);
-    if (changed) AnimateWindow(tabs, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+// The stand's tabs take the position and rows of TabStyle, and their font; only a changed
+// position or row count shows with a slide of the tabs.
+void showTabLayout(const GeneralSettingsSession& session) {
+    const bool changed = tabLayoutChanged(session.savedSettings, session.settings());
+    session.host.showOnStand(changed ? StandLook::TabLayout : StandLook::TabFont);
 }
 
 void restoreSaved(GeneralSettingsSession& session) {
-    if (restoreSettings(session.savedSettings, session.settings())) applyTranslucency(session.host.standWindow, session.settings());
+    if (restoreSettings(session.savedSettings, session.settings())) session.host.showOnStand(StandLook::Translucency);
     session.host.showOnStand(StandLook::TabFont);
     session.host.showOnStand(StandLook::StatusFont);
     cancelPageList(session.pageList);
     session.followTabAnimate();
 }
 
-void applyTopmost(const GeneralSettingsSession& session) {
-    if (session.host.standWindow == nullptr) return;
-    const HWND order = (session.app.album.settings.TabStyle & TabTopmost) != 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(session.host.standWindow, order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 void finish(HWND dialog, GeneralSettingsFrame& frame, bool accepted) {
     GeneralSettingsSession& session = frame.session;
-    if (session.app.generalSettingsPanel == kPageListIndex && frame.panels.panel() != nullptr) {
+    if (frame.panelIndex == kPageListIndex && frame.panels.panel() != nullptr) {
         SendMessageW(frame.panels.panel(), WM_COMMAND, IDM_APPLY_PAGE_LIST, accepted ? 1 : 0);
     }
     frame.panels.closePanel();
     if (accepted) {
-        applyTabLayout(session);
+        showTabLayout(session);
     } else {
         restoreSaved(session);
     }
-    applyTopmost(session);
+    session.host.showOnStand(StandLook::Topmost);
     frame.panels.hideFrame(session.host);
     EndDialog(dialog, accepted ? IDOK : IDCANCEL);
 }
@@ -143,9 +129,9 @@ INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT messa
 
 }  // namespace
 
-int showGeneralSettings(App& app, HWND owner, const DialogHost& host, PageListEdit& pageList) {
-    const INT_PTR result = showDialogWithState<generalSettingsProc>(GetModuleHandleW(nullptr), IDD_GENERAL_SETTINGS, owner,
-                                                                    std::make_unique<GeneralSettingsFrame>(app, host, pageList));
+int showGeneralSettings(const GeneralSettingsRecord& record, HWND owner, const DialogHost& host) {
+    const INT_PTR result = showDialogWithState<generalSettingsProc>(host.instance, IDD_GENERAL_SETTINGS, owner,
+                                                                    std::make_unique<GeneralSettingsFrame>(record, host));
     return result == IDOK ? IDOK : IDCANCEL;
 }
 

@@ -4,19 +4,6 @@
 
 namespace quillory {
 
-void applyOpacity(HWND stand, const AlbumSettings& settings) {
-    if (stand == nullptr) return;
-    SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
-}
-
-void applyTranslucency(HWND stand, const AlbumSettings& settings) {
-    if (stand == nullptr) return;
-    const bool translucent = (settings.TabStyle & TabTranslucent) != 0;
-    const LONG_PTR style = GetWindowLongPtrW(stand, GWL_EXSTYLE);
-    SetWindowLongPtrW(stand, GWL_EXSTYLE, translucent ? style | WS_EX_LAYERED : style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
-    if (translucent) applyOpacity(stand, settings);
-}
-
 void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected) {
     for (TextView entry : entries) {
         const Text text(entry);

@@ -1,6 +1,6 @@
 #pragma once
 // What the general settings dialog's frame shares with its panels while it is open. The panels
-// write straight into the live AlbumSettings, so that the stand shows opacity and fonts at once;
+// write straight into the live AlbumSettings and ask the stand to show opacity and fonts at once;
 // the frame keeps the six values it restores on キャンセル.
 #include <windows.h>
 #include <commctrl.h>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <span>
 
-#include "app/app_state_win.h"
+#include "album/album.h"
 #include "base/text.h"
 #include "dialogs/dialog_host_win.h"
 #include "dialogs/page_list.h"
@@ -17,21 +17,17 @@
 namespace quillory {
 
 struct GeneralSettingsSession {
-    App& app;
+    AlbumSettings& liveSettings;
     DialogHost host;
     PageListEdit& pageList;  // every Page, edited by the page list panel
     AlbumSettings savedSettings;
     HWND frame = nullptr;
 
-    AlbumSettings& settings() { return app.album.settings; }
+    AlbumSettings& settings() { return liveSettings; }
+    const AlbumSettings& settings() const { return liveSettings; }
     // The panels' and the frame's slides follow TabAnimate as it is now, not as it was at opening.
     void followTabAnimate() { host.tabAnimate = (settings().TabStyle & TabAnimate) != 0; }
 };
-
-// The stand's layered style follows TabTranslucent; when translucent, it takes LayerWindowLevel.
-void applyTranslucency(HWND stand, const AlbumSettings& settings);
-// The opacity alone, while the slider moves.
-void applyOpacity(HWND stand, const AlbumSettings& settings);
 
 // Fills a drop-down list with `entries` and selects entry `selected`.
 void fillList(HWND panel, int id, std::span<const TextView> entries, unsigned selected);

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "base/gdi_handles_win.h"
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -120,7 +120,7 @@ void GlassStrips::settle(HWND dialog, Glass glass) {
 
 HBRUSH GlassStrips::brush(const DialogHost& host, HWND dialog, HWND control, HDC dc) const {
     if (glass_ == Glass::Shown && isStrip(control)) return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    return backgroundForControl(host, dialog, control, dc);
+    return backgroundForControl(host.background, host.backgroundSize, dialog, control, dc);
 }
 
 }  // namespace quillory

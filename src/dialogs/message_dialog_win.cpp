@@ -3,9 +3,9 @@
 #include "base/dialog_font_win.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "dialogs/message_layout.h"
-#include "dialogs/win_geometry_win.h"
+#include "base/win_geometry_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -70,7 +70,7 @@ INT_PTR onInitDialog(HWND dialog, MessageDialogState& state) {
     if (state.font) giveFont(dialog, state.font.get());
     const auto measuringFont =
         state.font ? state.font.get() : reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-    state.icons = setDialogIcons(dialog, state.host);
+    state.icons = setDialogIcons(dialog, state.host.dpiX, state.host.dpiY);
 
     MessageLayoutInput input;
     input.textArea = childRect(dialog, GetDlgItem(dialog, IDC_MESSAGE_TEXT));

@@ -9,7 +9,7 @@ namespace {
 constexpr std::size_t kQuestionCapacity = 199;
 
 // PhotoFlag bits the text page owns: everything above the fit mode.
-constexpr std::uint32_t kTextPanelPhotoBits = ~FitMode.mask();
+constexpr std::uint32_t kTextPanelPhotoBits = ~FitModeBits.mask();
 
 }  // namespace
 
@@ -42,7 +42,7 @@ Text setAsDefaultQuestion(DefaultPanel panel) {
 void copyToDefaultPage(DefaultPanel panel, const PageSettings& workingPage, PageSettings& defaultPage) {
     switch (panel) {
     case DefaultPanel::DisplaySize:
-        FitMode.set(defaultPage.PhotoFlag, FitMode.get(workingPage.PhotoFlag));
+        FitModeBits.set(defaultPage.PhotoFlag, FitModeBits.get(workingPage.PhotoFlag));
         return;
     case DefaultPanel::Text:
         defaultPage.FontStyle = workingPage.FontStyle;

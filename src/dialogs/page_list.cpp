@@ -135,7 +135,6 @@ bool commitPageList(Album& album, const PageListEdit& edit) {
     // Moving or hiding Pages renumbers the pictures: the history would name other pictures.
     if (numbering(pages, tabStyle) != numbering(album.pages, edit.tabStyleBefore)) clearHistory(album);
     album.pages = std::move(pages);
-    album.settings.PageCount = static_cast<std::int32_t>(album.pages.size());
     album.currentPage = tabToPage(album, pageToTab(album, album.currentPage));
     return true;
 }

@@ -82,7 +82,7 @@ void showMoveButtons(HWND panel, const PageListEdit& edit) {
 void showMarkPictures(HWND panel, const GeneralSettingsSession& session) {
     if (!session.host.vistaOrLater()) return;
     ShowWindow(GetDlgItem(panel, IDC_MARKS_PICTURE), SW_SHOW);
-    const bool menu = (session.app.album.settings.TabStyle & TabMarkedMenu) != 0;
+    const bool menu = (session.settings().TabStyle & TabMarkedMenu) != 0;
     ShowWindow(GetDlgItem(panel, IDC_MARKED_MENU_PICTURE), menu ? SW_SHOW : SW_HIDE);
 }
 
@@ -136,7 +136,7 @@ INT_PTR onInitDialog(HWND panel, PageListPanelState& state) {
     state.boldFont = createDialogFont(panel, FontChange{.weight = FW_BOLD});
     if (state.boldFont) SendDlgItemMessageW(panel, IDC_MAIN_PAGE_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont.get()), FALSE);
     showMainPage(panel, state);
-    const std::uint32_t style = state.session.app.album.settings.TabStyle;
+    const std::uint32_t style = state.session.settings().TabStyle;
     setChecked(panel, IDC_MAIN_AT_START, (style & TabMainAtStart) != 0);
     setChecked(panel, (style & TabMarkedMenu) != 0 ? IDC_MARKED_MENU : IDC_HIDE_UNMARKED, true);
     showMarkPictures(panel, state.session);
@@ -186,11 +186,11 @@ void markEveryPage(HWND panel, PageListPanelState& state) {
 }
 
 void chooseMarkUse(HWND panel, PageListPanelState& state, bool markedMenu) {
-    setMarkedMenu(state.edit, state.session.app.album.settings, markedMenu);
+    setMarkedMenu(state.edit, state.session.settings(), markedMenu);
     showMarkPictures(panel, state.session);
 }
 
-void toggleMainAtStart(GeneralSettingsSession& session) { session.app.album.settings.TabStyle ^= TabMainAtStart; }
+void toggleMainAtStart(GeneralSettingsSession& session) { session.settings().TabStyle ^= TabMainAtStart; }
 
 void applyMarks(HWND panel, PageListPanelState& state, bool accept) {
     if (accept) readMarks(panel, state);

@@ -6,7 +6,7 @@
 #include "base/format.h"
 #include "base/wide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "dialogs/dialog_placement_win.h"
 #include "dialogs/glass_strips_win.h"
 #include "dialogs/page_settings_panels_win.h"
@@ -42,10 +42,9 @@ HWND createPanel(HWND frame, PageSettingsSession& session, int index) {
 }
 
 struct PageSettingsFrame {
-    PageSettingsFrame(App& app, const DialogHost& host, const PageSettingsRequest& request)
-        : session{app, host, request.pageView, request.showLivePage, request.givePicture, request.shownPicture,
-                  beginPageEdit(app.album.pages[static_cast<std::size_t>(app.album.currentPage)], app.viewing.folder.index)},
-          panels(kPanelButtons, app.pageSettingsPanel,
+    PageSettingsFrame(const PageSettingsRecord& record, const DialogHost& host)
+        : session{record, host, beginPageEdit(record.album.pages[static_cast<std::size_t>(record.album.currentPage)], record.cursor.index)},
+          panels(kPanelButtons, record.panelIndex,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
 
     PageSettingsSession session;
@@ -65,7 +64,7 @@ INT_PTR onInitDialog(HWND dialog, PageSettingsFrame& frame) {
     frame.panels.open(dialog, session.host, kToolbarLayout);
     SetWindowTextW(dialog, wide(frameCaption(session.edit.workingPage)));
     SetDlgItemTextW(dialog, IDC_SAMPLE_TEXT, L"");
-    frame.icons = setDialogIcons(dialog, session.host);
+    frame.icons = setDialogIcons(dialog, session.host.dpiX, session.host.dpiY);
     frame.glass.open(dialog, session.host);
     frame.panels.showFrame(session.host);
     return TRUE;
@@ -87,17 +86,16 @@ void accept(HWND dialog, PageSettingsFrame& frame) {
 // FolderList, which must list the restored folder again before the view steps through it.
 void cancel(HWND dialog, PageSettingsFrame& frame) {
     PageSettingsSession& session = frame.session;
-    App& app = session.app;
+    FolderCursor& cursor = session.record.cursor;
     const CancelledView view = cancelPageEdit(session.edit, session.livePage());
-    if (view.rescanFolder) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true, *app.viewing.folder.list);
-    app.viewing.folder.index = view.folderIndex;
+    if (view.rescanFolder) cursor.count = scanFolderOnDisk(session.album(), session.host.gdiplusActive, session.livePage().File, true, *cursor.list);
+    cursor.index = view.folderIndex;
     finish(dialog, frame, IDCANCEL);
 }
 
 Text currentSampleText(PageSettingsSession& session) {
-    const App& app = session.app;
     const PageSettings& live = session.livePage();
-    const Text shown = CurrentPictureFile(live, app.viewing.folder);
+    const Text shown = CurrentPictureFile(live, session.cursor());
     const SampleSource source{session.edit.workingPage, (live.Flag & FlagFolder) != 0, shown};
     return sampleText(source, fullPathName, winPlatform().folders);
 }
@@ -106,7 +104,7 @@ INT_PTR onControlColour(HWND dialog, PageSettingsFrame& frame, HDC dc, HWND cont
     PageSettingsSession& session = frame.session;
     if (GetDlgCtrlID(control) == IDC_SAMPLE_TEXT && control != dialog) {
         const Text text = currentSampleText(session);
-        DrawSampleText(control, dc, &text, session.edit.workingPage, session.app.gdiplusActive);
+        DrawSampleText(control, dc, &text, session.edit.workingPage, session.host.gdiplusActive);
         // The strip is painted: the static must not fill over it.
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     }
@@ -139,10 +137,11 @@ INT_PTR pageSettingsProc(HWND dialog, PageSettingsFrame& frame, UINT message, WP
 
 }  // namespace
 
-int showPageSettings(App& app, HWND owner, const DialogHost& host, const PageSettingsRequest& request) {
-    if (app.album.currentPage < 0 || app.album.currentPage >= static_cast<int>(app.album.pages.size())) return IDCANCEL;
-    const INT_PTR result = showDialogWithState<pageSettingsProc>(GetModuleHandleW(nullptr), IDD_PAGE_SETTINGS, owner,
-                                                                 std::make_unique<PageSettingsFrame>(app, host, request));
+int showPageSettings(const PageSettingsRecord& record, HWND owner, const DialogHost& host) {
+    const Album& album = record.album;
+    if (album.currentPage < 0 || album.currentPage >= static_cast<int>(album.pages.size())) return IDCANCEL;
+    const INT_PTR result = showDialogWithState<pageSettingsProc>(host.instance, IDD_PAGE_SETTINGS, owner,
+                                                                 std::make_unique<PageSettingsFrame>(record, host));
     return result == IDOK ? IDOK : IDCANCEL;
 }
 

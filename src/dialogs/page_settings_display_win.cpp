@@ -42,7 +42,7 @@ std::optional<unsigned> selectedMode(HWND panel) {
 }
 
 void storeMode(HWND panel, PageSettingsSession& session) {
-    if (const std::optional<unsigned> mode = selectedMode(panel)) FitMode.set(session.workingPage().PhotoFlag, *mode);
+    if (const std::optional<unsigned> mode = selectedMode(panel)) FitModeBits.set(session.workingPage().PhotoFlag, *mode);
 }
 
 INT_PTR onInitDialog(HWND panel, DisplaySizePanelState& state) {
@@ -51,7 +51,7 @@ INT_PTR onInitDialog(HWND panel, DisplaySizePanelState& state) {
         const Text name(entry.name);
         SendDlgItemMessageW(panel, IDC_FIT_MODE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(name)));
     }
-    const unsigned mode = FitMode.get(session.workingPage().PhotoFlag);
+    const unsigned mode = FitModeBits.get(session.workingPage().PhotoFlag);
     SendDlgItemMessageW(panel, IDC_FIT_MODE, CB_SETCURSEL, mode < kFitModes.size() ? mode : static_cast<WPARAM>(-1), 0);
     showExplanation(panel, mode);
     if (session.locked()) {
@@ -67,10 +67,10 @@ void onModeChosen(HWND panel, PageSettingsSession& session) {
     const std::optional<unsigned> chosen = selectedMode(panel);
     if (!chosen) return;
     const unsigned mode = *chosen;
-    FitMode.set(session.livePage().PhotoFlag, mode);
-    if (FitMode.get(session.workingPage().PhotoFlag) != mode) {
-        if (session.showLivePage) session.showLivePage();
-        FitMode.set(session.workingPage().PhotoFlag, mode);
+    FitModeBits.set(session.livePage().PhotoFlag, mode);
+    if (FitModeBits.get(session.workingPage().PhotoFlag) != mode) {
+        session.host.showOnStand(StandLook::PageLook);
+        FitModeBits.set(session.workingPage().PhotoFlag, mode);
     }
     showExplanation(panel, mode);
 }

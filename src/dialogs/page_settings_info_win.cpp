@@ -45,8 +45,7 @@ void addLine(HWND list, int index, InfoLine& line) {
 }
 
 PhotoInfo shownPhotoInfo(PageSettingsSession& session) {
-    const App& app = session.app;
-    return currentPhotoInfo(session.livePage(), app.viewing.folder, app.gdiplusActive, session.shownPicture,
+    return currentPhotoInfo(session.livePage(), session.cursor(), session.host.gdiplusActive, session.record.shownPicture,
                             [](TextView path) { return dialogPathText(path, winPlatform().folders); });
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/page_settings_session_win.h"
 
-#include "album/album_file.h"
 #include "dialogs/message_dialog_win.h"
 #include "resource.h"
 
@@ -15,9 +14,9 @@ constexpr std::uint32_t kYesNoQuestion = 4;
 void setAsDefault(HWND panel, PageSettingsSession& session, DefaultPanel fields) {
     const MessageRequest question{kYesNoQuestion, 0, u"Quillory", setAsDefaultQuestion(fields)};
     if (showMessageDialog(panel, question, session.host) != IDYES) return;
-    Album& album = session.app.album;
+    Album& album = session.album();
     copyToDefaultPage(fields, session.edit.workingPage, album.defaultPage);
-    if (session.app.albumFile) session.app.albumFile->savePage(album, kDefaultPage, 255);
+    if (session.record.file != nullptr) session.record.file->savePage(album, kDefaultPage, 255);
 }
 
 void refreshSample(const PageSettingsSession& session) { SendMessageW(session.frame, WM_COMMAND, IDM_SAMPLE_REFRESH, 0); }

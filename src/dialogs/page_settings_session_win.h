@@ -1,12 +1,9 @@
 #pragma once
-// What the Page settings dialog's frame shares with its panels while it is open: the program's
-// state, the host facts, the two copies of the Page and the windows the panels act on, plus the
+// What the Page settings dialog's frame shares with its panels while it is open: the record it
+// edits, the host facts, the two copies of the Page and the windows the panels act on, plus the
 // few things every panel does alike.
 #include <windows.h>
 
-#include <functional>
-
-#include "app/app_state_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "dialogs/page_edit.h"
 #include "dialogs/page_settings_dialog_win.h"
@@ -16,16 +13,14 @@
 namespace quillory {
 
 struct PageSettingsSession {
-    App& app;
+    PageSettingsRecord record;
     DialogHost host;
-    HWND pageView = nullptr;      // owns the choosers
-    std::function<void()> showLivePage;  // the view shows the live Page (the display panel's preview)
-    PictureGiver givePicture;            // the contents panel's choice goes to the working Page
-    PictureMetrics shownPicture;  // of the picture the PageView shows, for the information list
     PageEdit edit;
     HWND frame = nullptr;
 
-    PageSettings& livePage() { return app.album.pages[static_cast<std::size_t>(app.album.currentPage)]; }
+    Album& album() { return record.album; }
+    const FolderCursor& cursor() const { return record.cursor; }
+    PageSettings& livePage() { return record.album.pages[static_cast<std::size_t>(record.album.currentPage)]; }
     PageSettings& workingPage() { return edit.workingPage; }
     bool locked() const { return (edit.workingPage.Flag & FlagLocked) != 0; }
 };

@@ -59,7 +59,7 @@ std::uint32_t checkedItems(HWND panel) {
 void enableItems(HWND panel, const PageSettingsSession& session) {
     const std::uint32_t checked = checkedItems(panel);
     for (const ItemBox& box : kItemBoxes) {
-        enableControl(panel, box.id, textItemEnabled(box.bit, checked, session.locked(), session.app.gdiplusActive));
+        enableControl(panel, box.id, textItemEnabled(box.bit, checked, session.locked(), session.host.gdiplusActive));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <array>
+#include <memory>
 
 #include "base/os_versions.h"
 #include "base/wide_win.h"
@@ -28,10 +29,11 @@ Text& lastInitialFolder() {
 }
 
 struct BrowseSession {
-    const App& app;
+    const Album& album;
     const PageSettings& page;
     const DialogHost& host;
     HWND statusLine = nullptr;  // the prompt's static, turned into the status line
+    std::unique_ptr<FolderList> scratch = std::make_unique<FolderList>();  // counting a folder lists it here
 };
 
 Text windowText(HWND window) {
@@ -101,11 +103,11 @@ std::optional<Text> pagesFolder(const PageSettings& page) {
 }
 
 // The status line for a folder the browser shows: its name and its number of pictures.
-Text folderStatus(const App& app, const std::optional<Text>& folder) {
+Text folderStatus(const BrowseSession& session, const std::optional<Text>& folder) {
     if (!folder) return u" ";
     Text path = *folder;
     if (path.size() > 3 && endsWith(path, u"\\")) path.pop_back();  // a drive root keeps its backslash
-    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, path + u"\\*.*", false, *app.viewing.folder.list);
+    const int count = scanFolderOnDisk(session.album, session.host.gdiplusActive, path + u"\\*.*", false, *session.scratch);
     return folderStatusLine(path, count);
 }
 
@@ -120,7 +122,7 @@ void setStatus(HWND browser, const BrowseSession& session, const Text& text) {
 // The status line is filled here too: not every system reports the selection made here as a
 // change, and the prompt's marker text must never show.
 void onBrowserReady(HWND browser, BrowseSession& session) {
-    SetWindowTextW(browser, wide(folderChooserTitle(session.app.location.name, session.page.Label)));
+    SetWindowTextW(browser, wide(folderChooserTitle(session.host.albumName, session.page.Label)));
     SendMessageW(browser, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"開く"));
     const bool larger = session.host.osVersionCode >= kWindowsXP;
     if (larger) widenBrowser(browser, session);
@@ -130,14 +132,14 @@ void onBrowserReady(HWND browser, BrowseSession& session) {
         SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide(*folder)));
         SendMessageW(browser, BFFM_SETEXPANDED, TRUE, reinterpret_cast<LPARAM>(wide(*folder)));
     }
-    setStatus(browser, session, folderStatus(session.app, folder));
+    setStatus(browser, session, folderStatus(session, folder));
 }
 
 void onSelectionChanged(HWND browser, const BrowseSession& session, PCIDLIST_ABSOLUTE item) {
     std::array<wchar_t, MAX_PATH> path{};
     const std::optional<Text> full =
         SHGetPathFromIDListW(item, path.data()) ? fullPathName(fromWide(path.data())) : std::nullopt;
-    setStatus(browser, session, folderStatus(session.app, full));
+    setStatus(browser, session, folderStatus(session, full));
 }
 
 int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
@@ -152,13 +154,13 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 
 }  // namespace
 
-std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner) {
+std::optional<Text> chooseFile(const PageSettings& page, HWND owner, const DialogHost& host) {
     const FileChooserStart start = fileChooserStart(page.File, fullPathName, lastInitialFolder());
     lastInitialFolder() = start.folder;
     PathBuffer name{};
     start.name.copy(reinterpret_cast<char16_t*>(name.data()), name.size() - 1);
-    const Text title = fileChooserTitle(app.location.name, page.Label);
-    const Text filter = fileChooserFilter(app.gdiplusActive);
+    const Text title = fileChooserTitle(host.albumName, page.Label);
+    const Text filter = fileChooserFilter(host.gdiplusActive);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
     request.hwndOwner = owner;
@@ -173,8 +175,8 @@ std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND ow
     return fromWide(name.data());
 }
 
-std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host) {
-    BrowseSession session{app, page, host};
+std::optional<Text> chooseFolder(const Album& album, const PageSettings& page, HWND owner, const DialogHost& host) {
+    BrowseSession session{album, page, host};
     std::array<wchar_t, MAX_PATH> displayName{};
     const Text prompt(host.osVersionCode >= kWindowsXP ? kBrowseStatusMarker : kBrowsePrompt);
     BROWSEINFOW request{};

@@ -8,15 +8,15 @@
 #include <optional>
 
 #include "album/album.h"
-#include "app/app_state_win.h"
 #include "dialogs/dialog_host_win.h"
 
 namespace quillory {
 
 // The chosen picture file's path; nothing when the person cancelled.
-std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner);
+std::optional<Text> chooseFile(const PageSettings& page, HWND owner, const DialogHost& host);
 
-// The chosen folder's path; nothing when the person cancelled.
-std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host);
+// The chosen folder's path; nothing when the person cancelled. The album's settings say what the
+// browser's count of the highlighted folder's pictures takes in.
+std::optional<Text> chooseFolder(const Album& album, const PageSettings& page, HWND owner, const DialogHost& host);
 
 }  // namespace quillory

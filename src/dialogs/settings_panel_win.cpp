@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "base/window_slide_win.h"
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
 
 namespace quillory {
 
@@ -28,7 +28,7 @@ std::optional<INT_PTR> panelControlColour(const DialogHost& host, HWND frame, Pa
                           (message == WM_CTLCOLOREDIT && edits == PanelEdits::SharedBackground);
     if (!answered) return std::nullopt;
     return reinterpret_cast<INT_PTR>(
-        backgroundForControl(host, frame, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+        backgroundForControl(host.background, host.backgroundSize, frame, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
 }
 
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "album/album.h"
+
 namespace quillory {
 namespace {
 
@@ -73,18 +75,18 @@ std::optional<PictureLayout> actualSize(Size area, Size picture, PaintPath path)
 
 }  // namespace
 
-PictureFit pictureFitOf(std::uint32_t photoFlag) {
-    const std::uint32_t mode = photoFlag & 0xF;
-    return mode <= 3 ? static_cast<PictureFit>(mode) : PictureFit::ShorterSide;
+FitMode fitModeOf(std::uint32_t photoFlag) {
+    const unsigned mode = FitModeBits.get(photoFlag);
+    return mode <= 3 ? static_cast<FitMode>(mode) : FitMode::ShorterSide;
 }
 
-std::optional<PictureLayout> fitPicture(Size area, Size picture, PictureFit mode, PaintPath path) {
+std::optional<PictureLayout> fitPicture(Size area, Size picture, FitMode mode, PaintPath path) {
     if (area.dx <= 0 || area.dy <= 0 || picture.dx <= 0 || picture.dy <= 0) return std::nullopt;
     switch (mode) {
-    case PictureFit::ShorterSide: return centred(area, picture, fitInside(area, picture, path));
-    case PictureFit::LongerSide: return centred(area, picture, cover(area, picture));
-    case PictureFit::BothSides: return centred(area, picture, area);
-    case PictureFit::ActualSize: return actualSize(area, picture, path);
+    case FitMode::ShorterSide: return centred(area, picture, fitInside(area, picture, path));
+    case FitMode::LongerSide: return centred(area, picture, cover(area, picture));
+    case FitMode::BothSides: return centred(area, picture, area);
+    case FitMode::ActualSize: return actualSize(area, picture, path);
     }
     return std::nullopt;
 }

@@ -9,11 +9,11 @@
 
 namespace quillory {
 
-// The low four bits of PhotoFlag. Only 0 to 3 are meaningful; anything else (a hand-edited
-// album) is treated as ShorterSide.
-enum class PictureFit { ShorterSide = 0, LongerSide = 1, BothSides = 2, ActualSize = 3 };
+// How a Page fits its picture into the area, as PhotoFlag stores it in FitModeBits. Only 0 to 3
+// are meaningful; anything else (a hand-edited album) is treated as ShorterSide.
+enum class FitMode { ShorterSide = 0, LongerSide = 1, BothSides = 2, ActualSize = 3 };
 
-PictureFit pictureFitOf(std::uint32_t photoFlag);
+FitMode fitModeOf(std::uint32_t photoFlag);
 
 enum class PaintPath { GdiPlus, Gdi };
 
@@ -28,7 +28,7 @@ struct PictureLayout {
 
 // No layout when the area or the picture is empty or the fitted picture would have no size;
 // the painters then show the background and the text only.
-std::optional<PictureLayout> fitPicture(Size area, Size picture, PictureFit mode, PaintPath path);
+std::optional<PictureLayout> fitPicture(Size area, Size picture, FitMode mode, PaintPath path);
 
 // A large picture is rescaled for new areas from a reduced copy that still covers `limit` (the
 // screen): the size of that copy, or nothing when the picture is not at least twice that size.

@@ -36,7 +36,7 @@ PixelImage shrunkTo(PixelImage picture, Size target) {
 
 bool isJpeg(std::span<const std::uint8_t> file) { return file.size() > 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF; }
 
-std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
                                         const std::atomic<bool>* stop) {
     const std::optional<Size> stored = readJpegSize(file);
     if (!stored) return std::nullopt;
@@ -55,7 +55,7 @@ std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, cons
     return fitted;
 }
 
-FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen) {
+FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen) {
     IStream* stream = SHCreateMemStream(file.data(), static_cast<UINT>(file.size()));
     if (stream == nullptr) return {};
     gp::GpBitmap* bitmap = nullptr;
@@ -91,7 +91,7 @@ FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTur
 
 }  // namespace
 
-FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
                            const std::atomic<bool>* stop) {
     if (isJpeg(file)) {
         if (std::optional<FittedPicture> fitted = jpegFitted(file, turn, fit, screen, stop)) return std::move(*fitted);

@@ -24,7 +24,7 @@ struct FittedPicture {
 
 // `file` must already have passed the size guard (picture_header.h). Any thread may call this;
 // one that sets `stop` meanwhile gets no image, as soon as the decoder can stop.
-FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, PictureFit fit, Size screen,
+FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
                            const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory

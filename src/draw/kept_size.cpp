@@ -5,26 +5,26 @@
 
 namespace quillory {
 
-std::optional<Size> keptPictureSize(Size picture, PictureFit fit, Size screen) {
-    if (fit == PictureFit::ActualSize || picture.dx <= 0 || picture.dy <= 0 || screen.dx <= 0 || screen.dy <= 0) {
+std::optional<Size> keptPictureSize(Size picture, FitMode fit, Size screen) {
+    if (fit == FitMode::ActualSize || picture.dx <= 0 || picture.dy <= 0 || screen.dx <= 0 || screen.dy <= 0) {
         return std::nullopt;
     }
     const double across = static_cast<double>(screen.dx) / picture.dx;
     const double down = static_cast<double>(screen.dy) / picture.dy;
-    const double scale = fit == PictureFit::ShorterSide ? std::min(across, down) : std::max(across, down);
+    const double scale = fit == FitMode::ShorterSide ? std::min(across, down) : std::max(across, down);
     if (scale >= 1.0) return std::nullopt;
     // Rounding up keeps every side the fit draws covered by whole pixels of the kept picture.
     const auto side = [scale](int whole) { return std::clamp(static_cast<int>(std::ceil(whole * scale)), 1, whole); };
     return Size{side(picture.dx), side(picture.dy)};
 }
 
-bool keptPictureServes(PictureFit keptFor, bool whole, PictureFit wanted) {
+bool keptPictureServes(FitMode keptFor, bool whole, FitMode wanted) {
     if (whole) return true;
     switch (wanted) {
-    case PictureFit::ShorterSide: return true;
-    case PictureFit::LongerSide:
-    case PictureFit::BothSides: return keptFor != PictureFit::ShorterSide;
-    case PictureFit::ActualSize: return false;
+    case FitMode::ShorterSide: return true;
+    case FitMode::LongerSide:
+    case FitMode::BothSides: return keptFor != FitMode::ShorterSide;
+    case FitMode::ActualSize: return false;
     }
     return false;
 }

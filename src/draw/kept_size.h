@@ -13,10 +13,10 @@ namespace quillory {
 // for the shorter-side fit, covering it for the fill modes (stretching scales each side by at
 // most the covering factor). Nothing when the picture is to be kept whole: actual size shows its
 // own pixels, and a picture no larger than needed is never enlarged.
-std::optional<Size> keptPictureSize(Size picture, PictureFit fit, Size screen);
+std::optional<Size> keptPictureSize(Size picture, FitMode fit, Size screen);
 
 // Whether a picture kept for `keptFor` (or kept `whole`) has the pixels `wanted` draws: covering
 // sizes serve the shorter-side fit too, and only the whole picture serves actual size.
-bool keptPictureServes(PictureFit keptFor, bool whole, PictureFit wanted);
+bool keptPictureServes(FitMode keptFor, bool whole, FitMode wanted);
 
 }  // namespace quillory

@@ -58,27 +58,27 @@ bool drawShrunk(HDC dc, gp::GpImage* image, const Rect& to) {
                              shrunk->pixels.data(), &info, DIB_RGB_COLORS) != 0;
 }
 
-void drawImage(HDC dc, Size area, PictureFit fit, gp::GpImage* image, const ReducedPicture& reduced) {
+void drawImage(HDC dc, Size area, FitMode fit, gp::GpImage* image, const ReducedPicture& reduced) {
     const auto layout = fitPicture(area, imageSize(image), fit, PaintPath::GdiPlus);
     if (!layout) return;
     const Rect& to = layout->target;
     Rect from = layout->source;
     // Actual size needs the picture's own pixels; the fitted modes draw the whole picture, which
     // the reduced copy holds as well.
-    gp::GpImage* source = fit == PictureFit::ActualSize ? nullptr : reduced.copyFor(image, {to.dx, to.dy});
+    gp::GpImage* source = fit == FitMode::ActualSize ? nullptr : reduced.copyFor(image, {to.dx, to.dy});
     if (source != nullptr) {
         from = {0, 0, imageSize(source).dx, imageSize(source).dy};
     } else {
         source = image;
     }
-    if (fit != PictureFit::ActualSize && drawShrunk(dc, source, to)) return;
+    if (fit != FitMode::ActualSize && drawShrunk(dc, source, to)) return;
     const GraphicsOwner graphics = graphicsOn(dc);
     if (!graphics) return;
     gpflat::GdipDrawImageRectRectI(graphics.get(), source, to.x, to.y, to.dx, to.dy, from.x, from.y, from.dx, from.dy,
                                    gp::UnitPixel, nullptr, nullptr, nullptr);
 }
 
-void drawBitmap(HDC dc, Size area, PictureFit fit, HBITMAP bitmap) {
+void drawBitmap(HDC dc, Size area, FitMode fit, HBITMAP bitmap) {
     const Size size = bitmapSize(bitmap);
     const auto layout = fitPicture(area, size, fit, PaintPath::Gdi);
     if (!layout) return;
@@ -88,7 +88,7 @@ void drawBitmap(HDC dc, Size area, PictureFit fit, HBITMAP bitmap) {
     const Rect& to = layout->target;
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    if (fit == PictureFit::ActualSize) {
+    if (fit == FitMode::ActualSize) {
         BitBlt(dc, to.x, to.y, to.dx, to.dy, source.get(), 0, 0, SRCCOPY);
     } else {
         StretchBlt(dc, to.x, to.y, to.dx, to.dy, source.get(), 0, 0, size.dx, size.dy, SRCCOPY);
@@ -99,7 +99,7 @@ void drawBitmap(HDC dc, Size area, PictureFit fit, HBITMAP bitmap) {
 
 PageScene pageSceneOf(const PageSettings& page, Text overlay, int dpi) {
     PageScene scene;
-    scene.fit = pictureFitOf(page.PhotoFlag);
+    scene.fit = fitModeOf(page.PhotoFlag);
     scene.backgroundLeft = page.FontColorBk;
     scene.backgroundRight = page.FontColorBk2;
     scene.style = overlayStyleOf(page, dpi);

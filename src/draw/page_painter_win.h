@@ -24,7 +24,7 @@ namespace quillory {
 
 // What one paint shows, apart from the picture.
 struct PageScene {
-    PictureFit fit = PictureFit::ShorterSide;
+    FitMode fit = FitMode::ShorterSide;
     std::uint32_t backgroundLeft = 0;   // FontColorBk
     std::uint32_t backgroundRight = 0;  // FontColorBk2
     OverlayStyle style;
@@ -77,7 +77,7 @@ private:
         std::uint64_t picture = 0;  // its generation
         PaintPath path = PaintPath::GdiPlus;
         Size area;
-        PictureFit fit = PictureFit::ShorterSide;
+        FitMode fit = FitMode::ShorterSide;
         std::uint32_t backgroundLeft = 0;
         std::uint32_t backgroundRight = 0;
         bool operator==(const BaseKey&) const = default;

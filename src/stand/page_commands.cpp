@@ -15,10 +15,6 @@ void savePagesFrom(const Album& album, AlbumFile& file, int first) {
     for (int page = first; page < pageCount(album); ++page) file.savePage(album, page, kSaveAllGroups);
 }
 
-void syncPageCount(Album& album) {
-    album.settings.PageCount = pageCount(album);
-}
-
 }  // namespace
 
 void givePicture(PageSettings& page, const NewPagePicture& picture) {
@@ -58,7 +54,6 @@ void addPage(Album& album, AlbumFile& file, const std::optional<NewPagePicture>&
     saveEveryPage(album, file);
     const int added = pageCount(album);
     album.pages.emplace_back();
-    syncPageCount(album);
     file.loadPage(album, added, /*newPage=*/true);
     if (picture) {
         PageSettings& page = album.pages[static_cast<std::size_t>(added)];
@@ -81,7 +76,6 @@ void duplicateCurrentPage(Album& album, AlbumFile& file) {
     PageSettings copy = album.pages[static_cast<std::size_t>(original)];
     copy.Flag &= ~FlagMainPage;  // one main Page at most
     album.pages.insert(album.pages.begin() + original + 1, copy);
-    syncPageCount(album);
     savePagesFrom(album, file, original + 1);
     makePageCurrent(album, original + 1);
     file.saveAlbumSettings(album, /*withCurrentPage=*/true);
@@ -100,7 +94,6 @@ bool deleteCurrentPage(Album& album, AlbumFile& file) {
     const int tab = currentTab(album);
     const int formerLast = pageCount(album) - 1;
     album.pages.erase(album.pages.begin() + removed);
-    syncPageCount(album);
     savePagesFrom(album, file, removed);
     makeTabCurrent(album, tab > 0 ? tab - 1 : 0);
     file.saveAlbumSettings(album, /*withCurrentPage=*/true);
@@ -111,7 +104,7 @@ bool deleteCurrentPage(Album& album, AlbumFile& file) {
 void setFitMode(Album& album, AlbumFile& file, unsigned mode) {
     PageSettings* page = currentPageOf(album);
     if (page == nullptr) return;
-    FitMode.set(page->PhotoFlag, mode);
+    FitModeBits.set(page->PhotoFlag, mode);
     file.savePage(album, album.currentPage, SavePicture);
 }
 

@@ -15,13 +15,12 @@
 #include "base/window_dpi_win.h"
 #include "base/window_slide_win.h"
 #include "base/window_state_win.h"
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 #include "resource.h"
 #include "stand/current_page.h"
 #include "stand/slide_show_win.h"
 #include "stand/stand_appearance_win.h"
 #include "stand/stand_commands_win.h"
-#include "stand/stand_dialogs_win.h"
 #include "stand/stand_layout.h"
 #include "stand/stand_page_view_win.h"
 #include "stand/stand_screen_win.h"
@@ -201,7 +200,7 @@ INT_PTR onMenuLoop(PhotoStandWindow& stand, bool open) {
 }
 
 INT_PTR onControlColour(PhotoStandWindow& stand, HDC dc, HWND control) {
-    return reinterpret_cast<INT_PTR>(backgroundForControl(dialogHostOf(stand), stand.window, control, dc));
+    return reinterpret_cast<INT_PTR>(backgroundForControl(stand.background.brush(), stand.background.patternSize(), stand.window, control, dc));
 }
 
 INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wParam, LPARAM lParam) {

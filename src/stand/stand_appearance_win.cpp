@@ -8,7 +8,8 @@
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "base/window_dpi_win.h"
-#include "dialogs/win_geometry_win.h"
+#include "base/window_slide_win.h"
+#include "base/win_geometry_win.h"
 #include "photoinfo/photo_format.h"
 #include "resource.h"
 #include "stand/compact_window.h"
@@ -87,7 +88,7 @@ void applyTranslucency(const App& app, HWND stand) {
 
 void applyTopmost(const App& app, HWND stand, bool refreshFrame) {
     const HWND band = (app.album.settings.TabStyle & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(stand, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | (refreshFrame ? SWP_FRAMECHANGED : 0));
+    SetWindowPos(stand, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (refreshFrame ? SWP_FRAMECHANGED : 0));
 }
 
 bool animatesStandFrame(const App& app) {
@@ -102,6 +103,12 @@ void applyTabStyle(PhotoStandWindow& stand) {
     SetWindowLongPtrW(stand.tabs, GWL_STYLE, style);
 }
 
+void slideTabsToTheirLayout(PhotoStandWindow& stand) {
+    AnimateWindow(stand.tabs, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_POSITIVE);
+    applyTabStyle(stand);
+    refreshTabFont(stand);
+    AnimateWindow(stand.tabs, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+}
 
 void applyStatusBarSetting(PhotoStandWindow& stand) {
     const bool wanted = (stand.app.album.settings.TabStyle & TabStatusBar) != 0;

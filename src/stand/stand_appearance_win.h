@@ -11,12 +11,17 @@ namespace quillory {
 // Layered with the constant alpha of LayerWindowLevel when TabTranslucent is set (from Windows
 // 2000 on); plain otherwise.
 void applyTranslucency(const App& app, HWND stand);
-// The topmost band when TabTopmost is set, the normal band otherwise; neither moves nor sizes.
+// The topmost band when TabTopmost is set, the normal band otherwise; neither moves, sizes nor
+// activates.
 void applyTopmost(const App& app, HWND stand, bool refreshFrame);
 // The whole window slides in and out only before Vista, and only with TabAnimate.
 bool animatesStandFrame(const App& app);
 
+// The tabs' position and rows from TabBottom and TabMultiLine.
 void applyTabStyle(PhotoStandWindow& stand);
+// applyTabStyle and refreshTabFont while the tabs slide out and back in, for a layout a person
+// just changed.
+void slideTabsToTheirLayout(PhotoStandWindow& stand);
 // The status bar is there exactly when TabStatusBar is set: made with its font and text, or
 // removed, and the window laid out again around it.
 void applyStatusBarSetting(PhotoStandWindow& stand);

@@ -89,33 +89,25 @@ Changes withFolderCursor(App& app, Command command) {
 // the dialog's copy of the Page, which the stand shows after OK.
 void pageSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
-    const auto givePicture = [&app](PageSettings& page, const Text& path, bool isFolder) {
-        withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) {
-            return givePage(app.album, page, cursor, {path, isFolder}, list);
-        });
-    };
-    const PageSettingsRequest request{stand.pageView, shownPictureMetrics(stand.pageView),
-                                      [&stand] { applyChanges(stand, fitModePreviewed()); }, givePicture};
+    const PageSettingsRecord record{app.album, app.albumFile.get(), app.viewing.folder, app.pageSettingsPanel,
+                                    shownPictureMetrics(stand.pageView)};
     int result = IDCANCEL;
-    runModal(stand, [&] { result = showPageSettings(app, stand.window, dialogHostOf(stand), request); });
+    runModal(stand, [&] { result = showPageSettings(record, stand.window, dialogHostOf(stand)); });
     applyChanges(stand, pageSettingsClosed(result == IDOK));
     if (result != IDOK) return;
     app.albumFile->savePage(app.album, app.album.currentPage, SaveText | SavePicture);
     tellIfSaveFailed(stand);
 }
 
-// The dialog has already put the tabs' position and rows and the topmost band on the stand; the
+// The dialog has already had the stand show the tabs' position and rows and the topmost band; the
 // status bar and the Pages follow here. Replaced Pages are all saved and get new tabs; the old
 // PageView must not store its folder place into the record that now sits where its Page was.
 void generalSettings(PhotoStandWindow& stand) {
     App& app = stand.app;
     PageListEdit pageList = beginPageList(app.album, app.viewing.folder.index);
     int result = IDCANCEL;
-    DialogHost host = dialogHostOf(stand);
-    host.showStandLook = [&stand](StandLook look) {
-        applyChanges(stand, look == StandLook::TabFont ? Change::TabFont : Change::StatusFont);
-    };
-    runModal(stand, [&] { result = showGeneralSettings(app, stand.window, host, pageList); });
+    const GeneralSettingsRecord record{app.album.settings, pageList, app.generalSettingsPanel};
+    runModal(stand, [&] { result = showGeneralSettings(record, stand.window, dialogHostOf(stand)); });
     if (result != IDOK) return;
     applyStatusBarSetting(stand);
     applyChanges(stand, Change::Layout | Change::Status);
@@ -133,7 +125,7 @@ void choosePicture(PhotoStandWindow& stand) {
     HWND owner = stand.pageView != nullptr ? stand.pageView : stand.window;
     const bool folder = (page.Flag & FlagFolder) != 0;
     std::optional<Text> chosen;
-    runModal(stand, [&] { chosen = folder ? chooseFolder(app, page, owner, dialogHostOf(stand)) : chooseFile(app, page, owner); });
+    runModal(stand, [&] { chosen = folder ? chooseFolder(app.album, page, owner, dialogHostOf(stand)) : chooseFile(page, owner, dialogHostOf(stand)); });
     if (!chosen) return;
     giveCurrentPicture(stand, {*chosen, folder});
     tellIfSaveFailed(stand);
@@ -146,7 +138,7 @@ void fitMode(PhotoStandWindow& stand, WORD command) {
 
 void toggleTopmost(PhotoStandWindow& stand) {
     stand.app.album.settings.TabStyle ^= TabTopmost;
-    applyTopmost(stand.app, stand.window, /*refreshFrame=*/true);
+    applyChanges(stand, Change::Topmost);
 }
 
 // Commands that change the current Page or open a dialog hold the slide show while they run.
@@ -208,6 +200,11 @@ void giveCurrentPicture(PhotoStandWindow& stand, const NewPagePicture& picture) 
     });
     if (changes.any()) app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
     applyChanges(stand, changes);
+}
+
+void giveDialogPicture(PhotoStandWindow& stand, PageSettings& page, const NewPagePicture& picture) {
+    App& app = stand.app;
+    withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) { return givePage(app.album, page, cursor, picture, list); });
 }
 
 void runStandCommand(PhotoStandWindow& stand, WORD command) {

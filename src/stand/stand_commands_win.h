@@ -26,4 +26,8 @@ void addDroppedPage(PhotoStandWindow& stand, const Text& path);
 // (tellIfSaveFailed then tells of a failure).
 void giveCurrentPicture(PhotoStandWindow& stand, const NewPagePicture& picture);
 
+// The Page settings' working copy of the current Page takes the picture file or folder chosen in
+// them, as the stand gives its Pages one: a folder is listed at once into the folder cursor.
+void giveDialogPicture(PhotoStandWindow& stand, PageSettings& page, const NewPagePicture& picture);
+
 }  // namespace quillory

@@ -2,14 +2,42 @@
 
 #include "base/format.h"
 #include "dialogs/message_dialog_win.h"
+#include "stand/stand_commands_win.h"
+#include "stand/stand_screen_win.h"
 
 namespace quillory {
 
-DialogHost dialogHostOf(const PhotoStandWindow& stand) {
+namespace {
+
+Change changeShowing(StandLook look) {
+    switch (look) {
+        case StandLook::TabFont: return Change::TabFont;
+        case StandLook::StatusFont: return Change::StatusFont;
+        case StandLook::TabLayout: return Change::TabLayout;
+        case StandLook::Translucency: return Change::Translucency;
+        case StandLook::Topmost: return Change::Topmost;
+        case StandLook::PageLook: return Change::Look;
+    }
+    return Change::Look;
+}
+
+}  // namespace
+
+void PhotoStandWindow::showStandLook(StandLook look) { applyChanges(*this, changeShowing(look)); }
+
+void PhotoStandWindow::givePagePicture(PageSettings& page, const Text& path, bool isFolder) {
+    giveDialogPicture(*this, page, {path, isFolder});
+}
+
+DialogHost dialogHostOf(PhotoStandWindow& stand) {
     const App& app = stand.app;
     DialogHost host;
+    host.instance = app.instance;
     host.standWindow = stand.window;
+    host.stand = &stand;
     host.osVersionCode = static_cast<int>(app.OsVersionCode);
+    host.gdiplusActive = app.gdiplusActive;
+    host.albumName = app.location.name;
     host.tabAnimate = (app.album.settings.TabStyle & TabAnimate) != 0;
     host.dpiX = static_cast<int>(app.dpiX);
     host.dpiY = static_cast<int>(app.dpiY);

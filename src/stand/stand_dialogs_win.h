@@ -9,7 +9,9 @@
 
 namespace quillory {
 
-DialogHost dialogHostOf(const PhotoStandWindow& stand);
+// The facts of the running program every dialog reads, with the stand as the host that shows
+// what they change.
+DialogHost dialogHostOf(PhotoStandWindow& stand);
 
 // Runs `dialog` with the slide show held and ModalOpen set.
 template <typename Dialog>

@@ -31,7 +31,13 @@ void repaintStand(const PhotoStandWindow& stand) {
 }  // namespace
 
 void applyChanges(PhotoStandWindow& stand, Changes changes) {
-    if (changes.has(Change::TabFont)) refreshTabFont(stand);
+    if (changes.has(Change::Translucency)) applyTranslucency(stand.app, stand.window);
+    if (changes.has(Change::Topmost)) applyTopmost(stand.app, stand.window, /*refreshFrame=*/true);
+    if (changes.has(Change::TabLayout)) {
+        slideTabsToTheirLayout(stand);
+    } else if (changes.has(Change::TabFont)) {
+        refreshTabFont(stand);
+    }
     if (changes.has(Change::StatusFont)) refreshStatusBar(stand);
     if (changes.has(Change::Layout) && stand.fullScreen.active) {
         layoutFullScreen(stand);

@@ -7,7 +7,8 @@
 #include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
+#include "dialogs/dialog_host_win.h"
 #include "stand/full_screen_win.h"
 #include "stand/slide_show_win.h"
 #include "view/page_view_win.h"
@@ -15,8 +16,9 @@
 namespace quillory {
 
 // The stand is its PageView's host: what a person does in the view comes here as calls
-// (stand_view_host_win.cpp).
-struct PhotoStandWindow final : PageViewHost {
+// (stand_view_host_win.cpp); and its dialogs' host: what they change comes here to be shown
+// (stand_dialogs_win.cpp).
+struct PhotoStandWindow final : PageViewHost, StandHost {
     explicit PhotoStandWindow(App& owner) : app(owner) {}
 
     void holdAndStop() override;
@@ -30,6 +32,9 @@ struct PhotoStandWindow final : PageViewHost {
     void folderRelisted(const FolderPlace& place) override;
     void pictureArrived() override;
     bool slideRunning() const override;
+
+    void showStandLook(StandLook look) override;
+    void givePagePicture(PageSettings& page, const Text& path, bool isFolder) override;
 
     App& app;
     HWND window = nullptr;

@@ -24,6 +24,9 @@ enum class Change : unsigned {
     Menus = 1u << 7,       // the system menu's current-Page items
     TabFont = 1u << 8,     // the tabs' font: their rows and the PageView's place follow it
     StatusFont = 1u << 9,  // the status bar's font and its parts
+    TabLayout = 1u << 10,  // the tabs' position and rows: they slide out, take them and their font, and slide in
+    Translucency = 1u << 11,  // the window's layered style and opacity
+    Topmost = 1u << 12,       // the window's band: topmost or normal
 };
 
 class Changes {

@@ -177,7 +177,7 @@ private:
         if (path.empty() || !handOver(path)) return std::nullopt;
         const std::optional<FileStamp> stamp = pictureFileStamp(path);
         if (!stamp) return std::nullopt;
-        SharedPicture picture = decodedPicture(path, pictureFitOf(job.page.PhotoFlag), &stopSignal_);
+        SharedPicture picture = decodedPicture(path, fitModeOf(job.page.PhotoFlag), &stopSignal_);
         if (picture->picture.image() == nullptr || stopRequested()) return std::nullopt;
         const PhotoInfo info = photoInfoOf(path, job.page, /*gdiplusActive=*/true, picture->metrics, {});
         const PageScene scene = pageSceneOf(job.page, overlayTextFor(job.page, info, job.overlay), job.overlay.dpi);
@@ -242,7 +242,7 @@ void decodeAhead(std::vector<AheadRequest> requests) {
     for (AheadRequest& request : requests) {
         AheadPicture& picture = request.picture;
         if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
-        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path, pictureFitOf(request.page.PhotoFlag)))) continue;
+        if (picture.path.empty() || (picture.folderIndex < 0 && isPictureKept(picture.path, fitModeOf(request.page.PhotoFlag)))) continue;
         wanted.push_back(std::move(request));
     }
     aheadWorker().want(std::move(wanted));
@@ -251,7 +251,7 @@ void decodeAhead(std::vector<AheadRequest> requests) {
 void decodeForWindow(AheadRequest request, HWND window, WORD command) {
     AheadPicture& picture = request.picture;
     if (picture.folderIndex < 0) picture.path = fullPathName(picture.path).value_or(picture.path);
-    const bool kept = picture.folderIndex < 0 && isPictureKept(picture.path, pictureFitOf(request.page.PhotoFlag));
+    const bool kept = picture.folderIndex < 0 && isPictureKept(picture.path, fitModeOf(request.page.PhotoFlag));
     if (picture.path.empty() || kept) {
         PostMessageW(window, WM_COMMAND, command, 0);
         return;

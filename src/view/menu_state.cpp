@@ -20,7 +20,7 @@ CurrentPageItems currentPageItems(const Album& album) {
 
 PopupMenuState popupMenuState(const Album& album) {
     const PageSettings* page = currentPageOf(album);
-    const unsigned fitMode = page != nullptr ? FitMode.get(page->PhotoFlag) : 0;
+    const unsigned fitMode = page != nullptr ? FitModeBits.get(page->PhotoFlag) : 0;
     const std::uint32_t tabStyle = album.settings.TabStyle;
     return {currentPageItems(album), (tabStyle & TabMarkedMenu) != 0, (tabStyle & TabTopmost) != 0,
             (album.settings.SlideStyle & SlideOn) != 0,

@@ -120,7 +120,7 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     const Text file = CurrentPictureFile(settings, context.viewing.folder);
     state.pictureComing = false;
     state.picture.reset();  // two large pictures need not be held at once
-    state.picture = loadPictureFile(fullPathName(file).value_or(file), context.gdiplusActive, pictureFitOf(settings.PhotoFlag));
+    state.picture = loadPictureFile(fullPathName(file).value_or(file), context.gdiplusActive, fitModeOf(settings.PhotoFlag));
     followShownFolder(state);
 }
 
@@ -131,7 +131,7 @@ void loadPictureUnlessSlow(PageViewState& state, int page) {
     const PageSettings& settings = context.album.pages[static_cast<std::size_t>(page)];
     if (isFolderPage(settings)) context.viewing.folder.count = scanFolderOnDisk(context.album, context.gdiplusActive, settings.File, /*store=*/true, *context.viewing.folder.list);
     const Text file = CurrentPictureFile(settings, context.viewing.folder);
-    if (!context.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), pictureFitOf(settings.PhotoFlag))) {
+    if (!context.gdiplusActive || isPictureKept(fullPathName(file).value_or(file), fitModeOf(settings.PhotoFlag))) {
         loadPictureInto(state, page, /*rescan=*/false);
         return;
     }

@@ -67,7 +67,7 @@ SharedPicture bitmapPicture(const Text& path) {
 }
 
 // Whether `picture` has the pixels `fit` draws; a missing picture and a device bitmap always do.
-bool keptPictureServes(const LoadedPicture& picture, PictureFit fit) {
+bool keptPictureServes(const LoadedPicture& picture, FitMode fit) {
     return picture.picture.image() == nullptr || keptPictureServes(picture.fittedFor, picture.whole, fit);
 }
 
@@ -81,7 +81,7 @@ std::optional<FileStamp> pictureFileStamp(const Text& path) {
                      joined(data.nFileSizeHigh, data.nFileSizeLow)};
 }
 
-FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<bool>* stop) {
+FittedPicture decodeUpright(const Text& path, FitMode fit, const std::atomic<bool>* stop) {
     std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
     if (!bytes || bytes->empty() || bytes->size() > UINT_MAX) return {};
     MemorySource file(std::move(*bytes));
@@ -89,7 +89,7 @@ FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<
     return decodeFitted(file.bytes(), uprightTurn(readOrientation(file)), fit, PagePainter::virtualScreenSize(), stop);
 }
 
-SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop) {
+SharedPicture decodedPicture(const Text& path, FitMode fit, const std::atomic<bool>* stop) {
     FittedPicture fitted = decodeUpright(path, fit, stop);
     auto picture = std::make_shared<LoadedPicture>();
     picture->picture = PagePicture(std::move(fitted.image));
@@ -99,7 +99,7 @@ SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic
     return picture;
 }
 
-SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit fit) {
+SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, FitMode fit) {
     if (!gdiplusActive) return bitmapPicture(path);
     // Named first, so that pictures decoded ahead and kept now go behind this one.
     shownPicturePath() = path;
@@ -118,7 +118,7 @@ void forgetKeptPictures() {
     keptPictures().clear();
 }
 
-bool isPictureKept(const Text& path, PictureFit fit) {
+bool isPictureKept(const Text& path, FitMode fit) {
     const std::optional<FileStamp> stamp = pictureFileStamp(path);
     if (!stamp) return false;
     const SharedPicture* kept = keptPictures().peek(path, *stamp);

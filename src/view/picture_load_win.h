@@ -27,7 +27,7 @@ namespace quillory {
 struct LoadedPicture {
     PagePicture picture;
     PictureMetrics metrics;  // of the file's picture, which the kept copy may be smaller than
-    PictureFit fittedFor = PictureFit::ShorterSide;
+    FitMode fittedFor = FitMode::ShorterSide;
     bool whole = false;
     PagePainter painter;
 };
@@ -40,11 +40,11 @@ inline constexpr PictureCacheLimits kPictureCacheLimits{16, std::size_t{192} << 
 // The picture of `path` for a Page shown with `fit`, never null. With the decoder it is taken
 // from the cache while its file is unchanged and the kept copy has the pixels `fit` draws, and
 // kept there after a decode.
-SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, PictureFit fit);
+SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, FitMode fit);
 
 // The picture decoded for `fit`, as loadPictureFile does on demand; no picture when the file
 // cannot be read or decoded, or when `stop` is set meanwhile. Any thread may call this.
-SharedPicture decodedPicture(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
+SharedPicture decodedPicture(const Text& path, FitMode fit, const std::atomic<bool>* stop = nullptr);
 
 // Lets go of every kept picture and of the work decoding ahead (decode_ahead_win.h); must run
 // before the decoder is shut down.
@@ -54,7 +54,7 @@ void forgetKeptPictures();
 std::optional<FileStamp> pictureFileStamp(const Text& path);
 
 // Whether the picture of `path`, as the file is now, is kept with the pixels `fit` draws.
-bool isPictureKept(const Text& path, PictureFit fit);
+bool isPictureKept(const Text& path, FitMode fit);
 
 // Keeps a picture decoded ahead of its step, with the stamp its file had before it was read,
 // behind the picture last loaded (on screen) and `wantedSooner`, which it never pushes out.
@@ -68,6 +68,6 @@ std::size_t keptPictureBytes();
 // EXIF Orientation; no image when the file cannot be read or decoded, or when its header claims
 // more pixels than a decoder may be given (picture_header.h), which no decoder then sees. The
 // file is read whole first, so the image holds no lock on it.
-FittedPicture decodeUpright(const Text& path, PictureFit fit, const std::atomic<bool>* stop = nullptr);
+FittedPicture decodeUpright(const Text& path, FitMode fit, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillory

@@ -243,7 +243,6 @@ TEST_F(AlbumFileTest, EverySaveLeavesOneBlankLineBeforeEachSection) {
 TEST_F(AlbumFileTest, RemovingAPageDropsTheLastSection) {
     start();
     album.pages.erase(album.pages.begin() + 1);
-    album.settings.PageCount = 4;
     {
         AlbumFile::Batch batch(file);
         for (int page = 1; page < 4; ++page) file.savePage(album, page, kSaveAllGroups);
@@ -251,6 +250,7 @@ TEST_F(AlbumFileTest, RemovingAPageDropsTheLastSection) {
         file.deletePageSection(4);
     }
     const IniDocument doc = stored();
+    EXPECT_EQ(doc.readInt(u"Quillory", u"PageCount", 0), 4) << "the count of the Pages held";
     EXPECT_FALSE(doc.hasSection(u"Page5"));
     EXPECT_EQ(doc.readString(u"Page2", u"Label", u"", 31), u"Page3");
     const Album back = reloaded();
@@ -333,7 +333,6 @@ TEST_F(AlbumFileTest, PageCountIsKeptBetweenOneAndTheMaximum) {
         fresh.defaultPage = makeDefaultPage();
         file.loadAlbum(fresh);
         EXPECT_EQ(fresh.pages.size(), expected) << textToUtf8(stored);
-        EXPECT_EQ(fresh.settings.PageCount, static_cast<std::int32_t>(expected));
         EXPECT_LT(fresh.currentPage, static_cast<int>(expected));
     }
 }
@@ -347,7 +346,6 @@ TEST_F(AlbumFileTest, PagesPastTheCapStayInTheFileAsTheyAre) {
     putUnicode(text);
     cappedAtThree.startAlbum(album);
     ASSERT_EQ(album.pages.size(), 3u);
-    EXPECT_EQ(album.settings.PageCount, 3);
     EXPECT_EQ(cappedAtThree.pagesPastCap(), 3);
     const auto sectionsPastCap = [&] {
         const std::string bytes(files.files.at(kPath).begin(), files.files.at(kPath).end());
@@ -358,7 +356,6 @@ TEST_F(AlbumFileTest, PagesPastTheCapStayInTheFileAsTheyAre) {
     {
         AlbumFile::Batch batch(cappedAtThree);
         album.pages.emplace_back();
-        album.settings.PageCount = 4;
         cappedAtThree.loadPage(album, 3, /*newPage=*/true);
         for (int page = 0; page < 4; ++page) cappedAtThree.savePage(album, page, kSaveAllGroups);
         cappedAtThree.saveAlbumSettings(album, true);
@@ -392,7 +389,6 @@ TEST_F(AlbumFileTest, ANewPageNeverStartsFromALeftoverSection) {
                u"[Page2]\r\nLabel=old\r\nFileHex=0043003A\r\nFontSize=99\r\n[Page2]\r\nFontSize=77\r\n");
     start();
     album.pages.resize(2);
-    album.settings.PageCount = 2;
     file.loadPage(album, 1, /*newPage=*/true);
     EXPECT_EQ(album.pages[1].Label, u"Page2");
     EXPECT_TRUE(album.pages[1].File.empty());

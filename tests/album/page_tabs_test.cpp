@@ -93,7 +93,7 @@ TEST(BitFields, ReadAndWriteOnlyTheirBits) {
     std::uint32_t tabs = 0;
     TabDoubleClick.set(tabs, 2);
     EXPECT_EQ(tabs, 0x40000000u);
-    EXPECT_EQ(FitMode.get(makeDefaultPage().PhotoFlag), 0u);
+    EXPECT_EQ(FitModeBits.get(makeDefaultPage().PhotoFlag), 0u);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "base/dialog_font_win.h"
 #include "base/tooltips_win.h"
 #include "dialogs/animate_random_win.h"
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
 #include "dialogs/dialog_driver_win.h"
 #include "dialogs/font_list_win.h"
 #include "dialogs/panel_toolbar_win.h"

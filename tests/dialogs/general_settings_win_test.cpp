@@ -10,6 +10,7 @@
 
 #include "dialogs/dialog_driver_win.h"
 #include "dialogs/gui_objects_win.h"
+#include "dialogs/recording_stand_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -103,12 +104,7 @@ private:
     HHOOK hook_ = nullptr;
 };
 
-BYTE opacityOf(HWND window) {
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
-    return alpha;
-}
+using Looks = std::vector<StandLook>;
 
 std::vector<std::u16string> labels(const std::vector<PageSettings>& pages) {
     std::vector<std::u16string> result;
@@ -116,42 +112,40 @@ std::vector<std::u16string> labels(const std::vector<PageSettings>& pages) {
     return result;
 }
 
-// A stand stand-in: a top-level window with the tab control the dialog restyles on OK.
+// The dialog opens beside a stand-in window; what it wants shown on the stand goes to `asked`.
 class GeneralSettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        app.instance = GetModuleHandleW(nullptr);
-        app.OsVersionCode = 1000;
         for (const char16_t* label : {u"A", u"B", u"C"}) {
             PageSettings page = makeDefaultPage();
             page.Label = label;
-            app.album.pages.push_back(page);
+            album.pages.push_back(page);
         }
-        app.album.currentPage = 1;
-        app.album.settings.TabStyle = TabTranslucent | TabAnimate;
-        app.album.settings.LayerWindowLevel = 200;
-        stand = CreateWindowExW(WS_EX_LAYERED, L"STATIC", L"stand", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, app.instance, nullptr);
-        SetLayeredWindowAttributes(stand, 0, 200, LWA_ALPHA);
-        tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 30, stand,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TABS)), app.instance, nullptr);
+        album.currentPage = 1;
+        album.settings.TabStyle = TabTranslucent | TabAnimate;
+        album.settings.LayerWindowLevel = 200;
+        stand = CreateWindowExW(0, L"STATIC", L"stand", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, instance, nullptr);
         host.standWindow = stand;
+        host.stand = &asked;
         host.osVersionCode = 1000;
     }
     void TearDown() override { DestroyWindow(stand); }
 
     int run(std::function<void(HWND)> action) {
         ModalDriver driver(std::move(action));
-        edit = beginPageList(app.album, 0);
-        const int result = showGeneralSettings(app, nullptr, host, edit);
+        edit = beginPageList(album, 0);
+        const int result = showGeneralSettings({album.settings, edit, panelIndex}, nullptr, host);
         EXPECT_TRUE(driver.ran());
         return result;
     }
 
-    App app;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    Album album;
+    int panelIndex = 0;
+    testing::RecordingStand asked;
     DialogHost host;
     PageListEdit edit;
     HWND stand = nullptr;
-    HWND tabs = nullptr;
 };
 
 TEST_F(GeneralSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopensOnTheLast) {
@@ -171,65 +165,65 @@ TEST_F(GeneralSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopen
         }
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(app.generalSettingsPanel, 3);
+    EXPECT_EQ(panelIndex, 3);
     run([&](HWND frame) {
         EXPECT_NE(GetDlgItem(panelOf(frame), IDC_DOUBLE_CLICK), nullptr);
         PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
     });
 }
 
+// Each slider move and each click of 半透明 asks the stand once to show the translucency;
+// キャンセル puts the stored values back and asks once more, with the fonts and the band.
 TEST_F(GeneralSettingsDialogTest, OpacityFollowsTheSliderNeverBelow35AndCancelRestoresIt) {
-    app.generalSettingsPanel = 1;
-    BYTE whileDragging = 0;
+    panelIndex = 1;
+    std::int16_t whileDragging = 0;
     LRESULT sliderAfterLow = 0;
-    BYTE afterLow = 0;
+    Looks whileOpen;
     const int result = run([&](HWND frame) {
         HWND panel = panelOf(frame);
         dragSlider(panel, 100);
-        whileDragging = opacityOf(stand);
+        whileDragging = album.settings.LayerWindowLevel;
         dragSlider(panel, 20);
         sliderAfterLow = SendDlgItemMessageW(panel, IDC_LAYER_LEVEL, TBM_GETPOS, 0, 0);
-        afterLow = opacityOf(stand);
-        EXPECT_EQ(app.album.settings.LayerWindowLevel, 35);
+        EXPECT_EQ(album.settings.LayerWindowLevel, 35);
         click(panel, IDC_TAB_TRANSLUCENT);
-        EXPECT_FALSE(GetWindowLongPtrW(stand, GWL_EXSTYLE) & WS_EX_LAYERED);
+        EXPECT_FALSE(album.settings.TabStyle & TabTranslucent);
+        whileOpen = asked.looks;
         PostMessageW(frame, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(whileDragging, 100);
     EXPECT_EQ(sliderAfterLow, 35);
-    EXPECT_EQ(afterLow, 35);
-    EXPECT_EQ(app.album.settings.LayerWindowLevel, 200);
-    EXPECT_TRUE(app.album.settings.TabStyle & TabTranslucent);
-    EXPECT_TRUE(GetWindowLongPtrW(stand, GWL_EXSTYLE) & WS_EX_LAYERED);
-    EXPECT_EQ(opacityOf(stand), 200);
+    EXPECT_EQ(whileOpen, Looks(3, StandLook::Translucency));
+    EXPECT_EQ(album.settings.LayerWindowLevel, 200);
+    EXPECT_TRUE(album.settings.TabStyle & TabTranslucent);
+    EXPECT_EQ(asked.looks, (Looks{StandLook::Translucency, StandLook::Translucency, StandLook::Translucency, StandLook::Translucency,
+                                  StandLook::TabFont, StandLook::StatusFont, StandLook::Topmost}));
 }
 
 // The stored face is shown though the system does not list it; picking the list's first face
 // then changes the tab font, as picking any other does, and the stand is asked at once to show
 // it on the tabs and the status bar. A pick of the face already used asks for nothing.
 TEST_F(GeneralSettingsDialogTest, ASavedTabFaceTheSystemDoesNotListIsShownAndTheFirstFaceCanBePicked) {
-    app.generalSettingsPanel = 1;
-    app.album.settings.TabFontName = u"No Such Face Anywhere";
-    std::vector<StandLook> asked;
-    host.showStandLook = [&](StandLook look) { asked.push_back(look); };
-    std::wstring shown;
+    panelIndex = 1;
+    album.settings.TabFontName = u"No Such Face Anywhere";
+    std::wstring listed;
     wchar_t first[LF_FACESIZE + 1]{};
-    std::vector<StandLook> askedByThePick;
+    Looks askedByThePick;
     run([&](HWND frame) {
         HWND panel = panelOf(frame);
-        shown = testing::windowText(GetDlgItem(panel, IDC_TAB_FONT_NAME));
+        listed = testing::windowText(GetDlgItem(panel, IDC_TAB_FONT_NAME));
         SendDlgItemMessageW(panel, IDC_TAB_FONT_NAME, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
         chooseEntry(panel, IDC_TAB_FONT_NAME, 0);
-        askedByThePick = asked;
+        askedByThePick = asked.looks;
         chooseEntry(panel, IDC_TAB_FONT_NAME, 0);
-        EXPECT_EQ(asked, askedByThePick) << "the same face again";
+        EXPECT_EQ(asked.looks, askedByThePick) << "the same face again";
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(shown, L"No Such Face Anywhere");
+    EXPECT_EQ(listed, L"No Such Face Anywhere");
     ASSERT_NE(first[0], L'\0');
-    EXPECT_EQ(app.album.settings.TabFontName, reinterpret_cast<const char16_t*>(first));
-    EXPECT_EQ(askedByThePick, (std::vector<StandLook>{StandLook::TabFont, StandLook::StatusFont}));
+    EXPECT_EQ(album.settings.TabFontName, reinterpret_cast<const char16_t*>(first));
+    EXPECT_EQ(askedByThePick, (Looks{StandLook::TabFont, StandLook::StatusFont}));
 }
 
 // The colours the screen shows along the middle of the dialog's top strip.
@@ -251,7 +245,7 @@ std::vector<COLORREF> topStripOnScreen(HWND dialog) {
 // later): the glass would leave black bands. The strips show the dialog's plain background
 // instead, and keep it.
 TEST_F(GeneralSettingsDialogTest, TheStripsShowThePlainBackgroundWhereNoGlassShows) {
-    app.generalSettingsPanel = 3;
+    panelIndex = 3;
     host.compositionEnabled = [] { return true; };
     const std::vector<COLORREF> plain(7, GetSysColor(COLOR_BTNFACE));
     std::vector<std::vector<COLORREF>> seen;
@@ -270,27 +264,33 @@ TEST_F(GeneralSettingsDialogTest, TheStripsShowThePlainBackgroundWhereNoGlassSho
     for (const std::vector<COLORREF>& shown : seen) EXPECT_EQ(shown, plain);
 }
 
+// Only OK with a new position or row count asks the stand to slide its tabs to their layout;
+// otherwise closing asks for their font alone. Either way the band follows once.
 TEST_F(GeneralSettingsDialogTest, TabsMoveToTheBottomOnOkButNotOnCancel) {
-    app.generalSettingsPanel = 1;
+    panelIndex = 1;
     run([&](HWND frame) {
         click(panelOf(frame), IDC_TAB_BOTTOM);
         click(panelOf(frame), IDC_TAB_ANIMATE);
         PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
     });
-    EXPECT_FALSE(GetWindowLongPtrW(tabs, GWL_STYLE) & TCS_BOTTOM);
-    EXPECT_EQ(app.album.settings.TabStyle & (TabBottom | TabAnimate), TabAnimate);
+    EXPECT_EQ(album.settings.TabStyle & (TabBottom | TabAnimate), TabAnimate);
+    EXPECT_EQ(asked.looks, (Looks{StandLook::TabFont, StandLook::StatusFont, StandLook::Topmost}));
+    asked.looks.clear();
+    run([&](HWND frame) { PostMessageW(frame, WM_COMMAND, IDOK, 0); });
+    EXPECT_EQ(asked.looks, (Looks{StandLook::TabFont, StandLook::Topmost}));
+    asked.looks.clear();
     const int result = run([&](HWND frame) {
         click(panelOf(frame), IDC_TAB_BOTTOM);
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_TRUE(GetWindowLongPtrW(tabs, GWL_STYLE) & TCS_BOTTOM);
-    EXPECT_TRUE(app.album.settings.TabStyle & TabBottom);
+    EXPECT_EQ(asked.looks, (Looks{StandLook::TabLayout, StandLook::Topmost}));
+    EXPECT_TRUE(album.settings.TabStyle & TabBottom);
 }
 
 // Unchecking アニメーション stops the panel slides at once, not from the next opening on.
 TEST_F(GeneralSettingsDialogTest, PanelsStopSlidingAsSoonAsAnimationIsUnchecked) {
-    app.generalSettingsPanel = 1;
+    panelIndex = 1;
     host.tabAnimate = true;
     bool slidBefore = false;
     bool slidAfter = true;
@@ -309,20 +309,20 @@ TEST_F(GeneralSettingsDialogTest, PanelsStopSlidingAsSoonAsAnimationIsUnchecked)
     });
     EXPECT_TRUE(slidBefore);
     EXPECT_FALSE(slidAfter);
-    EXPECT_EQ(app.album.settings.TabStyle & TabAnimate, 0u);
+    EXPECT_EQ(album.settings.TabStyle & TabAnimate, 0u);
 }
 
 TEST_F(GeneralSettingsDialogTest, SlideShowControlsGreyAndTheIntervalComesBackOnCancel) {
-    app.generalSettingsPanel = 0;
-    app.album.settings.SlideStyle = SlideOn | 0x200;  // an effect, no jitter
-    app.album.settings.SlideInterval = 23;
+    panelIndex = 0;
+    album.settings.SlideStyle = SlideOn | 0x200;  // an effect, no jitter
+    album.settings.SlideInterval = 23;
     run([&](HWND frame) {
         HWND panel = panelOf(frame);
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(panel, IDC_SLIDE_ABOUT)));
         click(panel, IDC_SLIDE_JITTER);
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(panel, IDC_SLIDE_ABOUT)));
         pressArrows(panel, IDC_SLIDE_INTERVAL_ARROWS, 60);
-        EXPECT_EQ(app.album.settings.SlideInterval, 60);
+        EXPECT_EQ(album.settings.SlideInterval, 60);
         chooseEntry(panel, IDC_SLIDE_EFFECT, 0);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, IDC_SLIDE_EFFECT_TIME)));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panel, IDC_SLIDE_ORDER)));
@@ -332,58 +332,58 @@ TEST_F(GeneralSettingsDialogTest, SlideShowControlsGreyAndTheIntervalComesBackOn
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panel, IDC_SLIDE_ON)));
         PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
     });
-    EXPECT_EQ(app.album.settings.SlideInterval, 23);
-    EXPECT_EQ(app.album.settings.SlideStyle, SlideOn | 0x200u);
+    EXPECT_EQ(album.settings.SlideInterval, 23);
+    EXPECT_EQ(album.settings.SlideStyle, SlideOn | 0x200u);
 }
 
 // The interval box holds 600 whole while it has the focus, takes a typed number and clamps it
 // when the person leaves it; so does the tab font size.
 TEST_F(GeneralSettingsDialogTest, NumberBoxesShowTheirLargestValueAndTakeTypedNumbersClamped) {
-    app.generalSettingsPanel = 0;
-    app.album.settings.SlideStyle = SlideOn;
-    app.album.settings.SlideInterval = 600;
-    app.album.settings.TabFontSize = 64;
+    panelIndex = 0;
+    album.settings.SlideStyle = SlideOn;
+    album.settings.SlideInterval = 600;
+    album.settings.TabFontSize = 64;
     run([&](HWND frame) {
         HWND slides = panelOf(frame);
         EXPECT_TRUE(showsWholeText(GetDlgItem(slides, IDC_SLIDE_INTERVAL))) << "600 is cut";
         typeInto(slides, IDC_SLIDE_INTERVAL, L"300", IDC_SLIDE_ORDER);
-        EXPECT_EQ(app.album.settings.SlideInterval, 300);
+        EXPECT_EQ(album.settings.SlideInterval, 300);
         typeInto(slides, IDC_SLIDE_INTERVAL, L"5", IDC_SLIDE_ORDER);
-        EXPECT_EQ(app.album.settings.SlideInterval, 10);
+        EXPECT_EQ(album.settings.SlideInterval, 10);
         EXPECT_EQ(testing::itemText(slides, IDC_SLIDE_INTERVAL), L"10");
         typeInto(slides, IDC_SLIDE_INTERVAL, L"999", IDC_SLIDE_ORDER);
-        EXPECT_EQ(app.album.settings.SlideInterval, 600);
+        EXPECT_EQ(album.settings.SlideInterval, 600);
 
         showPanel(frame, IDM_PANEL_GENERAL);
         HWND general = panelOf(frame);
         EXPECT_TRUE(showsWholeText(GetDlgItem(general, IDC_TAB_FONT_SIZE))) << "64 is cut";
         typeInto(general, IDC_TAB_FONT_SIZE, L"99", IDC_TAB_FONT_NAME);
-        EXPECT_EQ(app.album.settings.TabFontSize, 64);
+        EXPECT_EQ(album.settings.TabFontSize, 64);
         typeInto(general, IDC_TAB_FONT_SIZE, L"20", IDC_TAB_FONT_NAME);
-        EXPECT_EQ(app.album.settings.TabFontSize, 20);
+        EXPECT_EQ(album.settings.TabFontSize, 20);
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(app.album.settings.SlideInterval, 600);
-    EXPECT_EQ(app.album.settings.TabFontSize, 20);
+    EXPECT_EQ(album.settings.SlideInterval, 600);
+    EXPECT_EQ(album.settings.TabFontSize, 20);
 }
 
 // Indices the lists do not offer (a hand-edited album, a later version) survive the panels:
 // only an entry the person picks is stored.
 TEST_F(GeneralSettingsDialogTest, StoredIndicesTheListsDoNotOfferStayUntilAnEntryIsPicked) {
-    app.generalSettingsPanel = 0;
+    panelIndex = 0;
     std::uint32_t slideStyle = SlideOn;
     SlideOrder.set(slideStyle, 7);
     SlideEffect.set(slideStyle, 12);
     SlideEffectTime.set(slideStyle, 9);
     SlideInfo.set(slideStyle, 8);
-    app.album.settings.SlideStyle = slideStyle;
-    TabDoubleClick.set(app.album.settings.TabStyle, 5);
-    TabStatusFontSize.set(app.album.settings.TabStyle, 9);
+    album.settings.SlideStyle = slideStyle;
+    TabDoubleClick.set(album.settings.TabStyle, 5);
+    TabStatusFontSize.set(album.settings.TabStyle, 9);
     run([&](HWND frame) {
         HWND slides = panelOf(frame);
         for (int id : {IDC_SLIDE_ORDER, IDC_SLIDE_EFFECT, IDC_SLIDE_EFFECT_TIME, IDC_SLIDE_INFO}) SetFocus(GetDlgItem(slides, id));
         SetFocus(GetDlgItem(slides, IDC_SLIDE_JITTER));
-        EXPECT_EQ(app.album.settings.SlideStyle, slideStyle) << "focus alone rewrote an index";
+        EXPECT_EQ(album.settings.SlideStyle, slideStyle) << "focus alone rewrote an index";
         showPanel(frame, IDM_PANEL_GENERAL);
         SetFocus(GetDlgItem(panelOf(frame), IDC_STATUS_FONT_SIZE));
         showPanel(frame, IDM_PANEL_OTHER);
@@ -393,13 +393,13 @@ TEST_F(GeneralSettingsDialogTest, StoredIndicesTheListsDoNotOfferStayUntilAnEntr
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
     SlideInfo.set(slideStyle, 1);
-    EXPECT_EQ(app.album.settings.SlideStyle, slideStyle);
-    EXPECT_EQ(TabDoubleClick.get(app.album.settings.TabStyle), 5u);
-    EXPECT_EQ(TabStatusFontSize.get(app.album.settings.TabStyle), 9u);
+    EXPECT_EQ(album.settings.SlideStyle, slideStyle);
+    EXPECT_EQ(TabDoubleClick.get(album.settings.TabStyle), 5u);
+    EXPECT_EQ(TabStatusFontSize.get(album.settings.TabStyle), 9u);
 }
 
 TEST_F(GeneralSettingsDialogTest, MovingBUpGivesBACOnOkAndNothingOnCancel) {
-    app.generalSettingsPanel = 2;
+    panelIndex = 2;
     auto moveBUp = [&](HWND frame) {
         HWND panel = panelOf(frame);
         EXPECT_EQ(edit.selectedPage, 1);
@@ -414,21 +414,21 @@ TEST_F(GeneralSettingsDialogTest, MovingBUpGivesBACOnOkAndNothingOnCancel) {
         PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_FALSE(edit.PagesChanged);
-    EXPECT_FALSE(commitPageList(app.album, edit));
-    EXPECT_EQ(labels(app.album.pages), (std::vector<std::u16string>{u"A", u"B", u"C"}));
+    EXPECT_FALSE(commitPageList(album, edit));
+    EXPECT_EQ(labels(album.pages), (std::vector<std::u16string>{u"A", u"B", u"C"}));
 
     run([&](HWND frame) {
         moveBUp(frame);
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
-    ASSERT_TRUE(commitPageList(app.album, edit));
-    EXPECT_EQ(labels(app.album.pages), (std::vector<std::u16string>{u"B", u"A", u"C"}));
-    EXPECT_TRUE(app.album.pages[0].Flag & FlagMainPage);
+    ASSERT_TRUE(commitPageList(album, edit));
+    EXPECT_EQ(labels(album.pages), (std::vector<std::u16string>{u"B", u"A", u"C"}));
+    EXPECT_TRUE(album.pages[0].Flag & FlagMainPage);
 }
 
 // Every visit to the page list makes a tree with check boxes; leaving it frees all it made.
 TEST_F(GeneralSettingsDialogTest, VisitingThePageListTwentyTimesLeavesNoObjectBehind) {
-    app.generalSettingsPanel = 3;
+    panelIndex = 3;
     testing::GuiObjects before;
     testing::GuiObjects after;
     auto visit = [](HWND frame) {
@@ -449,7 +449,7 @@ TEST_F(GeneralSettingsDialogTest, VisitingThePageListTwentyTimesLeavesNoObjectBe
 }
 
 TEST_F(GeneralSettingsDialogTest, AnUncheckedPageStaysUncheckedAcrossPanelsAndIsUnmarkedOnOk) {
-    app.generalSettingsPanel = 2;
+    panelIndex = 2;
     run([&](HWND frame) {
         HWND tree = GetDlgItem(panelOf(frame), IDC_PAGE_TREE);
         MSG message;

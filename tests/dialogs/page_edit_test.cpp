@@ -11,7 +11,7 @@ PageSettings folderPage() {
     page.Flag = FlagFolder;
     page.FolderFileNo = 1;
     page.FileNum = 10;
-    FitMode.set(page.PhotoFlag, 0);
+    FitModeBits.set(page.PhotoFlag, 0);
     return page;
 }
 
@@ -19,13 +19,13 @@ TEST(PageEdit, CancelPutsTheSavedPageBackAndRescansAChosenFolderAway) {
     PageSettings live = folderPage();
     PageEdit edit = beginPageEdit(live, 6);
     // The display panel shows its fit mode live; the contents panel chose another folder.
-    FitMode.set(live.PhotoFlag, 3);
+    FitModeBits.set(live.PhotoFlag, 3);
     edit.workingPage.File = u"D:\\New\\";
     edit.workingPage.FileNum = 4;
     edit.folderListReplaced = true;
 
     const CancelledView view = cancelPageEdit(edit, live);
-    EXPECT_EQ(FitMode.get(live.PhotoFlag), 0u);
+    EXPECT_EQ(FitModeBits.get(live.PhotoFlag), 0u);
     EXPECT_EQ(live.File, u"D:\\Old\\");
     EXPECT_EQ(live.FileNum, 10);
     EXPECT_TRUE(view.rescanFolder);
@@ -54,12 +54,12 @@ TEST(SetAsDefault, EachPanelCopiesOnlyItsOwnFields) {
     const PageSettings original = makeDefaultPage();
     PageSettings fit = original;
     copyToDefaultPage(DefaultPanel::DisplaySize, working, fit);
-    EXPECT_EQ(fit.PhotoFlag, (original.PhotoFlag & ~FitMode.mask()) | 3);
+    EXPECT_EQ(fit.PhotoFlag, (original.PhotoFlag & ~FitModeBits.mask()) | 3);
     EXPECT_EQ(fit.FontName, original.FontName);
 
     PageSettings text = original;
     copyToDefaultPage(DefaultPanel::Text, working, text);
-    EXPECT_EQ(text.PhotoFlag, (original.PhotoFlag & FitMode.mask()) | ShowLabel | ShowGps);
+    EXPECT_EQ(text.PhotoFlag, (original.PhotoFlag & FitModeBits.mask()) | ShowLabel | ShowGps);
     EXPECT_EQ(text.FontName, u"Meiryo");
     EXPECT_EQ(text.FontSize, 40);
     EXPECT_EQ(text.FontColor, original.FontColor);

@@ -20,7 +20,6 @@ Album albumOf(std::initializer_list<const char16_t*> labels) {
         page.FileNum = 1;
         album.pages.push_back(page);
     }
-    album.settings.PageCount = static_cast<std::int32_t>(album.pages.size());
     album.settings.TabStyle &= ~TabMarkedMenu;
     album.history[0] = {1, u"B.jpg"};
     return album;

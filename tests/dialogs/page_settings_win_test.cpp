@@ -6,6 +6,7 @@
 
 #include "dialogs/colour_picker_win.h"
 #include "dialogs/dialog_driver_win.h"
+#include "dialogs/recording_stand_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -29,16 +30,14 @@ void click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK,
 class PageSettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        app.instance = GetModuleHandleW(nullptr);
-        app.OsVersionCode = 1000;
         PageSettings page = makeDefaultPage();
         page.Label = u"Trip";
         page.Comment = u"海辺";
         page.PhotoFlag = ShowLabel | ShowComment;
         page.FontColorBk = 0x804020;
-        app.album.pages = {page};
-        app.album.currentPage = 0;
-        pattern = LoadBitmapW(app.instance, MAKEINTRESOURCEW(IDB_BACKGROUND));
+        album.pages = {page};
+        album.currentPage = 0;
+        pattern = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_BACKGROUND));
         host.background = CreatePatternBrush(pattern);
         host.backgroundSize = {48, 48};
         host.osVersionCode = 1000;
@@ -50,14 +49,17 @@ protected:
 
     int run(std::function<void(HWND)> action) {
         ModalDriver driver(std::move(action));
-        const int result = showPageSettings(app, nullptr, host, {});
+        const int result = showPageSettings({album, nullptr, cursor, panelIndex, {}}, nullptr, host);
         EXPECT_TRUE(driver.ran());
         return result;
     }
 
-    const PageSettings& page() const { return app.album.pages[0]; }
+    const PageSettings& page() const { return album.pages[0]; }
 
-    App app;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    Album album;
+    FolderCursor cursor;
+    int panelIndex = 0;
     DialogHost host;
     HBITMAP pattern = nullptr;
 };
@@ -80,7 +82,7 @@ TEST_F(PageSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopensOn
         }
         PostMessageW(frame, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(app.pageSettingsPanel, 4);
+    EXPECT_EQ(panelIndex, 4);
     run([&](HWND frame) {
         EXPECT_NE(GetDlgItem(panelOf(frame), IDC_COLOUR_PICK), nullptr);
         PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
@@ -88,7 +90,7 @@ TEST_F(PageSettingsDialogTest, EveryPanelOpensFromItsButtonAndTheDialogReopensOn
 }
 
 TEST_F(PageSettingsDialogTest, OkKeepsTheLabelOfAPanelLeftEarlier) {
-    app.pageSettingsPanel = 0;
+    panelIndex = 0;
     const int result = run([&](HWND frame) {
         SetDlgItemTextW(panelOf(frame), IDC_CONTENTS_LABEL, L"Beach");
         showPanel(frame, IDM_PANEL_TEXT);
@@ -102,8 +104,8 @@ TEST_F(PageSettingsDialogTest, OkKeepsTheLabelOfAPanelLeftEarlier) {
 
 // A comment longer than its box breaks into lines instead of running out of sight sideways.
 TEST_F(PageSettingsDialogTest, ALongCommentWrapsInsideItsBox) {
-    app.album.pages[0].Comment = u"朝の浜辺で貝殻を拾いながら歩いた日のこと、波の音と潮の香り、遠くに見えた白い灯台と帰り道の夕焼け";
-    app.pageSettingsPanel = 0;
+    album.pages[0].Comment = u"朝の浜辺で貝殻を拾いながら歩いた日のこと、波の音と潮の香り、遠くに見えた白い灯台と帰り道の夕焼け";
+    panelIndex = 0;
     LRESULT lines = 0;
     run([&](HWND frame) {
         lines = SendDlgItemMessageW(panelOf(frame), IDC_CONTENTS_COMMENT, EM_GETLINECOUNT, 0, 0);
@@ -112,25 +114,29 @@ TEST_F(PageSettingsDialogTest, ALongCommentWrapsInsideItsBox) {
     EXPECT_GT(lines, 1);
 }
 
+// The live Page takes the chosen mode and the stand is asked once to show it.
 TEST_F(PageSettingsDialogTest, FitModeShowsAtOnceAndTheCloseBoxPutsItBack) {
-    app.pageSettingsPanel = 2;
+    panelIndex = 2;
+    testing::RecordingStand asked;
+    host.stand = &asked;
     unsigned modeWhileOpen = 99;
     const int result = run([&](HWND frame) {
         chooseEntry(panelOf(frame), IDC_FIT_MODE, 3);
-        modeWhileOpen = FitMode.get(page().PhotoFlag);
+        modeWhileOpen = FitModeBits.get(page().PhotoFlag);
+        EXPECT_EQ(asked.looks, std::vector<StandLook>{StandLook::PageLook});
         SetDlgItemTextW(frame, IDC_SAMPLE_TEXT, L"");
         PostMessageW(frame, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(modeWhileOpen, 3u);
-    EXPECT_EQ(FitMode.get(page().PhotoFlag), 0u);
+    EXPECT_EQ(FitModeBits.get(page().PhotoFlag), 0u);
 }
 
 // "MS UI Gothic" is such a face under Wine, which knows it only as a substitute.
 TEST_F(PageSettingsDialogTest, ASavedFaceTheSystemDoesNotListSurvivesAStyleChange) {
-    app.album.pages[0].FontName = u"No Such Face Anywhere";
-    app.album.pages[0].FontStyle = FontBold;
-    app.pageSettingsPanel = 3;
+    album.pages[0].FontName = u"No Such Face Anywhere";
+    album.pages[0].FontStyle = FontBold;
+    panelIndex = 3;
     std::wstring shown;
     run([&](HWND frame) {
         HWND panel = panelOf(frame);
@@ -145,8 +151,8 @@ TEST_F(PageSettingsDialogTest, ASavedFaceTheSystemDoesNotListSurvivesAStyleChang
 }
 
 TEST_F(PageSettingsDialogTest, LockedPageGreysThePictureChoiceFitModeAndColourBars) {
-    app.album.pages[0].Flag |= FlagLocked;
-    app.pageSettingsPanel = 0;
+    album.pages[0].Flag |= FlagLocked;
+    panelIndex = 0;
     run([&](HWND frame) {
         HWND contents = panelOf(frame);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(contents, IDC_CONTENTS_CHOOSE)));
@@ -214,8 +220,8 @@ LPARAM clientPointOfScreen(HWND window, int x, int y) {
 }
 
 TEST_F(PageSettingsDialogTest, PickerFollowsThePointerAndARightClickPutsTheColourBack) {
-    app.pageSettingsPanel = 4;
-    app.album.pages[0].PhotoFlag |= 2u << 18;  // the background slot
+    panelIndex = 4;
+    album.pages[0].PhotoFlag |= 2u << 18;  // the background slot
     run([&](HWND frame) {
         RedPatch patch;
         HWND panel = panelOf(frame);
@@ -229,7 +235,7 @@ TEST_F(PageSettingsDialogTest, PickerFollowsThePointerAndARightClickPutsTheColou
     EXPECT_FALSE(ScreenPickerHook::active()) << "OK removed the hook with the panel";
     EXPECT_EQ(page().FontColorBk, static_cast<std::uint32_t>(kRed));
 
-    app.album.pages[0].FontColorBk = 0x112233;
+    album.pages[0].FontColorBk = 0x112233;
     run([&](HWND frame) {
         RedPatch patch;
         HWND panel = panelOf(frame);
@@ -244,7 +250,7 @@ TEST_F(PageSettingsDialogTest, PickerFollowsThePointerAndARightClickPutsTheColou
 }
 
 TEST_F(PageSettingsDialogTest, EscapeWhilePickingRemovesTheHook) {
-    app.pageSettingsPanel = 4;
+    panelIndex = 4;
     const int result = run([&](HWND frame) {
         click(panelOf(frame), IDC_COLOUR_PICK);
         EXPECT_TRUE(ScreenPickerHook::active());

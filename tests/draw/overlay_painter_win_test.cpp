@@ -25,7 +25,7 @@ bool isInk(Colour c) { return c != kBlack; }
 
 PageScene textScene(Corner corner, std::uint8_t alpha, Text text) {
     PageScene scene;
-    scene.fit = PictureFit::ShorterSide;
+    scene.fit = FitMode::ShorterSide;
     scene.style.fontFace = u"Tahoma";
     scene.style.fontHeight = 20;
     scene.style.alpha = alpha;

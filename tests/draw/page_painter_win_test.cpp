@@ -21,7 +21,7 @@ constexpr Colour kBlue = 0xFF0000;
 bool isRed(Colour c) { return closeTo(c, kRed, 60); }
 bool isGreen(Colour c) { return closeTo(c, kGreen, 60); }
 
-PageScene plainScene(PictureFit fit) {
+PageScene plainScene(FitMode fit) {
     PageScene scene;
     scene.fit = fit;
     scene.backgroundLeft = kBackground;
@@ -42,7 +42,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(gdiplus_.started()); }
 
     // Paints one picture both ways into fresh canvases.
-    void paintBoth(Size area, const PictureSample& sample, PictureFit fit) {
+    void paintBoth(Size area, const PictureSample& sample, FitMode fit) {
         decoderCanvas_.emplace(area);
         bitmapCanvas_.emplace(area);
         const PagePicture image(drawtest::makeImage(sample));
@@ -74,30 +74,30 @@ TEST_F(PagePainterTest, EqualBackgroundColoursGiveAPlainFill) {
 }
 
 TEST_F(PagePainterTest, ShorterSideFitsInsideWithItsMargin) {
-    paintBoth({206, 106}, {{400, 300}, kRed}, PictureFit::ShorterSide);
+    paintBoth({206, 106}, {{400, 300}, kRed}, FitMode::ShorterSide);
     expectBoundsNear(decoderCanvas_->boundsOf(isRed), {36, 3, 133, 100});
     expectBoundsNear(bitmapCanvas_->boundsOf(isRed), {36, 3, 133, 100});
 }
 
 TEST_F(PagePainterTest, LongerSideAndBothSidesCoverTheWholeArea) {
-    for (const PictureFit fit : {PictureFit::LongerSide, PictureFit::BothSides}) {
+    for (const FitMode fit : {FitMode::LongerSide, FitMode::BothSides}) {
         paintBoth({200, 100}, {{400, 300}, kRed}, fit);
         EXPECT_EQ(decoderCanvas_->count(isRed), 200 * 100);
         EXPECT_EQ(bitmapCanvas_->count(isRed), 200 * 100);
     }
     // Covering cuts the top and bottom evenly: a mark at the picture's centre stays centred.
-    paintBoth({200, 100}, {{400, 300}, kRed, kGreen, 20, {200, 150}}, PictureFit::LongerSide);
+    paintBoth({200, 100}, {{400, 300}, kRed, kGreen, 20, {200, 150}}, FitMode::LongerSide);
     expectBoundsNear(decoderCanvas_->boundsOf(isGreen), {90, 40, 20, 20});
 }
 
 TEST_F(PagePainterTest, ActualSizeCentresASmallPictureUnscaled) {
-    paintBoth({206, 106}, {{50, 40}, kRed}, PictureFit::ActualSize);
+    paintBoth({206, 106}, {{50, 40}, kRed}, FitMode::ActualSize);
     expectBoundsNear(decoderCanvas_->boundsOf(isRed), {78, 33, 50, 40});
     expectBoundsNear(bitmapCanvas_->boundsOf(isRed), {78, 33, 50, 40});
 }
 
 TEST_F(PagePainterTest, ActualSizeShowsTheCentreOfALargePicture) {
-    paintBoth({206, 106}, {{1001, 801}, kRed, kGreen, 5, {500, 400}}, PictureFit::ActualSize);
+    paintBoth({206, 106}, {{1001, 801}, kRed, kGreen, 5, {500, 400}}, FitMode::ActualSize);
     // The decoder path cuts at the inner area; the bitmap path only at the area itself.
     expectBoundsNear(decoderCanvas_->boundsOf(isRed), {3, 3, 200, 100});
     EXPECT_EQ(bitmapCanvas_->count(isRed) + bitmapCanvas_->count(isGreen), 206 * 106);
@@ -108,7 +108,7 @@ TEST_F(PagePainterTest, ActualSizeShowsTheCentreOfALargePicture) {
 TEST_F(PagePainterTest, WithoutAPictureOnlyTheBackgroundShows) {
     for (const PaintPath path : {PaintPath::GdiPlus, PaintPath::Gdi}) {
         Canvas canvas({40, 30});
-        PagePainter{}.paintArea(canvas.dc(), {40, 30}, plainScene(PictureFit::BothSides), {}, path);
+        PagePainter{}.paintArea(canvas.dc(), {40, 30}, plainScene(FitMode::BothSides), {}, path);
         EXPECT_EQ(canvas.count([](Colour c) { return c == kBackground; }), 40 * 30);
     }
 }
@@ -119,12 +119,12 @@ TEST_F(PagePainterTest, AnEmptyAreaDrawsNothingAndFailsNothing) {
     const PagePicture image(drawtest::makeImage({{400, 300}, kRed}));
     PagePainter painter;
     for (const Size area : {Size{0, 30}, Size{40, 0}, Size{-3, -3}}) {
-        painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), image, PaintPath::GdiPlus);
-        painter.paintArea(canvas.dc(), area, plainScene(PictureFit::BothSides), {}, PaintPath::Gdi);
+        painter.paintArea(canvas.dc(), area, plainScene(FitMode::BothSides), image, PaintPath::GdiPlus);
+        painter.paintArea(canvas.dc(), area, plainScene(FitMode::BothSides), {}, PaintPath::Gdi);
     }
     EXPECT_EQ(canvas.count([](Colour c) { return c == 0x123456; }), 40 * 30);
     // A later real area still paints.
-    painter.paintArea(canvas.dc(), {40, 30}, plainScene(PictureFit::BothSides), image, PaintPath::GdiPlus);
+    painter.paintArea(canvas.dc(), {40, 30}, plainScene(FitMode::BothSides), image, PaintPath::GdiPlus);
     EXPECT_EQ(canvas.count(isRed), 40 * 30);
 }
 
@@ -133,7 +133,7 @@ TEST_F(PagePainterTest, ARepaintFollowsEveryChangeOfWhatIsShown) {
     const PagePicture red(drawtest::makeImage({{60, 40}, kRed}));
     const PagePicture green(drawtest::makeImage({{60, 40}, kGreen}));
     PagePainter painter;
-    PageScene scene = plainScene(PictureFit::ShorterSide);
+    PageScene scene = plainScene(FitMode::ShorterSide);
     const auto paint = [&](const PagePicture& picture) {
         painter.paintArea(canvas.dc(), {120, 80}, scene, picture, PaintPath::GdiPlus);
     };
@@ -143,10 +143,10 @@ TEST_F(PagePainterTest, ARepaintFollowsEveryChangeOfWhatIsShown) {
     EXPECT_EQ(canvas.pixel(0, 0), kBackground);
     paint(green);
     EXPECT_TRUE(isGreen(canvas.pixel(60, 40)));
-    scene.fit = PictureFit::BothSides;
+    scene.fit = FitMode::BothSides;
     paint(green);
     EXPECT_TRUE(isGreen(canvas.pixel(0, 0)));
-    scene.fit = PictureFit::ShorterSide;
+    scene.fit = FitMode::ShorterSide;
     scene.backgroundLeft = scene.backgroundRight = 0x0080FF;
     paint(green);
     EXPECT_EQ(canvas.pixel(0, 0), 0x0080FFu);
@@ -159,7 +159,7 @@ TEST_F(PagePainterTest, AnUnchangedPictureIsNotRescaledUntilItChanges) {
     PictureSample sample{{60, 40}, kRed};
     PagePicture picture(drawtest::makeImage(sample));
     PagePainter painter;
-    const PageScene scene = plainScene(PictureFit::BothSides);
+    const PageScene scene = plainScene(FitMode::BothSides);
     painter.paintArea(canvas.dc(), {120, 80}, scene, picture, PaintPath::GdiPlus);
     // Repaint the same picture object after its pixels changed in place.
     sample.colour = kGreen;
@@ -175,7 +175,7 @@ TEST_F(PagePainterTest, AnUnchangedPictureIsNotRescaledUntilItChanges) {
 TEST_F(PagePainterTest, ANewPictureIsShownEvenWhereItReusesAFreedOnesMemory) {
     Canvas canvas({120, 80});
     PagePainter painter;
-    const PageScene scene = plainScene(PictureFit::BothSides);
+    const PageScene scene = plainScene(FitMode::BothSides);
     // Pictures of one size, each freed before the next is made: the allocator hands the same
     // memory and handles out again.
     for (int round = 0; round < 8; ++round) {
@@ -192,7 +192,7 @@ TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
     PictureSample sample{{800, 600}, kRed, kGreen, 5, {400, 300}};
     PagePicture image(drawtest::makeImage(sample));
     PagePainter painter(Size{100, 100});  // the copy covers 100 x 100: 134 x 100
-    const PageScene fitted = plainScene(PictureFit::ShorterSide);
+    const PageScene fitted = plainScene(FitMode::ShorterSide);
     const auto paint = [&](Canvas& canvas, const PageScene& scene) {
         painter.paintArea(canvas.dc(), canvas.size(), scene, image, PaintPath::GdiPlus);
     };
@@ -207,7 +207,7 @@ TEST_F(PagePainterTest, AfterAResizeLargePicturesAreScaledFromAReducedCopy) {
     expectBoundsNear(large.boundsOf(isRed), {36, 3, 133, 100});
     // Actual size takes the picture's own pixels, centre on centre.
     Canvas actual({206, 106});
-    paint(actual, plainScene(PictureFit::ActualSize));
+    paint(actual, plainScene(FitMode::ActualSize));
     EXPECT_TRUE(closeTo(actual.pixel(10, 10), kBlue, 10));
     expectBoundsNear(actual.boundsOf(isGreen), {99, 49, 9, 9});
     image.changed();

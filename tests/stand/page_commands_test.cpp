@@ -53,7 +53,7 @@ TEST_F(PageCommandsTest, NewPageTakesTheDefaultsIsSelectedAndWrittenOnce) {
     addPage(album, file, std::nullopt);
     EXPECT_EQ(files.replaceCount, 1);
     ASSERT_EQ(album.pages.size(), 6u);
-    EXPECT_EQ(album.settings.PageCount, 6);
+    EXPECT_EQ(stored().readInt(u"Quillory", u"PageCount", 0), 6);
     const PageSettings& added = album.pages[5];
     EXPECT_EQ(added.Label, u"Page6");
     EXPECT_EQ(added.Comment, u"Page6 コメント");
@@ -168,9 +168,9 @@ TEST_F(PageCommandsTest, FitModeChangesOnlyTheCurrentPagesPictureFields) {
     start(3, 1);
     album.pages[1].Label = u"not saved by a fit mode";
     setFitMode(album, file, 3);
-    EXPECT_EQ(FitMode.get(album.pages[1].PhotoFlag), 3u);
+    EXPECT_EQ(FitModeBits.get(album.pages[1].PhotoFlag), 3u);
     const Album again = load();
-    EXPECT_EQ(FitMode.get(again.pages[1].PhotoFlag), 3u);
+    EXPECT_EQ(FitModeBits.get(again.pages[1].PhotoFlag), 3u);
     EXPECT_EQ(again.pages[1].Label, u"B");
 }
 

@@ -23,7 +23,6 @@ inline Album slideAlbum(std::initializer_list<PageSketch> sketches, std::uint32_
         page.Flag = (sketch.folder ? FlagFolder : 0u) | (sketch.unmarked ? FlagUnmarked : 0u);
         album.pages.push_back(page);
     }
-    album.settings.PageCount = static_cast<std::int32_t>(album.pages.size());
     return album;
 }
 

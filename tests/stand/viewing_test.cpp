@@ -118,7 +118,7 @@ TEST_F(ViewingTest, EveryWayOutOfThePageSettingsAndAFitModeRepaintTheView) {
     EXPECT_TRUE(fit.has(Change::Picture));
     EXPECT_TRUE(fitModePreviewed().has(Change::Picture));
     EXPECT_TRUE(fit.repaintsView());
-    EXPECT_EQ(FitMode.get(album.pages[1].PhotoFlag), 3u);
+    EXPECT_EQ(FitModeBits.get(album.pages[1].PhotoFlag), 3u);
     EXPECT_NE(files.files.at(kPath).size(), 0u);
 }
 

@@ -19,7 +19,7 @@
 namespace quillory {
 namespace {
 
-constexpr PictureFit kFit = PictureFit::ShorterSide;
+constexpr FitMode kFit = FitMode::ShorterSide;
 
 class DecodeAheadWin : public ::testing::Test {
 protected:

@@ -36,13 +36,13 @@ TEST(MenuState, ChecksFollowTheSettingsAndTheFitMode) {
     Album album = slideAlbum({{1}});
     album.settings.TabStyle = TabTopmost;
     album.settings.SlideStyle = 0x2200;
-    FitMode.set(album.pages[0].PhotoFlag, 2);
+    FitModeBits.set(album.pages[0].PhotoFlag, 2);
     PopupMenuState state = popupMenuState(album);
     EXPECT_TRUE(state.topmostChecked);
     EXPECT_FALSE(state.slideShowChecked);
     EXPECT_FALSE(state.markedMenu);
     EXPECT_EQ(state.fitModeItem, 2);
-    FitMode.set(album.pages[0].PhotoFlag, 9);
+    FitModeBits.set(album.pages[0].PhotoFlag, 9);
     EXPECT_FALSE(popupMenuState(album).fitModeItem) << "no fit item for a mode no item offers";
 }
 

@@ -17,7 +17,7 @@
 namespace quillory {
 namespace {
 
-constexpr PictureFit kFit = PictureFit::ShorterSide;
+constexpr FitMode kFit = FitMode::ShorterSide;
 
 // 40 x 20 pixels, left half red and right half blue, stored with Orientation 6 (to be turned a
 // quarter clockwise). Made with
@@ -109,7 +109,7 @@ TEST_F(PictureLoad, ASidewaysPictureIsDecodedUpright) {
 // while its numbers stay those of the file's picture; actual size keeps every pixel.
 TEST_F(PictureLoad, APictureIsKeptAtTheSizeTheScreenShowsUpright) {
     const UprightTurn turn = uprightTurn(6);
-    const FittedPicture fitted = decodeFitted(kSidewaysJpeg, turn, PictureFit::ShorterSide, {10, 10});
+    const FittedPicture fitted = decodeFitted(kSidewaysJpeg, turn, FitMode::ShorterSide, {10, 10});
     ASSERT_TRUE(fitted.image);
     EXPECT_EQ(sizeOf(fitted.image.get()), (Size{5, 10}));
     EXPECT_TRUE(reddish(pixelAt(fitted.image.get(), 2, 1))) << std::hex << pixelAt(fitted.image.get(), 2, 1);
@@ -118,7 +118,7 @@ TEST_F(PictureLoad, APictureIsKeptAtTheSizeTheScreenShowsUpright) {
     EXPECT_EQ(fitted.metrics.height, 40u);
     EXPECT_EQ(fitted.metrics.bitsPerPixel, 24);
     EXPECT_FALSE(fitted.whole);
-    const FittedPicture actual = decodeFitted(kSidewaysJpeg, turn, PictureFit::ActualSize, {10, 10});
+    const FittedPicture actual = decodeFitted(kSidewaysJpeg, turn, FitMode::ActualSize, {10, 10});
     ASSERT_TRUE(actual.image);
     EXPECT_EQ(sizeOf(actual.image.get()), (Size{20, 40}));
     EXPECT_TRUE(actual.whole);

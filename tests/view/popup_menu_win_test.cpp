@@ -85,7 +85,7 @@ TEST_F(PopupMenuTest, EveryPageTabbedOffersMarkedAndAllPagesAndChecksTheSettings
     app.album = slideAlbum({{1, false, true, u"One"}, {1, false, false, u"Two"}}, TabMarkedMenu | TabTopmost);
     app.album.pages[1].Flag |= FlagMainPage;
     app.album.settings.SlideStyle &= ~SlideOn;
-    FitMode.set(app.album.pages[0].PhotoFlag, 3);
+    FitModeBits.set(app.album.pages[0].PhotoFlag, 3);
     const PopupMenu menu = prepare();
     ASSERT_NE(menu.popup, nullptr);
 

@@ -1,7 +1,7 @@
-#include "dialogs/big_icon_win.h"
+#include "base/big_icon_win.h"
 
 #include "base/debug_trace_win.h"
-#include "dialogs/win_geometry_win.h"
+#include "base/win_geometry_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -19,7 +19,7 @@ UniqueIcon loadProgramIcon(int width, int height) {
         L"LoadImageW (icon 121)")));
 }
 
-DialogIcons setDialogIcons(HWND dialog, const DialogHost& host) {
+DialogIcons setDialogIcons(HWND dialog, int dpiX, int dpiY) {
     DialogIcons icons;
     icons.window = loadProgramIcon(kWindowIconSize, kWindowIconSize);
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.window.get()));
@@ -27,8 +27,8 @@ DialogIcons setDialogIcons(HWND dialog, const DialogHost& host) {
     HWND control = GetDlgItem(dialog, IDC_BIG_ICON);
     if (control == nullptr) return icons;
     // Loaded at the size it is shown, so the icon file's largest image is scaled only once.
-    const int width = host.scaledX(kBigIconSize);
-    const int height = host.scaledY(kBigIconSize);
+    const int width = kBigIconSize * dpiX / USER_DEFAULT_SCREEN_DPI;
+    const int height = kBigIconSize * dpiY / USER_DEFAULT_SCREEN_DPI;
     icons.big = loadProgramIcon(width, height);
     const Rect at = childRect(dialog, control);
     SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icons.big.get()), 0);

@@ -1,4 +1,4 @@
-#include "dialogs/background_brush.h"
+#include "base/background_brush.h"
 
 namespace quillory {
 

@@ -3,7 +3,6 @@
 // dialog's icon control.
 #include <windows.h>
 
-#include "dialogs/dialog_host_win.h"
 #include "base/gdi_handles_win.h"
 
 namespace quillory {
@@ -13,9 +12,9 @@ struct DialogIcons {
     UniqueIcon big;
 };
 
-// Sets both icons and sizes control IDC_BIG_ICON to 48 × 48 pixels at the host's DPI, at its
+// Sets both icons and sizes control IDC_BIG_ICON to 48 × 48 pixels at the dialog's DPI, at its
 // template position. The dialog must keep the icons until it is destroyed.
-DialogIcons setDialogIcons(HWND dialog, const DialogHost& host);
+DialogIcons setDialogIcons(HWND dialog, int dpiX, int dpiY);
 
 // Icon 121 at the given size, owned by the caller.
 UniqueIcon loadProgramIcon(int width, int height);

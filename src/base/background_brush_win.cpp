@@ -1,6 +1,6 @@
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
 
-#include "dialogs/background_brush.h"
+#include "base/background_brush.h"
 #include "resource.h"
 
 namespace quillory {
@@ -48,11 +48,11 @@ void alignBackgroundBrush(HWND dialog, HWND control, HDC dc, Size pattern) {
     SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
-HBRUSH backgroundForControl(const DialogHost& host, HWND frame, HWND control, HDC dc) {
+HBRUSH backgroundForControl(HBRUSH background, Size pattern, HWND frame, HWND control, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
-    if (host.background == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
-    alignBackgroundBrush(frame, control, dc, host.backgroundSize);
-    return host.background;
+    if (background == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
+    alignBackgroundBrush(frame, control, dc, pattern);
+    return background;
 }
 
 }  // namespace quillory

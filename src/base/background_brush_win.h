@@ -4,7 +4,6 @@
 
 #include "base/gdi_handles_win.h"
 #include "base/geometry.h"
-#include "dialogs/dialog_host_win.h"
 
 namespace quillory {
 
@@ -40,8 +39,8 @@ private:
 void alignBackgroundBrush(HWND dialog, HWND control, HDC dc, Size pattern);
 
 // The answer to WM_CTLCOLORDLG, WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: transparent text
-// background and the host's shared brush aligned on `frame`; the system's dialog brush when the
-// host has no background.
-HBRUSH backgroundForControl(const DialogHost& host, HWND frame, HWND control, HDC dc);
+// background and the shared `background` brush (of a bitmap of size `pattern`) aligned on
+// `frame`; the system's dialog brush when there is no background.
+HBRUSH backgroundForControl(HBRUSH background, Size pattern, HWND frame, HWND control, HDC dc);
 
 }  // namespace quillory

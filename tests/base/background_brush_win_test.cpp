@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "base/gdi_handles_win.h"
-#include "dialogs/background_brush_win.h"
+#include "base/background_brush_win.h"
 
 namespace quillory {
 namespace {
