@@ -72,7 +72,7 @@ std::optional<FittedPicture> wicFitted(std::span<const std::uint8_t> file, const
     const std::optional<Size> kept = keptPictureSize(upright, fit, screen);
     // Only pictures that are see-through keep their alpha: opaque ones are copied to the screen
     // without blending.
-    const gp::PixelFormat format = decoded->seeThrough ? PixelFormat32bppARGB : PixelFormat32bppRGB;
+    const gp::PixelFormat format = decoded->seeThrough ? PixelFormat32bppPARGB : PixelFormat32bppRGB;
     std::optional<FittedPicture> fitted = fittedFrom(std::move(decoded->pixels), kept ? storedSizeOf(*kept, turn) : stored, format, turn);
     if (!fitted) return std::nullopt;
     fitted->metrics = decoded->metrics;

@@ -52,7 +52,7 @@ int storedBitsPerPixel(IWICImagingFactory* factory, const WICPixelFormatGUID& fo
     return static_cast<int>(bits);
 }
 
-// Copies 32-bit BGRA rows from `source` into `picture` a band at a time, so that a stop is seen
+// Copies 32-bit premultiplied BGRA rows from `source` into `picture` a band at a time, so that a stop is seen
 // between bands of a large picture.
 bool copyPixels(IWICBitmapSource* source, PixelImage& picture, const std::atomic<bool>* stop) {
     constexpr int kBandRows = 256;
@@ -94,7 +94,7 @@ std::optional<WicPicture> decodeWithWic(std::span<const std::uint8_t> file, cons
     frame->GetResolution(&dpiX, &dpiY);
     ComOwner<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.receive())) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)))
         return std::nullopt;
     WicPicture picture;

@@ -3,7 +3,8 @@
 // whatever codecs the system adds (WebP, HEIC, AVIF where Windows has them). The first frame is
 // handed over whole as plain pixels, and our own filter shrinks it as it shrinks a JPEG: the
 // component's scaler only picks pixels on some systems, which leaves moire on fine detail, and
-// copying the frame straight into our buffer holds one full-size copy where GDI+ needs two.
+// copying the frame straight into our buffer holds one full-size copy where GDI+ needs two. The
+// colours come premultiplied by their alpha, so that averaging weighs each by how much it covers.
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -15,7 +16,7 @@
 namespace quillory {
 
 struct WicPicture {
-    PixelImage pixels;        // stored orientation, 0xAARRGGBB with straight alpha
+    PixelImage pixels;        // stored orientation, 0xAARRGGBB with premultiplied alpha
     bool seeThrough = false;  // some pixel is not fully opaque
     PictureMetrics metrics;   // of the frame as the file holds it
 };

@@ -210,8 +210,9 @@ gp::PixelFormat formatOf(gp::GpImage* image) {
 }
 
 // The imaging component decodes on a thread that never joined COM (the decode-ahead worker's
-// kind), keeps straight alpha, and its pixels are shrunk to the kept size by our filter; a WebP
-// that no codec here reads shows like a broken picture.
+// kind), keeps alpha, premultiplied so that the filter weighs a colour by how much it covers,
+// and its pixels are shrunk to the kept size by our filter; a WebP that no codec here reads shows
+// like a broken picture.
 TEST_F(PictureLoad, OtherFormatsAreDecodedThroughTheImagingComponent) {
     std::optional<WicPicture> png;
     std::thread([&png] { png = decodeWithWic(kSeeThroughPng); }).join();
@@ -220,17 +221,26 @@ TEST_F(PictureLoad, OtherFormatsAreDecodedThroughTheImagingComponent) {
     EXPECT_TRUE(png->seeThrough);
     EXPECT_EQ(png->pixels.at(2, 2), 0xFFFF0000u);
     EXPECT_NEAR(static_cast<int>(png->pixels.at(17, 2) >> 24), 128, 1);
-    EXPECT_EQ(png->pixels.at(17, 2) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_NEAR(static_cast<int>(png->pixels.at(17, 2) & 0xFF), 128, 1);
+    EXPECT_EQ(png->pixels.at(17, 2) & 0xFFFF00, 0u);
     EXPECT_EQ(png->metrics.bitsPerPixel, 32);
 
     const FittedPicture shrunk = decodeFitted(kSeeThroughPng, {}, kFit, {10, 10});
     ASSERT_TRUE(shrunk.image);
     EXPECT_EQ(sizeOf(shrunk.image.get()), (Size{10, 5}));
     EXPECT_FALSE(shrunk.whole);
-    EXPECT_EQ(formatOf(shrunk.image.get()), static_cast<gp::PixelFormat>(PixelFormat32bppARGB));
+    EXPECT_EQ(formatOf(shrunk.image.get()), static_cast<gp::PixelFormat>(PixelFormat32bppPARGB));
     EXPECT_EQ(argbAt(shrunk.image.get(), 1, 2), 0xFFFF0000u);
     EXPECT_NEAR(static_cast<int>(argbAt(shrunk.image.get(), 8, 2) >> 24), 128, 1);
-    EXPECT_EQ(argbAt(shrunk.image.get(), 8, 2) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_NEAR(static_cast<int>(argbAt(shrunk.image.get(), 8, 2) & 0xFF), 255, 2) << "blue, back from premultiplied";
+    EXPECT_EQ(argbAt(shrunk.image.get(), 8, 2) & 0xFFFF00, 0u);
+    // Three pixels across: the middle one is a third red (opaque) and a third blue (half
+    // see-through), so red weighs twice as much as blue.
+    const FittedPicture straddling = decodeFitted(kSeeThroughPng, {}, kFit, {3, 3});
+    ASSERT_TRUE(straddling.image);
+    ASSERT_EQ(sizeOf(straddling.image.get()).dx, 3);
+    const gp::ARGB middle = argbAt(straddling.image.get(), 1, 0);
+    EXPECT_NEAR(static_cast<int>(middle >> 16 & 0xFF), 2 * static_cast<int>(middle & 0xFF), 6) << std::hex << middle;
 
     const FittedPicture gif = decodeFitted(kTwoColourGif, {}, kFit, {10, 10});
     ASSERT_TRUE(gif.image);
