@@ -3,10 +3,12 @@
 // run: a never-seen picture decoded and composed the old way (the whole picture through GDI+)
 // beside the program's way (our decoder at a reduced scale, shrunk to the screen); switches to
 // never-seen Pages; four Pages twice round (the second round finds every picture kept); two
-// Pages switched back and forth; and the memory the process holds after each part.
+// Pages switched back and forth; and the memory the process holds after each part. Beside them,
+// a PNG of the same picture decoded to plain pixels through GDI+ and through the imaging
+// component, the program's decoder for formats other than JPEG.
 //
-//   scripts/bench-picture.sh camera   (makes /var/tmp/quillory-bench/camera-6000x4000.jpg)
-//   wine page_switch_bench_win.exe [picture] [never-seen switches] [kept switches]
+//   scripts/bench-picture.sh camera   (makes /var/tmp/quillory-bench/camera-6000x4000.jpg and .png)
+//   wine page_switch_bench_win.exe [picture] [never-seen switches] [kept switches] [png]
 #include <windows.h>
 #include <psapi.h>
 
@@ -22,7 +24,9 @@
 #include "base/dpi.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
+#include "draw/gdiplus_pixels_win.h"
 #include "draw/gdiplus_win.h"
+#include "draw/wic_pixels_win.h"
 #include "resource.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
@@ -147,6 +151,23 @@ double decodeTheNewWay(const Text& path) {
     return millisecondsSince(start);
 }
 
+// A picture file to plain pixels through GDI+, as the program read formats other than JPEG before
+// it had the imaging component; the shrinking that follows either decoder is the same.
+double pixelsThroughGdiplus(const std::vector<std::uint8_t>& bytes) {
+    const SteadyClock::time_point start = SteadyClock::now();
+    IStream* stream = SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size()));
+    gp::GpBitmap* bitmap = nullptr;
+    gpflat::GdipCreateBitmapFromStream(stream, &bitmap);
+    stream->Release();
+    const ImageOwner image(bitmap);
+    return pixelsOf(image.get()) ? millisecondsSince(start) : -1;
+}
+
+double pixelsThroughWic(const std::vector<std::uint8_t>& bytes) {
+    const SteadyClock::time_point start = SteadyClock::now();
+    return decodeWithWic(bytes) ? millisecondsSince(start) : -1;
+}
+
 double average(const std::vector<double>& times) {
     double sum = 0;
     for (double time : times) sum += time;
@@ -169,7 +190,7 @@ HWND createStandStandIn(HINSTANCE instance) {
                            nullptr, nullptr, instance, nullptr);
 }
 
-int run(const Text& picture, int neverSeen, int keptSwitches) {
+int run(const Text& picture, int neverSeen, int keptSwitches, const Text& png) {
     const GdiplusSession gdiplus;
     if (!gdiplus.started()) {
         std::fprintf(stderr, "GDI+ did not start\n");
@@ -208,6 +229,19 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
     std::printf("decoded and composed for the view, old way (GDI+, whole): %7.1f ms; new way: %7.1f ms; %.1fx faster\n",
                 average(oldWay), average(newWay), average(oldWay) / average(newWay));
     printMemory("after the decodes:");
+    if (const std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(png)) {
+        std::vector<double> gdiplusWay, wicWay, fitted;
+        for (int i = 0; i < neverSeen; ++i) {
+            gdiplusWay.push_back(pixelsThroughGdiplus(*bytes));
+            wicWay.push_back(pixelsThroughWic(*bytes));
+            fitted.push_back(decodeTheNewWay(png));
+        }
+        std::printf("PNG to plain pixels, GDI+: %7.1f ms; imaging component: %7.1f ms (%.2fx); decoded and composed for the view: %7.1f ms\n",
+                    average(gdiplusWay), average(wicWay), average(gdiplusWay) / average(wicWay), average(fitted));
+        printMemory("after the PNG decodes:");
+    } else {
+        std::printf("no PNG at %ls (run scripts/bench-picture.sh camera)\n", wide(png));
+    }
     {
         Switcher switcher(app, stand);
         std::vector<double> unseen;
@@ -247,5 +281,6 @@ int wmain(int argc, wchar_t** argv) {
     const wchar_t* picture = argc > 1 ? argv[1] : L"Z:\\var\\tmp\\quillory-bench\\camera-6000x4000.jpg";
     const int neverSeen = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 4;
     const int keptSwitches = argc > 3 ? std::wcstol(argv[3], nullptr, 10) : 100;
-    return quillory::run(quillory::fromWide(picture), std::max(neverSeen, 1), std::max(keptSwitches, 3));
+    const wchar_t* png = argc > 4 ? argv[4] : L"Z:\\var\\tmp\\quillory-bench\\camera-6000x4000.png";
+    return quillory::run(quillory::fromWide(picture), std::max(neverSeen, 1), std::max(keptSwitches, 3), quillory::fromWide(png));
 }
