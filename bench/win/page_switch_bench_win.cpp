@@ -23,10 +23,18 @@
 #include "app/app_state_win.h"
 #include "base/dpi.h"
 #include "base/wide_win.h"
+#include "base/memory_source.h"
 #include "base/win_platform_win.h"
 #include "draw/gdiplus_pixels_win.h"
+#include "draw/jpeg_decode.h"
+#include "draw/kept_size.h"
+#include "draw/overlay_text.h"
+#include "draw/orientation.h"
+#include "draw/shrink.h"
 #include "draw/gdiplus_win.h"
 #include "draw/wic_pixels_win.h"
+#include "photoinfo/photo_info_win.h"
+#include "photoinfo/property_reader.h"
 #include "resource.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
@@ -67,6 +75,8 @@ public:
         app_.album.currentPage = page;
         view_ = createPageView(app_, stand_, host_);
         if (view_ == nullptr) return -1;
+        host_.view = view_;
+        host_.page = page;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
         const SteadyClock::time_point placed = SteadyClock::now();
@@ -83,9 +93,16 @@ public:
         return millisecondsSince(start);
     }
 
-    // The bench's view takes no input.
-    struct QuietHost final : testing::QuietViewHost {};
-    QuietHost host_;
+    // The bench's view takes no input; a picture that arrives is loaded into it, as the stand does.
+    struct ShowingHost final : testing::QuietViewHost {
+        void pictureArrived() override {
+            loadPicture(view, page, /*rescan=*/false);
+            InvalidateRect(view, nullptr, FALSE);
+        }
+        HWND view = nullptr;
+        int page = 0;
+    };
+    ShowingHost host_;
 
     Parts last;
 
@@ -149,6 +166,48 @@ double decodeTheNewWay(const Text& path) {
     picture->painter.prepare(kViewSize, pageSceneOf(makeDefaultPage(), {}, kDefaultDpi), picture->picture, PaintPath::GdiPlus);
     GdiFlush();
     return millisecondsSince(start);
+}
+
+// Where the time of a never-seen JPEG goes, step by step as the program takes them; each step's
+// average over `times` runs.
+void printWhereTheTimeGoes(const Text& path, int times) {
+    double read = 0, header = 0, decode = 0, shrink = 0, bitmap = 0, info = 0, compose = 0;
+    int denominator = 0;
+    for (int i = 0; i < times; ++i) {
+        SteadyClock::time_point at = SteadyClock::now();
+        const auto lap = [&at](double& sum) {
+            const SteadyClock::time_point now = SteadyClock::now();
+            sum += millisecondsBetween(at, now);
+            at = now;
+        };
+        std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
+        if (!bytes) return;
+        MemorySource file(std::move(*bytes));
+        lap(read);
+        const UprightTurn turn = uprightTurn(readOrientation(file));
+        const std::optional<Size> stored = readJpegSize(file.bytes());
+        if (!stored) return;
+        const Size target = keptPictureSize(uprightSize(*stored, turn), PictureFit::ShorterSide, PagePainter::virtualScreenSize()).value_or(*stored);
+        lap(header);
+        DecodedJpeg decoded = decodeJpeg(file.bytes(), target, nullptr);
+        denominator = decoded.scaleDenominator;
+        lap(decode);
+        const std::optional<PixelImage> shrunk = shrinkPicture(decoded.picture, target);
+        lap(shrink);
+        auto picture = std::make_shared<LoadedPicture>();
+        picture->picture = PagePicture(bitmapOf(shrunk ? *shrunk : decoded.picture, PixelFormat32bppRGB));
+        lap(bitmap);
+        const PhotoInfo photo = photoInfoOf(path, makeDefaultPage(), true, {}, {});
+        lap(info);
+        picture->painter.prepare(kViewSize, pageSceneOf(makeDefaultPage(), overlayTextFor(makeDefaultPage(), photo, {}), kDefaultDpi),
+                                 picture->picture, PaintPath::GdiPlus);
+        GdiFlush();
+        lap(compose);
+    }
+    const double n = times;
+    std::printf("where the time goes: read %.1f, header and orientation %.1f, decode at 1/%d %.1f, shrink %.1f, bitmap %.1f, "
+                "photo info %.1f, compose %.1f ms\n",
+                read / n, header / n, denominator, decode / n, shrink / n, bitmap / n, info / n, compose / n);
 }
 
 // A picture file to plain pixels through GDI+, as the program read formats other than JPEG before
@@ -229,6 +288,7 @@ int run(const Text& picture, int neverSeen, int keptSwitches, const Text& png) {
     std::printf("decoded and composed for the view, old way (GDI+, whole): %7.1f ms; new way: %7.1f ms; %.1fx faster\n",
                 average(oldWay), average(newWay), average(oldWay) / average(newWay));
     printMemory("after the decodes:");
+    printWhereTheTimeGoes(picture, neverSeen);
     if (const std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(png)) {
         std::vector<double> gdiplusWay, wicWay, fitted;
         for (int i = 0; i < neverSeen; ++i) {

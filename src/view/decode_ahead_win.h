@@ -8,6 +8,7 @@
 // (for a large photo this costs about half as much as the decode) and with its text drawn.
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "base/geometry.h"
@@ -41,6 +42,10 @@ void decodeForWindow(AheadRequest request, HWND window, WORD command);
 // Before `path` is decoded on demand: waits while the worker has that very picture in hand, then
 // keeps whatever the worker finished.
 void collectDecodedAhead(const Text& path);
+
+// The window's thread decodes a picture of about `bytes` itself (0: it is kept now): the kept
+// pictures, the pictures in flight and this one stay within the cache's limit.
+void decodingInWindow(std::size_t bytes);
 
 // Stops the worker and lets go of its work, finished or not. Runs before the decoder shuts down
 // (forgetKeptPictures calls it); the next request starts a new worker.
