@@ -137,7 +137,8 @@ TEST(DecodeAhead, WorkIsTakenOnlyWhileWhatIsInFlightFitsTheRoom) {
     EXPECT_EQ(queue.inFlight(), 50u) << "the result counts its own bytes";
     EXPECT_EQ(queue.take(60), std::nullopt) << "no room beside the result waiting";
     queue.handedOver();
-    queue.setRoom(40);  // the result is kept now, and takes part of the room
+    queue.want({2, 3});  // 1 is kept now, and takes part of the room
+    queue.setRoom(40);
     EXPECT_EQ(queue.take(60), std::nullopt);
     EXPECT_EQ(queue.take(std::numeric_limits<std::size_t>::max()), std::nullopt) << "no overflow";
     queue.wantFirst(9);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -255,6 +256,15 @@ TEST_F(PictureLoad, OtherFormatsAreDecodedThroughTheImagingComponent) {
     EXPECT_FALSE(decodeFitted(kCutWebp, {}, kFit, {10, 10}).image);
     const Text webp = folder_.write(u"cut.webp", kCutWebp);
     EXPECT_EQ(loadPictureFile(webp, /*gdiplusActive=*/true, kFit)->picture.image(), nullptr);
+}
+
+// A decode the worker is told to stop gives nothing, and no other decoder takes the picture up.
+TEST_F(PictureLoad, TheImagingComponentStopsWhenTold) {
+    const std::atomic<bool> stop{true};
+    EXPECT_FALSE(decodeWithWic(kSeeThroughPng, &stop));
+    EXPECT_FALSE(decodeFitted(kSeeThroughPng, {}, kFit, {10, 10}, &stop).image);
+    const std::atomic<bool> go{false};
+    EXPECT_TRUE(decodeWithWic(kSeeThroughPng, &go));
 }
 
 }  // namespace
