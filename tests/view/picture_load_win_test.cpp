@@ -8,6 +8,7 @@
 #include <atomic>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "base/wide_win.h"
@@ -198,6 +199,15 @@ const std::vector<std::uint8_t> kCutWebp{
     0x0d, 0x00, 0x00, 0x00, 0x2f, 0x13, 0x40, 0x02, 0x00, 0x07, 0x10, 0x11, 0x88, 0x88, 0x00, 0x00
 };
 
+// The file-type box a HEIC or AVIF file starts with, and nothing after it.
+std::vector<std::uint8_t> cutHeif(const char* brand) {
+    std::vector<std::uint8_t> bytes{0x00, 0x00, 0x00, 0x18, 'f', 't', 'y', 'p'};
+    bytes.insert(bytes.end(), brand, brand + 4);
+    bytes.insert(bytes.end(), {0x00, 0x00, 0x00, 0x00, 'm', 'i', 'f', '1'});
+    bytes.insert(bytes.end(), brand, brand + 4);
+    return bytes;
+}
+
 gp::ARGB argbAt(gp::GpImage* image, int x, int y) {
     gp::ARGB argb = 0;
     gpflat::GdipBitmapGetPixel(static_cast<gp::GpBitmap*>(image), x, y, &argb);
@@ -212,8 +222,8 @@ gp::PixelFormat formatOf(gp::GpImage* image) {
 
 // The imaging component decodes on a thread that never joined COM (the decode-ahead worker's
 // kind), keeps alpha, premultiplied so that the filter weighs a colour by how much it covers,
-// and its pixels are shrunk to the kept size by our filter; a WebP that no codec here reads shows
-// like a broken picture.
+// and its pixels are shrunk to the kept size by our filter; a WebP, HEIC or AVIF that no codec
+// here reads shows like a broken picture.
 TEST_F(PictureLoad, OtherFormatsAreDecodedThroughTheImagingComponent) {
     std::optional<WicPicture> png;
     std::thread([&png] { png = decodeWithWic(kSeeThroughPng); }).join();
@@ -256,6 +266,10 @@ TEST_F(PictureLoad, OtherFormatsAreDecodedThroughTheImagingComponent) {
     EXPECT_FALSE(decodeFitted(kCutWebp, {}, kFit, {10, 10}).image);
     const Text webp = folder_.write(u"cut.webp", kCutWebp);
     EXPECT_EQ(loadPictureFile(webp, /*gdiplusActive=*/true, kFit)->picture.image(), nullptr);
+    for (const auto& [name, brand] : {std::pair{u"cut.heic", "heic"}, std::pair{u"cut.avif", "avif"}}) {
+        const Text path = folder_.write(name, cutHeif(brand));
+        EXPECT_EQ(loadPictureFile(path, /*gdiplusActive=*/true, kFit)->picture.image(), nullptr) << brand;
+    }
 }
 
 // A decode the worker is told to stop gives nothing, and no other decoder takes the picture up.
