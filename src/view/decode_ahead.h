@@ -68,14 +68,19 @@ public:
     // waits for is always taken: the window makes room for it as for a picture it decodes itself.
     // The job's picture is not known until named.
     std::optional<Job> take(std::size_t bytes = 0) {
-        if (inHand_ || queued_.empty()) return std::nullopt;
-        const bool waitedFor = first_ && *first_ == queued_.front();
-        if (!waitedFor && (bytes > room_ || inFlight() > room_ - bytes)) return std::nullopt;
+        if (!canTake(bytes)) return std::nullopt;
         inHand_ = std::move(queued_.front());
         queued_.pop_front();
         pictureInHand_.reset();
         inHandBytes_ = bytes;
         return inHand_;
+    }
+
+    // Whether take(bytes) would hand out a job now.
+    bool canTake(std::size_t bytes) const {
+        if (inHand_ || queued_.empty()) return false;
+        const bool waitedFor = first_ && *first_ == queued_.front();
+        return waitedFor || (bytes <= room_ && inFlight() <= room_ - bytes);
     }
 
     // For the worker: the picture the job in hand decodes. A job that names its picture is named

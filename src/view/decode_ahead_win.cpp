@@ -133,7 +133,7 @@ public:
 
     bool busy() {
         const std::lock_guard lock(mutex_);
-        return !queue_.idle() || !done_.empty();
+        return queue_.inHand() || queue_.canTake(jobBytes_) || !done_.empty();
     }
 
 private:

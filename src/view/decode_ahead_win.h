@@ -51,7 +51,7 @@ void decodingInWindow(std::size_t bytes);
 // (forgetKeptPictures calls it); the next request starts a new worker.
 void stopDecodingAhead();
 
-// Whether work is queued, in hand, or finished and not yet kept.
+// Whether work is in hand, queued with room to decode it, or finished and not yet kept.
 bool decodingAhead();
 
 }  // namespace quillory

@@ -135,6 +135,7 @@ TEST(DecodeAhead, WorkIsTakenOnlyWhileWhatIsInFlightFitsTheRoom) {
     EXPECT_EQ(queue.inFlight(), 60u);
     EXPECT_TRUE(queue.finish(50));
     EXPECT_EQ(queue.inFlight(), 50u) << "the result counts its own bytes";
+    EXPECT_FALSE(queue.canTake(60));
     EXPECT_EQ(queue.take(60), std::nullopt) << "no room beside the result waiting";
     queue.handedOver();
     queue.want({2, 3});  // 1 is kept now, and takes part of the room
