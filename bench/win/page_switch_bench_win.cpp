@@ -2,9 +2,9 @@
 // PageView destroyed (saving its Page), a new one created, placed and painted. Measures, in one
 // run: a never-seen picture decoded and composed the old way (the whole picture through GDI+)
 // beside the program's way (our decoder at a reduced scale, shrunk to the screen), and where the
-// time of the program's way goes, step by step; switches to
-// never-seen Pages; four Pages twice round (the second round finds every picture kept); two
-// Pages switched back and forth; and the memory the process holds after each part. Beside them,
+// time of the program's way goes, step by step; switches to never-seen Pages; four Pages twice
+// round (the second round finds every picture kept); two Pages switched back and forth; and the
+// memory the process holds after each part. Beside them,
 // a PNG of the same picture decoded to plain pixels through GDI+ and through the imaging
 // component, the program's decoder for formats other than JPEG.
 //
