@@ -1,5 +1,5 @@
 # Windows build: quillory.exe, the Win32 component tests and the Windows-side benchmarks.
-set(QUILLORY_WIN32_LIBS gdiplus comctl32 msimg32 shlwapi shell32 comdlg32 ole32 oleaut32 uuid dwmapi uxtheme powrprof gdi32 user32 kernel32)
+set(QUILLORY_WIN32_LIBS gdiplus windowscodecs comctl32 msimg32 shlwapi shell32 comdlg32 ole32 oleaut32 uuid dwmapi uxtheme powrprof gdi32 user32 kernel32)
 
 add_library(quillory_shell STATIC ${QUILLORY_SHELL_SOURCES})
 target_link_libraries(quillory_shell PUBLIC quillory_core ${QUILLORY_WIN32_LIBS} PRIVATE quillory_warnings)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the benchmarks' 6000 x 4000 JPEGs (kept outside the repository) and prints the path of
-# the one picture; with "camera", a camera-like one and a 3-megapixel one beside it; with a
+# the one picture; with "camera", a camera-like one, a 3-megapixel one and the camera-like one as a
+# PNG (for the decoders of other formats) beside it; with a
 # count, also a folder of that many distinct pictures
 # (folder-6000x4000/, for stepping through a folder Page).
 # A smooth gradient with coloured noise, so the decoder and the scaler do real work.
@@ -11,6 +12,7 @@ readonly picture="$dir/page-6000x4000.jpg"
 readonly count="${1:-0}"
 readonly camera_picture="$dir/camera-6000x4000.jpg"
 readonly small_picture="$dir/small-2000x1500.jpg"
+readonly camera_png="$dir/camera-6000x4000.png"
 readonly colours=('#3060a0-#e0c080' '#a03040-#40c0e0' '#208040-#f0e060' '#602080-#80f0a0' '#c06020-#2040c0'
                   '#404040-#f0f0f0' '#00a0a0-#a00060' '#806000-#6080ff')
 
@@ -26,6 +28,7 @@ mkdir -p "$dir"
 if [[ "$count" == camera ]]; then
     make_picture "$camera_picture" "${colours[0]}" 0.7 92
     make_picture "$small_picture" "${colours[0]}" 0.7 92 2000x1500
+    [[ -f "$camera_png" ]] || convert "$camera_picture" "$camera_png"
     echo "$camera_picture"
     exit 0
 fi

@@ -1,12 +1,15 @@
 // Switches between Pages that show 24-megapixel JPEGs, as the stand does on a tab change: the
 // PageView destroyed (saving its Page), a new one created, placed and painted. Measures, in one
 // run: a never-seen picture decoded and composed the old way (the whole picture through GDI+)
-// beside the program's way (our decoder at a reduced scale, shrunk to the screen); switches to
-// never-seen Pages; four Pages twice round (the second round finds every picture kept); two
-// Pages switched back and forth; and the memory the process holds after each part.
+// beside the program's way (our decoder at a reduced scale, shrunk to the screen), and where the
+// time of the program's way goes, step by step; switches to never-seen Pages; four Pages twice
+// round (the second round finds every picture kept); two Pages switched back and forth; and the
+// memory the process holds after each part. Beside them,
+// a PNG of the same picture decoded to plain pixels through GDI+ and through the imaging
+// component, the program's decoder for formats other than JPEG.
 //
-//   scripts/bench-picture.sh camera   (makes /var/tmp/quillory-bench/camera-6000x4000.jpg)
-//   wine page_switch_bench_win.exe [picture] [never-seen switches] [kept switches]
+//   scripts/bench-picture.sh camera   (makes /var/tmp/quillory-bench/camera-6000x4000.jpg and .png)
+//   wine page_switch_bench_win.exe [picture] [never-seen switches] [kept switches] [png]
 #include <windows.h>
 #include <psapi.h>
 
@@ -21,12 +24,22 @@
 #include "app/app_state_win.h"
 #include "base/dpi.h"
 #include "base/wide_win.h"
+#include "base/memory_source.h"
 #include "base/win_platform_win.h"
+#include "draw/gdiplus_pixels_win.h"
+#include "draw/jpeg_decode.h"
+#include "draw/kept_size.h"
+#include "draw/overlay_text.h"
+#include "draw/orientation.h"
+#include "draw/shrink.h"
 #include "draw/gdiplus_win.h"
+#include "draw/wic_pixels_win.h"
+#include "photoinfo/property_reader.h"
 #include "resource.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 #include "view/picture_load_win.h"
+#include "view/shown_picture_win.h"
 
 namespace quillory {
 namespace {
@@ -63,6 +76,8 @@ public:
         app_.album.currentPage = page;
         view_ = createPageView(testing::viewContextOf(app_), stand_, host_);
         if (view_ == nullptr) return -1;
+        host_.view = view_;
+        host_.page = page;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
         const SteadyClock::time_point placed = SteadyClock::now();
@@ -79,9 +94,16 @@ public:
         return millisecondsSince(start);
     }
 
-    // The bench's view takes no input.
-    struct QuietHost final : testing::QuietViewHost {};
-    QuietHost host_;
+    // The bench's view takes no input; a picture that arrives is loaded into it, as the stand does.
+    struct ShowingHost final : testing::QuietViewHost {
+        void pictureArrived() override {
+            loadPicture(view, page, /*rescan=*/false);
+            InvalidateRect(view, nullptr, FALSE);
+        }
+        HWND view = nullptr;
+        int page = 0;
+    };
+    ShowingHost host_;
 
     Parts last;
 
@@ -147,6 +169,65 @@ double decodeTheNewWay(const Text& path) {
     return millisecondsSince(start);
 }
 
+// Where the time of a never-seen JPEG goes, step by step as the program takes them; each step's
+// average over `times` runs.
+void printWhereTheTimeGoes(const Text& path, int times) {
+    double read = 0, header = 0, decode = 0, shrink = 0, bitmap = 0, info = 0, compose = 0;
+    int denominator = 0;
+    for (int i = 0; i < times; ++i) {
+        SteadyClock::time_point at = SteadyClock::now();
+        const auto lap = [&at](double& sum) {
+            const SteadyClock::time_point now = SteadyClock::now();
+            sum += millisecondsBetween(at, now);
+            at = now;
+        };
+        std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(path);
+        if (!bytes) return;
+        MemorySource file(std::move(*bytes));
+        lap(read);
+        const UprightTurn turn = uprightTurn(readOrientation(file));
+        const std::optional<Size> stored = readJpegSize(file.bytes());
+        if (!stored) return;
+        const Size target = keptPictureSize(uprightSize(*stored, turn), FitMode::ShorterSide, PagePainter::virtualScreenSize()).value_or(*stored);
+        lap(header);
+        DecodedJpeg decoded = decodeJpeg(file.bytes(), target, nullptr);
+        denominator = decoded.scaleDenominator;
+        lap(decode);
+        const std::optional<PixelImage> shrunk = shrinkPicture(decoded.picture, target);
+        lap(shrink);
+        auto picture = std::make_shared<LoadedPicture>();
+        picture->picture = PagePicture(bitmapOf(shrunk ? *shrunk : decoded.picture, PixelFormat32bppRGB));
+        lap(bitmap);
+        const PhotoInfo photo = photoInfoOf(path, makeDefaultPage(), true, {}, {});
+        lap(info);
+        picture->painter.prepare(kViewSize, pageSceneOf(makeDefaultPage(), overlayTextFor(makeDefaultPage(), photo, {}), kDefaultDpi),
+                                 picture->picture, PaintPath::GdiPlus);
+        GdiFlush();
+        lap(compose);
+    }
+    const double n = times;
+    std::printf("where the time goes: read %.1f, header and orientation %.1f, decode at 1/%d %.1f, shrink %.1f, bitmap %.1f, "
+                "photo info %.1f, compose %.1f ms\n",
+                read / n, header / n, denominator, decode / n, shrink / n, bitmap / n, info / n, compose / n);
+}
+
+// A picture file to plain pixels through GDI+, as the program read formats other than JPEG before
+// it had the imaging component; the shrinking that follows either decoder is the same.
+double pixelsThroughGdiplus(const std::vector<std::uint8_t>& bytes) {
+    const SteadyClock::time_point start = SteadyClock::now();
+    IStream* stream = SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size()));
+    gp::GpBitmap* bitmap = nullptr;
+    gpflat::GdipCreateBitmapFromStream(stream, &bitmap);
+    stream->Release();
+    const ImageOwner image(bitmap);
+    return pixelsOf(image.get()) ? millisecondsSince(start) : -1;
+}
+
+double pixelsThroughWic(const std::vector<std::uint8_t>& bytes) {
+    const SteadyClock::time_point start = SteadyClock::now();
+    return decodeWithWic(bytes) ? millisecondsSince(start) : -1;
+}
+
 double average(const std::vector<double>& times) {
     double sum = 0;
     for (double time : times) sum += time;
@@ -169,7 +250,7 @@ HWND createStandStandIn(HINSTANCE instance) {
                            nullptr, nullptr, instance, nullptr);
 }
 
-int run(const Text& picture, int neverSeen, int keptSwitches) {
+int run(const Text& picture, int neverSeen, int keptSwitches, const Text& png) {
     const GdiplusSession gdiplus;
     if (!gdiplus.started()) {
         std::fprintf(stderr, "GDI+ did not start\n");
@@ -207,6 +288,20 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
     std::printf("decoded and composed for the view, old way (GDI+, whole): %7.1f ms; new way: %7.1f ms; %.1fx faster\n",
                 average(oldWay), average(newWay), average(oldWay) / average(newWay));
     printMemory("after the decodes:");
+    printWhereTheTimeGoes(picture, neverSeen);
+    if (const std::optional<std::vector<std::uint8_t>> bytes = winPlatform().files.readFile(png)) {
+        std::vector<double> gdiplusWay, wicWay, fitted;
+        for (int i = 0; i < neverSeen; ++i) {
+            gdiplusWay.push_back(pixelsThroughGdiplus(*bytes));
+            wicWay.push_back(pixelsThroughWic(*bytes));
+            fitted.push_back(decodeTheNewWay(png));
+        }
+        std::printf("PNG to plain pixels, GDI+: %7.1f ms; imaging component: %7.1f ms (%.2fx); decoded and composed for the view: %7.1f ms\n",
+                    average(gdiplusWay), average(wicWay), average(gdiplusWay) / average(wicWay), average(fitted));
+        printMemory("after the PNG decodes:");
+    } else {
+        std::printf("no PNG at %ls (run scripts/bench-picture.sh camera)\n", wide(png));
+    }
     {
         Switcher switcher(app, stand);
         std::vector<double> unseen;
@@ -246,5 +341,6 @@ int wmain(int argc, wchar_t** argv) {
     const wchar_t* picture = argc > 1 ? argv[1] : L"Z:\\var\\tmp\\quillory-bench\\camera-6000x4000.jpg";
     const int neverSeen = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 4;
     const int keptSwitches = argc > 3 ? std::wcstol(argv[3], nullptr, 10) : 100;
-    return quillory::run(quillory::fromWide(picture), std::max(neverSeen, 1), std::max(keptSwitches, 3));
+    const wchar_t* png = argc > 4 ? argv[4] : L"Z:\\var\\tmp\\quillory-bench\\camera-6000x4000.png";
+    return quillory::run(quillory::fromWide(picture), std::max(neverSeen, 1), std::max(keptSwitches, 3), quillory::fromWide(png));
 }

@@ -11,6 +11,7 @@
 #include "draw/pixel_image.h"
 #include "draw/shrink.h"
 #include "draw/picture_metrics_win.h"
+#include "draw/wic_pixels_win.h"
 
 namespace quillory {
 namespace {
@@ -36,6 +37,15 @@ PixelImage shrunkTo(PixelImage picture, Size target) {
 
 bool isJpeg(std::span<const std::uint8_t> file) { return file.size() > 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF; }
 
+// `picture` (stored orientation) shrunk to `target`, as a bitmap in `format` turned upright.
+std::optional<FittedPicture> fittedFrom(PixelImage picture, Size target, gp::PixelFormat format, const UprightTurn& turn) {
+    FittedPicture fitted;
+    fitted.image = bitmapOf(shrunkTo(std::move(picture), target), format);
+    if (!fitted.image) return std::nullopt;
+    turnUpright(fitted.image.get(), turn);
+    return fitted;
+}
+
 std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
                                         const std::atomic<bool>* stop) {
     const std::optional<Size> stored = readJpegSize(file);
@@ -44,14 +54,31 @@ std::optional<FittedPicture> jpegFitted(std::span<const std::uint8_t> file, cons
     const Size target = kept ? storedSizeOf(*kept, turn) : *stored;
     DecodedJpeg decoded = decodeJpeg(file, target, stop);
     if (decoded.status != JpegStatus::Decoded) return std::nullopt;
-    FittedPicture fitted;
-    fitted.image = bitmapOf(shrunkTo(std::move(decoded.picture), target), PixelFormat32bppRGB);
-    if (!fitted.image) return std::nullopt;
-    turnUpright(fitted.image.get(), turn);
+    std::optional<FittedPicture> fitted = fittedFrom(std::move(decoded.picture), target, PixelFormat32bppRGB, turn);
+    if (!fitted) return std::nullopt;
     const Size upright = uprightSize(*stored, turn);
-    fitted.metrics = {PictureMetrics::Source::Decoder, static_cast<std::uint32_t>(upright.dx), static_cast<std::uint32_t>(upright.dy),
-                      decoded.resolution.dx, decoded.resolution.dy, decoded.bitsPerPixel};
-    fitted.whole = !kept;
+    fitted->metrics = {PictureMetrics::Source::Decoder, static_cast<std::uint32_t>(upright.dx), static_cast<std::uint32_t>(upright.dy),
+                       decoded.resolution.dx, decoded.resolution.dy, decoded.bitsPerPixel};
+    fitted->whole = !kept;
+    return fitted;
+}
+
+std::optional<FittedPicture> wicFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
+                                       const std::atomic<bool>* stop) {
+    std::optional<WicPicture> decoded = decodeWithWic(file, stop);
+    if (!decoded) return std::nullopt;
+    const Size stored = decoded->pixels.size;
+    const Size upright = uprightSize(stored, turn);
+    const std::optional<Size> kept = keptPictureSize(upright, fit, screen);
+    // Only pictures that are see-through keep their alpha: opaque ones are copied to the screen
+    // without blending.
+    const gp::PixelFormat format = decoded->seeThrough ? PixelFormat32bppPARGB : PixelFormat32bppRGB;
+    std::optional<FittedPicture> fitted = fittedFrom(std::move(decoded->pixels), kept ? storedSizeOf(*kept, turn) : stored, format, turn);
+    if (!fitted) return std::nullopt;
+    fitted->metrics = decoded->metrics;
+    fitted->metrics.width = static_cast<std::uint32_t>(upright.dx);
+    fitted->metrics.height = static_cast<std::uint32_t>(upright.dy);
+    fitted->whole = !kept;
     return fitted;
 }
 
@@ -96,6 +123,8 @@ FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn
     if (isJpeg(file)) {
         if (std::optional<FittedPicture> fitted = jpegFitted(file, turn, fit, screen, stop)) return std::move(*fitted);
     }
+    if (stop != nullptr && stop->load()) return {};
+    if (std::optional<FittedPicture> fitted = wicFitted(file, turn, fit, screen, stop)) return std::move(*fitted);
     if (stop != nullptr && stop->load()) return {};
     return decoderFitted(file, turn, fit, screen);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Decoding a picture file held in memory at the size it is kept at (kept_size.h), upright. JPEG
 // goes through our decoder at the smallest DCT scale that still covers that size; every other
-// format, and a JPEG ours refuses (CMYK colours, say), through GDI+. Either way the pixels are
+// format, and a JPEG ours refuses (CMYK colours, say), through the imaging component
+// (wic_pixels_win.h), and what no codec there reads through GDI+. Either way the pixels are
 // shrunk by our own filter, so fine detail looks the same on every system. Metafiles stay as
 // GDI+ reads them: they have no pixels to shrink.
 #include <atomic>

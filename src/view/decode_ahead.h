@@ -2,7 +2,9 @@
 // Decoding ahead: which pictures the next FolderBar or slide-show step will show, and the queue
 // of them a worker thread decodes, so that the step finds its picture kept (picture_cache.h)
 // instead of waiting seconds for a large photo. The queue holds no lock; its owner guards it.
+#include <cstddef>
 #include <deque>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -53,13 +55,32 @@ public:
 
     const std::optional<Job>& first() const { return first_; }
 
-    // For the worker: the next job, in hand until finished. Its picture is not known until named.
-    std::optional<Job> take() {
-        if (inHand_ || queued_.empty()) return std::nullopt;
+    // The bytes the pictures not yet kept may hold together, which the window's thread sets from
+    // what its kept pictures leave free; without it they are not bounded.
+    void setRoom(std::size_t bytes) { room_ = bytes; }
+
+    // What the pictures not yet kept hold: the job in hand counts the bytes it was taken with
+    // until it is finished, a result its own bytes until the window's thread has it.
+    std::size_t inFlight() const { return inHandBytes_ + waitingBytes_; }
+
+    // For the worker: the next job, in hand until finished, when its picture (`bytes`, as far
+    // as can be told before decoding) fits the room beside what is in flight. The job a window
+    // waits for is always taken: the window makes room for it as for a picture it decodes itself.
+    // The job's picture is not known until named.
+    std::optional<Job> take(std::size_t bytes = 0) {
+        if (!canTake(bytes)) return std::nullopt;
         inHand_ = std::move(queued_.front());
         queued_.pop_front();
         pictureInHand_.reset();
+        inHandBytes_ = bytes;
         return inHand_;
+    }
+
+    // Whether take(bytes) would hand out a job now.
+    bool canTake(std::size_t bytes) const {
+        if (inHand_ || queued_.empty()) return false;
+        const bool waitedFor = first_ && *first_ == queued_.front();
+        return waitedFor || (bytes <= room_ && inFlight() <= room_ - bytes);
     }
 
     // For the worker: the picture the job in hand decodes. A job that names its picture is named
@@ -75,9 +96,11 @@ public:
     // A step waits for `picture` (nothing: no longer): a result for it is kept whatever the wish.
     void await(std::optional<Text> picture) { awaited_ = std::move(picture); }
 
-    // The worker is done with the job in hand: true when its result is still wanted, or awaited.
-    bool finish() {
+    // The worker is done with the job in hand: true when its result, of `resultBytes`, is still
+    // wanted, or awaited, and so waits for the window's thread.
+    bool finish(std::size_t resultBytes = 0) {
         if (!inHand_) return false;
+        inHandBytes_ = 0;
         bool stillWanted = awaited_ && pictureInHand_ == awaited_;
         if (first_ && *first_ == *inHand_) {
             first_.reset();
@@ -86,8 +109,12 @@ public:
         for (const Job& job : wanted_) stillWanted = stillWanted || job == *inHand_;
         inHand_.reset();
         pictureInHand_.reset();
+        if (stillWanted) waitingBytes_ += resultBytes;
         return stillWanted;
     }
+
+    // The window's thread has taken every finished result.
+    void handedOver() { waitingBytes_ = 0; }
 
     void clear() {
         first_.reset();
@@ -96,6 +123,7 @@ public:
 
     const std::optional<Job>& inHand() const { return inHand_; }
     bool idle() const { return !inHand_ && queued_.empty(); }
+    bool hasQueued() const { return !queued_.empty(); }
 
 private:
     void requeue() {
@@ -115,6 +143,9 @@ private:
     std::optional<Job> inHand_;
     std::optional<Text> pictureInHand_;
     std::optional<Text> awaited_;
+    std::size_t room_ = std::numeric_limits<std::size_t>::max();
+    std::size_t inHandBytes_ = 0;
+    std::size_t waitingBytes_ = 0;
 };
 
 }  // namespace quillory

@@ -49,7 +49,7 @@ public:
             queue_.want(std::move(requests));
         }
         keptThisWish_.clear();
-        wake_.notify_all();
+        updateRoom();
     }
 
     void wantFirst(AheadRequest request, HWND window, WORD command) {
@@ -59,7 +59,28 @@ public:
             queue_.wantFirst(std::move(request));
             waiting_ = {window, command};
         }
+        updateRoom();
+    }
+
+    // The kept pictures make room for those in flight, the next job and the window's own decode
+    // (`decodingInWindow` bytes), and the worker is told what is left for its jobs.
+    void updateRoom() {
+        std::size_t incoming = windowDecode_;
+        {
+            const std::lock_guard lock(mutex_);
+            incoming += queue_.inFlight() + (queue_.hasQueued() ? jobBytes_ : 0);
+        }
+        const std::size_t free = makeRoomForPicturesInFlight(incoming, keptThisWish_);
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.setRoom(free > windowDecode_ ? free - windowDecode_ : 0);
+        }
         wake_.notify_all();
+    }
+
+    void decodingInWindow(std::size_t bytes) {
+        windowDecode_ = bytes;
+        updateRoom();
     }
 
     // `path` empty: only keeps what is finished, never waits.
@@ -73,6 +94,7 @@ public:
                 queue_.await(std::nullopt);
             }
             done.swap(done_);
+            queue_.handedOver();
         }
         for (DecodedAhead& decoded : done) {
             // A file written since it was read is decoded afresh by the step that shows it.
@@ -80,6 +102,7 @@ public:
             keepPictureDecodedAhead(decoded.path, decoded.stamp, std::move(decoded.picture), keptThisWish_);
             keptThisWish_.push_back(std::move(decoded.path));
         }
+        updateRoom();
     }
 
     void stop() {
@@ -98,6 +121,7 @@ public:
         {
             const std::lock_guard lock(mutex_);
             dropped.swap(done_);
+            queue_.handedOver();
             stopping_ = false;
             stopSignal_ = false;
         }
@@ -109,7 +133,7 @@ public:
 
     bool busy() {
         const std::lock_guard lock(mutex_);
-        return !queue_.idle() || !done_.empty();
+        return queue_.inHand() || queue_.canTake(jobBytes_) || !done_.empty();
     }
 
 private:
@@ -117,6 +141,7 @@ private:
 
     void start() {
         if (thread_.joinable()) return;
+        jobBytes_ = screenPictureBytes();
         notice_ = CreateWindowExW(0, noticeClass(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
         thread_ = std::thread([this] { run(); });
     }
@@ -135,7 +160,7 @@ private:
     void run() {
         std::unique_lock lock(mutex_);
         while (!stopping_) {
-            const std::optional<AheadRequest> job = queue_.take();
+            const std::optional<AheadRequest> job = queue_.take(jobBytes_);
             if (!job) {
                 wake_.wait(lock);
                 continue;
@@ -143,9 +168,10 @@ private:
             if (job->picture.folderIndex < 0) queue_.name(job->picture.path);
             lock.unlock();
             std::optional<DecodedAhead> decoded = decodeGuarded(*job);
+            const std::size_t bytes = decoded ? heldPictureBytes(*decoded->picture, decoded->stamp.size) : 0;
             lock.lock();
             const bool waitedFor = queue_.first() == *job;
-            const bool wanted = queue_.finish() && !stopping_;
+            const bool wanted = queue_.finish(bytes) && !stopping_;
             if (wanted && decoded) {
                 done_.push_back(std::move(*decoded));
                 PostMessageW(notice_, kPicturesDecoded, 0, 0);
@@ -219,8 +245,10 @@ private:
     bool stopping_ = false;
     std::atomic<bool> stopSignal_{false};  // stopping_, for the scan and the decode in progress
     std::thread thread_;
+    std::size_t jobBytes_ = 0;          // what a job is expected to hold, set before the worker starts
     HWND notice_ = nullptr;             // receives kPicturesDecoded on the window's thread
     std::vector<Text> keptThisWish_;    // the window's thread only: kept since the last wish
+    std::size_t windowDecode_ = 0;      // the window's thread only: its own decode in progress
 };
 
 // Never destroyed at exit, like the kept pictures; forgetKeptPictures has stopped it by then.
@@ -260,6 +288,8 @@ void decodeForWindow(AheadRequest request, HWND window, WORD command) {
 }
 
 void collectDecodedAhead(const Text& path) { aheadWorker().collect(path); }
+
+void decodingInWindow(std::size_t bytes) { aheadWorker().decodingInWindow(bytes); }
 
 void stopDecodingAhead() { aheadWorker().stop(); }
 

@@ -8,6 +8,7 @@
 // (for a large photo this costs about half as much as the decode) and with its text drawn.
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "base/geometry.h"
@@ -42,11 +43,15 @@ void decodeForWindow(AheadRequest request, HWND window, WORD command);
 // keeps whatever the worker finished.
 void collectDecodedAhead(const Text& path);
 
+// The window's thread decodes a picture of about `bytes` itself (0: it is kept now): the kept
+// pictures, the pictures in flight and this one stay within the cache's limit.
+void decodingInWindow(std::size_t bytes);
+
 // Stops the worker and lets go of its work, finished or not. Runs before the decoder shuts down
 // (forgetKeptPictures calls it); the next request starts a new worker.
 void stopDecodingAhead();
 
-// Whether work is queued, in hand, or finished and not yet kept.
+// Whether work is in hand, queued with room to decode it, or finished and not yet kept.
 bool decodingAhead();
 
 }  // namespace quillory

@@ -85,6 +85,17 @@ public:
         }
     }
 
+    // Drops the least recently used, other than those named in `keep`, until `incoming` more
+    // bytes fit beside what stays; returns the bytes free after that, which fall short of
+    // `incoming` when `keep` alone leaves too little.
+    std::size_t makeRoom(std::size_t incoming, std::span<const Text> keep) {
+        for (Position entry = entries_.end(); entry != entries_.begin() && bytes_ + incoming > limits_.bytes;) {
+            --entry;
+            if (std::find(keep.begin(), keep.end(), entry->path) == keep.end()) entry = drop(entry);
+        }
+        return limits_.bytes > bytes_ ? limits_.bytes - bytes_ : 0;
+    }
+
     void clear() {
         entries_.clear();
         bytes_ = 0;
@@ -112,9 +123,10 @@ private:
         if (const Position entry = entryOf(path, entries_.begin()); entry != entries_.end()) drop(entry);
     }
 
-    void drop(Position entry) {
+    // The entry after `entry`, which is gone.
+    Position drop(Position entry) {
         bytes_ -= entry->bytes;
-        entries_.erase(entry);
+        return entries_.erase(entry);
     }
 
     PictureCacheLimits limits_;

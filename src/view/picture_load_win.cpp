@@ -29,9 +29,15 @@ Text& shownPicturePath() {
     return *path;
 }
 
-// The decoded pixels, the file's bytes the decoder may keep with a whole picture, and the
-// painter's two layers and reduced copy, each at most the virtual screen's size.
-std::size_t heldBytes(const LoadedPicture& picture, std::uint64_t fileSize) {
+// The painter's two layers and reduced copy, each at most the virtual screen's size.
+std::size_t painterBytes() {
+    const Size screen = PagePainter::virtualScreenSize();
+    return 3 * static_cast<std::size_t>(screen.dx) * static_cast<std::size_t>(screen.dy) * 4;
+}
+
+}  // namespace
+
+std::size_t heldPictureBytes(const LoadedPicture& picture, std::uint64_t fileSize) {
     gp::GpImage* image = picture.picture.image();
     UINT width = 0, height = 0;
     gp::PixelFormat format = 0;
@@ -39,11 +45,16 @@ std::size_t heldBytes(const LoadedPicture& picture, std::uint64_t fileSize) {
     gpflat::GdipGetImageHeight(image, &height);
     gpflat::GdipGetImagePixelFormat(image, &format);
     const std::size_t bitsPerPixel = static_cast<std::size_t>(std::max(bitsPerPixelOfFormat(format), 32));
-    const Size screen = PagePainter::virtualScreenSize();
-    const std::size_t painter = 3 * static_cast<std::size_t>(screen.dx) * static_cast<std::size_t>(screen.dy) * 4;
     const std::size_t file = picture.whole ? static_cast<std::size_t>(fileSize) : 0;
-    return std::size_t{width} * height * bitsPerPixel / 8 + file + painter;
+    return std::size_t{width} * height * bitsPerPixel / 8 + file + painterBytes();
 }
+
+std::size_t screenPictureBytes() {
+    const Size screen = PagePainter::virtualScreenSize();
+    return static_cast<std::size_t>(screen.dx) * static_cast<std::size_t>(screen.dy) * 4 + painterBytes();
+}
+
+namespace {
 
 // Whether a decoder may have the picture, by what its header claims. A refused picture shows
 // like a broken one; its name goes to the trace, so a missing picture can be explained.
@@ -108,8 +119,10 @@ SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, FitMode fit)
     if (!stamp) return std::make_shared<LoadedPicture>();
     PictureCache<SharedPicture>& cache = keptPictures();
     if (const SharedPicture* kept = cache.find(path, *stamp); kept && keptPictureServes(**kept, fit)) return *kept;
+    decodingInWindow(screenPictureBytes());
     SharedPicture picture = decodedPicture(path, fit);
-    if (picture->picture.image() != nullptr) cache.insert(path, *stamp, picture, heldBytes(*picture, stamp->size));
+    if (picture->picture.image() != nullptr) cache.insert(path, *stamp, picture, heldPictureBytes(*picture, stamp->size));
+    decodingInWindow(0);
     return picture;
 }
 
@@ -129,8 +142,14 @@ void keepPictureDecodedAhead(Text path, const FileStamp& stamp, SharedPicture pi
     if (picture->picture.image() == nullptr) return;
     std::vector<Text> ahead{shownPicturePath()};
     ahead.insert(ahead.end(), wantedSooner.begin(), wantedSooner.end());
-    const std::size_t bytes = heldBytes(*picture, stamp.size);
+    const std::size_t bytes = heldPictureBytes(*picture, stamp.size);
     keptPictures().insertBehind(std::move(path), stamp, std::move(picture), bytes, ahead);
+}
+
+std::size_t makeRoomForPicturesInFlight(std::size_t incoming, std::span<const Text> wantedSooner) {
+    std::vector<Text> keep{shownPicturePath()};
+    keep.insert(keep.end(), wantedSooner.begin(), wantedSooner.end());
+    return keptPictures().makeRoom(incoming, keep);
 }
 
 std::size_t keptPictureCount() { return keptPictures().pictureCount(); }

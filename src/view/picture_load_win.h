@@ -60,6 +60,18 @@ bool isPictureKept(const Text& path, FitMode fit);
 // behind the picture last loaded (on screen) and `wantedSooner`, which it never pushes out.
 void keepPictureDecodedAhead(Text path, const FileStamp& stamp, SharedPicture picture, std::span<const Text> wantedSooner);
 
+// What `picture` holds, counted against the cache's limit: its pixels, the file's bytes a whole
+// picture may keep with it, and its painter's layers.
+std::size_t heldPictureBytes(const LoadedPicture& picture, std::uint64_t fileSize);
+
+// What a picture not decoded yet is expected to hold: one kept at the screen's size, with its
+// painter (a picture shown at actual size may hold more, and counts that once decoded).
+std::size_t screenPictureBytes();
+
+// Drops the least recently used kept pictures, never the one on screen nor `wantedSooner`, so
+// that pictures of `incoming` bytes, not kept yet, fit beside the rest; returns the bytes left free.
+std::size_t makeRoomForPicturesInFlight(std::size_t incoming, std::span<const Text> wantedSooner);
+
 // What the cache holds now.
 std::size_t keptPictureCount();
 std::size_t keptPictureBytes();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace quillory {
@@ -122,6 +123,34 @@ TEST(DecodeAhead, ThePictureAWindowWaitsForGoesFirstAndOutlivesNewWishes) {
     queue.clear();
     EXPECT_FALSE(queue.finish());
     EXPECT_TRUE(queue.idle()) << "stopping lets go of the first job too";
+}
+
+// The worker takes no more than the room the kept pictures leave: the job in hand counts until it
+// is finished, its result until the window's thread has it.
+TEST(DecodeAhead, WorkIsTakenOnlyWhileWhatIsInFlightFitsTheRoom) {
+    DecodeAheadQueue<int> queue;
+    queue.setRoom(100);
+    queue.want({1, 2, 3});
+    ASSERT_EQ(queue.take(60), 1);
+    EXPECT_EQ(queue.inFlight(), 60u);
+    EXPECT_TRUE(queue.finish(50));
+    EXPECT_EQ(queue.inFlight(), 50u) << "the result counts its own bytes";
+    EXPECT_FALSE(queue.canTake(60));
+    EXPECT_EQ(queue.take(60), std::nullopt) << "no room beside the result waiting";
+    queue.handedOver();
+    queue.want({2, 3});  // 1 is kept now, and takes part of the room
+    queue.setRoom(40);
+    EXPECT_EQ(queue.take(60), std::nullopt);
+    EXPECT_EQ(queue.take(std::numeric_limits<std::size_t>::max()), std::nullopt) << "no overflow";
+    queue.wantFirst(9);
+    EXPECT_EQ(queue.take(60), 9) << "the window's own picture goes whatever the room";
+    EXPECT_TRUE(queue.finish(60));
+    queue.handedOver();
+    queue.setRoom(100);
+    EXPECT_EQ(queue.take(60), 2);
+    queue.want({});
+    EXPECT_FALSE(queue.finish(60));
+    EXPECT_EQ(queue.inFlight(), 0u) << "a stale result is let go at once";
 }
 
 }  // namespace

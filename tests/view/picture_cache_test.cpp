@@ -104,5 +104,21 @@ TEST(PictureCache, APictureDecodedAheadNeverPushesOutThoseAheadOfIt) {
     EXPECT_FALSE(cache.holds(u"small.jpg", kStamp)) << "came behind next, so goes first";
 }
 
+// Before pictures are decoded beside them, the least recently used go, but never those still
+// wanted (the one on screen, those wanted sooner).
+TEST(PictureCache, MakesRoomForPicturesInFlightWithoutDroppingThoseWanted) {
+    int alive = 0;
+    PictureCache<Picture> cache({8, 100});
+    for (const char16_t* name : {u"a.jpg", u"b.jpg", u"c.jpg"}) cache.insert(name, kStamp, std::make_shared<Counted>(&alive), 30);
+    const std::vector<Text> keep{u"a.jpg"};
+    EXPECT_EQ(cache.makeRoom(40, keep), 40u);
+    EXPECT_TRUE(cache.holds(u"a.jpg", kStamp)) << "the least recently used, but wanted";
+    EXPECT_FALSE(cache.holds(u"b.jpg", kStamp));
+    EXPECT_TRUE(cache.holds(u"c.jpg", kStamp)) << "room enough without dropping it";
+    EXPECT_EQ(cache.makeRoom(90, keep), 70u) << "what is wanted leaves less than asked";
+    EXPECT_EQ(alive, 1);
+    EXPECT_EQ(cache.byteCount(), 30u);
+}
+
 }  // namespace
 }  // namespace quillory

@@ -5,11 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <optional>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "base/wide_win.h"
 #include "draw/fitted_picture_win.h"
 #include "draw/gdiplus_win.h"
+#include "draw/wic_pixels_win.h"
 #include "photoinfo/picture_bytes.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
@@ -162,6 +167,118 @@ TEST_F(PictureLoad, APictureClaimingTooManyPixelsNeverReachesTheDecoder) {
     EXPECT_EQ(shown->picture.image(), nullptr) << "shown like a broken picture";
     EXPECT_EQ(keptPictureCount(), 0u);
     EXPECT_TRUE(decodeUpright(path_, kFit).image) << "a picture within the budget is decoded as ever";
+}
+
+// 20 x 10 pixels, the left half opaque red, the right half half see-through blue. Made with
+//   convert -size 10x10 xc:'rgba(255,0,0,1)' xc:'rgba(0,0,255,0.5)' +append -strip -define png:color-type=6 a.png
+const std::vector<std::uint8_t> kSeeThroughPng{
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d,
+    0x49, 0x48, 0x44, 0x52, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, 0x0a,
+    0x08, 0x06, 0x00, 0x00, 0x00, 0xb4, 0x55, 0x7e, 0xe6, 0x00, 0x00, 0x00,
+    0x23, 0x49, 0x44, 0x41, 0x54, 0x28, 0xcf, 0x63, 0xfc, 0xcf, 0xc0, 0xf0,
+    0x9f, 0x81, 0x08, 0xc0, 0xc8, 0xf0, 0xbf, 0x81, 0x18, 0x75, 0x4c, 0xc4,
+    0x28, 0x22, 0x05, 0x8c, 0x1a, 0x38, 0x6a, 0xe0, 0x60, 0x30, 0x10, 0x00,
+    0xea, 0x17, 0x03, 0x92, 0xd4, 0xb7, 0x35, 0x1c, 0x00, 0x00, 0x00, 0x00,
+    0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82
+};
+
+// 20 x 10 pixels of a two-colour palette, the left half green, the right half blue. Made with
+//   convert -size 10x10 xc:lime xc:blue +append -strip g.gif
+const std::vector<std::uint8_t> kTwoColourGif{
+    0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x14, 0x00, 0x0a, 0x00, 0xf0, 0x00,
+    0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0xff, 0x21, 0xf9, 0x04, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x14, 0x00, 0x0a, 0x00,
+    0x00, 0x02, 0x19, 0x84, 0x8f, 0xa1, 0xcb, 0xe8, 0xc0, 0x62, 0x78, 0x49,
+    0x2e, 0x7a, 0xec, 0xc5, 0x50, 0x4f, 0xee, 0x7d, 0x58, 0xc8, 0x75, 0x5a,
+    0x49, 0x82, 0x5e, 0x01, 0x00, 0x3b
+};
+
+// The start of a lossless WebP of 20 x 10 pixels, cut short after its header.
+const std::vector<std::uint8_t> kCutWebp{
+    'R', 'I', 'F', 'F', 0x1a, 0x00, 0x00, 0x00, 'W', 'E', 'B', 'P', 'V', 'P', '8', 'L',
+    0x0d, 0x00, 0x00, 0x00, 0x2f, 0x13, 0x40, 0x02, 0x00, 0x07, 0x10, 0x11, 0x88, 0x88, 0x00, 0x00
+};
+
+// The file-type box a HEIC or AVIF file starts with, and nothing after it.
+std::vector<std::uint8_t> cutHeif(const char* brand) {
+    std::vector<std::uint8_t> bytes{0x00, 0x00, 0x00, 0x18, 'f', 't', 'y', 'p'};
+    bytes.insert(bytes.end(), brand, brand + 4);
+    bytes.insert(bytes.end(), {0x00, 0x00, 0x00, 0x00, 'm', 'i', 'f', '1'});
+    bytes.insert(bytes.end(), brand, brand + 4);
+    return bytes;
+}
+
+gp::ARGB argbAt(gp::GpImage* image, int x, int y) {
+    gp::ARGB argb = 0;
+    gpflat::GdipBitmapGetPixel(static_cast<gp::GpBitmap*>(image), x, y, &argb);
+    return argb;
+}
+
+gp::PixelFormat formatOf(gp::GpImage* image) {
+    gp::PixelFormat format = 0;
+    gpflat::GdipGetImagePixelFormat(image, &format);
+    return format;
+}
+
+// The imaging component decodes on a thread that never joined COM (the decode-ahead worker's
+// kind), keeps alpha, premultiplied so that the filter weighs a colour by how much it covers,
+// and its pixels are shrunk to the kept size by our filter; a WebP, HEIC or AVIF that no codec
+// here reads shows like a broken picture.
+TEST_F(PictureLoad, OtherFormatsAreDecodedThroughTheImagingComponent) {
+    std::optional<WicPicture> png;
+    std::thread([&png] { png = decodeWithWic(kSeeThroughPng); }).join();
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->pixels.size, (Size{20, 10}));
+    EXPECT_TRUE(png->seeThrough);
+    EXPECT_EQ(png->pixels.at(2, 2), 0xFFFF0000u);
+    EXPECT_NEAR(static_cast<int>(png->pixels.at(17, 2) >> 24), 128, 1);
+    EXPECT_NEAR(static_cast<int>(png->pixels.at(17, 2) & 0xFF), 128, 1);
+    EXPECT_EQ(png->pixels.at(17, 2) & 0xFFFF00, 0u);
+    EXPECT_EQ(png->metrics.bitsPerPixel, 32);
+
+    const FittedPicture shrunk = decodeFitted(kSeeThroughPng, {}, kFit, {10, 10});
+    ASSERT_TRUE(shrunk.image);
+    EXPECT_EQ(sizeOf(shrunk.image.get()), (Size{10, 5}));
+    EXPECT_FALSE(shrunk.whole);
+    EXPECT_EQ(formatOf(shrunk.image.get()), static_cast<gp::PixelFormat>(PixelFormat32bppPARGB));
+    EXPECT_EQ(argbAt(shrunk.image.get(), 1, 2), 0xFFFF0000u);
+    EXPECT_NEAR(static_cast<int>(argbAt(shrunk.image.get(), 8, 2) >> 24), 128, 1);
+    EXPECT_NEAR(static_cast<int>(argbAt(shrunk.image.get(), 8, 2) & 0xFF), 255, 2) << "blue, back from premultiplied";
+    EXPECT_EQ(argbAt(shrunk.image.get(), 8, 2) & 0xFFFF00, 0u);
+    // Three pixels across: the middle one is a third red (opaque) and a third blue (half
+    // see-through), so red weighs twice as much as blue.
+    const FittedPicture straddling = decodeFitted(kSeeThroughPng, {}, kFit, {3, 3});
+    ASSERT_TRUE(straddling.image);
+    ASSERT_EQ(sizeOf(straddling.image.get()).dx, 3);
+    const gp::ARGB middle = argbAt(straddling.image.get(), 1, 0);
+    EXPECT_NEAR(static_cast<int>(middle >> 16 & 0xFF), 2 * static_cast<int>(middle & 0xFF), 6) << std::hex << middle;
+
+    const FittedPicture gif = decodeFitted(kTwoColourGif, {}, kFit, {10, 10});
+    ASSERT_TRUE(gif.image);
+    EXPECT_EQ(sizeOf(gif.image.get()), (Size{10, 5}));
+    EXPECT_EQ(formatOf(gif.image.get()), static_cast<gp::PixelFormat>(PixelFormat32bppRGB)) << "opaque, drawn without blending";
+    EXPECT_EQ(argbAt(gif.image.get(), 1, 2), 0xFF00FF00u);
+    EXPECT_EQ(argbAt(gif.image.get(), 8, 2), 0xFF0000FFu);
+    EXPECT_EQ(gif.metrics.width, 20u);
+    EXPECT_EQ(gif.metrics.bitsPerPixel, 8);
+
+    EXPECT_FALSE(decodeWithWic(kCutWebp));
+    EXPECT_FALSE(decodeFitted(kCutWebp, {}, kFit, {10, 10}).image);
+    const Text webp = folder_.write(u"cut.webp", kCutWebp);
+    EXPECT_EQ(loadPictureFile(webp, /*gdiplusActive=*/true, kFit)->picture.image(), nullptr);
+    for (const auto& [name, brand] : {std::pair{u"cut.heic", "heic"}, std::pair{u"cut.avif", "avif"}}) {
+        const Text path = folder_.write(name, cutHeif(brand));
+        EXPECT_EQ(loadPictureFile(path, /*gdiplusActive=*/true, kFit)->picture.image(), nullptr) << brand;
+    }
+}
+
+// A decode the worker is told to stop gives nothing, and no other decoder takes the picture up.
+TEST_F(PictureLoad, TheImagingComponentStopsWhenTold) {
+    const std::atomic<bool> stop{true};
+    EXPECT_FALSE(decodeWithWic(kSeeThroughPng, &stop));
+    EXPECT_FALSE(decodeFitted(kSeeThroughPng, {}, kFit, {10, 10}, &stop).image);
+    const std::atomic<bool> go{false};
+    EXPECT_TRUE(decodeWithWic(kSeeThroughPng, &go));
 }
 
 }  // namespace
