@@ -18,7 +18,7 @@
 #include <shlwapi.h>
 
 #include "bench_support_win.h"
-#include "app/app_state_win.h"
+#include "stand/startup_facts_win.h"
 #include "base/dpi.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
@@ -45,7 +45,7 @@ PageSettings filePage(const Text& picture) {
 // the time runs until its picture is on the screen.
 class Switcher {
 public:
-    Switcher(App& app, HWND stand) : app_(app), stand_(stand) {}
+    Switcher(StartupFacts& app, HWND stand) : app_(app), stand_(stand) {}
     ~Switcher() {
         if (view_ != nullptr) DestroyWindow(view_);
     }
@@ -61,7 +61,7 @@ public:
         if (view_ != nullptr) DestroyWindow(view_);
         const SteadyClock::time_point created = SteadyClock::now();
         app_.album.currentPage = page;
-        view_ = createPageView(testing::viewContextOf(app_), stand_, host_);
+        view_ = createPageView(testing::viewContextOf(app_, viewing_), stand_, host_);
         if (view_ == nullptr) return -1;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
         SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
@@ -86,7 +86,8 @@ public:
     Parts last;
 
 private:
-    App& app_;
+    StartupFacts& app_;
+    Viewing viewing_;
     HWND stand_;
     HWND view_ = nullptr;
 };
@@ -185,7 +186,7 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
         }
     }
     WinPlatform& platform = winPlatform();
-    App app;
+    StartupFacts app;
     app.instance = GetModuleHandleW(nullptr);
     app.gdiplusActive = true;
     for (const Text& file : pictures) app.album.pages.push_back(filePage(file));
@@ -195,7 +196,6 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
     app.albumFile = std::make_unique<AlbumFile>(tempPath(L"quillory-bench.qalbum"), platform.files, platform.codePage,
                                                 platform.folders);
     HWND stand = createStandStandIn(app.instance);
-    app.standWindow = stand;
     std::printf("%ls (6000 x 4000), view %d x %d, screen %d x %d; cache limits: %zu pictures, %zu MB\n", wide(picture),
                 kViewSize.dx, kViewSize.dy, PagePainter::virtualScreenSize().dx, PagePainter::virtualScreenSize().dy,
                 kPictureCacheLimits.pictures, kPictureCacheLimits.bytes >> 20);
@@ -231,8 +231,7 @@ int run(const Text& picture, int neverSeen, int keptSwitches) {
                     kept.parts.teardown, kept.parts.creation, kept.parts.painting);
         printMemory("after the switches with kept pictures:");
     }
-    app.standWindow = nullptr;  // as when the stand closes: the kept pictures go with it
-    DestroyWindow(stand);
+    DestroyWindow(stand);  // as when the stand closes: the kept pictures go with it
     forgetKeptPictures();
     printMemory("after the stand closed:");
     for (std::size_t i = 1; i < pictures.size(); ++i) DeleteFileW(wide(pictures[i]));

@@ -7,7 +7,14 @@ namespace quillory {
 
 struct App;
 
+// The two windows the message loop hands keys to; the HostWindow keeps them current, none once
+// it has begun to close or the stand is gone.
+struct RunWindows {
+    HWND host = nullptr;   // takes the accelerator keys
+    HWND stand = nullptr;  // a modeless dialog: takes its dialog keys
+};
+
 bool registerHostWindowClass(HINSTANCE instance);
-HWND createHostWindow(App& app);
+HWND createHostWindow(App& app, RunWindows& windows);
 
 }  // namespace quillory

@@ -39,7 +39,7 @@ HWND createPanel(HWND frame, GeneralSettingsSession& session, int index) {
 }
 
 struct GeneralSettingsFrame {
-    GeneralSettingsFrame(App& app, const DialogHost& host, PageListEdit& pageList)
+    GeneralSettingsFrame(StartupFacts& app, const DialogHost& host, PageListEdit& pageList)
         : session{app, host, pageList, app.album.settings},
           panels(kPanelButtons, app.generalSettingsPanel,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
@@ -143,7 +143,7 @@ INT_PTR generalSettingsProc(HWND dialog, GeneralSettingsFrame& frame, UINT messa
 
 }  // namespace
 
-int showGeneralSettings(App& app, HWND owner, const DialogHost& host, PageListEdit& pageList) {
+int showGeneralSettings(StartupFacts& app, HWND owner, const DialogHost& host, PageListEdit& pageList) {
     const INT_PTR result = showDialogWithState<generalSettingsProc>(GetModuleHandleW(nullptr), IDD_GENERAL_SETTINGS, owner,
                                                                     std::make_unique<GeneralSettingsFrame>(app, host, pageList));
     return result == IDOK ? IDOK : IDCANCEL;

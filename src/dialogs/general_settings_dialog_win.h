@@ -13,6 +13,6 @@ namespace quillory {
 
 // Modal; IDOK or IDCANCEL. On IDOK the tab position and rows and the topmost state are already
 // on the stand; the caller creates or removes the status bar and commits `pageList`.
-int showGeneralSettings(App& app, HWND owner, const DialogHost& host, PageListEdit& pageList);
+int showGeneralSettings(StartupFacts& app, HWND owner, const DialogHost& host, PageListEdit& pageList);
 
 }  // namespace quillory

@@ -17,7 +17,7 @@
 namespace quillory {
 
 struct GeneralSettingsSession {
-    App& app;
+    StartupFacts& app;
     DialogHost host;
     PageListEdit& pageList;  // every Page, edited by the page list panel
     AlbumSettings savedSettings;

@@ -38,8 +38,8 @@ void enablePictureChoice(HWND panel, bool locked) {
 }
 
 // The tabs' tooltips show the comment; when they cannot break lines, neither may the comment.
-void matchCommentToTabTips(HWND panel, const App& app) {
-    HWND tabs = app.standWindow != nullptr ? GetDlgItem(app.standWindow, IDC_TABS) : nullptr;
+void matchCommentToTabTips(HWND panel, const DialogHost& host) {
+    HWND tabs = host.standWindow != nullptr ? GetDlgItem(host.standWindow, IDC_TABS) : nullptr;
     HWND tips = tabs != nullptr ? reinterpret_cast<HWND>(SendMessageW(tabs, TCM_GETTOOLTIPS, 0, 0)) : nullptr;
     if (tips == nullptr || SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0) != 0) return;
     HWND comment = GetDlgItem(panel, IDC_CONTENTS_COMMENT);
@@ -54,7 +54,7 @@ INT_PTR onInitDialog(HWND panel, ContentsPanelState& state) {
     SendDlgItemMessageW(panel, IDC_CONTENTS_LABEL, EM_LIMITTEXT, kLabelCapacity, 0);
     SetDlgItemTextW(panel, IDC_CONTENTS_COMMENT, wide(page.Comment));
     SendDlgItemMessageW(panel, IDC_CONTENTS_COMMENT, EM_LIMITTEXT, kCommentCapacity, 0);
-    matchCommentToTabTips(panel, session.app);
+    matchCommentToTabTips(panel, session.host);
     setChecked(panel, (page.Flag & FlagFolder) != 0 ? IDC_CONTENTS_FOLDER : IDC_CONTENTS_FILE, true);
     enablePictureChoice(panel, session.locked());
     const Text path = pathDisplay(page);

@@ -42,9 +42,9 @@ HWND createPanel(HWND frame, PageSettingsSession& session, int index) {
 }
 
 struct PageSettingsFrame {
-    PageSettingsFrame(App& app, const DialogHost& host, const PageSettingsRequest& request)
-        : session{app, host, request.pageView, request.showLivePage, request.givePicture, request.shownPicture,
-                  beginPageEdit(app.album.pages[static_cast<std::size_t>(app.album.currentPage)], app.viewing.folder.index)},
+    PageSettingsFrame(StartupFacts& app, const DialogHost& host, const PageSettingsRequest& request)
+        : session{app, *request.folder, host, request.pageView, request.showLivePage, request.givePicture, request.shownPicture,
+                  beginPageEdit(app.album.pages[static_cast<std::size_t>(app.album.currentPage)], request.folder->index)},
           panels(kPanelButtons, app.pageSettingsPanel,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
 
@@ -87,17 +87,16 @@ void accept(HWND dialog, PageSettingsFrame& frame) {
 // FolderList, which must list the restored folder again before the view steps through it.
 void cancel(HWND dialog, PageSettingsFrame& frame) {
     PageSettingsSession& session = frame.session;
-    App& app = session.app;
+    StartupFacts& app = session.app;
     const CancelledView view = cancelPageEdit(session.edit, session.livePage());
-    if (view.rescanFolder) app.viewing.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true, *app.viewing.folder.list);
-    app.viewing.folder.index = view.folderIndex;
+    if (view.rescanFolder) session.folder.count = scanFolderOnDisk(app.album, app.gdiplusActive, session.livePage().File, true, *session.folder.list);
+    session.folder.index = view.folderIndex;
     finish(dialog, frame, IDCANCEL);
 }
 
 Text currentSampleText(PageSettingsSession& session) {
-    const App& app = session.app;
     const PageSettings& live = session.livePage();
-    const Text shown = CurrentPictureFile(live, app.viewing.folder);
+    const Text shown = CurrentPictureFile(live, session.folder);
     const SampleSource source{session.edit.workingPage, (live.Flag & FlagFolder) != 0, shown};
     return sampleText(source, fullPathName, winPlatform().folders);
 }
@@ -139,7 +138,7 @@ INT_PTR pageSettingsProc(HWND dialog, PageSettingsFrame& frame, UINT message, WP
 
 }  // namespace
 
-int showPageSettings(App& app, HWND owner, const DialogHost& host, const PageSettingsRequest& request) {
+int showPageSettings(StartupFacts& app, HWND owner, const DialogHost& host, const PageSettingsRequest& request) {
     if (app.album.currentPage < 0 || app.album.currentPage >= static_cast<int>(app.album.pages.size())) return IDCANCEL;
     const INT_PTR result = showDialogWithState<pageSettingsProc>(GetModuleHandleW(nullptr), IDD_PAGE_SETTINGS, owner,
                                                                  std::make_unique<PageSettingsFrame>(app, host, request));

@@ -9,6 +9,7 @@
 #include "app/app_state_win.h"
 #include "dialogs/dialog_host_win.h"
 #include "photoinfo/photo_format.h"
+#include "view/viewing_record.h"
 
 namespace quillory {
 
@@ -21,10 +22,11 @@ struct PageSettingsRequest {
     PictureMetrics shownPicture;  // of the picture it shows, for the information panel
     std::function<void()> showLivePage;  // the view shows the live Page as the dialog changed it
     PictureGiver givePicture;            // the working Page takes a chosen picture file or folder
+    FolderCursor* folder = nullptr;      // the view's, which キャンセル puts back with the Page
 };
 
 // Modal; IDOK or IDCANCEL. Either way the caller shows the Page as it is then. On IDOK it reloads the Page's picture, refreshes its tab and
 // saves it. After IDCANCEL the folder position and FolderList belong to the restored Page again.
-int showPageSettings(App& app, HWND owner, const DialogHost& host, const PageSettingsRequest& request);
+int showPageSettings(StartupFacts& app, HWND owner, const DialogHost& host, const PageSettingsRequest& request);
 
 }  // namespace quillory

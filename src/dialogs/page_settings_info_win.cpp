@@ -45,8 +45,8 @@ void addLine(HWND list, int index, InfoLine& line) {
 }
 
 PhotoInfo shownPhotoInfo(PageSettingsSession& session) {
-    const App& app = session.app;
-    return currentPhotoInfo(session.livePage(), app.viewing.folder, app.gdiplusActive, session.shownPicture,
+    const StartupFacts& app = session.app;
+    return currentPhotoInfo(session.livePage(), session.folder, app.gdiplusActive, session.shownPicture,
                             [](TextView path) { return dialogPathText(path, winPlatform().folders); });
 }
 

@@ -16,7 +16,8 @@
 namespace quillory {
 
 struct PageSettingsSession {
-    App& app;
+    StartupFacts& app;
+    FolderCursor& folder;         // the view's folder cursor
     DialogHost host;
     HWND pageView = nullptr;      // owns the choosers
     std::function<void()> showLivePage;  // the view shows the live Page (the display panel's preview)

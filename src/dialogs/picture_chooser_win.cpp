@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <array>
+#include <memory>
 
 #include "base/os_versions.h"
 #include "base/wide_win.h"
@@ -28,7 +29,7 @@ Text& lastInitialFolder() {
 }
 
 struct BrowseSession {
-    const App& app;
+    const StartupFacts& app;
     const PageSettings& page;
     const DialogHost& host;
     HWND statusLine = nullptr;  // the prompt's static, turned into the status line
@@ -101,11 +102,12 @@ std::optional<Text> pagesFolder(const PageSettings& page) {
 }
 
 // The status line for a folder the browser shows: its name and its number of pictures.
-Text folderStatus(const App& app, const std::optional<Text>& folder) {
+Text folderStatus(const StartupFacts& app, const std::optional<Text>& folder) {
     if (!folder) return u" ";
     Text path = *folder;
     if (path.size() > 3 && endsWith(path, u"\\")) path.pop_back();  // a drive root keeps its backslash
-    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, path + u"\\*.*", false, *app.viewing.folder.list);
+    const auto scratch = std::make_unique<FolderList>();
+    const int count = scanFolderOnDisk(app.album, app.gdiplusActive, path + u"\\*.*", false, *scratch);
     return folderStatusLine(path, count);
 }
 
@@ -120,7 +122,7 @@ void setStatus(HWND browser, const BrowseSession& session, const Text& text) {
 // The status line is filled here too: not every system reports the selection made here as a
 // change, and the prompt's marker text must never show.
 void onBrowserReady(HWND browser, BrowseSession& session) {
-    SetWindowTextW(browser, wide(folderChooserTitle(session.app.location.name, session.page.Label)));
+    SetWindowTextW(browser, wide(folderChooserTitle(session.app.albumName, session.page.Label)));
     SendMessageW(browser, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"開く"));
     const bool larger = session.host.osVersionCode >= kWindowsXP;
     if (larger) widenBrowser(browser, session);
@@ -152,12 +154,12 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 
 }  // namespace
 
-std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner) {
+std::optional<Text> chooseFile(const StartupFacts& app, const PageSettings& page, HWND owner) {
     const FileChooserStart start = fileChooserStart(page.File, fullPathName, lastInitialFolder());
     lastInitialFolder() = start.folder;
     PathBuffer name{};
     start.name.copy(reinterpret_cast<char16_t*>(name.data()), name.size() - 1);
-    const Text title = fileChooserTitle(app.location.name, page.Label);
+    const Text title = fileChooserTitle(app.albumName, page.Label);
     const Text filter = fileChooserFilter(app.gdiplusActive);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
@@ -173,7 +175,7 @@ std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND ow
     return fromWide(name.data());
 }
 
-std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host) {
+std::optional<Text> chooseFolder(const StartupFacts& app, const PageSettings& page, HWND owner, const DialogHost& host) {
     BrowseSession session{app, page, host};
     std::array<wchar_t, MAX_PATH> displayName{};
     const Text prompt(host.osVersionCode >= kWindowsXP ? kBrowseStatusMarker : kBrowsePrompt);

@@ -14,9 +14,9 @@
 namespace quillory {
 
 // The chosen picture file's path; nothing when the person cancelled.
-std::optional<Text> chooseFile(const App& app, const PageSettings& page, HWND owner);
+std::optional<Text> chooseFile(const StartupFacts& app, const PageSettings& page, HWND owner);
 
 // The chosen folder's path; nothing when the person cancelled.
-std::optional<Text> chooseFolder(const App& app, const PageSettings& page, HWND owner, const DialogHost& host);
+std::optional<Text> chooseFolder(const StartupFacts& app, const PageSettings& page, HWND owner, const DialogHost& host);
 
 }  // namespace quillory

@@ -6,32 +6,32 @@
 namespace quillory {
 
 DialogHost dialogHostOf(const PhotoStandWindow& stand) {
-    const App& app = stand.app;
+    const StartupFacts& facts = stand.facts;
     DialogHost host;
     host.standWindow = stand.window;
-    host.osVersionCode = static_cast<int>(app.OsVersionCode);
-    host.tabAnimate = (app.album.settings.TabStyle & TabAnimate) != 0;
-    host.dpiX = static_cast<int>(app.dpiX);
-    host.dpiY = static_cast<int>(app.dpiY);
+    host.osVersionCode = static_cast<int>(facts.OsVersionCode);
+    host.tabAnimate = (facts.album.settings.TabStyle & TabAnimate) != 0;
+    host.dpiX = static_cast<int>(facts.dpiX);
+    host.dpiY = static_cast<int>(facts.dpiY);
     host.background = stand.background.brush();
     host.backgroundSize = stand.background.patternSize();
     return host;
 }
 
 void tellIfSaveFailed(PhotoStandWindow& stand) {
-    if (stand.saveFailureTold || !stand.app.albumFile->lastSaveFailed()) return;
+    if (stand.saveFailureTold || !stand.facts.albumFile->lastSaveFailed()) return;
     stand.saveFailureTold = true;
     MessageRequest notice;
     notice.title = u"Quillory";
     notice.text = formatText(u"アルバムファイル \"%s\" に保存できませんでした。\r\n"
                              u"変更はこのまま使えますが、終了すると失われます。",
-                             {stand.app.location.path});
+                             {stand.facts.albumPath});
     runModal(stand, [&] { showMessageDialog(stand.window, notice, dialogHostOf(stand)); });
 }
 
 void tellPageCountFixed(PhotoStandWindow& stand) {
-    const AlbumFile& file = *stand.app.albumFile;
-    const std::int32_t shown = static_cast<std::int32_t>(stand.app.album.pages.size());
+    const AlbumFile& file = *stand.facts.albumFile;
+    const std::int32_t shown = static_cast<std::int32_t>(stand.facts.album.pages.size());
     MessageRequest notice;
     notice.title = u"Quillory";
     if (file.pagesPastCap() != 0) {

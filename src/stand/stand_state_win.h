@@ -1,15 +1,21 @@
 #pragma once
-// What the PhotoStandWindow owns besides the App's shared state; freed with the window.
+// What the PhotoStandWindow owns: the windows, the viewing and the slide show's countdown while a
+// person looks, besides the start-up's facts it reads; freed with the window.
 #include <windows.h>
 
 #include <optional>
 
-#include "app/app_state_win.h"
 #include "base/gdi_handles_win.h"
 #include "base/text.h"
 #include "dialogs/background_brush_win.h"
 #include "stand/full_screen_win.h"
+#include "stand/slide_countdown.h"
 #include "stand/slide_show_win.h"
+#include "stand/stand_owner_win.h"
+#include "stand/stand_system_menu_win.h"
+#include "stand/startup_facts_win.h"
+#include "stand/suspend_notice_win.h"
+#include "stand/viewing.h"
 #include "view/page_view_win.h"
 
 namespace quillory {
@@ -17,7 +23,7 @@ namespace quillory {
 // The stand is its PageView's host: what a person does in the view comes here as calls
 // (stand_view_host_win.cpp).
 struct PhotoStandWindow final : PageViewHost {
-    explicit PhotoStandWindow(App& owner) : app(owner) {}
+    PhotoStandWindow(StartupFacts& startupFacts, StandOwner& standOwner) : facts(startupFacts), owner(&standOwner) {}
 
     void holdAndStop() override;
     void actionDone() override;
@@ -31,8 +37,15 @@ struct PhotoStandWindow final : PageViewHost {
     void pictureArrived() override;
     bool slideRunning() const override;
 
-    App& app;
+    StartupFacts& facts;
+    StandOwner* owner;         // none once the owner closes first: it is not called back
+    Viewing viewing;
+    SlideCountdown countdown;
+    // After the countdown: a system thread writes through its reference until it is gone.
+    std::optional<SuspendNotice> suspendNotice;
+    bool modalOpen = false;    // a modal dialog of the stand's is open: the slide show waits
     HWND window = nullptr;
+    bool windowGone = false;   // being destroyed: the slide show stops without showing the way back
     HWND tabs = nullptr;
     HWND pageView = nullptr;   // none between destroying one PageView and creating the next
     HWND statusBar = nullptr;  // none unless TabStatusBar
@@ -47,6 +60,7 @@ struct PhotoStandWindow final : PageViewHost {
     bool menuOpen = false;     // a menu of the stand's is open: the slide show waits
     std::optional<Text> droppedPath;  // for the new Page the next kAddDroppedPage makes
     POINT menuPoint{};         // where the menu that kOpenMenuTimer opens shows
+    StandSystemMenu systemMenu;
     SlideShowWindow slideShow;
     FullScreenState fullScreen;
 };

@@ -50,7 +50,7 @@ protected:
 
     int run(std::function<void(HWND)> action) {
         ModalDriver driver(std::move(action));
-        const int result = showPageSettings(app, nullptr, host, {});
+        const int result = showPageSettings(app, nullptr, host, {.folder = &folder});
         EXPECT_TRUE(driver.ran());
         return result;
     }
@@ -58,6 +58,7 @@ protected:
     const PageSettings& page() const { return app.album.pages[0]; }
 
     App app;
+    FolderCursor folder;
     DialogHost host;
     HBITMAP pattern = nullptr;
 };
