@@ -64,7 +64,7 @@ public:
         view_ = createPageView(testing::viewContextOf(app_, viewing_), stand_, host_);
         if (view_ == nullptr) return -1;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
-        SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+        layOutPageView(view_);
         const SteadyClock::time_point placed = SteadyClock::now();
         // The view shows itself with its background; a picture not kept follows from the worker.
         pumpMessages();

@@ -71,7 +71,7 @@ void layoutFullScreen(PhotoStandWindow& stand) {
     RECT client{};
     GetClientRect(stand.window, &client);
     SetWindowPos(stand.pageView, HWND_TOP, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
 }
 
 }  // namespace quillory

@@ -104,14 +104,6 @@ bool recordsGeometry(const PhotoStandWindow& stand) {
     return !IsIconic(stand.window) && !IsZoomed(stand.window) && !stand.fullScreen.active && stand.countdown.recordsGeometry();
 }
 
-// The FolderBar is a window of its own: it follows the view only when told where the view went.
-void placeFolderBarOverView(const PhotoStandWindow& stand) {
-    RECT view{};
-    if (stand.pageView == nullptr || !GetWindowRect(stand.pageView, &view)) return;
-    POINT corner{view.left, view.top};
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
-}
-
 // Only the person's moves count: the window's own, to and from the slide show's compact window,
 // must not end the hold that a click put on the show.
 INT_PTR onMove(PhotoStandWindow& stand) {
@@ -119,7 +111,7 @@ INT_PTR onMove(PhotoStandWindow& stand) {
     if (!recordsGeometry(stand) || !GetWindowRect(stand.window, &frame)) return FALSE;
     stand.facts.album.settings.xPosi = frame.left;
     stand.facts.album.settings.yPosi = frame.top;
-    placeFolderBarOverView(stand);
+    if (stand.pageView != nullptr) placeViewFolderBar(stand.pageView);
     stand.countdown.resetCountdown(stand.facts.album.settings, winPlatform().random);
     return FALSE;
 }
@@ -148,8 +140,8 @@ INT_PTR onDpiChanged(PhotoStandWindow& stand, const RECT& suggested) {
     applyChanges(stand, Change::TabFont | Change::StatusFont);
     SetWindowPos(stand.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (stand.pageView != nullptr) PostMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
     applyChanges(stand, resized() | Change::Look);
+    if (stand.pageView != nullptr) recreateViewFolderBar(stand.pageView);
     return TRUE;
 }
 

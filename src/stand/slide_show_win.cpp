@@ -51,7 +51,7 @@ void fillCompactWindow(PhotoStandWindow& stand) {
     SetWindowLongPtrW(stand.pageView, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER);
     SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, 0);
     SetWindowPos(stand.pageView, nullptr, 0, 0, frame.dx, frame.dy, kCompactPlacing);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
 }
 
 bool pathExists(const Text& path) {
@@ -122,7 +122,7 @@ void restoreStyles(PhotoStandWindow& stand) {
     SetWindowLongPtrW(stand.pageView, GWL_STYLE, show.pageViewStyle);
     SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, show.pageViewExStyle);
     SetWindowPos(stand.pageView, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | kCompactPlacing);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
     SetWindowLongPtrW(stand.window, GWL_STYLE, show.standStyle);
     SetWindowLongPtrW(stand.window, GWL_EXSTYLE, show.standExStyle);
     SetWindowPos(stand.window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | kCompactPlacing);
@@ -171,7 +171,7 @@ void stepSlideShow(PhotoStandWindow& stand) {
     TabCtrl_SetCurSel(stand.tabs, currentTab(facts.album));
     stand.viewing.folder.index = target->position.index;
     loadPicture(stand.pageView, facts.album.currentPage, target->tabChanged);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
+    refreshViewBackground(stand.pageView);
     recordSlide(facts.album, *target, steppedPicturePath(stand, *target));
     PostMessageW(stand.window, WM_COMMAND, IDM_SLIDE_TRANSITION, 0);
     decodeNextSlideAhead(stand);

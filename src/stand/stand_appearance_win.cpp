@@ -166,7 +166,7 @@ void layoutPageView(PhotoStandWindow& stand) {
     MapWindowPoints(stand.tabs, stand.window, reinterpret_cast<POINT*>(&display), 2);
     const Rect view = pageViewRect(fromRECT(display), tabPlacement(stand.tabs), windowDpi(stand.window));
     MoveWindow(stand.pageView, view.x, view.y, view.dx, view.dy, FALSE);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
 }
 
 void clampStandToMonitor(PhotoStandWindow& stand) {

@@ -88,7 +88,7 @@ TEST_F(FolderBarTest, StartsHiddenTranslucentAndCountingFromTheShownPicture) {
 }
 
 TEST_F(FolderBarTest, SizesToTheViewsWidthAndCentresOverIt) {
-    SendMessageW(bar, WM_COMMAND, IDM_FOLDERBAR_SIZE, MAKELPARAM(500, 300));
+    sizeFolderBar(bar, 500);
     const RECT size = windowRectOf(bar);
     EXPECT_EQ(size.right - size.left, 500);
     EXPECT_EQ(size.bottom - size.top, 51);
@@ -96,8 +96,7 @@ TEST_F(FolderBarTest, SizesToTheViewsWidthAndCentresOverIt) {
     EXPECT_EQ(next.left - size.left, 500 - 33);
     EXPECT_EQ(next.right - next.left, 30);
 
-    POINT corner{40, 30};
-    SendMessageW(bar, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+    placeFolderBar(bar, POINT{40, 30});
     const RECT placed = windowRectOf(bar);
     EXPECT_EQ(placed.left, 40 + 600 / 2 - 500 / 2);
     EXPECT_EQ(placed.top, 30 + 400 / 2 - 51 / 2);

@@ -76,7 +76,7 @@ TEST_F(PageViewPicture, TheBackgroundShowsAtOnceAndThePictureWhenItIsDecoded) {
     ASSERT_NE(view, nullptr);
     host.view = view;
     MoveWindow(view, 0, 0, 400, 300, FALSE);
-    SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(view);
     ShowWindow(view, SW_SHOWNA);
     UpdateWindow(view);
     HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);
