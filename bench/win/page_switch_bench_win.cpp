@@ -18,12 +18,12 @@
 #include <shlwapi.h>
 
 #include "bench_support_win.h"
-#include "stand/startup_facts_win.h"
 #include "base/dpi.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "draw/gdiplus_win.h"
 #include "resource.h"
+#include "stand/startup_facts_win.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 #include "view/picture_load_win.h"

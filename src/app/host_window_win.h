@@ -1,5 +1,5 @@
 #pragma once
-// The hidden HostWindow: owns GDI+, COM and the power notice, creates the stand window,
+// The hidden HostWindow: owns GDI+ and COM, creates the stand window and marks it as the album's,
 // receives the program's keyboard accelerators and ends the process when it closes.
 #include <windows.h>
 

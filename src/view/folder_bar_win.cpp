@@ -98,19 +98,6 @@ void step(HWND bar, FolderBarState& state, StepDirection direction) {
     refreshCounter(bar, state.host);
 }
 
-void layOut(HWND bar, int width) {
-    const int dpi = windowDpi(bar);
-    const int barHeight = scaleForDpi(kBarHeight, dpi);
-    const int margin = scaleForDpi(kMargin, dpi);
-    const int button = scaleForDpi(kButtonWidth, dpi);
-    const int counter = scaleForDpi(kCounterWidth, dpi);
-    SetWindowPos(bar, nullptr, 0, 0, width, barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const int height = barHeight - 2 * margin;
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), margin, margin, button, height, TRUE);
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - button - margin, margin, button, height, TRUE);
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - counter / 2, margin, counter, height, TRUE);
-}
-
 SIZE clientSizeOf(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
@@ -176,7 +163,18 @@ HWND createFolderBar(HINSTANCE instance, int osVersionCode, HWND pageView, Folde
                                                 std::make_unique<FolderBarState>(instance, osVersionCode, pageView, host));
 }
 
-void sizeFolderBar(HWND bar, int viewWidth) { layOut(bar, viewWidth); }
+void sizeFolderBar(HWND bar, int width) {
+    const int dpi = windowDpi(bar);
+    const int barHeight = scaleForDpi(kBarHeight, dpi);
+    const int margin = scaleForDpi(kMargin, dpi);
+    const int button = scaleForDpi(kButtonWidth, dpi);
+    const int counter = scaleForDpi(kCounterWidth, dpi);
+    SetWindowPos(bar, nullptr, 0, 0, width, barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = barHeight - 2 * margin;
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), margin, margin, button, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - button - margin, margin, button, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - counter / 2, margin, counter, height, TRUE);
+}
 
 void placeFolderBar(HWND bar, POINT viewCorner) {
     if (const FolderBarState* state = windowState<FolderBarState>(bar)) centreOver(bar, state->pageView, viewCorner);

@@ -2,9 +2,9 @@
 // A PageView's host that takes no action, for tests that drive the view alone.
 #include <filesystem>
 
-#include "stand/startup_facts_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
+#include "stand/startup_facts_win.h"
 #include "view/page_view_win.h"
 
 namespace quillory::testing {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "stand/startup_facts_win.h"
 #include "base/wide_win.h"
 #include "resource.h"
+#include "stand/startup_facts_win.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 

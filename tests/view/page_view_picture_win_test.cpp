@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "stand/startup_facts_win.h"
 #include "draw/gdiplus_win.h"
 #include "resource.h"
+#include "stand/startup_facts_win.h"
 #include "support/bitmap_file_win.h"
 #include "support/quiet_view_host_win.h"
 #include "support/scratch_folder_win.h"

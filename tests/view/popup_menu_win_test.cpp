@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "stand/startup_facts_win.h"
-#include "stand/stand_system_menu_win.h"
 #include "resource.h"
 #include "stand/slide_test_album.h"
+#include "stand/stand_system_menu_win.h"
+#include "stand/startup_facts_win.h"
 
 namespace quillory {
 namespace {
