@@ -25,15 +25,8 @@
 #define IDC_PICTURE_SURFACE1 1041
 #define IDC_PICTURE_SURFACE2 1042
 
-// Commands the PageView accepts from the stand, the FolderBar and itself
-#define IDM_VIEW_LAYOUT 1001
-#define IDM_VIEW_BACKGROUND 1100
+// Posted to the PageView by its decoder: a picture it waits for is decoded
 #define IDM_VIEW_PICTURE_READY 1101
-#define IDM_FOLDERBAR_CREATE 1121
-#define IDM_FOLDERBAR_POSITION 1122
-#define IDM_FOLDERBAR_SIZE 1123
-// Sent by the PageView to its FolderBar: refresh the counter
-#define IDM_FOLDERBAR_COUNTER 1125
 
 // PhotoStandWindow controls
 #define IDC_TABS 1002

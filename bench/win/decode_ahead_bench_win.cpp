@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "bench_support_win.h"
-#include "app/app_state_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "base/window_state_win.h"
@@ -27,6 +26,7 @@
 #include "resource.h"
 #include "stand/photo_stand_window_win.h"
 #include "stand/stand_state_win.h"
+#include "support/quiet_stand_owner_win.h"
 #include "view/decode_ahead_win.h"
 #include "view/picture_load_win.h"
 
@@ -54,7 +54,7 @@ int picturesIn(const Text& folder) {
 }
 
 // A stand of one folder Page, no slides between Pages, slide show on, in order, no effect.
-void prepareAlbum(App& app, const Text& folder, int pictures) {
+void prepareAlbum(StartupFacts& app, const Text& folder, int pictures) {
     PageSettings page = makeDefaultPage();
     page.Label = u"bench";
     page.File = folder;
@@ -132,8 +132,9 @@ void recordStep(int step, double milliseconds, Series& ahead, Series& onDemand) 
     (step % 2 == 1 ? onDemand : ahead).add(milliseconds);
 }
 
-bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead, Series& onDemand) {
+bool benchFolderBar(HWND stand, int pictures, int steps, Series& ahead, Series& onDemand) {
     HWND bar = folderBar();
+    const Viewing& viewing = windowState<PhotoStandWindow>(stand)->viewing;
     HWND view = windowState<PhotoStandWindow>(stand)->pageView;
     if (bar == nullptr || view == nullptr) {
         std::fprintf(stderr, "no FolderBar\n");
@@ -141,9 +142,9 @@ bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead
     }
     bool forward = true;
     for (int step = 0; step < steps; ++step) {
-        if (app.viewing.folder.index == pictures - 1) forward = false;
-        if (app.viewing.folder.index == 0) forward = true;
-        const int before = app.viewing.folder.index;
+        if (viewing.folder.index == pictures - 1) forward = false;
+        if (viewing.folder.index == 0) forward = true;
+        const int before = viewing.folder.index;
         beforeStep(step);
         const SteadyClock::time_point start = SteadyClock::now();
         SendMessageW(bar, WM_COMMAND, forward ? IDC_FOLDER_NEXT : IDC_FOLDER_BACK, 0);
@@ -151,7 +152,7 @@ bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead
         UpdateWindow(view);
         GdiFlush();
         recordStep(step, millisecondsSince(start), ahead, onDemand);
-        if (app.viewing.folder.index == before) {
+        if (viewing.folder.index == before) {
             std::fprintf(stderr, "the FolderBar did not step\n");
             return false;
         }
@@ -160,24 +161,25 @@ bool benchFolderBar(App& app, HWND stand, int pictures, int steps, Series& ahead
 }
 
 // The tick that steps: the countdown is past its wait.
-void stepTick(App& app, HWND stand) {
-    app.countdown.SlideTicks = 100000;
+void stepTick(HWND stand) {
+    windowState<PhotoStandWindow>(stand)->countdown.SlideTicks = 100000;
     SendMessageW(stand, WM_TIMER, 1, 0);
 }
 
-bool benchSlideShow(App& app, HWND stand, int steps, Series& toTransition, Series& toTransitionOnDemand, Series& painted,
+bool benchSlideShow(HWND stand, int steps, Series& toTransition, Series& toTransitionOnDemand, Series& painted,
                     Series& paintedOnDemand) {
-    app.countdown.resetIdleCountdown();
-    stepTick(app, stand);
-    if (!app.countdown.SlideRunning) {
+    const PhotoStandWindow& state = *windowState<PhotoStandWindow>(stand);
+    windowState<PhotoStandWindow>(stand)->countdown.resetIdleCountdown();
+    stepTick(stand);
+    if (!state.countdown.SlideRunning) {
         std::fprintf(stderr, "the slide show did not start (the system's uptime must pass 186 s)\n");
         return false;
     }
     for (int step = 0; step < steps; ++step) {
-        const int front = app.viewing.frontSurface;
+        const int front = state.viewing.frontSurface;
         beforeStep(step);
         const SteadyClock::time_point start = SteadyClock::now();
-        stepTick(app, stand);
+        stepTick(stand);
         const SteadyClock::time_point posted = SteadyClock::now();
         pumpMessages();
         HWND view = windowState<PhotoStandWindow>(stand)->pageView;
@@ -185,7 +187,7 @@ bool benchSlideShow(App& app, HWND stand, int steps, Series& toTransition, Serie
         GdiFlush();
         recordStep(step, millisecondsBetween(start, posted), toTransition, toTransitionOnDemand);
         recordStep(step, millisecondsSince(start), painted, paintedOnDemand);
-        if (app.viewing.frontSurface == front) {
+        if (state.viewing.frontSurface == front) {
             std::fprintf(stderr, "the slide show did not step\n");
             return false;
         }
@@ -208,13 +210,14 @@ int run(Text folder, int steps) {
         return 1;
     }
     WinPlatform& platform = winPlatform();
-    App app;
+    StartupFacts app;
     app.instance = GetModuleHandleW(nullptr);
     app.gdiplusActive = true;
     prepareAlbum(app, folder, pictures);
     app.albumFile = std::make_unique<AlbumFile>(tempPath(L"quillory-decode-ahead-bench.qalbum"), platform.files,
                                                 platform.codePage, platform.folders);
-    HWND stand = createPhotoStandWindow(app, nullptr);
+    testing::QuietStandOwner owner;
+    HWND stand = createPhotoStandWindow(app, owner, nullptr);
     if (stand == nullptr) {
         std::fprintf(stderr, "no stand\n");
         return 1;
@@ -223,9 +226,8 @@ int run(Text folder, int steps) {
     waitForWorkAhead();
 
     Series barAhead, barOnDemand, slideAhead, slideOnDemand, slidePainted, slidePaintedOnDemand;
-    const bool measured = benchFolderBar(app, stand, pictures, 2 * steps, barAhead, barOnDemand) &&
-                          benchSlideShow(app, stand, 2 * steps, slideAhead, slideOnDemand, slidePainted, slidePaintedOnDemand);
-    app.hostWindow = nullptr;
+    const bool measured = benchFolderBar(stand, pictures, 2 * steps, barAhead, barOnDemand) &&
+                          benchSlideShow(stand, 2 * steps, slideAhead, slideOnDemand, slidePainted, slidePaintedOnDemand);
     DestroyWindow(stand);  // the kept pictures and the worker go with the stand
     pumpMessages();
     DeleteFileW(wide(app.albumFile->path()));

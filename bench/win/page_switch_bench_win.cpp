@@ -21,7 +21,6 @@
 #include <shlwapi.h>
 
 #include "bench_support_win.h"
-#include "app/app_state_win.h"
 #include "base/dpi.h"
 #include "base/wide_win.h"
 #include "base/memory_source.h"
@@ -36,6 +35,7 @@
 #include "draw/wic_pixels_win.h"
 #include "photoinfo/property_reader.h"
 #include "resource.h"
+#include "stand/startup_facts_win.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 #include "view/picture_load_win.h"
@@ -58,7 +58,7 @@ PageSettings filePage(const Text& picture) {
 // the time runs until its picture is on the screen.
 class Switcher {
 public:
-    Switcher(App& app, HWND stand) : app_(app), stand_(stand) {}
+    Switcher(StartupFacts& app, HWND stand) : app_(app), stand_(stand) {}
     ~Switcher() {
         if (view_ != nullptr) DestroyWindow(view_);
     }
@@ -74,12 +74,12 @@ public:
         if (view_ != nullptr) DestroyWindow(view_);
         const SteadyClock::time_point created = SteadyClock::now();
         app_.album.currentPage = page;
-        view_ = createPageView(testing::viewContextOf(app_), stand_, host_);
+        view_ = createPageView(testing::viewContextOf(app_, viewing_), stand_, host_);
         if (view_ == nullptr) return -1;
         host_.view = view_;
         host_.page = page;
         MoveWindow(view_, 0, 0, kViewSize.dx, kViewSize.dy, FALSE);
-        SendMessageW(view_, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+        layOutPageView(view_);
         const SteadyClock::time_point placed = SteadyClock::now();
         // The view shows itself with its background; a picture not kept follows from the worker.
         pumpMessages();
@@ -108,7 +108,8 @@ public:
     Parts last;
 
 private:
-    App& app_;
+    StartupFacts& app_;
+    Viewing viewing_;
     HWND stand_;
     HWND view_ = nullptr;
 };
@@ -266,7 +267,7 @@ int run(const Text& picture, int neverSeen, int keptSwitches, const Text& png) {
         }
     }
     WinPlatform& platform = winPlatform();
-    App app;
+    StartupFacts app;
     app.instance = GetModuleHandleW(nullptr);
     app.gdiplusActive = true;
     for (const Text& file : pictures) app.album.pages.push_back(filePage(file));
@@ -275,7 +276,6 @@ int run(const Text& picture, int neverSeen, int keptSwitches, const Text& png) {
     app.albumFile = std::make_unique<AlbumFile>(tempPath(L"quillory-bench.qalbum"), platform.files, platform.codePage,
                                                 platform.folders);
     HWND stand = createStandStandIn(app.instance);
-    app.standWindow = stand;
     std::printf("%ls (6000 x 4000), view %d x %d, screen %d x %d; cache limits: %zu pictures, %zu MB\n", wide(picture),
                 kViewSize.dx, kViewSize.dy, PagePainter::virtualScreenSize().dx, PagePainter::virtualScreenSize().dy,
                 kPictureCacheLimits.pictures, kPictureCacheLimits.bytes >> 20);
@@ -325,8 +325,7 @@ int run(const Text& picture, int neverSeen, int keptSwitches, const Text& png) {
                     kept.parts.teardown, kept.parts.creation, kept.parts.painting);
         printMemory("after the switches with kept pictures:");
     }
-    app.standWindow = nullptr;  // as when the stand closes: the kept pictures go with it
-    DestroyWindow(stand);
+    DestroyWindow(stand);  // as when the stand closes: the kept pictures go with it
     forgetKeptPictures();
     printMemory("after the stand closed:");
     for (std::size_t i = 1; i < pictures.size(); ++i) DeleteFileW(wide(pictures[i]));

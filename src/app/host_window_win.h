@@ -1,5 +1,5 @@
 #pragma once
-// The hidden HostWindow: owns GDI+, COM and the power notice, creates the stand window,
+// The hidden HostWindow: owns GDI+ and COM, creates the stand window and marks it as the album's,
 // receives the program's keyboard accelerators and ends the process when it closes.
 #include <windows.h>
 
@@ -7,7 +7,14 @@ namespace quillory {
 
 struct App;
 
+// The two windows the message loop hands keys to; the HostWindow keeps them current, none once
+// it has begun to close or the stand is gone.
+struct RunWindows {
+    HWND host = nullptr;   // takes the accelerator keys
+    HWND stand = nullptr;  // a modeless dialog: takes its dialog keys
+};
+
 bool registerHostWindowClass(HINSTANCE instance);
-HWND createHostWindow(App& app);
+HWND createHostWindow(App& app, RunWindows& windows);
 
 }  // namespace quillory

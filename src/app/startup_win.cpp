@@ -1,5 +1,6 @@
 #include "app/startup_win.h"
 
+#include "app/album_location.h"
 #include "app/app_state_win.h"
 #include "app/environment_win.h"
 #include "app/host_window_win.h"
@@ -15,17 +16,17 @@ namespace {
 
 void loadAlbumFile(App& app) {
     WinPlatform& platform = winPlatform();
-    app.albumFile = std::make_unique<AlbumFile>(extendedLengthPath(app.location.path), platform.files, platform.codePage,
+    app.albumFile = std::make_unique<AlbumFile>(extendedLengthPath(app.albumPath), platform.files, platform.codePage,
                                                 platform.folders);
     app.albumFile->startAlbum(app.album);
 }
 
-int runMessageLoop(App& app) {
-    HACCEL accelerators = LoadAcceleratorsW(app.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+int runMessageLoop(HINSTANCE instance, const RunWindows& windows) {
+    HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (app.hostWindow != nullptr && TranslateAcceleratorW(app.hostWindow, accelerators, &message)) continue;
-        if (app.standWindow != nullptr && IsDialogMessageW(app.standWindow, &message)) continue;
+        if (windows.host != nullptr && TranslateAcceleratorW(windows.host, accelerators, &message)) continue;
+        if (windows.stand != nullptr && IsDialogMessageW(windows.stand, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -40,17 +41,20 @@ int runQuillory(HINSTANCE instance) {
     app.OsVersionCode = measureOsVersionCode();
     app.CommonControlsVersion = measureCommonControlsVersion();
     if (app.OsVersionCode >= kWindowsVista) declareDpiAwareness();
-    app.location = albumLocationFromArgument(programFolder(), commandLineArgument());
-    app.location.path = fullPathOf(app.location.path);
-    app.albumKey = albumKeyForFile(app.location.path);
+    const AlbumLocation location = albumLocationFromArgument(programFolder(), commandLineArgument());
+    app.albumPath = fullPathOf(location.path);
+    app.albumName = location.name;
+    app.standTitle = standWindowTitle(location.name);
+    app.albumKey = albumKeyForFile(app.albumPath);
     std::optional<AlbumLock> lock = claimAlbum(app.albumKey);
     if (!lock) return 0;
     app.albumLock = std::move(*lock);
     screenDpi(app.dpiX, app.dpiY);
     loadAlbumFile(app);
     registerHostWindowClass(instance);
-    if (createHostWindow(app) == nullptr) return 1;
-    return runMessageLoop(app);
+    RunWindows windows;
+    if (createHostWindow(app, windows) == nullptr) return 1;
+    return runMessageLoop(instance, windows);
 }
 
 }  // namespace quillory

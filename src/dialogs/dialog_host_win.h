@@ -16,7 +16,7 @@ bool dwmCompositionEnabled();
 // What a dialog changed while open that the stand shows at once: its own look (the tabs' font,
 // position and rows, the status bar's font, translucency and opacity, the topmost band) or the
 // live Page's picture drawn otherwise.
-enum class StandLook { TabFont, StatusFont, TabLayout, Translucency, Topmost, PageLook };
+enum class StandLook { TabFont, StatusFont, TabLayout, Translucency, Topmost, FitModePreview };
 
 // What the dialogs ask of the stand they open beside; the stand alone puts it on the screen.
 class StandHost {

@@ -69,7 +69,7 @@ void onModeChosen(HWND panel, PageSettingsSession& session) {
     const unsigned mode = *chosen;
     FitModeBits.set(session.livePage().PhotoFlag, mode);
     if (FitModeBits.get(session.workingPage().PhotoFlag) != mode) {
-        session.host.showOnStand(StandLook::PageLook);
+        session.host.showOnStand(StandLook::FitModePreview);
         FitModeBits.set(session.workingPage().PhotoFlag, mode);
     }
     showExplanation(panel, mode);

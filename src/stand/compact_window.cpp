@@ -1,14 +1,10 @@
 #include "stand/compact_window.h"
 
-#include "app/album_location.h"
-
 namespace quillory {
 
-Text runningTitle(TextView albumName) {
-    return standWindowTitle(albumName) + u" (スライドショー動作中...)";
-}
+Text runningTitle(TextView standTitle) { return Text(standTitle) + u" (スライドショー動作中...)"; }
 
-Text pausedTitle(TextView albumName) { return runningTitle(albumName) + u" (一時停止中)"; }
+Text pausedTitle(TextView standTitle) { return runningTitle(standTitle) + u" (一時停止中)"; }
 
 CompactPlacement compactPlacement(Rect pageViewOnScreen) {
     const Rect frame{pageViewOnScreen.x - 1, pageViewOnScreen.y - 1, pageViewOnScreen.dx + 2, pageViewOnScreen.dy + 2};

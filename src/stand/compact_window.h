@@ -7,10 +7,11 @@
 
 namespace quillory {
 
-// "<album> - Quillory (スライドショー動作中...)", for the HostWindow and the stand alike.
-Text runningTitle(TextView albumName);
+// The stand's own title followed by " (スライドショー動作中...)", for the HostWindow and the stand
+// alike.
+Text runningTitle(TextView standTitle);
 // The running title followed by " (一時停止中)" while the person has paused the show.
-Text pausedTitle(TextView albumName);
+Text pausedTitle(TextView standTitle);
 
 struct CompactPlacement {
     Rect standFrame;  // screen rectangle of the frameless stand; also its current-geometry copy

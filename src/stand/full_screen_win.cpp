@@ -27,8 +27,8 @@ void showParts(const PhotoStandWindow& stand, bool show) {
 void enterFullScreen(PhotoStandWindow& stand) {
     FullScreenState& state = stand.fullScreen;
     // The compact window is not the stand to come back to: the show leaves it first.
-    const bool showWasRunning = stand.app.countdown.SlideRunning;
-    holdAndStop(stand.app);
+    const bool showWasRunning = stand.countdown.SlideRunning;
+    holdAndStop(stand);
     state.style = GetWindowLongPtrW(stand.window, GWL_STYLE);
     state.exStyle = GetWindowLongPtrW(stand.window, GWL_EXSTYLE);
     GetWindowRect(stand.window, &state.frame);
@@ -55,7 +55,7 @@ void toggleFullScreen(PhotoStandWindow& stand) {
 void leaveFullScreen(PhotoStandWindow& stand) {
     FullScreenState& state = stand.fullScreen;
     if (!state.active) return;
-    holdAndStop(stand.app);
+    holdAndStop(stand);
     SetWindowLongPtrW(stand.window, GWL_STYLE, state.style);
     SetWindowLongPtrW(stand.window, GWL_EXSTYLE, state.exStyle);
     const RECT& frame = state.frame;
@@ -71,7 +71,7 @@ void layoutFullScreen(PhotoStandWindow& stand) {
     RECT client{};
     GetClientRect(stand.window, &client);
     SetWindowPos(stand.pageView, HWND_TOP, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
 }
 
 }  // namespace quillory

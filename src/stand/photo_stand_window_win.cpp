@@ -7,9 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/album_location.h"
-#include "app/single_instance_win.h"
-#include "app/system_menu_win.h"
+#include "base/os_versions.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
 #include "base/window_dpi_win.h"
@@ -26,6 +24,7 @@
 #include "stand/stand_screen_win.h"
 #include "stand/stand_tabs_win.h"
 #include "stand/viewing.h"
+#include "view/folder_scan_win.h"
 #include "view/page_view_win.h"
 #include "view/picture_load_win.h"
 
@@ -41,20 +40,22 @@ void setIcons(PhotoStandWindow& stand) {
 }
 
 void placeWindow(PhotoStandWindow& stand) {
-    const AlbumSettings& settings = stand.app.album.settings;
+    const AlbumSettings& settings = stand.facts.album.settings;
     SetWindowPos(stand.window, nullptr, settings.xPosi, settings.yPosi, settings.xSize, settings.ySize,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     clampStandToMonitor(stand);
-    stand.background.install(stand.app.instance, stand.window);
+    stand.background.install(stand.facts.instance, stand.window);
 }
 
 INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
-    App& app = stand.app;
+    StartupFacts& facts = stand.facts;
     stand.window = window;
     stand.tabs = GetDlgItem(window, IDC_TABS);
-    app.standWindow = window;
-    SetWindowTextW(window, wide(standWindowTitle(app.location.name)));
-    markAlbumWindow(window, app.albumKey);
+    // Every tabbed Page's FileNum, by which the slide show numbers its pictures.
+    countPicturesOnDisk(facts.album, facts.gdiplusActive, /*rescan=*/true, *stand.viewing.folder.list);
+    SetWindowTextW(window, wide(facts.standTitle));
+    stand.systemMenu.build(facts, window);
+    DrawMenuBar(window);
     applyStatusBarSetting(stand);
     placeWindow(stand);
     refreshTabFont(stand);
@@ -67,47 +68,39 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     setIcons(stand);
     startSlideTimer(stand);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    app.countdown.resetIdleCountdown();
-    if (animatesStandFrame(app)) AnimateWindow(window, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
+    stand.countdown.resetIdleCountdown();
+    if (facts.OsVersionCode >= kWindows81) stand.suspendNotice.emplace(stand.countdown);
+    if (animatesStandFrame(facts)) AnimateWindow(window, kSlideMilliseconds, AW_SLIDE | AW_ACTIVATE | AW_VER_POSITIVE);
     applyChanges(stand, resized());
     // Told once the window shows, over it.
-    if (app.albumFile->pagesPastCap() != 0) PostMessageW(window, WM_COMMAND, IDM_PAGES_PAST_CAP, 0);
+    if (facts.albumFile->pagesPastCap() != 0) PostMessageW(window, WM_COMMAND, IDM_PAGES_PAST_CAP, 0);
     return FALSE;
 }
 
 // Runs once per close request; the HostWindow's own close sends a second one, which saves again.
 INT_PTR onClose(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    if (app.hostWindow != nullptr) ShowWindow(app.hostWindow, SW_HIDE);
-    if (animatesStandFrame(app)) AnimateWindow(stand.window, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
+    StartupFacts& facts = stand.facts;
+    if (animatesStandFrame(facts)) AnimateWindow(stand.window, kSlideMilliseconds, AW_SLIDE | AW_HIDE | AW_VER_NEGATIVE);
     // The view saves the folder position only when it goes, after this save.
-    if (stand.pageView != nullptr) storeFolderPosition(app.album, app.viewing.folder);
-    app.albumFile->saveAlbumSettings(app.album, /*withCurrentPage=*/true);
+    if (stand.pageView != nullptr) storeFolderPosition(facts.album, stand.viewing.folder);
+    facts.albumFile->saveAlbumSettings(facts.album, /*withCurrentPage=*/true);
     unhookTabs(stand);
-    if (app.hostWindow != nullptr) PostMessageW(app.hostWindow, WM_CLOSE, 0, 0);
+    if (stand.owner != nullptr) stand.owner->standClosed();
     DestroyWindow(stand.window);
     return TRUE;
 }
 
 // The program is ending: the view goes first, and the kept pictures must go before the decoder does.
 INT_PTR onDestroy(PhotoStandWindow& stand) {
-    unmarkAlbumWindow(stand.window);
-    stand.app.standWindow = nullptr;
+    if (stand.owner != nullptr) stand.owner->standGone();
+    stand.windowGone = true;
     closePageView(stand, PageViewExit::Cut);
     forgetKeptPictures();
     return TRUE;
 }
 
 bool recordsGeometry(const PhotoStandWindow& stand) {
-    return !IsIconic(stand.window) && !IsZoomed(stand.window) && !stand.fullScreen.active && stand.app.countdown.recordsGeometry();
-}
-
-// The FolderBar is a window of its own: it follows the view only when told where the view went.
-void placeFolderBarOverView(const PhotoStandWindow& stand) {
-    RECT view{};
-    if (stand.pageView == nullptr || !GetWindowRect(stand.pageView, &view)) return;
-    POINT corner{view.left, view.top};
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+    return !IsIconic(stand.window) && !IsZoomed(stand.window) && !stand.fullScreen.active && stand.countdown.recordsGeometry();
 }
 
 // Only the person's moves count: the window's own, to and from the slide show's compact window,
@@ -115,10 +108,10 @@ void placeFolderBarOverView(const PhotoStandWindow& stand) {
 INT_PTR onMove(PhotoStandWindow& stand) {
     RECT frame{};
     if (!recordsGeometry(stand) || !GetWindowRect(stand.window, &frame)) return FALSE;
-    stand.app.album.settings.xPosi = frame.left;
-    stand.app.album.settings.yPosi = frame.top;
-    placeFolderBarOverView(stand);
-    stand.app.countdown.resetCountdown(stand.app.album.settings, winPlatform().random);
+    stand.facts.album.settings.xPosi = frame.left;
+    stand.facts.album.settings.yPosi = frame.top;
+    if (stand.pageView != nullptr) placeViewFolderBar(stand.pageView);
+    stand.countdown.resetCountdown(stand.facts.album.settings, winPlatform().random);
     return FALSE;
 }
 
@@ -126,9 +119,9 @@ INT_PTR onSize(PhotoStandWindow& stand) {
     RECT frame{};
     if (!recordsGeometry(stand) || !GetWindowRect(stand.window, &frame)) return FALSE;
     applyChanges(stand, resized());
-    stand.app.album.settings.xSize = frame.right - frame.left;
-    stand.app.album.settings.ySize = frame.bottom - frame.top;
-    stand.app.countdown.resetIdleCountdown();
+    stand.facts.album.settings.xSize = frame.right - frame.left;
+    stand.facts.album.settings.ySize = frame.bottom - frame.top;
+    stand.countdown.resetIdleCountdown();
     return FALSE;
 }
 
@@ -146,8 +139,8 @@ INT_PTR onDpiChanged(PhotoStandWindow& stand, const RECT& suggested) {
     applyChanges(stand, Change::TabFont | Change::StatusFont);
     SetWindowPos(stand.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (stand.pageView != nullptr) PostMessageW(stand.pageView, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
     applyChanges(stand, resized() | Change::Look);
+    if (stand.pageView != nullptr) recreateViewFolderBar(stand.pageView);
     return TRUE;
 }
 
@@ -158,12 +151,12 @@ INT_PTR onNotify(PhotoStandWindow& stand, NMHDR& notice) {
     }
     if (notice.hwndFrom != stand.tabs) return FALSE;
     if (notice.code == TCN_SELCHANGING) {
-        holdAndStop(stand.app);
+        holdAndStop(stand);
         closePageView(stand, PageViewExit::TowardTabs);
     } else if (notice.code == TCN_SELCHANGE) {
-        makeTabCurrent(stand.app.album, TabCtrl_GetCurSel(stand.tabs));
+        makeTabCurrent(stand.facts.album, TabCtrl_GetCurSel(stand.tabs));
         openPageView(stand);
-        stand.app.countdown.resetIdleCountdown();
+        stand.countdown.resetIdleCountdown();
     }
     return FALSE;
 }
@@ -195,7 +188,7 @@ INT_PTR onTimer(PhotoStandWindow& stand, WPARAM timer) {
 // While any menu of the stand is open the slide show waits, however long the menu stays.
 INT_PTR onMenuLoop(PhotoStandWindow& stand, bool open) {
     stand.menuOpen = open;
-    if (!open) stand.app.countdown.resetIdleCountdown();
+    if (!open) stand.countdown.resetIdleCountdown();
     return FALSE;
 }
 
@@ -212,7 +205,7 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_SIZE: return onSize(stand);
         case WM_GETMINMAXINFO: return onMinMaxInfo(window, *reinterpret_cast<MINMAXINFO*>(lParam));
         case WM_DPICHANGED: return onDpiChanged(stand, *reinterpret_cast<const RECT*>(lParam));
-        case WM_SYSCOLORCHANGE: stand.background.install(stand.app.instance, window); return FALSE;
+        case WM_SYSCOLORCHANGE: stand.background.install(stand.facts.instance, window); return FALSE;
         case WM_DISPLAYCHANGE: clampStandToMonitor(stand); return FALSE;
         case WM_TIMER: return onTimer(stand, wParam);
         case WM_NOTIFY: return onNotify(stand, *reinterpret_cast<NMHDR*>(lParam));
@@ -222,11 +215,11 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
         case WM_ENTERMENULOOP: return onMenuLoop(stand, true);
         case WM_EXITMENULOOP: return onMenuLoop(stand, false);
         // However the system menu is reached, it must not offer what the current Page forbids.
-        case WM_INITMENU: refreshSystemPageMenu(stand.app); return FALSE;
+        case WM_INITMENU: stand.systemMenu.refresh(stand.facts.album); return FALSE;
         case WM_CTLCOLORDLG: return onControlColour(stand, reinterpret_cast<HDC>(wParam), window);
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN: stand.app.countdown.resetIdleCountdown(); return FALSE;
+        case WM_MBUTTONDOWN: stand.countdown.resetIdleCountdown(); return FALSE;
         case WM_DROPFILES:
             if (stand.pageView != nullptr) SendMessageW(stand.pageView, WM_DROPFILES, wParam, lParam);
             return TRUE;
@@ -234,29 +227,33 @@ INT_PTR standProc(HWND window, PhotoStandWindow& stand, UINT message, WPARAM wPa
     }
 }
 
-PhotoStandWindow* standOf(const App& app) {
-    return app.standWindow != nullptr ? windowState<PhotoStandWindow>(app.standWindow) : nullptr;
-}
-
 }  // namespace
 
-HWND createPhotoStandWindow(App& app, HWND owner) {
-    return createDialogWithState<standProc>(app.instance, IDD_PHOTOSTAND, owner, std::make_unique<PhotoStandWindow>(app));
+HWND createPhotoStandWindow(StartupFacts& facts, StandOwner& owner, HWND ownerWindow) {
+    return createDialogWithState<standProc>(facts.instance, IDD_PHOTOSTAND, ownerWindow,
+                                            std::make_unique<PhotoStandWindow>(facts, owner));
 }
 
-void switchStandTab(App& app, int tabNumber) {
-    if (PhotoStandWindow* stand = standOf(app)) showTab(*stand, tabNumber, PageViewExit::Up);
+void switchStandTab(HWND standWindow, int tabNumber) {
+    PhotoStandWindow& stand = *windowState<PhotoStandWindow>(standWindow);
+    showTab(stand, tabNumber, PageViewExit::Up);
+    stand.countdown.resetIdleCountdown();
 }
 
-void runStandKey(App& app, WORD command) {
-    if (PhotoStandWindow* stand = standOf(app)) runStandCommand(*stand, command);
+void runStandKey(HWND standWindow, WORD command) { runStandCommand(*windowState<PhotoStandWindow>(standWindow), command); }
+
+void switchStandPage(HWND standWindow, int page) {
+    PhotoStandWindow& stand = *windowState<PhotoStandWindow>(standWindow);
+    showPage(stand, page, PageViewExit::Cut);
+    if (stand.pageView != nullptr) InvalidateRect(stand.pageView, nullptr, FALSE);
+    stand.countdown.resetIdleCountdown();
 }
 
-void switchStandPage(App& app, int page) {
-    PhotoStandWindow* stand = standOf(app);
-    if (stand == nullptr) return;
-    showPage(*stand, page, PageViewExit::Cut);
-    if (stand->pageView != nullptr) InvalidateRect(stand->pageView, nullptr, FALSE);
+void closeStandForOwner(HWND standWindow, bool sessionEnds) {
+    PhotoStandWindow& stand = *windowState<PhotoStandWindow>(standWindow);
+    stand.owner = nullptr;
+    if (sessionEnds) stand.countdown.SlideHold = true;
+    SendMessageW(standWindow, WM_CLOSE, 0, 0);
 }
 
 }  // namespace quillory

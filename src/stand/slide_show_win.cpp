@@ -2,10 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/album_location.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
-#include "base/window_state_win.h"
 #include "resource.h"
 #include "stand/compact_window.h"
 #include "stand/current_page.h"
@@ -30,9 +28,9 @@ constexpr DWORD kCompactPlacing = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANG
 
 Random& slideRandom() { return winPlatform().random; }
 
-void setTitles(const App& app, const Text& title) {
-    if (app.hostWindow != nullptr) SetWindowTextW(app.hostWindow, wide(title));
-    if (app.standWindow != nullptr) SetWindowTextW(app.standWindow, wide(title));
+void setTitles(const PhotoStandWindow& stand, const Text& title) {
+    if (stand.owner != nullptr) stand.owner->standRetitled(title);
+    SetWindowTextW(stand.window, wide(title));
 }
 
 HWND surfaceOf(HWND pageView, int surface) {
@@ -53,7 +51,7 @@ void fillCompactWindow(PhotoStandWindow& stand) {
     SetWindowLongPtrW(stand.pageView, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER);
     SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, 0);
     SetWindowPos(stand.pageView, nullptr, 0, 0, frame.dx, frame.dy, kCompactPlacing);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
 }
 
 bool pathExists(const Text& path) {
@@ -61,11 +59,12 @@ bool pathExists(const Text& path) {
 }
 
 // Only the current folder Page's pictures are listed; another folder Page counts while its folder is there.
-SlideShowable showableOn(const App& app) {
-    return [&app](const PicturePosition& position) {
-        const PageSettings& page = app.album.pages[static_cast<std::size_t>(position.page)];
-        const bool listed = position.page == app.album.currentPage && (page.Flag & FlagFolder) != 0;
-        const Text file = listed ? slidePicturePath(page, position.index, *app.viewing.folder.list, app.viewing.folder.count) : Text();
+SlideShowable showableOn(const PhotoStandWindow& stand) {
+    const StartupFacts& facts = stand.facts;
+    return [&facts, &stand](const PicturePosition& position) {
+        const PageSettings& page = facts.album.pages[static_cast<std::size_t>(position.page)];
+        const bool listed = position.page == facts.album.currentPage && (page.Flag & FlagFolder) != 0;
+        const Text file = listed ? slidePicturePath(page, position.index, *stand.viewing.folder.list, stand.viewing.folder.count) : Text();
         return canShowPicture(page, file, pathExists);
     };
 }
@@ -74,27 +73,27 @@ SlideShowable showableOn(const App& app) {
 void decodeNextSlideAhead(PhotoStandWindow& stand) {
     if (stand.pageView == nullptr) return;
     const std::optional<PicturePosition> next =
-        upcomingSlide(stand.app.album, stand.slideShow.step, slideRandom(), showableOn(stand.app));
+        upcomingSlide(stand.facts.album, stand.slideShow.step, slideRandom(), showableOn(stand));
     if (next) decodeAheadFor(stand.pageView, std::span(&*next, 1));
 }
 
 // Only the picture stays: the stand loses caption and frame and sits one pixel around the
 // PageView, which keeps its place on the screen.
 void enterRunningState(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    const PictureNumbering numbering = pictureNumbering(app.album);
-    countPicturesOnDisk(app.album, app.gdiplusActive, /*rescan=*/false, *app.viewing.folder.list);
-    forgetHistoryIfRenumbered(app.album, numbering);
+    StartupFacts& facts = stand.facts;
+    const PictureNumbering numbering = pictureNumbering(facts.album);
+    countPicturesOnDisk(facts.album, facts.gdiplusActive, /*rescan=*/false, *stand.viewing.folder.list);
+    forgetHistoryIfRenumbered(facts.album, numbering);
     if (stand.pageView == nullptr) {
         // Without a picture to shrink around, the show stays idle.
-        app.countdown.SlideRunning = false;
-        app.countdown.finishLeaving();
+        stand.countdown.SlideRunning = false;
+        stand.countdown.finishLeaving();
         return;
     }
     // Full screen already shows only the picture: the show runs there as it is.
     stand.slideShow.compact = !stand.fullScreen.active;
     if (!stand.slideShow.compact) {
-        setTitles(app, runningTitle(app.location.name));
+        setTitles(stand, runningTitle(facts.standTitle));
         decodeNextSlideAhead(stand);
         return;
     }
@@ -109,7 +108,7 @@ void enterRunningState(PhotoStandWindow& stand) {
     SetWindowPos(stand.window, nullptr, frame.x, frame.y, frame.dx, frame.dy, kCompactPlacing);
     stand.slideShow.compactFrame = frame;
     fillCompactWindow(stand);
-    setTitles(app, runningTitle(app.location.name));
+    setTitles(stand, runningTitle(facts.standTitle));
 
     ShowWindow(stand.tabs, SW_HIDE);
     ShowWindow(stand.pageView, SW_SHOWNOACTIVATE);
@@ -123,7 +122,7 @@ void restoreStyles(PhotoStandWindow& stand) {
     SetWindowLongPtrW(stand.pageView, GWL_STYLE, show.pageViewStyle);
     SetWindowLongPtrW(stand.pageView, GWL_EXSTYLE, show.pageViewExStyle);
     SetWindowPos(stand.pageView, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | kCompactPlacing);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
     SetWindowLongPtrW(stand.window, GWL_STYLE, show.standStyle);
     SetWindowLongPtrW(stand.window, GWL_EXSTYLE, show.standExStyle);
     SetWindowPos(stand.window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | kCompactPlacing);
@@ -133,47 +132,47 @@ void restoreStyles(PhotoStandWindow& stand) {
 // monitor), with tabs, status bar and the first surface in front. CompactLayout is still set,
 // so none of these moves counts as the person's geometry.
 void leaveRunningState(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    app.viewing.frontSurface = 0;
+    StartupFacts& facts = stand.facts;
+    stand.viewing.frontSurface = 0;
     if (stand.slideShow.compact) ShowWindow(stand.window, SW_HIDE);
     if (stand.pageView != nullptr) {
         ShowWindow(surfaceOf(stand.pageView, 1), SW_HIDE);
         ShowWindow(surfaceOf(stand.pageView, 0), SW_SHOW);
     }
-    setTitles(app, standWindowTitle(app.location.name));
+    setTitles(stand, facts.standTitle);
     if (!stand.slideShow.compact) {
         applyChanges(stand, Change::Picture);
-        app.countdown.finishLeaving();
+        stand.countdown.finishLeaving();
         return;
     }
     stand.slideShow.compact = false;
     if (stand.pageView != nullptr) restoreStyles(stand);
     clampStandToMonitor(stand);
-    applyTranslucency(app, stand.window);
+    applyTranslucency(facts, stand.window);
     ShowWindow(stand.tabs, SW_SHOW);
     ShowWindow(stand.window, SW_SHOW);
     applyChanges(stand, resized() | Change::Picture);
-    app.countdown.finishLeaving();
+    stand.countdown.finishLeaving();
 }
 
 // The file name of the step's picture, as the history keeps it.
-Text steppedPicturePath(const App& app, const SlideTarget& target) {
-    const PageSettings& page = app.album.pages[static_cast<std::size_t>(target.position.page)];
-    return slidePicturePath(page, target.position.index, *app.viewing.folder.list, app.viewing.folder.count);
+Text steppedPicturePath(const PhotoStandWindow& stand, const SlideTarget& target) {
+    const PageSettings& page = stand.facts.album.pages[static_cast<std::size_t>(target.position.page)];
+    return slidePicturePath(page, target.position.index, *stand.viewing.folder.list, stand.viewing.folder.count);
 }
 
 // The next picture is loaded for the hidden surface; the posted transition shows it.
 void stepSlideShow(PhotoStandWindow& stand) {
-    App& app = stand.app;
+    StartupFacts& facts = stand.facts;
     if (stand.pageView == nullptr) return;
     const std::optional<SlideTarget> target =
-        stepSlide(app.album, stand.slideShow.step, app.viewing.frontSurface, slideRandom(), showableOn(app));
+        stepSlide(facts.album, stand.slideShow.step, stand.viewing.frontSurface, slideRandom(), showableOn(stand));
     if (!target) return;
-    TabCtrl_SetCurSel(stand.tabs, currentTab(app.album));
-    app.viewing.folder.index = target->position.index;
-    loadPicture(stand.pageView, app.album.currentPage, target->tabChanged);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_BACKGROUND, 0);
-    recordSlide(app.album, *target, steppedPicturePath(app, *target));
+    TabCtrl_SetCurSel(stand.tabs, currentTab(facts.album));
+    stand.viewing.folder.index = target->position.index;
+    loadPicture(stand.pageView, facts.album.currentPage, target->tabChanged);
+    refreshViewBackground(stand.pageView);
+    recordSlide(facts.album, *target, steppedPicturePath(stand, *target));
     PostMessageW(stand.window, WM_COMMAND, IDM_SLIDE_TRANSITION, 0);
     decodeNextSlideAhead(stand);
 }
@@ -196,37 +195,37 @@ DWORD directionFlags(SlideDirection direction) {
 // Blocks the window for the effect's duration: the new surface comes in over the old one,
 // which then goes at once.
 void runTransition(PhotoStandWindow& stand) {
-    App& app = stand.app;
+    StartupFacts& facts = stand.facts;
     // A show stopped between the step and this message has already put the first surface in front.
-    if (!app.countdown.SlideRunning || stand.pageView == nullptr) return;
-    const SlideTransition transition = chooseTransition(app.album.settings.SlideStyle, slideRandom());
+    if (!stand.countdown.SlideRunning || stand.pageView == nullptr) return;
+    const SlideTransition transition = chooseTransition(facts.album.settings.SlideStyle, slideRandom());
     const DWORD flags = directionFlags(transition.direction) | (transition.slide ? AW_SLIDE : 0) | AW_ACTIVATE;
-    AnimateWindow(surfaceOf(stand.pageView, app.viewing.frontSurface), static_cast<DWORD>(transition.milliseconds), flags);
-    AnimateWindow(surfaceOf(stand.pageView, 1 - app.viewing.frontSurface), kHideSurfaceMilliseconds, AW_HIDE | AW_HOR_POSITIVE);
+    AnimateWindow(surfaceOf(stand.pageView, stand.viewing.frontSurface), static_cast<DWORD>(transition.milliseconds), flags);
+    AnimateWindow(surfaceOf(stand.pageView, 1 - stand.viewing.frontSurface), kHideSurfaceMilliseconds, AW_HIDE | AW_HOR_POSITIVE);
 }
 
 // A Page change like a menu's, to the Page and folder position the entry names.
 void showHistoryEntry(PhotoStandWindow& stand, int entry) {
-    App& app = stand.app;
-    const std::optional<PicturePosition> target = historyTarget(app.album, entry);
+    StartupFacts& facts = stand.facts;
+    const std::optional<PicturePosition> target = historyTarget(facts.album, entry);
     if (!target) return;
-    holdAndStop(app);
+    holdAndStop(stand);
     // The leaving PageView stores its own folder position, so the entry's is set after it went.
     closePageView(stand, PageViewExit::Up);
-    app.album.pages[static_cast<std::size_t>(target->page)].FolderFileNo = target->index;
+    facts.album.pages[static_cast<std::size_t>(target->page)].FolderFileNo = target->index;
     showPage(stand, target->page, PageViewExit::Cut);
-    app.countdown.resetIdleCountdown();
+    stand.countdown.resetIdleCountdown();
 }
 
 void pauseOrResume(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    if (!app.countdown.togglePause(app.album.settings, slideRandom())) return;
-    setTitles(app, app.countdown.SlidePaused ? pausedTitle(app.location.name) : runningTitle(app.location.name));
+    StartupFacts& facts = stand.facts;
+    if (!stand.countdown.togglePause(facts.album.settings, slideRandom())) return;
+    setTitles(stand, stand.countdown.SlidePaused ? pausedTitle(facts.standTitle) : runningTitle(facts.standTitle));
 }
 
 TickConditions tickConditions(const PhotoStandWindow& stand) {
     TickConditions conditions;
-    conditions.modalOpen = stand.app.ModalOpen;
+    conditions.modalOpen = stand.modalOpen;
     conditions.menuOpen = stand.menuOpen;
     conditions.minimised = IsIconic(stand.window) != FALSE;
     conditions.uptimeMilliseconds = GetTickCount();
@@ -239,8 +238,8 @@ void startSlideTimer(PhotoStandWindow& stand) { SetTimer(stand.window, kSlideTim
 
 INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer) {
     if (timer != kSlideTimer) return FALSE;
-    App& app = stand.app;
-    switch (app.countdown.tick(app.album.settings, tickConditions(stand), slideRandom())) {
+    StartupFacts& facts = stand.facts;
+    switch (stand.countdown.tick(facts.album.settings, tickConditions(stand), slideRandom())) {
         case TickAction::EnterRunning: enterRunningState(stand); break;
         case TickAction::Step: stepSlideShow(stand); break;
         case TickAction::Nothing: break;
@@ -249,21 +248,21 @@ INT_PTR onSlideTimer(PhotoStandWindow& stand, WPARAM timer) {
 }
 
 void startSlideShowNow(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    if (app.countdown.startNow(app.album.settings, slideRandom()) != TickAction::EnterRunning) return;
+    StartupFacts& facts = stand.facts;
+    if (stand.countdown.startNow(facts.album.settings, slideRandom()) != TickAction::EnterRunning) return;
     enterRunningState(stand);
-    if (app.countdown.SlideRunning) SetForegroundWindow(stand.window);
+    if (stand.countdown.SlideRunning) SetForegroundWindow(stand.window);
 }
 
 void keepPageViewCompact(PhotoStandWindow& stand) {
-    if (stand.app.countdown.SlideRunning && stand.pageView != nullptr) fillCompactWindow(stand);
+    if (stand.countdown.SlideRunning && stand.pageView != nullptr) fillCompactWindow(stand);
 }
 
 bool runSlideCommand(PhotoStandWindow& stand, WORD command) {
     if (command == IDM_SLIDE_TRANSITION) {
         runTransition(stand);
     } else if (command == IDM_SLIDE_SHOW) {
-        stand.app.album.settings.SlideStyle ^= SlideOn;
+        stand.facts.album.settings.SlideStyle ^= SlideOn;
     } else if (command == IDM_SLIDE_SHOW_NOW) {
         startSlideShowNow(stand);
     } else if (command == IDM_SLIDE_PAUSE) {
@@ -276,13 +275,13 @@ bool runSlideCommand(PhotoStandWindow& stand, WORD command) {
     return true;
 }
 
-void holdAndStop(App& app) {
-    if (!app.countdown.holdAndStop()) return;
-    if (app.standWindow == nullptr) {
-        app.countdown.finishLeaving();
+void holdAndStop(PhotoStandWindow& stand) {
+    if (!stand.countdown.holdAndStop()) return;
+    if (stand.window == nullptr || stand.windowGone) {
+        stand.countdown.finishLeaving();
         return;
     }
-    leaveRunningState(*windowState<PhotoStandWindow>(app.standWindow));
+    leaveRunningState(stand);
 }
 
 }  // namespace quillory

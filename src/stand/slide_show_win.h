@@ -10,7 +10,6 @@
 
 namespace quillory {
 
-struct App;
 struct PhotoStandWindow;
 
 // What the running state changes and must give back, and the step's memory.
@@ -42,6 +41,6 @@ void startSlideShowNow(PhotoStandWindow& stand);
 
 // HoldAndStop: nothing advances until the next countdown reset, and a running show gives the
 // window its tabs, frame and stored geometry back.
-void holdAndStop(App& app);
+void holdAndStop(PhotoStandWindow& stand);
 
 }  // namespace quillory

@@ -27,8 +27,8 @@ UniqueFont standFont(HWND stand, const Text& face, int cellHeight) {
     return createDialogFont(stand, change);
 }
 
-Text currentLocation(const App& app) {
-    const PageSettings* page = currentPageOf(app.album);
+Text currentLocation(const StartupFacts& facts) {
+    const PageSettings* page = currentPageOf(facts.album);
     if (page == nullptr) return Text();
     const PathDisplay display = [](TextView path) {
         return breadcrumbPath(folderLabelPath(path, kPathCapacity, winPlatform().folders), kPathCapacity);
@@ -62,7 +62,7 @@ void splitStatusBar(const PhotoStandWindow& stand) {
 void createStatusBar(PhotoStandWindow& stand) {
     stand.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L" ", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0,
                                       stand.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)),
-                                      stand.app.instance, nullptr);
+                                      stand.facts.instance, nullptr);
     if (stand.statusBar == nullptr) return;
     splitStatusBar(stand);
 }
@@ -75,28 +75,28 @@ void destroyStatusBar(PhotoStandWindow& stand) {
 
 }  // namespace
 
-void applyTranslucency(const App& app, HWND stand) {
-    if (app.OsVersionCode < kWindows2000) return;
+void applyTranslucency(const StartupFacts& facts, HWND stand) {
+    if (facts.OsVersionCode < kWindows2000) return;
     const LONG_PTR exStyle = GetWindowLongPtrW(stand, GWL_EXSTYLE);
-    if ((app.album.settings.TabStyle & TabTranslucent) == 0) {
+    if ((facts.album.settings.TabStyle & TabTranslucent) == 0) {
         SetWindowLongPtrW(stand, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
         return;
     }
     SetWindowLongPtrW(stand, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(app.album.settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
+    SetLayeredWindowAttributes(stand, 0, static_cast<BYTE>(facts.album.settings.LayerWindowLevel & 0xFF), LWA_ALPHA);
 }
 
-void applyTopmost(const App& app, HWND stand, bool refreshFrame) {
-    const HWND band = (app.album.settings.TabStyle & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST;
+void applyTopmost(const StartupFacts& facts, HWND stand, bool refreshFrame) {
+    const HWND band = (facts.album.settings.TabStyle & TabTopmost) ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(stand, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (refreshFrame ? SWP_FRAMECHANGED : 0));
 }
 
-bool animatesStandFrame(const App& app) {
-    return app.OsVersionCode < kWindowsVista && (app.album.settings.TabStyle & TabAnimate) != 0;
+bool animatesStandFrame(const StartupFacts& facts) {
+    return facts.OsVersionCode < kWindowsVista && (facts.album.settings.TabStyle & TabAnimate) != 0;
 }
 
 void applyTabStyle(PhotoStandWindow& stand) {
-    const std::uint32_t tabStyle = stand.app.album.settings.TabStyle;
+    const std::uint32_t tabStyle = stand.facts.album.settings.TabStyle;
     LONG_PTR style = GetWindowLongPtrW(stand.tabs, GWL_STYLE) & ~(TCS_BOTTOM | TCS_MULTILINE);
     if (tabStyle & TabBottom) style |= TCS_BOTTOM;
     if (tabStyle & TabMultiLine) style |= TCS_MULTILINE;
@@ -111,7 +111,7 @@ void slideTabsToTheirLayout(PhotoStandWindow& stand) {
 }
 
 void applyStatusBarSetting(PhotoStandWindow& stand) {
-    const bool wanted = (stand.app.album.settings.TabStyle & TabStatusBar) != 0;
+    const bool wanted = (stand.facts.album.settings.TabStyle & TabStatusBar) != 0;
     if (wanted == (stand.statusBar != nullptr)) return;
     if (wanted) {
         createStatusBar(stand);
@@ -126,7 +126,7 @@ void applyStatusBarSetting(PhotoStandWindow& stand) {
 
 void refreshStatusBar(PhotoStandWindow& stand) {
     if (stand.statusBar == nullptr) return;
-    const AlbumSettings& settings = stand.app.album.settings;
+    const AlbumSettings& settings = stand.facts.album.settings;
     splitStatusBar(stand);
     UniqueFont font = standFont(stand.window, settings.TabFontName, statusFontHeight(settings.TabStyle, windowDpi(stand.window)));
     if (!font) return;
@@ -137,12 +137,12 @@ void refreshStatusBar(PhotoStandWindow& stand) {
 
 void refreshStatusText(PhotoStandWindow& stand) {
     if (stand.statusBar == nullptr) return;
-    const Text location = currentLocation(stand.app);
+    const Text location = currentLocation(stand.facts);
     SendMessageW(stand.statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(location)));
 }
 
 void refreshTabFont(PhotoStandWindow& stand) {
-    const AlbumSettings& settings = stand.app.album.settings;
+    const AlbumSettings& settings = stand.facts.album.settings;
     UniqueFont font = standFont(stand.window, settings.TabFontName, scaleForDpi(settings.TabFontSize, windowDpi(stand.window)));
     if (font) {
         SendMessageW(stand.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
@@ -173,13 +173,13 @@ void layoutPageView(PhotoStandWindow& stand) {
     MapWindowPoints(stand.tabs, stand.window, reinterpret_cast<POINT*>(&display), 2);
     const Rect view = pageViewRect(fromRECT(display), tabPlacement(stand.tabs), windowDpi(stand.window));
     MoveWindow(stand.pageView, view.x, view.y, view.dx, view.dy, FALSE);
-    SendMessageW(stand.pageView, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(stand.pageView);
 }
 
 void clampStandToMonitor(PhotoStandWindow& stand) {
-    const AlbumSettings& settings = stand.app.album.settings;
+    const AlbumSettings& settings = stand.facts.album.settings;
     // The running show's window stays compact: the stored geometry is the one it goes back to.
-    const bool compact = stand.app.countdown.SlideRunning;
+    const bool compact = stand.countdown.SlideRunning;
     const Rect window = compact ? stand.slideShow.compactFrame : storedGeometry(settings);
     const Point origin = clampedWindowOrigin(window, {settings.xSize, settings.ySize}, monitorAround(window));
     if (compact) stand.slideShow.compactFrame = {origin.x, origin.y, window.dx, window.dy};

@@ -10,12 +10,12 @@ namespace quillory {
 
 // Layered with the constant alpha of LayerWindowLevel when TabTranslucent is set (from Windows
 // 2000 on); plain otherwise.
-void applyTranslucency(const App& app, HWND stand);
+void applyTranslucency(const StartupFacts& facts, HWND stand);
 // The topmost band when TabTopmost is set, the normal band otherwise; neither moves, sizes nor
 // activates.
-void applyTopmost(const App& app, HWND stand, bool refreshFrame);
+void applyTopmost(const StartupFacts& facts, HWND stand, bool refreshFrame);
 // The whole window slides in and out only before Vista, and only with TabAnimate.
-bool animatesStandFrame(const App& app);
+bool animatesStandFrame(const StartupFacts& facts);
 
 // The tabs' position and rows from TabBottom and TabMultiLine.
 void applyTabStyle(PhotoStandWindow& stand);

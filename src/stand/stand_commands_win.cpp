@@ -42,18 +42,18 @@ std::optional<NewPagePicture> pictureAt(const std::optional<Text>& path) {
 }
 
 void newPage(PhotoStandWindow& stand, const std::optional<Text>& droppedPath) {
-    App& app = stand.app;
-    if (!canAddPage(app.album, *app.albumFile)) return tellPageCountFixed(stand);
+    StartupFacts& facts = stand.facts;
+    if (!canAddPage(facts.album, *facts.albumFile)) return tellPageCountFixed(stand);
     closePageView(stand, PageViewExit::Cut);
-    addPage(app.album, *app.albumFile, pictureAt(droppedPath));
+    addPage(facts.album, *facts.albumFile, pictureAt(droppedPath));
     showRebuiltPages(stand);
 }
 
 void duplicatePage(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    if (!canAddPage(app.album, *app.albumFile)) return tellPageCountFixed(stand);
+    StartupFacts& facts = stand.facts;
+    if (!canAddPage(facts.album, *facts.albumFile)) return tellPageCountFixed(stand);
     closePageView(stand, PageViewExit::Cut);
-    duplicateCurrentPage(app.album, *app.albumFile);
+    duplicateCurrentPage(facts.album, *facts.albumFile);
     showRebuiltPages(stand);
 }
 
@@ -61,41 +61,42 @@ bool confirmDelete(PhotoStandWindow& stand) {
     MessageRequest question;
     question.kind = MB_YESNO | MB_DEFBUTTON2;
     question.title = u"Quillory";
-    question.text = formatText(u"ページ \"%0.32s\" を削除しますか?  ", {currentPageOf(stand.app.album)->Label});
+    question.text = formatText(u"ページ \"%0.32s\" を削除しますか?  ", {currentPageOf(stand.facts.album)->Label});
     return showMessageDialog(stand.window, question, dialogHostOf(stand)) == IDYES;
 }
 
 void deletePage(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    if (!canChangePageCount(*app.albumFile)) return tellPageCountFixed(stand);
-    if (canDeleteCurrentPage(app.album) && confirmDelete(stand)) {
+    StartupFacts& facts = stand.facts;
+    if (!canChangePageCount(*facts.albumFile)) return tellPageCountFixed(stand);
+    if (canDeleteCurrentPage(facts.album) && confirmDelete(stand)) {
         closePageView(stand, PageViewExit::Cut);
-        deleteCurrentPage(app.album, *app.albumFile);
+        deleteCurrentPage(facts.album, *facts.albumFile);
         showRebuiltPages(stand);
     }
-    clearHistory(app.album);
+    clearHistory(facts.album);
 }
 
 // The stand's folder cursor around a command of the viewing model that may move it.
 template <typename Command>
-Changes withFolderCursor(App& app, Command command) {
-    const FolderLister list = [&app](const Text& folder) {
-        return scanFolderOnDisk(app.album, app.gdiplusActive, folder, /*store=*/true, *app.viewing.folder.list);
+Changes withFolderCursor(PhotoStandWindow& stand, Command command) {
+    const StartupFacts& facts = stand.facts;
+    const FolderLister list = [&facts, &stand](const Text& folder) {
+        return scanFolderOnDisk(facts.album, facts.gdiplusActive, folder, /*store=*/true, *stand.viewing.folder.list);
     };
-    return command(app.viewing.folder, list);
+    return command(stand.viewing.folder, list);
 }
 
 // The live Page shows at once whatever the dialog previews on it; a picture chosen in it goes to
 // the dialog's copy of the Page, which the stand shows after OK.
 void pageSettings(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    const PageSettingsRecord record{app.album, app.albumFile.get(), app.viewing.folder, app.pageSettingsPanel,
+    StartupFacts& facts = stand.facts;
+    const PageSettingsRecord record{facts.album, facts.albumFile.get(), stand.viewing.folder, stand.pageSettingsPanel,
                                     shownPictureMetrics(stand.pageView)};
     int result = IDCANCEL;
     runModal(stand, [&] { result = showPageSettings(record, stand.window, dialogHostOf(stand)); });
     applyChanges(stand, pageSettingsClosed(result == IDOK));
     if (result != IDOK) return;
-    app.albumFile->savePage(app.album, app.album.currentPage, SaveText | SavePicture);
+    facts.albumFile->savePage(facts.album, facts.album.currentPage, SaveText | SavePicture);
     tellIfSaveFailed(stand);
 }
 
@@ -103,16 +104,16 @@ void pageSettings(PhotoStandWindow& stand) {
 // status bar and the Pages follow here. Replaced Pages are all saved and get new tabs; the old
 // PageView must not store its folder place into the record that now sits where its Page was.
 void generalSettings(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    PageListEdit pageList = beginPageList(app.album, app.viewing.folder.index);
+    StartupFacts& facts = stand.facts;
+    PageListEdit pageList = beginPageList(facts.album, stand.viewing.folder.index);
     int result = IDCANCEL;
-    const GeneralSettingsRecord record{app.album.settings, pageList, app.generalSettingsPanel};
+    const GeneralSettingsRecord record{facts.album.settings, pageList, stand.generalSettingsPanel};
     runModal(stand, [&] { result = showGeneralSettings(record, stand.window, dialogHostOf(stand)); });
     if (result != IDOK) return;
     applyStatusBarSetting(stand);
     applyChanges(stand, Change::Layout | Change::Status);
-    if (!commitPageList(app.album, pageList)) return;
-    saveEveryPage(app.album, *app.albumFile);
+    if (!commitPageList(facts.album, pageList)) return;
+    saveEveryPage(facts.album, *facts.albumFile);
     if (stand.pageView != nullptr) leavePageUnsaved(stand.pageView);
     closePageView(stand, PageViewExit::Cut);
     showRebuiltPages(stand);
@@ -120,24 +121,24 @@ void generalSettings(PhotoStandWindow& stand) {
 
 // A system menu opened before the Page was locked may still offer the command; the lock holds.
 void choosePicture(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    const PageSettings& page = *currentPageOf(app.album);
+    StartupFacts& facts = stand.facts;
+    const PageSettings& page = *currentPageOf(facts.album);
     HWND owner = stand.pageView != nullptr ? stand.pageView : stand.window;
     const bool folder = (page.Flag & FlagFolder) != 0;
     std::optional<Text> chosen;
-    runModal(stand, [&] { chosen = folder ? chooseFolder(app.album, page, owner, dialogHostOf(stand)) : chooseFile(page, owner, dialogHostOf(stand)); });
+    runModal(stand, [&] { chosen = folder ? chooseFolder(facts.album, page, owner, dialogHostOf(stand)) : chooseFile(page, owner, dialogHostOf(stand)); });
     if (!chosen) return;
     giveCurrentPicture(stand, {*chosen, folder});
     tellIfSaveFailed(stand);
 }
 
 void fitMode(PhotoStandWindow& stand, WORD command) {
-    applyChanges(stand, chooseFitMode(stand.app.album, *stand.app.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER)));
+    applyChanges(stand, chooseFitMode(stand.facts.album, *stand.facts.albumFile, static_cast<unsigned>(command - IDM_FIT_SHORTER)));
     tellIfSaveFailed(stand);
 }
 
 void toggleTopmost(PhotoStandWindow& stand) {
-    stand.app.album.settings.TabStyle ^= TabTopmost;
+    stand.facts.album.settings.TabStyle ^= TabTopmost;
     applyChanges(stand, Change::Topmost);
 }
 
@@ -161,10 +162,10 @@ bool holdsTheSlideShow(WORD command) {
 }
 
 void carryOut(PhotoStandWindow& stand, WORD command) {
-    App& app = stand.app;
+    StartupFacts& facts = stand.facts;
     switch (command) {
         case IDM_EXIT: PostMessageW(stand.window, WM_CLOSE, 0, 0); break;
-        case IDM_ABOUT: runModal(stand, [&] { showAboutBox(stand.window, app.location.path, dialogHostOf(stand)); }); break;
+        case IDM_ABOUT: runModal(stand, [&] { showAboutBox(stand.window, facts.albumPath, dialogHostOf(stand)); }); break;
         case IDM_NEW_PAGE: newPage(stand, std::nullopt); break;
         case IDM_DUPLICATE_PAGE: duplicatePage(stand); break;
         case IDM_DELETE_PAGE: deletePage(stand); break;
@@ -176,13 +177,13 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
         case IDM_FIT_BOTH:
         case IDM_FIT_ACTUAL: fitMode(stand, command); break;
         case IDM_TOPMOST: toggleTopmost(stand); break;
-        case IDM_OPEN_FILE: openPictureFile(app.album, app.viewing.folder); break;
-        case IDM_OPEN_FOLDER: openPictureFolder(app.album, app.viewing.folder); break;
+        case IDM_OPEN_FILE: openPictureFile(facts.album, stand.viewing.folder); break;
+        case IDM_OPEN_FOLDER: openPictureFolder(facts.album, stand.viewing.folder); break;
         case IDM_FULL_SCREEN: toggleFullScreen(stand); break;
         // The show has already been left, as by any command that holds it.
         case IDM_LEAVE_SHOW: leaveFullScreen(stand); break;
         case IDM_PAGES_PAST_CAP:
-            if (app.albumFile->pagesPastCap() != 0) tellPageCountFixed(stand);
+            if (facts.albumFile->pagesPastCap() != 0) tellPageCountFixed(stand);
             break;
         default:
             if (runSlideCommand(stand, command)) break;
@@ -194,35 +195,36 @@ void carryOut(PhotoStandWindow& stand, WORD command) {
 }  // namespace
 
 void giveCurrentPicture(PhotoStandWindow& stand, const NewPagePicture& picture) {
-    App& app = stand.app;
-    const Changes changes = withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) {
-        return giveCurrentPage(app.album, cursor, picture, list);
+    StartupFacts& facts = stand.facts;
+    const Changes changes = withFolderCursor(stand, [&](FolderCursor& cursor, const FolderLister& list) {
+        return giveCurrentPage(facts.album, cursor, picture, list);
     });
-    if (changes.any()) app.albumFile->savePage(app.album, app.album.currentPage, SavePicture);
+    if (changes.any()) facts.albumFile->savePage(facts.album, facts.album.currentPage, SavePicture);
     applyChanges(stand, changes);
 }
 
 void giveDialogPicture(PhotoStandWindow& stand, PageSettings& page, const NewPagePicture& picture) {
-    App& app = stand.app;
-    withFolderCursor(app, [&](FolderCursor& cursor, const FolderLister& list) { return givePage(app.album, page, cursor, picture, list); });
+    withFolderCursor(stand, [&](FolderCursor& cursor, const FolderLister& list) {
+        return givePage(stand.facts.album, page, cursor, picture, list);
+    });
 }
 
 void runStandCommand(PhotoStandWindow& stand, WORD command) {
-    App& app = stand.app;
-    if (app.album.pages.empty()) return;
-    app.countdown.resetCountdown(app.album.settings, winPlatform().random);
+    StartupFacts& facts = stand.facts;
+    if (facts.album.pages.empty()) return;
+    stand.countdown.resetCountdown(facts.album.settings, winPlatform().random);
     const bool holds = holdsTheSlideShow(command);
-    if (holds) holdAndStop(app);
+    if (holds) holdAndStop(stand);
     carryOut(stand, command);
-    if (holds) app.countdown.resetIdleCountdown();
+    if (holds) stand.countdown.resetIdleCountdown();
 }
 
 void addDroppedPage(PhotoStandWindow& stand, const Text& path) {
-    App& app = stand.app;
-    if (app.album.pages.empty()) return;
-    holdAndStop(app);
+    StartupFacts& facts = stand.facts;
+    if (facts.album.pages.empty()) return;
+    holdAndStop(stand);
     newPage(stand, path);
-    app.countdown.resetIdleCountdown();
+    stand.countdown.resetIdleCountdown();
 }
 
 }  // namespace quillory

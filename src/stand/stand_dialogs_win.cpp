@@ -9,14 +9,14 @@ namespace quillory {
 
 namespace {
 
-Change changeShowing(StandLook look) {
+Changes changeShowing(StandLook look) {
     switch (look) {
         case StandLook::TabFont: return Change::TabFont;
         case StandLook::StatusFont: return Change::StatusFont;
         case StandLook::TabLayout: return Change::TabLayout;
         case StandLook::Translucency: return Change::Translucency;
         case StandLook::Topmost: return Change::Topmost;
-        case StandLook::PageLook: return Change::Look;
+        case StandLook::FitModePreview: return fitModePreviewed();
     }
     return Change::Look;
 }
@@ -30,36 +30,36 @@ void PhotoStandWindow::givePagePicture(PageSettings& page, const Text& path, boo
 }
 
 DialogHost dialogHostOf(PhotoStandWindow& stand) {
-    const App& app = stand.app;
+    const StartupFacts& facts = stand.facts;
     DialogHost host;
-    host.instance = app.instance;
+    host.instance = facts.instance;
     host.standWindow = stand.window;
     host.stand = &stand;
-    host.osVersionCode = static_cast<int>(app.OsVersionCode);
-    host.gdiplusActive = app.gdiplusActive;
-    host.albumName = app.location.name;
-    host.tabAnimate = (app.album.settings.TabStyle & TabAnimate) != 0;
-    host.dpiX = static_cast<int>(app.dpiX);
-    host.dpiY = static_cast<int>(app.dpiY);
+    host.osVersionCode = static_cast<int>(facts.OsVersionCode);
+    host.gdiplusActive = facts.gdiplusActive;
+    host.albumName = facts.albumName;
+    host.tabAnimate = (facts.album.settings.TabStyle & TabAnimate) != 0;
+    host.dpiX = static_cast<int>(facts.dpiX);
+    host.dpiY = static_cast<int>(facts.dpiY);
     host.background = stand.background.brush();
     host.backgroundSize = stand.background.patternSize();
     return host;
 }
 
 void tellIfSaveFailed(PhotoStandWindow& stand) {
-    if (stand.saveFailureTold || !stand.app.albumFile->lastSaveFailed()) return;
+    if (stand.saveFailureTold || !stand.facts.albumFile->lastSaveFailed()) return;
     stand.saveFailureTold = true;
     MessageRequest notice;
     notice.title = u"Quillory";
     notice.text = formatText(u"アルバムファイル \"%s\" に保存できませんでした。\r\n"
                              u"変更はこのまま使えますが、終了すると失われます。",
-                             {stand.app.location.path});
+                             {stand.facts.albumPath});
     runModal(stand, [&] { showMessageDialog(stand.window, notice, dialogHostOf(stand)); });
 }
 
 void tellPageCountFixed(PhotoStandWindow& stand) {
-    const AlbumFile& file = *stand.app.albumFile;
-    const std::int32_t shown = static_cast<std::int32_t>(stand.app.album.pages.size());
+    const AlbumFile& file = *stand.facts.albumFile;
+    const std::int32_t shown = static_cast<std::int32_t>(stand.facts.album.pages.size());
     MessageRequest notice;
     notice.title = u"Quillory";
     if (file.pagesPastCap() != 0) {

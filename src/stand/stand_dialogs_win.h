@@ -13,16 +13,15 @@ namespace quillory {
 // what they change.
 DialogHost dialogHostOf(PhotoStandWindow& stand);
 
-// Runs `dialog` with the slide show held and ModalOpen set.
+// Runs `dialog` with the slide show held and modalOpen set.
 template <typename Dialog>
 void runModal(PhotoStandWindow& stand, Dialog dialog) {
-    App& app = stand.app;
     UpdateWindow(stand.window);
-    holdAndStop(app);
-    app.ModalOpen = true;
+    holdAndStop(stand);
+    stand.modalOpen = true;
     dialog();
-    app.ModalOpen = false;
-    app.countdown.resetIdleCountdown();
+    stand.modalOpen = false;
+    stand.countdown.resetIdleCountdown();
 }
 
 // After a save while the stand runs: when the album could not be written, the person is told,

@@ -15,30 +15,30 @@ namespace quillory {
 namespace {
 
 DWORD exitSlide(const PhotoStandWindow& stand, PageViewExit exit) {
-    const bool tabsBelow = (stand.app.album.settings.TabStyle & TabBottom) != 0;
+    const bool tabsBelow = (stand.facts.album.settings.TabStyle & TabBottom) != 0;
     const DWORD direction = exit == PageViewExit::TowardTabs && tabsBelow ? AW_VER_POSITIVE : AW_VER_NEGATIVE;
     return AW_SLIDE | AW_HIDE | direction;
 }
 
 void selectCurrentTab(PhotoStandWindow& stand) {
-    TabCtrl_SetCurSel(stand.tabs, currentTab(stand.app.album));
+    TabCtrl_SetCurSel(stand.tabs, currentTab(stand.facts.album));
 }
 
 }  // namespace
 
 void closePageView(PhotoStandWindow& stand, PageViewExit exit) {
     if (stand.pageView == nullptr) return;
-    const bool slide = exit != PageViewExit::Cut && (stand.app.album.settings.TabStyle & TabAnimate) != 0;
+    const bool slide = exit != PageViewExit::Cut && (stand.facts.album.settings.TabStyle & TabAnimate) != 0;
     if (slide && IsWindowVisible(stand.pageView)) AnimateWindow(stand.pageView, kSlideMilliseconds, exitSlide(stand, exit));
     DestroyWindow(stand.pageView);
     stand.pageView = nullptr;
 }
 
 void openPageView(PhotoStandWindow& stand) {
-    App& app = stand.app;
-    const PageViewContext context{.instance = app.instance, .osVersionCode = static_cast<int>(app.OsVersionCode),
-                                  .gdiplusActive = app.gdiplusActive, .album = app.album, .albumFile = *app.albumFile,
-                                  .viewing = app.viewing};
+    StartupFacts& facts = stand.facts;
+    const PageViewContext context{.instance = facts.instance, .osVersionCode = static_cast<int>(facts.OsVersionCode),
+                                  .gdiplusActive = facts.gdiplusActive, .album = facts.album, .albumFile = *facts.albumFile,
+                                  .viewing = stand.viewing};
     stand.pageView = createPageView(context, stand.window, stand);
     // The slide show's first transition can only bring in a surface that is hidden.
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
@@ -54,14 +54,14 @@ void openPageView(PhotoStandWindow& stand) {
 
 void showPage(PhotoStandWindow& stand, int page, PageViewExit exit) {
     closePageView(stand, exit);
-    makePageCurrent(stand.app.album, page);
+    makePageCurrent(stand.facts.album, page);
     selectCurrentTab(stand);
     openPageView(stand);
 }
 
 void showTab(PhotoStandWindow& stand, int tab, PageViewExit exit) {
     closePageView(stand, exit);
-    makeTabCurrent(stand.app.album, tab);
+    makeTabCurrent(stand.facts.album, tab);
     selectCurrentTab(stand);
     openPageView(stand);
 }

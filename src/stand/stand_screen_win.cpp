@@ -1,6 +1,5 @@
 #include "stand/stand_screen_win.h"
 
-#include "app/system_menu_win.h"
 #include "resource.h"
 #include "stand/full_screen_win.h"
 #include "stand/stand_appearance_win.h"
@@ -13,11 +12,11 @@ namespace {
 
 // The first surface in front, as outside the slide show, showing the Page's picture as it is now.
 void showPictureInFront(PhotoStandWindow& stand, bool rescan) {
-    App& app = stand.app;
-    app.viewing.frontSurface = 0;
+    StartupFacts& facts = stand.facts;
+    stand.viewing.frontSurface = 0;
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE2), SW_HIDE);
     ShowWindow(GetDlgItem(stand.pageView, IDC_PICTURE_SURFACE1), SW_SHOW);
-    loadPicture(stand.pageView, app.album.currentPage, rescan);
+    loadPicture(stand.pageView, facts.album.currentPage, rescan);
     refreshViewBackground(stand.pageView);
 }
 
@@ -31,8 +30,8 @@ void repaintStand(const PhotoStandWindow& stand) {
 }  // namespace
 
 void applyChanges(PhotoStandWindow& stand, Changes changes) {
-    if (changes.has(Change::Translucency)) applyTranslucency(stand.app, stand.window);
-    if (changes.has(Change::Topmost)) applyTopmost(stand.app, stand.window, /*refreshFrame=*/true);
+    if (changes.has(Change::Translucency)) applyTranslucency(stand.facts, stand.window);
+    if (changes.has(Change::Topmost)) applyTopmost(stand.facts, stand.window, /*refreshFrame=*/true);
     if (changes.has(Change::TabLayout)) {
         slideTabsToTheirLayout(stand);
     } else if (changes.has(Change::TabFont)) {
@@ -51,7 +50,7 @@ void applyChanges(PhotoStandWindow& stand, Changes changes) {
     }
     if (changes.repaintsView()) repaintStand(stand);
     if (changes.has(Change::Status) || changes.has(Change::Picture)) refreshStatusText(stand);
-    if (changes.has(Change::Menus)) refreshSystemPageMenu(stand.app);
+    if (changes.has(Change::Menus)) stand.systemMenu.refresh(stand.facts.album);
 }
 
 }  // namespace quillory

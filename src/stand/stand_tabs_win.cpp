@@ -37,7 +37,7 @@ std::optional<int> tabAt(HWND tabs, LPARAM point) {
 // A tab's menu acts on that tab's Page, so the tab is selected first, as a left click would.
 void openTabMenu(PhotoStandWindow& stand, int tab, LPARAM point) {
     stand.holdAndStop();
-    if (tab != currentTab(stand.app.album)) showTab(stand, tab, PageViewExit::Cut);
+    if (tab != currentTab(stand.facts.album)) showTab(stand, tab, PageViewExit::Cut);
     POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     ClientToScreen(stand.tabs, &at);
     stand.openMenu(at);
@@ -77,10 +77,10 @@ LRESULT CALLBACK tabHook(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, 
     return DefSubclassProc(tabs, message, wParam, lParam);
 }
 
-void prepareTooltip(const App& app, HWND tooltip, int dpi) {
+void prepareTooltip(const StartupFacts& facts, HWND tooltip, int dpi) {
     if (tooltip == nullptr) return;
     SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, scaleForDpi(kTooltipWidth, dpi));
-    if (app.CommonControlsVersion >= kBalloonControlsVersion) {
+    if (facts.CommonControlsVersion >= kBalloonControlsVersion) {
         const LONG_PTR style = GetWindowLongPtrW(tooltip, GWL_STYLE);
         SetWindowLongPtrW(tooltip, GWL_STYLE, (style | TTS_BALLOON) & ~WS_BORDER);
         return;
@@ -95,7 +95,7 @@ void prepareTooltip(const App& app, HWND tooltip, int dpi) {
 
 void prepareTabs(PhotoStandWindow& stand) {
     sizeTabs(stand);
-    prepareTooltip(stand.app, TabCtrl_GetToolTips(stand.tabs), windowDpi(stand.window));
+    prepareTooltip(stand.facts, TabCtrl_GetToolTips(stand.tabs), windowDpi(stand.window));
 }
 
 void sizeTabs(const PhotoStandWindow& stand) {
@@ -105,7 +105,7 @@ void sizeTabs(const PhotoStandWindow& stand) {
 }
 
 void fillTabs(PhotoStandWindow& stand) {
-    const Album& album = stand.app.album;
+    const Album& album = stand.facts.album;
     TabCtrl_DeleteAllItems(stand.tabs);
     int tab = 0;
     for (int page = 0; page < static_cast<int>(album.pages.size()); ++page) {
@@ -136,7 +136,7 @@ void onTabTooltip(PhotoStandWindow& stand, NMTTDISPINFOW& request) {
     TCITEMW item{};
     item.mask = TCIF_PARAM;
     if (!TabCtrl_GetItem(stand.tabs, static_cast<int>(request.hdr.idFrom), &item)) return;
-    const auto& pages = stand.app.album.pages;
+    const auto& pages = stand.facts.album.pages;
     if (item.lParam < 0 || item.lParam >= static_cast<LPARAM>(pages.size())) return;
     const PageSettings& page = pages[static_cast<std::size_t>(item.lParam)];
     stand.tooltipText = tabTooltipText(page);

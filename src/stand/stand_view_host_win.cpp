@@ -18,13 +18,13 @@ namespace {
 // Long enough for the window's return to settle, short enough to pass for the click's own answer.
 constexpr UINT kMenuAfterShowMilliseconds = 150;
 
-bool tabAnimate(const App& app) { return (app.album.settings.TabStyle & TabAnimate) != 0; }
+bool tabAnimate(const StartupFacts& facts) { return (facts.album.settings.TabStyle & TabAnimate) != 0; }
 
 }  // namespace
 
-void PhotoStandWindow::holdAndStop() { quillory::holdAndStop(app); }
+void PhotoStandWindow::holdAndStop() { quillory::holdAndStop(*this); }
 
-void PhotoStandWindow::actionDone() { app.countdown.resetIdleCountdown(); }
+void PhotoStandWindow::actionDone() { countdown.resetIdleCountdown(); }
 
 // A menu opened while its owner is not the foreground window shows behind the window that is
 // and still takes the clicks. A window just back from the slide show is still being shown,
@@ -32,7 +32,7 @@ void PhotoStandWindow::actionDone() { app.countdown.resetIdleCountdown(); }
 // them out in its own time), and may come up over a menu opened meanwhile, leaving it undrawn
 // under the window yet taking its clicks. So its menu opens a moment later.
 void PhotoStandWindow::openMenu(POINT screenPoint) {
-    const bool wasRunning = app.countdown.SlideRunning;
+    const bool wasRunning = countdown.SlideRunning;
     holdAndStop();
     if (wasRunning) {
         menuPoint = screenPoint;
@@ -41,8 +41,8 @@ void PhotoStandWindow::openMenu(POINT screenPoint) {
     }
     SetForegroundWindow(window);
     UpdateWindow(window);
-    buildPopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode, .dpi = windowDpi(window),
-                    .pictureShown = shownPictureFile(app.album, app.viewing.folder).has_value(), .fullScreen = fullScreen.active},
+    buildPopupMenu({.instance = facts.instance, .album = facts.album, .osVersionCode = facts.OsVersionCode, .dpi = windowDpi(window),
+                    .pictureShown = shownPictureFile(facts.album, viewing.folder).has_value(), .fullScreen = fullScreen.active},
                    window, screenPoint);
     // Lets the menu close when the next click lands outside it.
     PostMessageW(window, WM_NULL, 0, 0);
@@ -55,7 +55,7 @@ void PhotoStandWindow::openPageSettings() { runStandCommand(*this, IDM_PAGE_SETT
 void PhotoStandWindow::showDropped(const Text& path, bool isFolder) {
     holdAndStop();
     HWND surface = pageView != nullptr ? GetDlgItem(pageView, IDC_PICTURE_SURFACE1) : nullptr;
-    const bool fade = surface != nullptr && tabAnimate(app);
+    const bool fade = surface != nullptr && tabAnimate(facts);
     if (fade) AnimateWindow(surface, kSlideMilliseconds, AW_HIDE | AW_BLEND);
     giveCurrentPicture(*this, {path, isFolder});
     if (fade) AnimateWindow(surface, kSlideMilliseconds, AW_ACTIVATE | AW_BLEND);
@@ -71,7 +71,7 @@ void PhotoStandWindow::addDroppedPage(const Text& path) {
 
 void PhotoStandWindow::stepFolder(StepDirection direction, StepModifiers modifiers) {
     holdAndStop();
-    app.viewing.folder.index = steppedFolderIndex(app.viewing.folder.index, app.viewing.folder.count, direction, modifiers);
+    viewing.folder.index = steppedFolderIndex(viewing.folder.index, viewing.folder.count, direction, modifiers);
     applyChanges(*this, Change::Picture | Change::Status);
     actionDone();
 }
@@ -80,10 +80,10 @@ void PhotoStandWindow::lookChanged() { applyChanges(*this, Change::Look); }
 
 void PhotoStandWindow::pictureArrived() { applyChanges(*this, Change::Picture); }
 
-bool PhotoStandWindow::slideRunning() const { return app.countdown.SlideRunning; }
+bool PhotoStandWindow::slideRunning() const { return countdown.SlideRunning; }
 
 void PhotoStandWindow::folderRelisted(const FolderPlace& place) {
-    applyChanges(*this, quillory::folderRelisted(app.album, app.viewing.folder, place));
+    applyChanges(*this, quillory::folderRelisted(facts.album, viewing.folder, place));
 }
 
 }  // namespace quillory

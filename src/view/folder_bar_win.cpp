@@ -98,19 +98,6 @@ void step(HWND bar, FolderBarState& state, StepDirection direction) {
     refreshCounter(bar, state.host);
 }
 
-void layOut(HWND bar, int width) {
-    const int dpi = windowDpi(bar);
-    const int barHeight = scaleForDpi(kBarHeight, dpi);
-    const int margin = scaleForDpi(kMargin, dpi);
-    const int button = scaleForDpi(kButtonWidth, dpi);
-    const int counter = scaleForDpi(kCounterWidth, dpi);
-    SetWindowPos(bar, nullptr, 0, 0, width, barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const int height = barHeight - 2 * margin;
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), margin, margin, button, height, TRUE);
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - button - margin, margin, button, height, TRUE);
-    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - counter / 2, margin, counter, height, TRUE);
-}
-
 SIZE clientSizeOf(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
@@ -125,15 +112,10 @@ void centreOver(HWND bar, HWND pageView, POINT corner) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR onCommand(HWND bar, FolderBarState& state, WPARAM wParam, LPARAM lParam) {
+INT_PTR onCommand(HWND bar, FolderBarState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
         case IDC_FOLDER_BACK: step(bar, state, StepDirection::Back); break;
         case IDC_FOLDER_NEXT: step(bar, state, StepDirection::Next); break;
-        case IDM_FOLDERBAR_POSITION:
-            if (lParam != 0) centreOver(bar, state.pageView, *reinterpret_cast<const POINT*>(lParam));
-            break;
-        case IDM_FOLDERBAR_SIZE: layOut(bar, LOWORD(lParam)); break;
-        case IDM_FOLDERBAR_COUNTER: refreshCounter(bar, state.host); break;
         default: return FALSE;
     }
     return TRUE;
@@ -161,10 +143,10 @@ void onDestroy(FolderBarState& state) {
     state.background.reset();
 }
 
-INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: return onInitDialog(bar, state);
-        case WM_COMMAND: return onCommand(bar, state, wParam, lParam);
+        case WM_COMMAND: return onCommand(bar, state, wParam);
         case WM_MOUSEWHEEL: return onMouseWheel(bar, wParam);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -179,6 +161,27 @@ INT_PTR folderBarProc(HWND bar, FolderBarState& state, UINT message, WPARAM wPar
 HWND createFolderBar(HINSTANCE instance, int osVersionCode, HWND pageView, FolderBarHost& host) {
     return createDialogWithState<folderBarProc>(instance, IDD_FOLDERBAR, pageView,
                                                 std::make_unique<FolderBarState>(instance, osVersionCode, pageView, host));
+}
+
+void sizeFolderBar(HWND bar, int width) {
+    const int dpi = windowDpi(bar);
+    const int barHeight = scaleForDpi(kBarHeight, dpi);
+    const int margin = scaleForDpi(kMargin, dpi);
+    const int button = scaleForDpi(kButtonWidth, dpi);
+    const int counter = scaleForDpi(kCounterWidth, dpi);
+    SetWindowPos(bar, nullptr, 0, 0, width, barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = barHeight - 2 * margin;
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_BACK), margin, margin, button, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_NEXT), width - button - margin, margin, button, height, TRUE);
+    MoveWindow(GetDlgItem(bar, IDC_FOLDER_COUNTER), width / 2 - counter / 2, margin, counter, height, TRUE);
+}
+
+void placeFolderBar(HWND bar, POINT viewCorner) {
+    if (const FolderBarState* state = windowState<FolderBarState>(bar)) centreOver(bar, state->pageView, viewCorner);
+}
+
+void refreshFolderBarCounter(HWND bar) {
+    if (const FolderBarState* state = windowState<FolderBarState>(bar)) refreshCounter(bar, state->host);
 }
 
 }  // namespace quillory

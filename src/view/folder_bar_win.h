@@ -5,9 +5,8 @@
 // The PageView's side of it:
 // - createFolderBar makes the bar, hidden and owned by the view; the bar lives until the view
 //   destroys it (or goes itself).
-// - IDM_FOLDERBAR_SIZE with the view's width in the low word of lParam sizes and lays it out;
-//   IDM_FOLDERBAR_POSITION with lParam a POINT* (the view's window corner on screen) centres it
-//   over the view; IDM_FOLDERBAR_COUNTER refreshes the counter before the view shows it.
+// - sizeFolderBar, placeFolderBar and refreshFolderBarCounter size it, centre it and refresh its
+//   counter before the view shows it.
 // - The view shows and hides it without activating it: the stand keeps the focus.
 // - Each step goes to the bar's host (the view), which keeps the bar three more seconds and has
 //   the stand show the stepped-to picture; the bar then shows the new counter.
@@ -31,5 +30,12 @@ protected:
 // nullptr when the bar cannot be made. `instance` holds the bar's dialog and icons; from
 // `osVersionCode` 600 (Vista) on, the desktop behind it shows blurred where composition runs.
 HWND createFolderBar(HINSTANCE instance, int osVersionCode, HWND pageView, FolderBarHost& host);
+
+// As wide as the view (`viewWidth`), its buttons and counter laid out in it.
+void sizeFolderBar(HWND bar, int viewWidth);
+// Centred over its view, whose window corner on the screen is `viewCorner`.
+void placeFolderBar(HWND bar, POINT viewCorner);
+// The counter shows the host's folder cursor as it is now.
+void refreshFolderBarCounter(HWND bar);
 
 }  // namespace quillory

@@ -207,28 +207,25 @@ POINT windowCornerOf(HWND window) {
     return {frame.left, frame.top};
 }
 
-void sendToFolderBar(const PageViewState& state, WORD command, LPARAM parameter) {
-    if (state.folderBar != nullptr) SendMessageW(state.folderBar, WM_COMMAND, command, parameter);
+void placeFolderBarOver(const PageViewState& state, HWND view) {
+    if (state.folderBar != nullptr) placeFolderBar(state.folderBar, windowCornerOf(view));
 }
 
-void placeFolderBar(const PageViewState& state, HWND view) {
-    POINT corner = windowCornerOf(view);
-    sendToFolderBar(state, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+void refreshFolderBar(const PageViewState& state) {
+    if (state.folderBar != nullptr) refreshFolderBarCounter(state.folderBar);
 }
 
 void recreateFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) DestroyWindow(state.folderBar);
     state.folderBar = createFolderBar(state.context.instance, state.context.osVersionCode, view, state);
-    const Size size = windowSizeOf(view);
-    sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(size.dx, size.dy));
-    placeFolderBar(state, view);
+    if (state.folderBar != nullptr) sizeFolderBar(state.folderBar, windowSizeOf(view).dx);
+    placeFolderBarOver(state, view);
 }
 
 void hideFolderBar(PageViewState& state, HWND view) {
     if (state.folderBar != nullptr) ShowWindow(state.folderBar, SW_HIDE);
     state.folderBarTiming.hidden();
-    const Size client = clientSizeOf(view);
-    sendToFolderBar(state, IDM_FOLDERBAR_SIZE, MAKELPARAM(client.dx, client.dy));
+    if (state.folderBar != nullptr) sizeFolderBar(state.folderBar, clientSizeOf(view).dx);
 }
 
 // Outside the slide show, which asks for its own next picture, a click on the FolderBar's
@@ -250,9 +247,11 @@ AheadRequest aheadRequestFor(HWND view, const PageViewState& state, PicturePosit
     return {aheadPictureAt(context.album, position, *folder.list, folder.count), clientSizeOf(view), page, overlayStateOf(state, view)};
 }
 
-// Placed by now, so the pictures are fitted to the area they will be shown in.
-void onShowPlacedView(HWND view, const PageViewState& state) {
+// Placed by now, so the bar, the surfaces and the pictures fit the area they will be shown in.
+void onShowPlacedView(HWND view, PageViewState& state) {
     const PageViewContext& context = state.context;
+    recreateFolderBar(state, view);
+    layOut(view);
     if (state.pictureComing) {
         decodeForWindow(aheadRequestFor(view, state, {context.album.currentPage, context.viewing.folder.index}), view, IDM_VIEW_PICTURE_READY);
     }
@@ -277,8 +276,8 @@ INT_PTR onInitDialog(HWND view, PageViewState& state) {
         state.savedPicture = pictureFieldsOf(currentPageOf(context));
         loadPictureUnlessSlow(state, context.album.currentPage);
     }
-    PostMessageW(view, WM_COMMAND, IDM_FOLDERBAR_CREATE, 0);
-    PostMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    // The stand places the view once this creating call has returned: the view fits itself to
+    // that place on the next turn of the message loop.
     PostMessageW(view, kShowPlacedView, 0, 0);
     SetTimer(view, kFolderBarTimer, kFolderBarPeriod, nullptr);
     rebuildBackground(state);
@@ -315,7 +314,7 @@ void onFolderRelisted(HWND view, PageViewState& state) {
     std::swap(list.entries, relisting->list->entries);
     list.morePictures = relisting->list->morePictures;
     state.host.folderRelisted(place);
-    sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
+    refreshFolderBar(state);
     decodeNeighboursAhead(view, state);
 }
 
@@ -324,22 +323,15 @@ void showComingPicture(const PageViewState& state) {
     if (state.pictureComing && hasCurrentPage(state.context)) state.host.pictureArrived();
 }
 
-INT_PTR onCommand(HWND view, PageViewState& state, WORD command, LPARAM parameter) {
-    switch (command) {
-        case IDM_VIEW_LAYOUT: layOut(view); break;
-        case IDM_VIEW_BACKGROUND: rebuildBackground(state); break;
-        case IDM_VIEW_PICTURE_READY: showComingPicture(state); break;
-        case IDM_FOLDERBAR_CREATE: recreateFolderBar(state, view); break;
-        case IDM_FOLDERBAR_POSITION: sendToFolderBar(state, IDM_FOLDERBAR_POSITION, parameter); break;
-        case IDM_FOLDERBAR_SIZE: hideFolderBar(state, view); break;
-        default: break;
-    }
+// The decoder posts the news of a picture decoded for the view.
+INT_PTR onCommand(PageViewState& state, WORD command) {
+    if (command == IDM_VIEW_PICTURE_READY) showComingPicture(state);
     return TRUE;
 }
 
 INT_PTR onSize(HWND view, PageViewState& state) {
-    SendMessageW(view, WM_COMMAND, IDM_FOLDERBAR_SIZE, 0);
-    SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    hideFolderBar(state, view);
+    layOut(view);
     state.folderBarTiming.resized();
     return TRUE;
 }
@@ -354,8 +346,8 @@ INT_PTR onMouseMove(HWND view, PageViewState& state, LPARAM position) {
     if (state.host.slideRunning() || currentFolderPage(context.album) == nullptr) return TRUE;
     const Point point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     if (!state.folderBarTiming.hover(point, clientSizeOf(view), folderBarHeight(state), windowDpi(view))) return TRUE;
-    placeFolderBar(state, view);
-    sendToFolderBar(state, IDM_FOLDERBAR_COUNTER, 0);
+    placeFolderBarOver(state, view);
+    refreshFolderBar(state);
     if (state.folderBar != nullptr) ShowWindow(state.folderBar, SW_SHOWNOACTIVATE);
     return TRUE;
 }
@@ -513,7 +505,7 @@ INT_PTR pageViewProc(HWND view, PageViewState& state, UINT message, WPARAM wPara
         case WM_SIZE: return onSize(view, state);
         case WM_CLOSE: EndDialog(view, 1); return TRUE;
         case WM_TIMER: return onTimer(state, wParam);
-        case WM_COMMAND: return onCommand(view, state, LOWORD(wParam), lParam);
+        case WM_COMMAND: return onCommand(state, LOWORD(wParam));
         case WM_DRAWITEM: return onDrawItem(view, state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -563,6 +555,16 @@ void decodeAheadFor(HWND pageView, std::span<const PicturePosition> positions) {
 PictureMetrics shownPictureMetrics(HWND pageView) {
     const PageViewState* state = windowState<PageViewState>(pageView);
     return state != nullptr && state->picture ? metricsOf(*state->picture) : PictureMetrics{};
+}
+
+void layOutPageView(HWND pageView) { layOut(pageView); }
+
+void placeViewFolderBar(HWND pageView) {
+    if (const PageViewState* state = windowState<PageViewState>(pageView)) placeFolderBarOver(*state, pageView);
+}
+
+void recreateViewFolderBar(HWND pageView) {
+    if (PageViewState* state = windowState<PageViewState>(pageView)) recreateFolderBar(*state, pageView);
 }
 
 void refreshViewBackground(HWND pageView) {

@@ -4,7 +4,7 @@
 //
 // The stand's side of it:
 // - createPageView makes the view for the album's current Page, hidden. The stand places it
-//   (MoveWindow) and then sends it IDM_VIEW_LAYOUT; the view shows itself (sliding in with
+//   (MoveWindow) and then calls layOutPageView; the view shows itself (sliding in with
 //   TabAnimate) on its first posted message, that is once the stand's creating call returned.
 // - Requests down are calls (loadPicture, refreshViewBackground, ...); what a person does in the
 //   view goes up to its PageViewHost, which decides what it changes and what is repainted.
@@ -69,8 +69,16 @@ HWND createPageView(const PageViewContext& context, HWND stand, PageViewHost& ho
 // the FolderList entry at the viewing's cursor; with `rescan` the folder is listed and ordered first.
 void loadPicture(HWND pageView, int page, bool rescan);
 
+// The picture surfaces fill the view's client area (after the stand moved or sized it).
+void layOutPageView(HWND pageView);
+
 // The brush behind the surfaces takes the current Page's background colour.
 void refreshViewBackground(HWND pageView);
+
+// The FolderBar, a window of its own, follows the view only when told where the view went.
+void placeViewFolderBar(HWND pageView);
+// A new FolderBar at the view's DPI, sized and placed over the view.
+void recreateViewFolderBar(HWND pageView);
 
 // Has the pictures at `positions`, most wanted first, decoded ahead for this view's area and
 // their Pages' look (decode_ahead_win.h), in place of what was asked before. A folder Page's

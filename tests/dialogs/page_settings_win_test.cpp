@@ -123,7 +123,7 @@ TEST_F(PageSettingsDialogTest, FitModeShowsAtOnceAndTheCloseBoxPutsItBack) {
     const int result = run([&](HWND frame) {
         chooseEntry(panelOf(frame), IDC_FIT_MODE, 3);
         modeWhileOpen = FitModeBits.get(page().PhotoFlag);
-        EXPECT_EQ(asked.looks, std::vector<StandLook>{StandLook::PageLook});
+        EXPECT_EQ(asked.looks, std::vector<StandLook>{StandLook::FitModePreview});
         SetDlgItemTextW(frame, IDC_SAMPLE_TEXT, L"");
         PostMessageW(frame, WM_CLOSE, 0, 0);
     });

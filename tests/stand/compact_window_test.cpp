@@ -6,8 +6,8 @@ namespace quillory::testing {
 namespace {
 
 TEST(CompactWindow, TitleSaysTheShowRuns) {
-    EXPECT_EQ(runningTitle(u"家族"), u"家族 - Quillory (スライドショー動作中...)");
-    EXPECT_EQ(runningTitle(Text(70, u'a')), Text(64, u'a') + u" - Quillory (スライドショー動作中...)");
+    EXPECT_EQ(runningTitle(u"家族 - Quillory"), u"家族 - Quillory (スライドショー動作中...)");
+    EXPECT_EQ(pausedTitle(u"家族 - Quillory"), u"家族 - Quillory (スライドショー動作中...) (一時停止中)");
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state_win.h"
 #include "base/wide_win.h"
 #include "resource.h"
+#include "stand/startup_facts_win.h"
 #include "support/quiet_view_host_win.h"
 #include "view/page_view_win.h"
 
@@ -18,13 +18,13 @@ namespace {
 
 // Stands in for the PageView: steps as the stand would, and records the steps.
 struct SteppingHost final : FolderBarHost {
-    explicit SteppingHost(App& owner) : app(owner) {}
+    explicit SteppingHost(Viewing& owner) : viewing(owner) {}
     void step(StepDirection direction, StepModifiers modifiers) override {
         steps.push_back(direction);
-        app.viewing.folder.index = steppedFolderIndex(app.viewing.folder.index, app.viewing.folder.count, direction, modifiers);
+        viewing.folder.index = steppedFolderIndex(viewing.folder.index, viewing.folder.count, direction, modifiers);
     }
-    const FolderCursor& folder() const override { return app.viewing.folder; }
-    App& app;
+    const FolderCursor& folder() const override { return viewing.folder; }
+    Viewing& viewing;
     std::vector<StepDirection> steps;
 };
 
@@ -49,11 +49,11 @@ protected:
         app.OsVersionCode = 1000;
         app.album.pages.resize(1);
         app.album.pages[0].Flag = FlagFolder;
-        app.viewing.folder.count = 8;
-        app.viewing.folder.index = 2;
-        app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 100, 100, 640, 480, nullptr,
+        viewing.folder.count = 8;
+        viewing.folder.index = 2;
+        stand = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 100, 100, 640, 480, nullptr,
                                           nullptr, app.instance, nullptr);
-        view = CreateWindowExW(0, L"STATIC", L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, app.standWindow,
+        view = CreateWindowExW(0, L"STATIC", L"view", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, stand,
                                nullptr, app.instance, nullptr);
         ASSERT_NE(view, nullptr);
         bar = createFolderBar(app.instance, static_cast<int>(app.OsVersionCode), view, host);
@@ -61,7 +61,7 @@ protected:
     }
     void TearDown() override {
         DestroyWindow(bar);
-        DestroyWindow(app.standWindow);
+        DestroyWindow(stand);
     }
 
     void pumpMessages() {
@@ -69,8 +69,10 @@ protected:
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     }
 
-    App app;
-    SteppingHost host{app};
+    StartupFacts app;
+    Viewing viewing;
+    HWND stand = nullptr;
+    SteppingHost host{viewing};
     HWND view = nullptr;
     HWND bar = nullptr;
 };
@@ -86,7 +88,7 @@ TEST_F(FolderBarTest, StartsHiddenTranslucentAndCountingFromTheShownPicture) {
 }
 
 TEST_F(FolderBarTest, SizesToTheViewsWidthAndCentresOverIt) {
-    SendMessageW(bar, WM_COMMAND, IDM_FOLDERBAR_SIZE, MAKELPARAM(500, 300));
+    sizeFolderBar(bar, 500);
     const RECT size = windowRectOf(bar);
     EXPECT_EQ(size.right - size.left, 500);
     EXPECT_EQ(size.bottom - size.top, 51);
@@ -94,8 +96,7 @@ TEST_F(FolderBarTest, SizesToTheViewsWidthAndCentresOverIt) {
     EXPECT_EQ(next.left - size.left, 500 - 33);
     EXPECT_EQ(next.right - next.left, 30);
 
-    POINT corner{40, 30};
-    SendMessageW(bar, WM_COMMAND, IDM_FOLDERBAR_POSITION, reinterpret_cast<LPARAM>(&corner));
+    placeFolderBar(bar, POINT{40, 30});
     const RECT placed = windowRectOf(bar);
     EXPECT_EQ(placed.left, 40 + 600 / 2 - 500 / 2);
     EXPECT_EQ(placed.top, 30 + 400 / 2 - 51 / 2);
@@ -112,14 +113,14 @@ TEST_F(FolderBarTest, AStepGoesToItsHostAndTheCounterShowsWhereItLed) {
 TEST_F(FolderBarTest, WheelStepsLikeTheButtons) {
     SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
     pumpMessages();
-    EXPECT_EQ(app.viewing.folder.index, 3) << "towards the person: next";
+    EXPECT_EQ(viewing.folder.index, 3) << "towards the person: next";
     SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     SendMessageW(bar, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     pumpMessages();
-    EXPECT_EQ(app.viewing.folder.index, 1);
+    EXPECT_EQ(viewing.folder.index, 1);
     SendMessageW(bar, WM_MOUSEWHEEL, 0, 0);
     pumpMessages();
-    EXPECT_EQ(app.viewing.folder.index, 1);
+    EXPECT_EQ(viewing.folder.index, 1);
 }
 
 BOOL CALLBACK collectTopLevel(HWND window, LPARAM found) {
@@ -135,15 +136,16 @@ std::vector<HWND> threadWindows() {
 
 // The view is a child window, so the bar it owns is owned by the stand: the view must end it.
 TEST(FolderBarOfPageView, GoesWithItsView) {
-    App app;
+    StartupFacts app;
+    Viewing viewing;
     app.instance = GetModuleHandleW(nullptr);
     app.album.pages.resize(1);
     app.album.pages[0].File = u"C:\\nowhere\\picture.bmp";
     app.album.settings.TabStyle &= ~TabAnimate;
-    app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
+    HWND stand = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
     const std::vector<HWND> before = threadWindows();
     QuietViewHost host;
-    HWND view = createPageView(testing::viewContextOf(app), app.standWindow, host);
+    HWND view = createPageView(testing::viewContextOf(app, viewing), stand, host);
     ASSERT_NE(view, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -155,11 +157,11 @@ TEST(FolderBarOfPageView, GoesWithItsView) {
         if (isNew && std::wstring(className) == L"#32770") bars.push_back(window);
     }
     ASSERT_EQ(bars.size(), 1u) << "the view made its FolderBar";
-    EXPECT_EQ(GetWindow(bars[0], GW_OWNER), app.standWindow);
+    EXPECT_EQ(GetWindow(bars[0], GW_OWNER), stand);
 
     DestroyWindow(view);
     EXPECT_FALSE(IsWindow(bars[0]));
-    DestroyWindow(app.standWindow);
+    DestroyWindow(stand);
 }
 
 // The running show puts its own pictures in the view: a folder Page's bar would step from a place
@@ -167,7 +169,8 @@ TEST(FolderBarOfPageView, GoesWithItsView) {
 TEST(FolderBarOfPageView, StaysAwayWhileTheSlideShowRuns) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / (L"quillory-running-" + std::to_wstring(GetCurrentProcessId()));
     std::filesystem::create_directories(folder);
-    App app;
+    StartupFacts app;
+    Viewing viewing;
     app.instance = GetModuleHandleW(nullptr);
     app.album.pages.resize(1);
     app.album.pages[0].Flag = FlagFolder;
@@ -177,7 +180,7 @@ TEST(FolderBarOfPageView, StaysAwayWhileTheSlideShowRuns) {
     HWND stand = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr, app.instance, nullptr);
     const std::vector<HWND> before = threadWindows();
     QuietViewHost host;
-    HWND view = createPageView(testing::viewContextOf(app), stand, host);
+    HWND view = createPageView(testing::viewContextOf(app, viewing), stand, host);
     ASSERT_NE(view, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);

@@ -18,11 +18,13 @@
 #include <string>
 
 #include "album/album_file.h"
-#include "app/app_state_win.h"
 #include "base/wide_win.h"
 #include "base/win_platform_win.h"
+#include "base/window_state_win.h"
 #include "resource.h"
 #include "stand/photo_stand_window_win.h"
+#include "stand/stand_state_win.h"
+#include "support/quiet_stand_owner_win.h"
 #include "view/page_view_win.h"
 
 namespace quillory {
@@ -115,7 +117,7 @@ protected:
         album = folder / L"drop.qalbum";
     }
     void TearDown() override {
-        if (app.standWindow != nullptr) DestroyWindow(app.standWindow);
+        if (stand != nullptr) DestroyWindow(stand);
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }
@@ -126,16 +128,18 @@ protected:
                                     L"\r\n\r\n[Page1]\r\nPageVer=100\r\nLabel=A\r\nFlag=" + std::to_wstring(flag) + L"\r\nFile=\r\n"));
         app.instance = GetModuleHandleW(nullptr);
         app.OsVersionCode = 1000;
-        app.location = {fromWide(album.c_str()), u"drop"};
+        app.albumPath = fromWide(album.c_str());
+        app.albumName = u"drop";
         WinPlatform& platform = winPlatform();
-        app.albumFile = std::make_unique<AlbumFile>(app.location.path, platform.files, platform.codePage, platform.folders);
+        app.albumFile = std::make_unique<AlbumFile>(app.albumPath, platform.files, platform.codePage, platform.folders);
         app.albumFile->startAlbum(app.album);
-        ASSERT_NE(createPhotoStandWindow(app, nullptr), nullptr);
+        stand = createPhotoStandWindow(app, owner, nullptr);
+        ASSERT_NE(stand, nullptr);
         view = pageView();
         ASSERT_NE(view, nullptr);
     }
     HWND pageView() const {
-        for (HWND child = GetWindow(app.standWindow, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(stand, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
             if (GetDlgItem(child, IDC_PICTURE_SURFACE1) != nullptr) return child;
         }
         return nullptr;
@@ -153,7 +157,9 @@ protected:
 
     std::filesystem::path folder;
     std::filesystem::path album;
-    App app;
+    StartupFacts app;
+    testing::QuietStandOwner owner;
+    HWND stand = nullptr;
     HWND view = nullptr;
 };
 
@@ -185,11 +191,12 @@ TEST_F(PageViewDropTest, ALockedPageTakesNothing) {
 TEST_F(PageViewDropTest, TheRunningSlideShowTakesNothing) {
     startStand(kNoAnimation);
     const std::string before = readText(album);
-    app.countdown.SlideRunning = true;
+    SlideCountdown& countdown = windowState<PhotoStandWindow>(stand)->countdown;
+    countdown.SlideRunning = true;
     const std::filesystem::path picture = folder / L"wide.bmp";
     writeText(picture, twoPixelBitmap());
     drop(picture);
-    app.countdown.SlideRunning = false;
+    countdown.SlideRunning = false;
     EXPECT_EQ(app.album.pages[0].File, u"");
     EXPECT_EQ(readText(album), before);
 }
@@ -200,7 +207,7 @@ TEST_F(PageViewDropTest, AFolderDroppedOnThePageShowsItsPlaceAndForgetsTheHistor
     startStand(TabStatusBar);
     std::filesystem::create_directories(folder / L"trip");
     app.album.history[0] = {4, u"old.jpg"};
-    HWND statusBar = GetDlgItem(app.standWindow, IDC_STATUSBAR);
+    HWND statusBar = GetDlgItem(stand, IDC_STATUSBAR);
     ASSERT_NE(statusBar, nullptr);
     const auto statusText = [&] {
         wchar_t text[300] = {};
@@ -217,7 +224,7 @@ TEST_F(PageViewDropTest, AFolderDroppedForANewPageMakesAFolderPageNamedAfterIt) 
     startStand(TabDropNewPage);
     std::filesystem::create_directories(folder / L"海の旅");
     drop(folder / L"海の旅");
-    HWND tabs = GetDlgItem(app.standWindow, IDC_TABS);
+    HWND tabs = GetDlgItem(stand, IDC_TABS);
     ASSERT_TRUE(pumpUntil([&] { return TabCtrl_GetItemCount(tabs) == 2; }));
     EXPECT_EQ(TabCtrl_GetCurSel(tabs), 1);
     ASSERT_EQ(app.album.pages.size(), 2u);
@@ -246,7 +253,7 @@ TEST_F(PageViewDropTest, OnlyANameEndingInQalbumStartsTheProgramOnIt) {
     std::getline(std::wifstream(record), started, L'\0');
     const std::wstring quoted = L"\"" + other.wstring() + L"\"\n";
     EXPECT_TRUE(started.size() >= quoted.size() && started.compare(started.size() - quoted.size(), quoted.size(), quoted) == 0)
-        << "started: " << testing::PrintToString(started);
+        << "started: " << ::testing::PrintToString(started);
     EXPECT_EQ(std::count(started.begin(), started.end(), L'\n'), 1) << "the backup started a program too";
 }
 

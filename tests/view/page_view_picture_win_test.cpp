@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state_win.h"
 #include "draw/gdiplus_win.h"
 #include "resource.h"
+#include "stand/startup_facts_win.h"
 #include "support/bitmap_file_win.h"
 #include "support/quiet_view_host_win.h"
 #include "support/scratch_folder_win.h"
@@ -54,27 +54,29 @@ protected:
         page.FontColorBk2 = kBackground;
         app.album.pages = {page};
         app.album.settings.TabStyle &= ~TabAnimate;
-        app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
+        stand = CreateWindowExW(0, L"STATIC", L"stand", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
                                           app.instance, nullptr);
-        ASSERT_NE(app.standWindow, nullptr);
+        ASSERT_NE(stand, nullptr);
     }
     void TearDown() override {
-        DestroyWindow(app.standWindow);
+        DestroyWindow(stand);
         forgetKeptPictures();
     }
 
-    App app;
+    StartupFacts app;
+    Viewing viewing;
+    HWND stand = nullptr;
     ShowingHost host;
     GdiplusSession gdiplus_;
     testing::ScratchFolder folder_{u"quillory_view_picture"};
 };
 
 TEST_F(PageViewPicture, TheBackgroundShowsAtOnceAndThePictureWhenItIsDecoded) {
-    HWND view = createPageView(testing::viewContextOf(app), app.standWindow, host);
+    HWND view = createPageView(testing::viewContextOf(app, viewing), stand, host);
     ASSERT_NE(view, nullptr);
     host.view = view;
     MoveWindow(view, 0, 0, 400, 300, FALSE);
-    SendMessageW(view, WM_COMMAND, IDM_VIEW_LAYOUT, 0);
+    layOutPageView(view);
     ShowWindow(view, SW_SHOWNA);
     UpdateWindow(view);
     HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);

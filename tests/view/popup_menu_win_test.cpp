@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/app_state_win.h"
-#include "app/system_menu_win.h"
 #include "resource.h"
 #include "stand/slide_test_album.h"
+#include "stand/stand_system_menu_win.h"
+#include "stand/startup_facts_win.h"
 
 namespace quillory {
 namespace {
@@ -48,7 +48,7 @@ protected:
         return preparePopupMenu({.instance = app.instance, .album = app.album, .osVersionCode = app.OsVersionCode,
                                  .pictureShown = pictureShown, .fullScreen = fullScreen});
     }
-    App app;
+    StartupFacts app;
 };
 
 TEST_F(PopupMenuTest, LockedPageOfMarkedTabsGreysChoiceAndDeleteAndListsMarkedPagesAsRadioItems) {
@@ -127,25 +127,25 @@ TEST_F(PopupMenuTest, BeforeVistaItemsHaveNoBitmaps) {
 }
 
 TEST_F(PopupMenuTest, SystemPageMenuFollowsTheLockOfTheCurrentPageEachTimeItIsRefreshed) {
-    app.standWindow = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, app.instance, nullptr);
-    ASSERT_NE(app.standWindow, nullptr);
+    HWND stand = CreateWindowExW(0, L"STATIC", L"stand", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, app.instance, nullptr);
+    ASSERT_NE(stand, nullptr);
     StandSystemMenu systemMenu;
-    systemMenu.build(app, app.standWindow);
+    systemMenu.build(app, stand);
     app.album = slideAlbum({{1, false, false, u"Home"}, {3, true, false, u"Trip"}});
     app.album.currentPage = 1;
     app.album.pages[1].Flag |= FlagLocked;
 
-    refreshSystemPageMenu(app);
-    EXPECT_EQ(at(GetSystemMenu(app.standWindow, FALSE), 2).text, L"ページ \"Trip\"");
-    EXPECT_EQ(command(app.pageMenu, IDM_CHOOSE_PICTURE).text, L"画像フォルダ選択(&F)...");
-    EXPECT_TRUE(greyed(command(app.pageMenu, IDM_CHOOSE_PICTURE)));
-    EXPECT_TRUE(greyed(command(app.pageMenu, IDM_DELETE_PAGE)));
+    systemMenu.refresh(app.album);
+    EXPECT_EQ(at(GetSystemMenu(stand, FALSE), 2).text, L"ページ \"Trip\"");
+    EXPECT_EQ(command(systemMenu.pageMenu(), IDM_CHOOSE_PICTURE).text, L"画像フォルダ選択(&F)...");
+    EXPECT_TRUE(greyed(command(systemMenu.pageMenu(), IDM_CHOOSE_PICTURE)));
+    EXPECT_TRUE(greyed(command(systemMenu.pageMenu(), IDM_DELETE_PAGE)));
 
     app.album.pages[1].Flag &= ~FlagLocked;
-    refreshSystemPageMenu(app);
-    EXPECT_FALSE(greyed(command(app.pageMenu, IDM_CHOOSE_PICTURE)));
-    EXPECT_FALSE(greyed(command(app.pageMenu, IDM_DELETE_PAGE)));
-    DestroyWindow(app.standWindow);
+    systemMenu.refresh(app.album);
+    EXPECT_FALSE(greyed(command(systemMenu.pageMenu(), IDM_CHOOSE_PICTURE)));
+    EXPECT_FALSE(greyed(command(systemMenu.pageMenu(), IDM_DELETE_PAGE)));
+    DestroyWindow(stand);
 }
 
 // The item beside "ファイルを開く" opens the shown picture's folder, so it waits for a picture.

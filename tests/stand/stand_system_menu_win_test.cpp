@@ -1,10 +1,9 @@
-#include "app/system_menu_win.h"
+#include "stand/stand_system_menu_win.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/app_state_win.h"
 #include "resource.h"
 
 namespace quillory {
@@ -39,7 +38,7 @@ protected:
     }
     void TearDown() override { DestroyWindow(window); }
 
-    App app;
+    StartupFacts app;
     HWND window = nullptr;
     StandSystemMenu menu;
 };
@@ -56,7 +55,7 @@ TEST_F(StandSystemMenuTest, ProgramPageAndSettingsItemsComeFirstInOrder) {
     const MenuItem page = itemAt(system, 2);
     EXPECT_EQ(page.text, L"ページ");
     ASSERT_NE(page.submenu, nullptr);
-    EXPECT_EQ(page.submenu, app.pageMenu);
+    EXPECT_EQ(page.submenu, menu.pageMenu());
     EXPECT_EQ(itemAt(system, 3).id, static_cast<UINT>(IDM_NEW_PAGE));
     EXPECT_EQ(itemAt(system, 3).text, L"新規ページ追加(&A)");
     EXPECT_TRUE(itemAt(system, 4).type & MFT_SEPARATOR);
@@ -68,12 +67,12 @@ TEST_F(StandSystemMenuTest, ProgramPageAndSettingsItemsComeFirstInOrder) {
 TEST_F(StandSystemMenuTest, PageMenuHoldsThePageCommands) {
     menu.build(app, window);
     const UINT expected[] = {IDM_CHOOSE_PICTURE, 0, 0, IDM_PAGE_SETTINGS, IDM_DUPLICATE_PAGE, IDM_DELETE_PAGE};
-    ASSERT_EQ(GetMenuItemCount(app.pageMenu), 6);
+    ASSERT_EQ(GetMenuItemCount(menu.pageMenu()), 6);
     for (UINT position = 0; position < 6; ++position) {
         if (expected[position] == 0) continue;
-        EXPECT_EQ(itemAt(app.pageMenu, position).id, expected[position]) << position;
+        EXPECT_EQ(itemAt(menu.pageMenu(), position).id, expected[position]) << position;
     }
-    HMENU fitModes = itemAt(app.pageMenu, 1).submenu;
+    HMENU fitModes = itemAt(menu.pageMenu(), 1).submenu;
     ASSERT_NE(fitModes, nullptr);
     EXPECT_EQ(itemAt(fitModes, 0).id, static_cast<UINT>(IDM_FIT_SHORTER));
     EXPECT_EQ(itemAt(fitModes, 3).id, static_cast<UINT>(IDM_FIT_ACTUAL));

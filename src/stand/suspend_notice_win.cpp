@@ -1,4 +1,4 @@
-#include "app/suspend_notice_win.h"
+#include "stand/suspend_notice_win.h"
 
 #include "base/debug_trace_win.h"
 

@@ -1,4 +1,4 @@
-#include "app/suspend_notice_win.h"
+#include "stand/suspend_notice_win.h"
 
 #include <gtest/gtest.h>
 
