@@ -43,7 +43,7 @@ HWND createPanel(HWND frame, PageSettingsSession& session, int index) {
 
 struct PageSettingsFrame {
     PageSettingsFrame(const PageSettingsRecord& record, const DialogHost& host)
-        : session{record, host, beginPageEdit(record.album.pages[static_cast<std::size_t>(record.album.currentPage)], record.cursor.index)},
+        : session{record, host, beginPageEdit(*currentPageOf(record.album), record.cursor.index)},
           panels(kPanelButtons, record.panelIndex,
                  [this](HWND frame, int index) { return createPanel(frame, session, index); }) {}
 
@@ -138,8 +138,7 @@ INT_PTR pageSettingsProc(HWND dialog, PageSettingsFrame& frame, UINT message, WP
 }  // namespace
 
 int showPageSettings(const PageSettingsRecord& record, HWND owner, const DialogHost& host) {
-    const Album& album = record.album;
-    if (album.currentPage < 0 || album.currentPage >= static_cast<int>(album.pages.size())) return IDCANCEL;
+    if (currentPageOf(record.album) == nullptr) return IDCANCEL;
     const INT_PTR result = showDialogWithState<pageSettingsProc>(host.instance, IDD_PAGE_SETTINGS, owner,
                                                                  std::make_unique<PageSettingsFrame>(record, host));
     return result == IDOK ? IDOK : IDCANCEL;

@@ -20,7 +20,7 @@ struct PageSettingsSession {
 
     Album& album() { return record.album; }
     const FolderCursor& cursor() const { return record.cursor; }
-    PageSettings& livePage() { return record.album.pages[static_cast<std::size_t>(record.album.currentPage)]; }
+    PageSettings& livePage() { return *currentPageOf(record.album); }  // showPageSettings checked it is there
     PageSettings& workingPage() { return edit.workingPage; }
     bool locked() const { return (edit.workingPage.Flag & FlagLocked) != 0; }
 };
