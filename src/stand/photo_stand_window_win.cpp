@@ -58,10 +58,11 @@ INT_PTR onInitDialog(HWND window, PhotoStandWindow& stand) {
     DrawMenuBar(window);
     applyStatusBarSetting(stand);
     placeWindow(stand);
+    // The tab control sizes its row when it gets its font, from the padding it has then.
+    prepareTabs(stand);
     refreshTabFont(stand);
     applyTabStyle(stand);
     fillTabs(stand);
-    prepareTabs(stand);
     layoutStand(stand);
     openPageView(stand);
     hookTabs(stand);
