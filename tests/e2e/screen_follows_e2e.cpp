@@ -209,6 +209,8 @@ TEST_F(ScreenFollowsTest, ATabsMenuActsOnThatTabsPage) {
     HWND menu = waitForTopLevelWindow({L"#32768", std::nullopt, app_->id(), true});
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(selectedTab(tabRow), std::optional<int>(1)) << "the clicked tab is selected with its menu";
+    // A person types once the menu stands drawn.
+    ASSERT_GT(shareOf(settledCapture(windowRect(menu)), GetSysColor(COLOR_MENU)), 0.5);
     // Quillory, ページの選択, 現在のページ ▸ ページ削除(&D)
     ASSERT_TRUE(pressKeys({VK_DOWN}));
     ASSERT_TRUE(pressKeys({VK_DOWN}));
