@@ -28,6 +28,24 @@ INPUT mouseInput(DWORD flags) {
     return input;
 }
 
+// A mouse event that carries its own position, so a busy display cannot deliver it where the
+// pointer was before. Absolute positions run from 0 to 65535 across the primary screen.
+INPUT mouseInputAt(DWORD flags, POINT screenPoint) {
+    INPUT input = mouseInput(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    input.mi.dx = MulDiv(screenPoint.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screenPoint.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    return input;
+}
+
+// The pointer stands at `screenPoint` as the system sees it.
+bool placePointer(POINT screenPoint) {
+    if (!SetCursorPos(screenPoint.x, screenPoint.y)) return false;
+    return waitUntil([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == screenPoint.x && now.y == screenPoint.y;
+    });
+}
+
 }  // namespace
 
 bool postCommand(HWND window, WORD commandId) {
@@ -61,24 +79,20 @@ bool pressKeys(std::initializer_list<WORD> virtualKeys) {
 }
 
 bool moveTo(POINT screenPoint) {
-    // Absolute positions run from 0 to 65535 across the primary screen.
-    INPUT input = mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    input.mi.dx = MulDiv(screenPoint.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screenPoint.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    std::vector<INPUT> inputs{input};
+    std::vector<INPUT> inputs{mouseInputAt(0, screenPoint)};
     return send(inputs);
 }
 
 bool clickAt(POINT screenPoint, MouseButton button, int clicks) {
-    if (!SetCursorPos(screenPoint.x, screenPoint.y)) {
+    if (!placePointer(screenPoint)) {
         return false;
     }
     const DWORD down = button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
     const DWORD up = button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
     std::vector<INPUT> inputs;
     for (int click = 0; click < clicks; ++click) {
-        inputs.push_back(mouseInput(down));
-        inputs.push_back(mouseInput(up));
+        inputs.push_back(mouseInputAt(down, screenPoint));
+        inputs.push_back(mouseInputAt(up, screenPoint));
     }
     return send(inputs);
 }
@@ -90,8 +104,8 @@ bool clickInClient(HWND window, POINT clientPoint, MouseButton button, int click
 
 bool turnWheelInClient(HWND window, POINT clientPoint, int delta) {
     POINT screenPoint = clientPoint;
-    if (!ClientToScreen(window, &screenPoint) || !SetCursorPos(screenPoint.x, screenPoint.y)) return false;
-    INPUT input = mouseInput(MOUSEEVENTF_WHEEL);
+    if (!ClientToScreen(window, &screenPoint) || !placePointer(screenPoint)) return false;
+    INPUT input = mouseInputAt(MOUSEEVENTF_WHEEL, screenPoint);
     input.mi.mouseData = static_cast<DWORD>(delta);
     std::vector<INPUT> inputs{input};
     return send(inputs);
@@ -99,7 +113,7 @@ bool turnWheelInClient(HWND window, POINT clientPoint, int delta) {
 
 bool moveMouseInClient(HWND window, POINT clientPoint) {
     POINT screenPoint = clientPoint;
-    return ClientToScreen(window, &screenPoint) && SetCursorPos(screenPoint.x, screenPoint.y);
+    return ClientToScreen(window, &screenPoint) && placePointer(screenPoint);
 }
 
 }  // namespace quillory::e2e
