@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the benchmarks' 6000 x 4000 JPEGs (kept outside the repository) and prints the path of
 # the one picture; with "camera", a camera-like one, a 3-megapixel one and the camera-like one as a
-# PNG (for the decoders of other formats) beside it; with a
+# PNG (for the decoders of other formats) and a copy holding a 160 x 107 EXIF thumbnail as a
+# camera makes (camera-thumbnail-6000x4000.jpg) beside it; with a
 # count, also a folder of that many distinct pictures
 # (folder-6000x4000/, for stepping through a folder Page).
 # A smooth gradient with coloured noise, so the decoder and the scaler do real work.
@@ -29,6 +30,11 @@ if [[ "$count" == camera ]]; then
     make_picture "$camera_picture" "${colours[0]}" 0.7 92
     make_picture "$small_picture" "${colours[0]}" 0.7 92 2000x1500
     [[ -f "$camera_png" ]] || convert "$camera_picture" "$camera_png"
+    if [[ ! -f "$dir/camera-thumbnail-6000x4000.jpg" ]]; then
+        convert "$camera_picture" -thumbnail 160x107 -quality 80 -strip "$dir/thumbnail.jpg"
+        exiftool -q -o "$dir/camera-thumbnail-6000x4000.jpg" '-ThumbnailImage<='"$dir/thumbnail.jpg" "$camera_picture"
+        rm "$dir/thumbnail.jpg"
+    fi
     echo "$camera_picture"
     exit 0
 fi

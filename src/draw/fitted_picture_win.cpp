@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "draw/enlarge.h"
 #include "draw/gdiplus_pixels_win.h"
 #include "draw/jpeg_decode.h"
 #include "draw/kept_size.h"
@@ -116,7 +117,31 @@ FittedPicture decoderFitted(std::span<const std::uint8_t> file, const UprightTur
     return fitted;
 }
 
+// Thumbnails are mostly smaller than the place they stand in for; on a small view they shrink.
+std::optional<PixelImage> resizedTo(const PixelImage& picture, Size target) {
+    if (target.dx <= picture.size.dx && target.dy <= picture.size.dy) return shrinkPicture(picture, target);
+    if (target.dx >= picture.size.dx && target.dy >= picture.size.dy) return enlargePicture(picture, target);
+    return std::nullopt;
+}
+
 }  // namespace
+
+FittedPicture fittedStandIn(std::span<const std::uint8_t> thumbnail, Size stored, const UprightTurn& turn, FitMode fit, Size screen) {
+    const Size upright = uprightSize(stored, turn);
+    const std::optional<Size> kept = keptPictureSize(upright, fit, screen);
+    if (!kept) return {};
+    const Size target = storedSizeOf(*kept, turn);
+    DecodedJpeg decoded = decodeJpeg(thumbnail, target);
+    if (decoded.status != JpegStatus::Decoded || !thumbnailHasPictureShape(decoded.picture.size, stored)) return {};
+    std::optional<PixelImage> resized = resizedTo(decoded.picture, target);
+    if (!resized) return {};
+    FittedPicture fitted;
+    fitted.image = bitmapOf(std::move(*resized), PixelFormat32bppRGB);
+    turnUpright(fitted.image.get(), turn);
+    fitted.metrics = {PictureMetrics::Source::Decoder, static_cast<std::uint32_t>(upright.dx), static_cast<std::uint32_t>(upright.dy), 0, 0,
+                      decoded.bitsPerPixel};
+    return fitted;
+}
 
 FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
                            const std::atomic<bool>* stop) {

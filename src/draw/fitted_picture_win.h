@@ -28,4 +28,11 @@ struct FittedPicture {
 FittedPicture decodeFitted(std::span<const std::uint8_t> file, const UprightTurn& turn, FitMode fit, Size screen,
                            const std::atomic<bool>* stop = nullptr);
 
+// The picture's EXIF thumbnail (`thumbnail`, a JPEG) made to stand in for the picture of stored
+// size `stored` while that is decoded: decoded by the same decoder, resized to the size the
+// picture will be kept at and turned upright like it, so it takes the picture's place exactly.
+// No image when the thumbnail cannot be decoded, is not of the picture's shape, or the picture
+// is kept whole (then it decodes without shrinking and needs no stand-in).
+FittedPicture fittedStandIn(std::span<const std::uint8_t> thumbnail, Size stored, const UprightTurn& turn, FitMode fit, Size screen);
+
 }  // namespace quillory

@@ -29,4 +29,10 @@ bool keptPictureServes(FitMode keptFor, bool whole, FitMode wanted) {
     return false;
 }
 
+bool thumbnailHasPictureShape(Size thumbnail, Size picture) {
+    if (thumbnail.dx <= 0 || thumbnail.dy <= 0 || picture.dx <= 0 || picture.dy <= 0) return false;
+    const double ratio = (static_cast<double>(thumbnail.dx) * picture.dy) / (static_cast<double>(thumbnail.dy) * picture.dx);
+    return std::abs(ratio - 1.0) <= 0.03;
+}
+
 }  // namespace quillory

@@ -19,4 +19,9 @@ std::optional<Size> keptPictureSize(Size picture, FitMode fit, Size screen);
 // sizes serve the shorter-side fit too, and only the whole picture serves actual size.
 bool keptPictureServes(FitMode keptFor, bool whole, FitMode wanted);
 
+// Whether a thumbnail may stand in for its picture: the same shape within 3 per cent (the sides'
+// ratios compared), so a 160 x 120 thumbnail of a 3:2 picture, letterboxed by its camera, is not
+// stretched over the picture's place. Both sizes as stored.
+bool thumbnailHasPictureShape(Size thumbnail, Size picture);
+
 }  // namespace quillory

@@ -95,6 +95,11 @@ public:
     Window(ByteSource& source, std::uint64_t base, std::uint64_t size) : source_(&source), base_(base), size_(size) {}
 
     std::uint64_t size() const { return size_; }
+    // The file's bytes at `offset` within the window, when all `size` of them lie inside it.
+    std::optional<ByteRange> rangeOf(std::uint64_t offset, std::uint64_t size) const {
+        if (offset > size_ || size > size_ - offset) return std::nullopt;
+        return ByteRange{base_ + offset, size};
+    }
     bool read(std::uint64_t offset, std::span<std::uint8_t> out) const {
         if (offset > size_ || out.size() > size_ - offset) return false;
         return source_->read(base_ + offset, out);
@@ -152,6 +157,17 @@ public:
         table.clear();
         return 0;
     }
+
+    // Where the directory after the one at `offset` starts (0 after the last one); nothing when
+    // the directory is cut short.
+    std::optional<std::uint32_t> nextDirectory(std::uint32_t offset) const {
+        std::array<std::uint8_t, 2> countBytes{};
+        std::array<std::uint8_t, 4> next{};
+        if (!window_.read(offset, countBytes) || !window_.read(std::uint64_t{offset} + 2 + kEntrySize * u16(countBytes.data()), next)) return std::nullopt;
+        return u32(next.data());
+    }
+
+    const Window& window() const { return window_; }
 
     DirectoryEntry entryOf(std::span<const std::uint8_t> table, std::size_t index) const {
         const std::uint8_t* p = &table[index * kEntrySize];
@@ -324,7 +340,31 @@ void walkItems(const TiffReader& reader, std::vector<std::uint8_t>& table, Visit
     }
 }
 
+// The LONG value of the one-value entry `tag` in a directory's table.
+std::optional<std::uint32_t> longValueOf(const TiffReader& reader, std::span<const std::uint8_t> table, std::uint16_t tag) {
+    for (std::size_t i = 0; i < table.size() / kEntrySize; ++i) {
+        const DirectoryEntry entry = reader.entryOf(table, i);
+        if (entry.tag == tag) return entry.type == PropertyTypeLong && entry.count == 1 ? std::optional(reader.fieldNumber(entry)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<ByteRange> findExifThumbnail(ByteSource& file) {
+    std::vector<std::uint8_t> head;
+    HeadCachedSource source(file, head, kHeadSize);
+    std::vector<std::uint8_t> table;
+    const std::optional<TiffReader> reader = openTiff(source, table);
+    if (!reader) return std::nullopt;
+    const std::optional<std::uint32_t> second = reader->nextDirectory(reader->firstDirectory());
+    if (!second || *second == 0 || *second == reader->firstDirectory()) return std::nullopt;
+    reader->readDirectory(*second, table);
+    const std::optional<std::uint32_t> offset = longValueOf(*reader, table, kTagThumbnailOffset);
+    const std::optional<std::uint32_t> length = longValueOf(*reader, table, kTagThumbnailLength);
+    if (!offset || !length || *length == 0) return std::nullopt;
+    return reader->window().rangeOf(*offset, *length);
+}
 
 std::vector<PropertyItem> readPropertyItems(ByteSource& file) {
     std::vector<std::uint8_t> head;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/platform.h"
+#include "photoinfo/container_exif.h"
 
 namespace quillory {
 
@@ -41,6 +42,9 @@ inline constexpr std::uint32_t kTagExifDirectory = 0x8769;
 inline constexpr std::uint32_t kTagGpsDirectory = 0x8825;
 inline constexpr std::uint32_t kTagDateTimeOriginal = 0x9003;
 inline constexpr std::uint32_t kTagOrientation = 0x0112;
+// The second directory's pointer to the thumbnail JPEG and that JPEG's length in bytes.
+inline constexpr std::uint16_t kTagThumbnailOffset = 0x0201;
+inline constexpr std::uint16_t kTagThumbnailLength = 0x0202;
 
 // All items of a JPEG (APP1 Exif), TIFF, PNG (eXIf), WebP (EXIF chunk) or HEIF, HEIC or AVIF
 // (Exif item) picture in stored order: the first directory, then the Exif directory, then the
@@ -54,6 +58,11 @@ std::optional<std::string> readDateTimeOriginal(ByteSource& source);
 
 // The Orientation of the first directory (a SHORT, 1 to 8 when valid), or nothing.
 std::optional<std::uint16_t> readOrientation(ByteSource& source);
+
+// Where the file keeps the thumbnail its camera made: the JPEG the second directory points to,
+// as a range of the file that lies wholly inside the EXIF block; nothing when there is none.
+// The bytes themselves are not looked at.
+std::optional<ByteRange> findExifThumbnail(ByteSource& source);
 
 // readDateTimeOriginal for one picture after another: it keeps its buffers, so a folder scan
 // allocates nothing per picture, and reads a file's first kilobyte, more only when the date lies

@@ -124,8 +124,9 @@ void loadPictureInto(PageViewState& state, int page, bool rescan) {
     followShownFolder(state);
 }
 
-// The view comes up with the Page's background; a picture that must be decoded follows once
-// the worker has it (onShowPlacedView asks for it).
+// The view comes up with the Page's background, and the picture's EXIF thumbnail in its place
+// when it has one; a picture that must be decoded follows once the worker has it
+// (onShowPlacedView asks for it).
 void loadPictureUnlessSlow(PageViewState& state, int page) {
     const PageViewContext& context = state.context;
     const PageSettings& settings = context.album.pages[static_cast<std::size_t>(page)];
@@ -135,7 +136,7 @@ void loadPictureUnlessSlow(PageViewState& state, int page) {
         loadPictureInto(state, page, /*rescan=*/false);
         return;
     }
-    state.picture = std::make_shared<LoadedPicture>();
+    state.picture = standInPicture(fullPathName(file).value_or(file), fitModeOf(settings.PhotoFlag));
     state.pictureComing = true;
     followShownFolder(state);
 }

@@ -1,5 +1,6 @@
 #include "view/picture_load_win.h"
 
+#include <array>
 #include <string>
 
 #include "base/debug_trace_win.h"
@@ -107,6 +108,27 @@ SharedPicture decodedPicture(const Text& path, FitMode fit, const std::atomic<bo
     picture->metrics = fitted.metrics;
     picture->fittedFor = fit;
     picture->whole = fitted.whole;
+    return picture;
+}
+
+SharedPicture standInPicture(const Text& path, FitMode fit) {
+    // Thumbnails live in the EXIF block, which a JPEG segment holds to 64 KB.
+    constexpr std::uint64_t kMaxThumbnailBytes = 65536;
+    auto picture = std::make_shared<LoadedPicture>();
+    const std::unique_ptr<ByteSource> file = winPlatform().files.openForReading(path);
+    if (!file) return picture;
+    std::array<std::uint8_t, 2> magic{};
+    const PictureHeader header = readPictureHeader(*file);
+    if (!file->read(0, magic) || magic[0] != 0xFF || magic[1] != 0xD8 || header.reading != HeaderReading::Sized || !mayDecode(header)) return picture;
+    const std::optional<ByteRange> range = findExifThumbnail(*file);
+    if (!range || range->size > kMaxThumbnailBytes) return picture;
+    std::vector<std::uint8_t> thumbnail(static_cast<std::size_t>(range->size));
+    if (!file->read(range->offset, thumbnail)) return picture;
+    const Size stored{static_cast<int>(header.width), static_cast<int>(header.height)};
+    FittedPicture fitted = fittedStandIn(thumbnail, stored, uprightTurn(readOrientation(*file)), fit, PagePainter::virtualScreenSize());
+    picture->picture = PagePicture(std::move(fitted.image));
+    picture->metrics = fitted.metrics;
+    picture->fittedFor = fit;
     return picture;
 }
 

@@ -46,6 +46,12 @@ SharedPicture loadPictureFile(const Text& path, bool gdiplusActive, FitMode fit)
 // cannot be read or decoded, or when `stop` is set meanwhile. Any thread may call this.
 SharedPicture decodedPicture(const Text& path, FitMode fit, const std::atomic<bool>* stop = nullptr);
 
+// What shows in place of the picture of `path` while it is decoded for `fit`: the thumbnail a
+// camera stored in the JPEG's EXIF, at the size and turn of the picture (fittedStandIn). Never
+// kept, so it can never be taken for the picture; no picture when the file has no usable
+// thumbnail. Reads only the file's head and the thumbnail.
+SharedPicture standInPicture(const Text& path, FitMode fit);
+
 // Lets go of every kept picture and of the work decoding ahead (decode_ahead_win.h); must run
 // before the decoder is shut down.
 void forgetKeptPictures();

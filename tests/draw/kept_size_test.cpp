@@ -50,5 +50,15 @@ TEST(KeptSize, AKeptPictureServesTheModesItHasThePixelsFor) {
     EXPECT_TRUE(keptPictureServes(FitMode::ShorterSide, true, FitMode::ActualSize));
 }
 
+// A 4:3 camera thumbnail of a 4:3 picture, rounded to whole pixels, stands in; one made for a
+// 3:2 picture or turned the other way does not.
+TEST(KeptSize, OnlyAThumbnailOfThePicturesShapeStandsIn) {
+    EXPECT_TRUE(thumbnailHasPictureShape({160, 120}, {4000, 3000}));
+    EXPECT_TRUE(thumbnailHasPictureShape({160, 107}, {6000, 4000}));
+    EXPECT_FALSE(thumbnailHasPictureShape({160, 120}, {6000, 4000}));
+    EXPECT_FALSE(thumbnailHasPictureShape({120, 160}, {4000, 3000}));
+    EXPECT_FALSE(thumbnailHasPictureShape({0, 120}, {4000, 3000}));
+}
+
 }  // namespace
 }  // namespace quillory

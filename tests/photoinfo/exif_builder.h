@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -116,6 +117,43 @@ private:
 
 inline void appendBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int size) {
     for (int i = size - 1; i >= 0; --i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// Where a TIFF structure made by tiffWithThumbnail keeps its parts; tests bend them.
+struct ThumbnailLayout {
+    bool bigEndian = false;
+    std::uint16_t orientation = 1;
+    std::uint32_t secondAt = 26;  // just after the first directory and its one entry
+    std::uint32_t offset = 56;    // just after the second directory
+    std::optional<std::uint32_t> length;  // the thumbnail's own by default
+    std::uint16_t offsetType = 4;
+};
+
+// A first directory holding an Orientation and a second one pointing at `thumbnail`, which
+// follows it.
+inline std::vector<std::uint8_t> tiffWithThumbnail(const std::vector<std::uint8_t>& thumbnail, const ThumbnailLayout& layout = {}) {
+    TiffBuilder b;
+    b.bigEndian = layout.bigEndian;
+    const std::uint8_t order = layout.bigEndian ? 'M' : 'I';
+    std::vector<std::uint8_t> tiff{order, order};
+    const auto entry = [&](std::uint32_t tag, std::uint32_t type, std::uint32_t value) {
+        b.put(tiff, tag, 2);
+        b.put(tiff, type, 2);
+        b.put(tiff, 1, 4);
+        b.put(tiff, value, type == 3 ? 2 : 4);
+        if (type == 3) b.put(tiff, 0, 2);
+    };
+    b.put(tiff, 42, 2);
+    b.put(tiff, 8, 4);
+    b.put(tiff, 1, 2);
+    entry(0x0112, 3, layout.orientation);
+    b.put(tiff, layout.secondAt, 4);
+    b.put(tiff, 2, 2);
+    entry(0x0201, layout.offsetType, layout.offset);
+    entry(0x0202, 4, layout.length.value_or(static_cast<std::uint32_t>(thumbnail.size())));
+    b.put(tiff, 0, 4);
+    tiff.insert(tiff.end(), thumbnail.begin(), thumbnail.end());
+    return tiff;
 }
 
 // A JPEG with a JFIF segment, the Exif segment and a token of image data.

@@ -1,5 +1,6 @@
-// The PageView comes up before its picture: its first paint is the Page's background, and the
-// picture, decoded by the worker, follows once messages flow.
+// The PageView comes up before its picture: its first paint is the Page's background, or the
+// camera's EXIF thumbnail in the picture's place, and the picture, decoded by the worker, follows
+// once messages flow.
 #include "view/page_view_win.h"
 
 #include <windows.h>
@@ -9,7 +10,9 @@
 #include "draw/gdiplus_win.h"
 #include "resource.h"
 #include "stand/startup_facts_win.h"
+#include "photoinfo/exif_builder.h"
 #include "support/bitmap_file_win.h"
+#include "support/camera_jpeg.h"
 #include "support/quiet_view_host_win.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
@@ -63,6 +66,18 @@ protected:
         forgetKeptPictures();
     }
 
+    // The view, placed over the stand and painted once, before any message has run.
+    HWND shownView() {
+        HWND view = createPageView(testing::viewContextOf(app, viewing), stand, host);
+        host.view = view;
+        if (view == nullptr) return nullptr;
+        MoveWindow(view, 0, 0, 400, 300, FALSE);
+        layOutPageView(view);
+        ShowWindow(view, SW_SHOWNA);
+        UpdateWindow(view);
+        return view;
+    }
+
     StartupFacts app;
     Viewing viewing;
     HWND stand = nullptr;
@@ -72,13 +87,8 @@ protected:
 };
 
 TEST_F(PageViewPicture, TheBackgroundShowsAtOnceAndThePictureWhenItIsDecoded) {
-    HWND view = createPageView(testing::viewContextOf(app, viewing), stand, host);
+    HWND view = shownView();
     ASSERT_NE(view, nullptr);
-    host.view = view;
-    MoveWindow(view, 0, 0, 400, 300, FALSE);
-    layOutPageView(view);
-    ShowWindow(view, SW_SHOWNA);
-    UpdateWindow(view);
     HWND surface = GetDlgItem(view, IDC_PICTURE_SURFACE1);
     const POINT middle{200, 150};
     // No message has run yet: nothing has asked for the picture, so this paint cannot have it.
@@ -92,6 +102,15 @@ TEST_F(PageViewPicture, TheBackgroundShowsAtOnceAndThePictureWhenItIsDecoded) {
         if (!red) Sleep(10);
     }
     EXPECT_TRUE(red) << "the picture never replaced the background: " << std::hex << pixelAt(surface, middle);
+    DestroyWindow(view);
+}
+
+TEST_F(PageViewPicture, ACameraThumbnailShowsWhileThePictureIsDecoded) {
+    app.album.pages[0].File = folder_.write(u"camera.jpg", testing::cameraJpegHead(testing::tiffWithThumbnail(testing::kBlueThumbnail)));
+    HWND view = shownView();
+    ASSERT_NE(view, nullptr);
+    const COLORREF shown = pixelAt(GetDlgItem(view, IDC_PICTURE_SURFACE1), {200, 150});
+    EXPECT_TRUE(looksLike(shown, RGB(0x20, 0x40, 0xE0))) << std::hex << shown;
     DestroyWindow(view);
 }
 

@@ -15,7 +15,10 @@
 #include "draw/fitted_picture_win.h"
 #include "draw/gdiplus_win.h"
 #include "draw/wic_pixels_win.h"
+#include "draw/kept_size.h"
+#include "photoinfo/exif_builder.h"
 #include "photoinfo/picture_bytes.h"
+#include "support/camera_jpeg.h"
 #include "support/scratch_folder_win.h"
 #include "view/picture_load_win.h"
 
@@ -127,6 +130,25 @@ TEST_F(PictureLoad, APictureIsKeptAtTheSizeTheScreenShowsUpright) {
     ASSERT_TRUE(actual.image);
     EXPECT_EQ(sizeOf(actual.image.get()), (Size{20, 40}));
     EXPECT_TRUE(actual.whole);
+}
+
+// The thumbnail takes the picture's place at the size and turn the picture will be kept at,
+// without entering the kept pictures; a JPEG without one has no stand-in.
+TEST_F(PictureLoad, AnExifThumbnailStandsInForThePictureAtItsKeptSize) {
+    for (const std::uint16_t orientation : {1, 6}) {
+        const Text path = folder_.write(u"camera.jpg", testing::cameraJpegHead(testing::tiffWithThumbnail(testing::kBlueThumbnail, {.orientation = orientation})));
+        const SharedPicture standIn = standInPicture(path, kFit);
+        ASSERT_NE(standIn->picture.image(), nullptr) << orientation;
+        const Size upright = orientation == 6 ? Size{3000, 4000} : Size{4000, 3000};
+        const std::optional<Size> kept = keptPictureSize(upright, kFit, PagePainter::virtualScreenSize());
+        ASSERT_TRUE(kept);
+        gp::GpImage* image = standIn->picture.image();
+        EXPECT_EQ(sizeOf(image), *kept) << orientation;
+        EXPECT_TRUE(bluish(pixelAt(image, kept->dx / 2, kept->dy / 2))) << std::hex << pixelAt(image, kept->dx / 2, kept->dy / 2);
+        EXPECT_EQ(standIn->metrics.width, static_cast<std::uint32_t>(upright.dx));
+        EXPECT_EQ(keptPictureCount(), 0u);
+    }
+    EXPECT_EQ(standInPicture(path_, kFit)->picture.image(), nullptr);
 }
 
 TEST_F(PictureLoad, AKeptPictureServesUntilItsFileChanges) {
