@@ -145,7 +145,7 @@ IniDocument& AlbumFile::document() {
         if (bytes && keptDocument_ && *bytes == keptBytes_) {
             document_ = std::move(keptDocument_);
         } else if (bytes) {
-            document_ = IniDocument::parse(*bytes, codePage_);
+            document_ = IniDocument::parse(*bytes, fileEncoding_, codePage_);
         } else {
             // A file that vanished is started anew as a Unicode album when something is saved.
             document_.emplace();

@@ -188,7 +188,10 @@ void IniDocument::startSection(Range name, const Line& header) {
 }
 
 IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, CodePage& codePage) {
-    const AlbumEncoding encoding = detectAlbumEncoding(bytes);
+    return parse(bytes, detectAlbumEncoding(bytes), codePage);
+}
+
+IniDocument IniDocument::parse(std::span<const std::uint8_t> bytes, AlbumEncoding encoding, CodePage& codePage) {
     IniDocument doc(encoding != AlbumEncoding::Ansi);
     const auto units = bytes.subspan(markSize(bytes));
     const std::string_view chars(reinterpret_cast<const char*>(units.data()), units.size());

@@ -14,6 +14,7 @@
 #include <span>
 #include <vector>
 
+#include "album/album_encoding.h"
 #include "base/platform.h"
 #include "base/text.h"
 
@@ -30,6 +31,8 @@ public:
     // trailing odd byte ignored, or UTF-8), otherwise ANSI text decoded through `codePage`.
     // Line ends may be CR LF, LF or CR.
     static IniDocument parse(std::span<const std::uint8_t> bytes, CodePage& codePage);
+    // The same for bytes whose form detectAlbumEncoding has already found.
+    static IniDocument parse(std::span<const std::uint8_t> bytes, AlbumEncoding encoding, CodePage& codePage);
 
     bool isUnicode() const { return unicode_; }
 
