@@ -64,13 +64,12 @@ protected:
         album.section(L"Page2", {{L"PageVer", L"100"}, {L"Label", L"黄"}, {L"File", sandbox_.file(L"yellow.bmp").wstring()}});
         return startAlbum(L"keys", album.bytes());
     }
-    HWND currentView(HWND stand) { return pageView(stand); }
 };
 
 TEST_F(ViewKeysTest, ArrowsHomeEndAndTheWheelStepThroughTheFolderAndCtrlPageKeysSwitchPages) {
     HWND stand = start();
     ASSERT_NE(stand, nullptr);
-    HWND view = currentView(stand);
+    HWND view = pageView(stand);
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(activate(stand));
     ASSERT_TRUE(clickInClient(view, centreOf(view)));
@@ -134,7 +133,7 @@ TEST_F(ViewKeysTest, F5StartsTheShowSpacePausesAndResumesItAndEscLeavesIt) {
 TEST_F(ViewKeysTest, F11ShowsThePageOverTheWholeMonitorAndF11OrEscBringTheStandBackAsItWas) {
     HWND stand = start();
     ASSERT_NE(stand, nullptr);
-    HWND view = currentView(stand);
+    HWND view = pageView(stand);
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(activate(stand));
     const std::wstring before = standFrame(stand);
